@@ -1,0 +1,59 @@
+// The operating-system seam: everything the portable core needs from the system.
+//
+// The portable code includes no system header; it calls Os(). Each platform implements the
+// members in its own file (os_posix.cpp, os_win32.cpp). Tests derive from OsSeam, override what
+// they need (a settable clock, recorded questions) and install it with ScopedOs.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class OsSeam {
+public:
+    virtual ~OsSeam() = default;
+
+    // Seconds since 1970 UTC.
+    virtual int64_t Now();
+    // Blocks the calling thread; the chime's wait goes through here so tests never sleep.
+    virtual void SleepMilliseconds(int milliseconds);
+
+    // Folder of the running program file, ending with the path separator.
+    virtual std::string ProgramFolder();
+    // Creates one folder; an existing folder or any other failure is ignored.
+    virtual void CreateFolder(const std::string& path);
+    virtual bool PathExists(const std::string& path);
+    // Replaces target by source in one step (the target is never left half written).
+    virtual bool MoveFileOver(const std::string& source, const std::string& target);
+    virtual bool RemoveFile(const std::string& path);
+
+    // Named single-instance lock; false when another process holds it. Released by
+    // ReleaseInstanceLock or when the process ends.
+    virtual bool AcquireInstanceLock(const std::string& name);
+    virtual void ReleaseInstanceLock();
+
+    // A message box without owner, captioned "Pelimor".
+    virtual MessageAnswer AskUser(const std::string& text, MessageButtons buttons);
+    // Opens a document, program or URL with the shell ("open"), with optional parameters.
+    virtual bool OpenWithShell(const std::string& target, const std::string& parameters);
+};
+
+// The seam in use: the platform's own unless a test installed another.
+OsSeam& Os();
+
+// Installs a seam for the lifetime of this object (tests).
+class ScopedOs {
+public:
+    explicit ScopedOs(OsSeam& seam);
+    ~ScopedOs();
+    ScopedOs(const ScopedOs&) = delete;
+    ScopedOs& operator=(const ScopedOs&) = delete;
+
+private:
+    OsSeam* previous_;
+};
+
+// The path separator of the platform: '\\' on Windows, '/' elsewhere.
+char PathSeparator();

@@ -1,0 +1,75 @@
+// The OS seam on Windows.
+#include "app/os.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <ctime>
+
+namespace {
+HANDLE g_instanceMutex = nullptr;
+}
+
+char PathSeparator() { return '\\'; }
+
+int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
+
+void OsSeam::SleepMilliseconds(int milliseconds) {
+    if (milliseconds > 0) ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
+std::string OsSeam::ProgramFolder() {
+    char buffer[MAX_PATH * 2] = {};
+    DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    std::string path(buffer, length);
+    return path.substr(0, path.rfind('\\') + 1);
+}
+
+void OsSeam::CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+
+bool OsSeam::PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool OsSeam::MoveFileOver(const std::string& source, const std::string& target) {
+    return MoveFileExA(source.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool OsSeam::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+
+bool OsSeam::AcquireInstanceLock(const std::string& name) {
+    if (g_instanceMutex) return true;
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    g_instanceMutex = mutex;
+    return true;
+}
+
+void OsSeam::ReleaseInstanceLock() {
+    if (!g_instanceMutex) return;
+    CloseHandle(g_instanceMutex);
+    g_instanceMutex = nullptr;
+}
+
+MessageAnswer OsSeam::AskUser(const std::string& text, MessageButtons buttons) {
+    UINT type = buttons == MessageButtons::YesNo    ? MB_YESNO
+              : buttons == MessageButtons::OkCancel ? MB_OKCANCEL
+                                                    : MB_OK;
+    switch (MessageBoxA(nullptr, text.c_str(), "Pelimor", type)) {
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    case IDCANCEL: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+bool OsSeam::OpenWithShell(const std::string& target, const std::string& parameters) {
+    HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(),
+                                     parameters.empty() ? nullptr : parameters.c_str(), nullptr,
+                                     SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}

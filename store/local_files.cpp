@@ -1,0 +1,35 @@
+#include "store/local_files.h"
+
+#include "app/os.h"
+#include "store/text_utils.h"
+
+namespace {
+std::string SubFolder(const char* name) {
+    std::string folder = ProgramFolderPath() + name;
+    Os().CreateFolder(folder);
+    folder += PathSeparator();
+    Os().CreateFolder(folder);
+    return folder;
+}
+}  // namespace
+
+std::string ProgramFolderPath() { return Os().ProgramFolder(); }
+std::string SettingFolderPath() { return SubFolder("setting"); }
+std::string SystemFolderPath() { return SubFolder("system"); }
+
+std::string SettingsFilePath() { return SettingFolderPath() + "iasetting.dat"; }
+std::string IndicatorFilePath() { return SettingFolderPath() + "iaindex2.dat"; }
+std::string NewsFilePath(bool newsStore) {
+    return SettingFolderPath() + (newsStore ? "iasnews.dat" : "ianews.dat");
+}
+std::string RuleFilePath() { return SettingFolderPath() + "iaacm.dat"; }
+std::string ScratchFilePath(int kind) { return SettingFolderPath() + FormatText("iaweb%d.dat", kind); }
+std::string PageFilePath() { return SystemFolderPath() + "ialweb.dat"; }
+std::string UpdaterPath() { return SystemFolderPath() + "pelimorupdater.exe"; }
+
+std::string PageUrl() {
+    std::string path = PageFilePath();
+    ReplaceAllMbcs(path, "\\", "/");
+    TrimPrefix(path, "/");  // a POSIX path already starts with the separator
+    return "file:///" + path;
+}

@@ -1,0 +1,56 @@
+#include "tests/support/test_os.h"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+std::atomic<int> g_folderCounter{0};
+}
+
+TempFolder::TempFolder() {
+    std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::filesystem::path folder;
+    do {
+        folder = base / ("pelimor-test-" + std::to_string(std::rand()) + "-" +
+                         std::to_string(g_folderCounter++));
+    } while (std::filesystem::exists(folder));
+    std::filesystem::create_directories(folder);
+    path_ = folder.string() + PathSeparator();
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+FakeOs::FakeOs() : installed_(*this) {}
+
+bool FakeOs::AcquireInstanceLock(const std::string&) {
+    if (otherInstanceRunning) return false;
+    lockHeld = true;
+    return true;
+}
+
+MessageAnswer FakeOs::AskUser(const std::string& text, MessageButtons) {
+    questions.push_back(text);
+    return answer;
+}
+
+bool FakeOs::OpenWithShell(const std::string& target, const std::string& parameters) {
+    shellOpened.push_back(target + "|" + parameters);
+    return true;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}

@@ -1,0 +1,55 @@
+// Test doubles for the OS seam: a settable clock, a temporary program folder and recorded
+// questions to the user.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/os.h"
+
+// A fresh folder below the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // Ends with the path separator.
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// The platform seam with a settable clock, the program folder in a TempFolder, no real sleeping
+// and recorded questions that get prepared answers.
+class FakeOs : public OsSeam {
+public:
+    FakeOs();
+
+    int64_t Now() override { return now; }
+    void SleepMilliseconds(int milliseconds) override { sleptMilliseconds += milliseconds; }
+    std::string ProgramFolder() override { return folder.Path(); }
+    bool AcquireInstanceLock(const std::string& name) override;
+    void ReleaseInstanceLock() override { lockHeld = false; }
+    MessageAnswer AskUser(const std::string& text, MessageButtons buttons) override;
+    bool OpenWithShell(const std::string& target, const std::string& parameters) override;
+
+    TempFolder folder;
+    int64_t now = 1700000000;
+    int64_t sleptMilliseconds = 0;
+    bool otherInstanceRunning = false;
+    bool lockHeld = false;
+    std::vector<std::string> questions;
+    MessageAnswer answer = MessageAnswer::Ok;
+    std::vector<std::string> shellOpened;  // "target|parameters"
+
+private:
+    ScopedOs installed_;
+};
+
+// Whole-file helpers for assertions.
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
