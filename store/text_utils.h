@@ -63,5 +63,11 @@ int32_t ReadHex(std::string_view text);
 // are none. Values beyond the 32-bit range are clamped to it.
 int32_t ReadDecimal(std::string_view text);
 
+#if defined(__clang__)
+#define PELIMOR_PRINTF_FORMAT __attribute__((format(printf, 1, 2)))
+#else
+#define PELIMOR_PRINTF_FORMAT __attribute__((format(gnu_printf, 1, 2)))
+#endif
+
 // printf into a std::string, sized to what the format produces.
-std::string FormatText(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
+std::string FormatText(const char* format, ...) PELIMOR_PRINTF_FORMAT;

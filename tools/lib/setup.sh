@@ -1,0 +1,58 @@
+# Shared set-up of the run and test commands: packages, the Japanese locale and the Wine prefix.
+# Sourced with the project root as the current folder.
+
+PELIMOR_PACKAGES=(
+  cmake ninja-build g++ python3 git
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  mingw-w64 g++-mingw-w64-x86-64-posix
+  wine wine64 xvfb x11-utils xdotool imagemagick
+  fonts-ipafont-gothic fonts-ipafont-mincho locales
+  clang libclang-rt-14-dev
+)
+
+# Installs whatever of the packages is missing (apt-get, as root); quiet when nothing is.
+install_packages() {
+  local missing=()
+  local package
+  for package in "${PELIMOR_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine with code page 932 and Japan time: the ja_JP.UTF-8 locale is generated into a private
+# folder, the prefix lives in build/wine.
+use_wine() {
+  export LOCPATH="$PWD/build/locale"
+  export LANG=ja_JP.UTF-8
+  export WINEPREFIX="$PWD/build/wine"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export TZ=JST-9
+  if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
+    mkdir -p "$LOCPATH"
+    localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" >/dev/null 2>&1 || true
+  fi
+  if [ ! -f "$WINEPREFIX/.pelimor-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # A crash must fail the test, not wait in winedbg's dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # GDI+ finds the Japanese faces the panel asks for under the IPA fonts.
+    local face
+    for face in "ＭＳ Ｐゴシック:IPAPGothic" "ＭＳ ゴシック:IPAGothic" "ＭＳ Ｐ明朝:IPAPMincho" \
+                "ＭＳ 明朝:IPAMincho" "MS UI Gothic:IPAPGothic" "メイリオ:IPAPGothic" \
+                "Meiryo:IPAPGothic" "MS Gothic:IPAGothic" "MS PGothic:IPAPGothic"; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%:*}" /t REG_SZ \
+        /d "${face##*:}" /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.pelimor-ready"
+  fi
+}

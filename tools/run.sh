@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds Pelimor.exe, serves sample data on 127.0.0.1 and starts the panel under Wine.
+#
+# On a desktop (DISPLAY set) the panel appears there; without one it runs on a private Xvfb
+# display and a screenshot is written to build/run/panel.png. Installs what it needs with
+# apt-get (run as root on Debian). Safe to re-run. Stop with Ctrl+C.
+set -u
+cd "$(dirname "$0")/.."
+source tools/lib/setup.sh
+
+PORT=${PELIMOR_SAMPLE_PORT:-18080}
+RUN=build/run
+install_packages
+mkdir -p build/logs "$RUN"
+cmake --preset windows >build/logs/run-configure.log 2>&1 &&
+  cmake --build build/windows -j "$(nproc)" >build/logs/run-build.log 2>&1 ||
+  { tail -n 40 build/logs/run-build.log build/logs/run-configure.log; exit 1; }
+rm -rf "$RUN/program"
+cmake --install build/windows --prefix "$RUN/program" >/dev/null
+use_wine
+
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wineserver -k 2>/dev/null
+}
+trap cleanup EXIT INT TERM
+
+tools/sample_server/serve.sh "$PORT" "$RUN/server" >build/logs/run-server.log 2>&1 &
+pids+=($!)
+export PELIMOR_BASE_URL="http://127.0.0.1:$PORT/sv_pelimor/websys/"
+
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:91
+  Xvfb "$DISPLAY" -screen 0 1280x800x24 >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 2
+  headless=1
+fi
+
+echo "Sample data server: $PELIMOR_BASE_URL"
+echo "Program folder: $RUN/program"
+wine "$RUN/program/Pelimor.exe" >build/logs/run-wine.log 2>&1 &
+pids+=($!)
+if [ -n "${headless:-}" ]; then
+  sleep 15
+  import -window root -display "$DISPLAY" "$RUN/panel.png" && echo "Screenshot: $RUN/panel.png"
+  echo "No desktop here: the panel runs on the private display $DISPLAY. Ctrl+C ends it."
+fi
+wait "${pids[-1]}"

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Runs every test of Pelimor and ends with one line "N passed, N failed".
+#
+#   native unit tests (g++), the same under AddressSanitizer + UndefinedBehaviorSanitizer,
+#   Pelimor.exe built with mingw-w64 (warnings are errors), the unit tests cross-built with
+#   mingw-w64 and run under Wine, the libFuzzer targets for a fixed number of runs, and the
+#   end-to-end tests of Pelimor.exe under Wine + Xvfb.
+#
+# Installs what it needs with apt-get (run as root on Debian). Safe to re-run.
+set -u
+cd "$(dirname "$0")/.."
+source tools/lib/setup.sh
+
+FUZZ_RUNS=${FUZZ_RUNS:-20000}
+JOBS=${JOBS:-$(nproc)}
+passed=0
+failed=0
+failures=()
+
+count() {  # count STAGE PASSED FAILED
+  passed=$((passed + $2))
+  failed=$((failed + $3))
+  [ "$3" -gt 0 ] && failures+=("$1")
+  echo "== $1: $2 passed, $3 failed"
+}
+
+build() {  # build PRESET [TARGET...]: configure and build, output in build/logs
+  local preset=$1; shift
+  local log="build/logs/$preset.log"
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  { cmake --preset "$preset" -DPELIMOR_WERROR=ON &&
+    cmake --build "build/$preset" -j "$JOBS" "${targets[@]}"; } >"$log" 2>&1 && return 0
+  tail -n 40 "$log"
+  return 1
+}
+
+unit_tests() {  # unit_tests PRESET: build and run the GoogleTest programs of a preset
+  local preset=$1
+  if ! build "$preset"; then count "$preset build" 0 1; return; fi
+  rm -rf "build/$preset/test-results"
+  (cd "build/$preset" && ctest -j "$JOBS" --output-on-failure --output-junit ctest-junit.xml) \
+    >"build/logs/$preset-ctest.log" 2>&1 || tail -n 60 "build/logs/$preset-ctest.log"
+  read -r good bad < <(python3 tools/lib/count_results.py \
+    "build/$preset/ctest-junit.xml" "build/$preset/test-results")
+  count "$preset unit tests" "$good" "$bad"
+}
+
+fuzz_targets() {
+  if ! build fuzz; then count "fuzz build" 0 1; return; fi
+  local target good=0 bad=0
+  for target in build/fuzz/tests/*_fuzz; do
+    [ -x "$target" ] || continue
+    if "$target" -runs="$FUZZ_RUNS" -seed=1 >"build/logs/$(basename "$target").log" 2>&1; then
+      good=$((good + 1))
+    else
+      bad=$((bad + 1)); tail -n 30 "build/logs/$(basename "$target").log"
+    fi
+  done
+  count "fuzz targets ($FUZZ_RUNS runs each)" "$good" "$bad"
+}
+
+windows_program() {
+  if build windows; then count "Pelimor.exe (mingw-w64, -Werror)" 1 0
+  else count "Pelimor.exe (mingw-w64, -Werror)" 0 1; fi
+}
+
+end_to_end() {
+  [ -x tests/e2e/run.sh ] || return 0
+  local output
+  output=$(tests/e2e/run.sh build/windows 2>&1 | tee build/logs/e2e.log | tail -n 1)
+  if [[ "$output" =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+    count "end-to-end (Wine)" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
+  else
+    tail -n 40 build/logs/e2e.log; count "end-to-end (Wine)" 0 1
+  fi
+}
+
+install_packages || { echo "0 passed, 1 failed"; exit 1; }
+mkdir -p build/logs
+unit_tests native
+unit_tests sanitize
+windows_program
+use_wine
+unit_tests windows-tests
+fuzz_targets
+end_to_end
+wineserver -k >/dev/null 2>&1 || true
+
+[ ${#failures[@]} -gt 0 ] && echo "Failed: ${failures[*]}"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
