@@ -18,3 +18,7 @@ file(GLOB PELIMOR_SYSTEM_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res
 install(FILES ${PELIMOR_SYSTEM_FILES} DESTINATION system)
 file(GLOB PELIMOR_PROGRAM_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/program/*)
 install(FILES ${PELIMOR_PROGRAM_FILES} DESTINATION .)
+
+# What an expert advisor and a user do with the running panel, for the end-to-end tests.
+add_executable(pelimor_probe tests/e2e/ea_probe_win32.cpp)
+pelimor_target_options(pelimor_probe)

@@ -1,0 +1,132 @@
+// A stand-in for what an expert advisor and a user do with the running panel, for the
+// end-to-end tests under Wine.
+//
+//   pelimor_probe panel         prints the panel's window facts and the mailbox values
+//   pelimor_probe command N     sends the panel the menu command N (WM_COMMAND)
+//   pelimor_probe click X Y     clicks the panel at client point (X, Y)
+//   pelimor_probe key VK        presses and releases a virtual key on the panel
+//   pelimor_probe windows       lists the visible top-level windows' titles (message boxes)
+//   pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains TEXT
+//
+// Output is "key=value" lines, CP932.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+HWND FindPanel() { return FindWindowA(nullptr, "__QZ__PELIMOR"); }
+
+// The EA's way in: the titled static under the panel, then three levels of single children.
+void PrintMailbox(HWND panel) {
+    for (int chain = 1; chain <= 3; ++chain) {
+        char title[32];
+        std::snprintf(title, sizeof title, "__QZ__UDWND%d", chain);
+        HWND level = FindWindowExA(panel, nullptr, nullptr, title);
+        std::printf("chain%d.found=%d\n", chain, level ? 1 : 0);
+        for (int depth = 1; depth <= 3 && level; ++depth) {
+            level = GetWindow(level, GW_CHILD);
+            if (!level) break;
+            long value = static_cast<long>(GetWindowLongPtrA(level, GWLP_USERDATA));
+            std::printf("chain%d.level%d=%ld\n", chain, depth, value);
+        }
+    }
+}
+
+int PrintPanel() {
+    HWND panel = FindPanel();
+    std::printf("panel.found=%d\n", panel ? 1 : 0);
+    if (!panel) return 1;
+    RECT rect{};
+    GetWindowRect(panel, &rect);
+    LONG_PTR exStyle = GetWindowLongPtrA(panel, GWL_EXSTYLE);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    int regionType = GetWindowRgn(panel, region);
+    DeleteObject(region);
+    std::printf("panel.visible=%d\n", IsWindowVisible(panel) ? 1 : 0);
+    std::printf("panel.left=%ld\npanel.top=%ld\n", rect.left, rect.top);
+    std::printf("panel.width=%ld\npanel.height=%ld\n", rect.right - rect.left, rect.bottom - rect.top);
+    std::printf("panel.topmost=%d\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0);
+    std::printf("panel.toolwindow=%d\n", (exStyle & WS_EX_TOOLWINDOW) ? 1 : 0);
+    std::printf("panel.region=%d\n", regionType == COMPLEXREGION || regionType == SIMPLEREGION ? 1 : 0);
+    HWND list = GetDlgItem(panel, 1002);
+    if (list) {
+        RECT listRect{};
+        GetWindowRect(list, &listRect);
+        std::printf("list.y=%ld\n", listRect.top - rect.top);
+        std::printf("list.count=%ld\n", static_cast<long>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    }
+    std::printf("codepage=%u\n", GetACP());
+    PrintMailbox(panel);
+    return 0;
+}
+
+BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
+    if (!IsWindowVisible(window)) return TRUE;
+    char title[512] = {};
+    char text[1024] = {};
+    GetWindowTextA(window, title, sizeof title);
+    HWND label = FindWindowExA(window, nullptr, "Static", nullptr);
+    while (label && GetWindowTextA(label, text, sizeof text) == 0)
+        label = FindWindowExA(window, label, "Static", nullptr);
+    std::printf("window=%s|%s\n", title, text);
+    return TRUE;
+}
+
+struct Answer {
+    const char* text;
+    int button;
+    bool done;
+};
+
+BOOL CALLBACK AnswerBox(HWND window, LPARAM parameter) {
+    auto* answer = reinterpret_cast<Answer*>(parameter);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char text[1024] = {};
+        GetWindowTextA(child, text, sizeof text);
+        if (std::strstr(text, answer->text)) {
+            PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer->button, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(window, answer->button)));
+            answer->done = true;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string verb = argc > 1 ? argv[1] : "panel";
+    if (verb == "panel") return PrintPanel();
+    if (verb == "windows") return EnumWindows(PrintTopLevel, 0) ? 0 : 1;
+    if (verb == "answer" && argc > 3) {
+        Answer answer{argv[2], std::atoi(argv[3]), false};
+        EnumWindows(AnswerBox, reinterpret_cast<LPARAM>(&answer));
+        std::printf("answered=%d\n", answer.done ? 1 : 0);
+        return answer.done ? 0 : 1;
+    }
+    HWND panel = FindPanel();
+    if (!panel) return 1;
+    if (verb == "command" && argc > 2) {
+        PostMessageA(panel, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), 0), 0);
+        return 0;
+    }
+    if (verb == "click" && argc > 3) {
+        LPARAM point = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
+        SendMessageA(panel, WM_MOUSEMOVE, 0, point);
+        SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageA(panel, WM_LBUTTONUP, 0, point);
+        return 0;
+    }
+    if (verb == "key" && argc > 2) {
+        WPARAM key = static_cast<WPARAM>(std::atoi(argv[2]));
+        PostMessageA(panel, WM_KEYDOWN, key, 0);
+        PostMessageA(panel, WM_KEYUP, key, 0);
+        return 0;
+    }
+    return 2;
+}
