@@ -1,0 +1,20 @@
+#include "app/sound_path.h"
+
+#include "app/os.h"
+#include "store/local_files.h"
+#include "store/text_utils.h"
+
+namespace {
+bool HasDrivePrefix(const std::string& path) {
+    return path.size() >= 3 && path[1] == ':' && path[2] == '\\';
+}
+}  // namespace
+
+std::string ResolveSoundPath(const std::string& path) {
+    if (HasDrivePrefix(path)) return path;
+    if (PathSeparator() == '\\') return ProgramFolderPath() + path;
+    if (!path.empty() && path[0] == '/') return path;
+    std::string relative = path;
+    ReplaceAllMbcs(relative, "\\", "/");
+    return ProgramFolderPath() + relative;
+}
