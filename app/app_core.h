@@ -1,0 +1,98 @@
+// The application core: the one object that holds the state outliving any window or dialog.
+//
+// It keeps the user's settings (saved in "iasetting.dat"), owns the data stores and holds the
+// run-time fields that the panel and its views share. Only the user-interface thread touches it;
+// the one exception is the media alias counter, which sound threads advance atomically.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/alert_events.h"
+#include "app/calendar_date.h"
+
+class CAppCore {
+public:
+    static constexpr int PAIR_COUNT = 99;
+    static constexpr int TERMINAL_FOLDER_COUNT = 3;
+    // Every settings file is written with this format version.
+    static constexpr int32_t SETTINGS_VERSION = 3100;
+
+    CAppCore();
+    ~CAppCore();
+    CAppCore(const CAppCore&) = delete;
+    CAppCore& operator=(const CAppCore&) = delete;
+
+    // Puts every persisted setting to its default; the folder settings stay as they are.
+    void SetDefaults();
+    // Back to the state after construction: defaults, first page, empty stores, and the
+    // single-instance lock released.
+    void Reset();
+
+    bool IsEventEnabled(int event) const;
+    void SetEventEnabled(int event, bool on);
+    // Sets all 23 sound files to the default sounds of the mode.
+    void UseDefaultSounds(SoundMode mode);
+
+    // Start-up: refuses to run beside another instance (tells the user and returns false),
+    // notes a first run, loads and rewrites every file, and records a start by the updater
+    // (command line exactly "byupdater").
+    bool Startup(const std::string& commandLine);
+
+    // Reads every persisted file, then writes them all back in the current format.
+    void LoadAll();
+    // Writes every persisted file: the settings first, then the stores.
+    void SaveAll();
+
+    // The settings file "iasetting.dat". Loading keeps the current values where the file holds
+    // nothing; saving replaces the file whole and reports whether it could.
+    void LoadSettings();
+    bool SaveSettings() const;
+
+    // --- Persisted settings -------------------------------------------------------------------
+    int32_t m_fileVersion = 0;  // as read from the settings file
+    int32_t m_windowLeft = 0;
+    int32_t m_windowTop = 0;
+    int32_t m_autoNotifyRank = 0;
+    bool m_autoClockAdjust = true;  // half-hourly refresh of the indicator list
+    bool m_newsSound = true;
+    bool m_newsBalloon = true;
+    bool m_noticeSound = true;
+    bool m_noticeBalloon = true;
+    int32_t m_nextIndicatorId = 0;
+    int32_t m_termsAcceptedAt = 0;   // seconds since 1970; 0 = never
+    int32_t m_avoidSoundErrors = 0;  // non-zero: the simple player (WAV only)
+    std::array<std::string, ALERT_EVENT_COUNT> m_soundFiles;
+    uint32_t m_eventMask = ALL_EVENTS_MASK;
+    std::array<int32_t, PAIR_COUNT> m_pairFirst{};   // trader ids from the server poll
+    std::array<int32_t, PAIR_COUNT> m_pairSecond{};  // only carried through the file
+    int64_t m_noticeCheckedAt = 0;
+    int64_t m_newsCheckedAt = 0;
+    int64_t m_spareTime = 0;  // only carried through the file
+    int64_t m_updatedAt = 0;  // last start by the updater
+    std::array<std::string, TERMINAL_FOLDER_COUNT> m_terminalFolders;
+    std::vector<std::string> m_foundTerminalFolders;
+    std::string m_signalCopyFolder;
+
+    // --- Run-time fields ----------------------------------------------------------------------
+    CalendarDate m_calendarDate;  // the day the calendar shows; today when the core is built
+    CalendarDate m_lastSeenDate;  // the local date at the previous second tick
+    bool m_firstRun = false;      // the settings file was missing at start-up
+    int m_page = 0;               // panel page, 0 to 4
+    int m_newsPage = 0;           // shown page of five news items
+    int32_t m_signalCopyReady = 0;  // last check of the signal-copy file; 0 before the first
+    std::atomic<uint32_t> m_mediaAliasCounter{0};  // numbers media aliases; never reset
+    // True while this process holds the single-instance lock (the OS seam keeps the handle).
+    bool m_instanceMutex = false;
+    // Platform objects the Windows shell creates and releases; opaque to the portable code.
+    uintptr_t m_gdiplusToken = 0;
+    void* m_handCursor = nullptr;
+    void* m_mainWnd = nullptr;
+    void* m_listBox = nullptr;
+};
+
+// The one application core.
+extern CAppCore theCore;

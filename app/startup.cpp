@@ -1,0 +1,39 @@
+// Start-up of the core and the loading and saving of every persisted file.
+#include <string>
+
+#include "app/app_core.h"
+#include "app/os.h"
+#include "store/local_files.h"
+
+namespace {
+const char kInstanceLockName[] = "IAQZ___MUTEX";
+const char kAlreadyRunningMessage[] = "既にツールが起動しています。";
+// The updater starts the program with exactly this command line after an update.
+const char kStartedByUpdater[] = "byupdater";
+}  // namespace
+
+bool CAppCore::Startup(const std::string& commandLine) {
+    if (!Os().AcquireInstanceLock(kInstanceLockName)) {
+        Os().AskUser(kAlreadyRunningMessage, MessageButtons::Ok);
+        return false;
+    }
+    m_instanceMutex = true;
+
+    // Tested before anything writes the settings file: LoadAll below always writes one.
+    m_firstRun = !Os().PathExists(SettingsFilePath());
+    LoadAll();
+
+    if (commandLine == kStartedByUpdater) {
+        m_updatedAt = Os().Now();
+        SaveSettings();
+    }
+    // The silent update check runs here, once every file has been loaded and rewritten.
+    return true;
+}
+
+void CAppCore::LoadAll() {
+    LoadSettings();
+    SaveAll();
+}
+
+void CAppCore::SaveAll() { SaveSettings(); }

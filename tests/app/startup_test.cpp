@@ -1,0 +1,78 @@
+#include "app/app_core.h"
+
+#include <gtest/gtest.h>
+
+#include "store/text_utils.h"
+#include "tests/support/test_os.h"
+
+namespace {
+class Startup : public ::testing::Test {
+protected:
+    std::string SettingsPath() const {
+        return os.folder.Path() + "setting" + PathSeparator() + "iasetting.dat";
+    }
+    void WriteSettings(const std::string& firstLine) {
+        Os().CreateFolder(os.folder.Path() + "setting");
+        WriteBytes(SettingsPath(), firstLine + "\r\n");
+    }
+    std::string SavedGeneralField(int index) {
+        std::vector<std::string> lines = SplitLines(ReadBytes(SettingsPath()));
+        std::string field;
+        if (!lines.empty()) FieldAt(lines[0], index, "\a", field);
+        return field;
+    }
+
+    FakeOs os;
+    CAppCore core;
+};
+
+TEST_F(Startup, ASecondInstanceIsToldAndStopsWithoutTouchingTheFiles) {
+    os.otherInstanceRunning = true;
+    EXPECT_FALSE(core.Startup(""));
+    EXPECT_EQ(os.questions, std::vector<std::string>{"既にツールが起動しています。"});
+    EXPECT_FALSE(Os().PathExists(SettingsPath()));
+    EXPECT_FALSE(core.m_instanceMutex);
+}
+
+TEST_F(Startup, TheFirstRunWritesADefaultSettingsFile) {
+    ASSERT_TRUE(core.Startup(""));
+    EXPECT_TRUE(core.m_firstRun);
+    EXPECT_TRUE(os.questions.empty());
+    EXPECT_TRUE(Os().PathExists(SettingsPath()));
+    EXPECT_EQ(SavedGeneralField(8), "00000C1C");
+    EXPECT_EQ(core.m_fileVersion, 0);
+}
+
+TEST_F(Startup, ALaterRunLoadsAndRewritesTheFileInTheCurrentFormat) {
+    WriteSettings("00000010\a00000020\a00000000\a00000000\a00000000\a00000000\a00000000\a"
+                  "00000000\a000003EE\a00000005\a");
+    ASSERT_TRUE(core.Startup(""));
+    EXPECT_FALSE(core.m_firstRun);
+    EXPECT_EQ(core.m_windowLeft, 16);
+    EXPECT_EQ(core.m_nextIndicatorId, 5);
+    EXPECT_EQ(core.m_fileVersion, 1006);  // what the file said, until the next start
+    EXPECT_EQ(SavedGeneralField(8), "00000C1C");
+    EXPECT_EQ(SplitLines(ReadBytes(SettingsPath())).size(), 6u);
+}
+
+TEST_F(Startup, OnlyTheExactUpdaterArgumentRecordsTheUpdate) {
+    os.now = 0x1'2345'6789;
+    for (const char* commandLine : {"BYUPDATER", "byupdater x", " byupdater", "byupdate", ""}) {
+        CAppCore other;
+        ASSERT_TRUE(other.Startup(commandLine));
+        EXPECT_EQ(other.m_updatedAt, 0) << commandLine;
+        EXPECT_EQ(SavedGeneralField(7), "00000000") << commandLine;
+    }
+    ASSERT_TRUE(core.Startup("byupdater"));
+    EXPECT_EQ(core.m_updatedAt, 0x1'2345'6789);
+    EXPECT_EQ(SavedGeneralField(7), "23456789");
+}
+
+TEST_F(Startup, ResetReleasesTheInstanceLock) {
+    ASSERT_TRUE(core.Startup(""));
+    EXPECT_TRUE(os.lockHeld);
+    core.Reset();
+    EXPECT_FALSE(os.lockHeld);
+    EXPECT_FALSE(core.m_instanceMutex);
+}
+}  // namespace
