@@ -1,0 +1,59 @@
+#include "store/news_feed.h"
+
+#include <string>
+
+#include "store/text_utils.h"
+
+namespace {
+constexpr std::string_view kHttpHeaderEnd = "\r\n\r\n";
+constexpr std::string_view kFieldSeparator = "<<>>";
+constexpr std::string_view kAdvertMarker = "XCF";
+constexpr int kFieldCount = 5;
+
+// A 0x07 kept in a text would split it into two fields when the store is read back.
+std::string WithoutFieldSeparators(std::string text) {
+    std::erase(text, FIELD_SEP);
+    return text;
+}
+
+iaNews ParseItemLine(std::string_view line) {
+    std::string rest(line);
+    std::string fields[kFieldCount];
+    std::string field;  // keeps the previous text where a separator is missing
+    for (std::string& next : fields) {
+        SplitFirst(rest, field, kFieldSeparator);
+        next = field;
+    }
+    iaNews item;
+    item.id = ReadDecimal(fields[0]);
+    item.title = WithoutFieldSeparators(fields[1]);
+    item.body = WithoutFieldSeparators(fields[2]);
+    item.when = ReadDecimal(fields[4]);
+    if (item.body.ends_with(kAdvertMarker)) {
+        item.body.erase(item.body.size() - kAdvertMarker.size());
+        item.advert = true;
+        item.unread = false;
+        item.announced = true;
+    }
+    return item;
+}
+
+std::string_view WithoutHttpHeader(std::string_view feed) {
+    const size_t end = feed.find(kHttpHeaderEnd);
+    return end == std::string_view::npos ? feed : feed.substr(end + kHttpHeaderEnd.size());
+}
+}  // namespace
+
+std::vector<iaNews> ParseNewsFeed(std::string_view feed) {
+    feed = WithoutHttpHeader(feed.substr(0, feed.find('\0')));
+    std::vector<iaNews> items;
+    size_t start = feed.find('\n');  // the header line is not an item
+    if (start == std::string_view::npos) return items;
+    for (++start;;) {
+        const size_t end = feed.find('\n', start);
+        if (end == std::string_view::npos || end == start) break;
+        items.push_back(ParseItemLine(feed.substr(start, end - start)));
+        start = end + 1;
+    }
+    return items;
+}

@@ -1,0 +1,97 @@
+#include "store/news_store.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/os.h"
+#include "store/line_file.h"
+#include "store/local_files.h"
+#include "store/news_feed.h"
+#include "store/news_file.h"
+
+void NewsStore::Load() {
+    items_.clear();
+    for (const std::string& line : ReadLineFile(NewsFilePath(newsStore_))) {
+        if (line.empty()) continue;
+        iaNews item = ParseNewsFileLine(line);
+        items_.emplace(item.when, std::move(item));
+    }
+}
+
+bool NewsStore::Save() const {
+    std::vector<std::string> lines;
+    lines.reserve(items_.size());
+    for (const auto& entry : items_) lines.push_back(NewsFileLine(entry.second));
+    return WriteLineFile(NewsFilePath(newsStore_), lines);
+}
+
+void NewsStore::UpdateFromFeed(std::string_view feed, bool reset) {
+    if (reset)
+        for (auto& entry : items_) entry.second.present = false;
+    for (iaNews& incoming : ParseNewsFeed(feed)) Merge(std::move(incoming));
+    std::erase_if(items_, [](const auto& entry) { return !entry.second.present; });
+    Save();
+}
+
+void NewsStore::Merge(iaNews incoming) {
+    auto same = std::find_if(items_.begin(), items_.end(),
+                             [&](const auto& entry) { return entry.second.id == incoming.id; });
+    if (same == items_.end()) {
+        incoming.present = true;
+        items_.emplace(incoming.when, std::move(incoming));
+        return;
+    }
+    iaNews& stored = same->second;
+    stored.when = incoming.when;
+    stored.title = std::move(incoming.title);
+    stored.body = std::move(incoming.body);
+    stored.advert = incoming.advert;
+    stored.present = true;
+}
+
+bool NewsStore::HasNewItemsSince(int64_t lastCheckedAt) const {
+    return std::any_of(items_.begin(), items_.end(), [&](const auto& entry) {
+        const iaNews& item = entry.second;
+        return item.unread && !item.announced && item.when > lastCheckedAt;
+    });
+}
+
+bool NewsStore::TakeFetchedFeed(std::string_view feed, int64_t& lastCheckedAt) {
+    const int64_t previousCheck = lastCheckedAt;
+    UpdateFromFeed(feed, !newsStore_);
+    lastCheckedAt = Os().Now();
+    return HasNewItemsSince(previousCheck);
+}
+
+const iaNews* NewsStore::ItemFromNewest(int position) const {
+    if (position < 0 || position >= Count()) return nullptr;
+    return &std::next(items_.rbegin(), position)->second;
+}
+
+int NewsStore::UnreadPositionFromNewest(int n) const {
+    if (n < 0) return -1;
+    int position = 0;
+    for (auto entry = items_.rbegin(); entry != items_.rend(); ++entry, ++position)
+        if (entry->second.unread && n-- == 0) return position;
+    return -1;
+}
+
+int NewsStore::UnreadCount() const {
+    return static_cast<int>(std::count_if(items_.begin(), items_.end(),
+                                          [](const auto& entry) { return entry.second.unread; }));
+}
+
+void NewsStore::MarkAllAnnounced() {
+    for (auto& entry : items_) entry.second.announced = true;
+}
+
+void NewsStore::MarkAllRead() {
+    for (auto& entry : items_) entry.second.unread = false;
+}
+
+void NewsStore::MarkRead(int position) {
+    iaNews* item = const_cast<iaNews*>(ItemFromNewest(position));
+    if (!item) return;
+    item->unread = false;
+    Save();
+}

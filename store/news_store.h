@@ -1,0 +1,55 @@
+// The news store and the notice store: the items of one feed in time order, kept with their
+// read and announced marks in a local file.
+//
+// Positions count from the newest item (0). An item whose time changes in a later feed keeps
+// its place until the store is next loaded.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string_view>
+
+#include "store/news_item.h"
+
+class NewsStore {
+public:
+    // True for the news store ("iasnews.dat"), false for the notice store ("ianews.dat").
+    explicit NewsStore(bool newsStore) : newsStore_(newsStore) {}
+
+    bool IsNewsStore() const { return newsStore_; }
+
+    // Replaces the items by those of the store's file; a missing file leaves the store empty.
+    void Load();
+    // False when the file could not be written; the previous file then stays whole.
+    bool Save() const;
+    void Clear() { items_.clear(); }
+
+    // Merges a fetched feed and saves. Items seen again keep their marks and take the feed's
+    // time, title, body and advert mark. Then every item not seen is removed: with `reset`
+    // every item missing from this feed, without it only items not seen since the last load.
+    void UpdateFromFeed(std::string_view feed, bool reset);
+    // True when some item is unread, not announced and newer than the time.
+    bool HasNewItemsSince(int64_t lastCheckedAt) const;
+    // A fetched feed arrived: updates the store (the notice store drops every item missing from
+    // the feed, the news store keeps what it saw during this run), moves the last-check time to
+    // now and tells whether the feed brought items to announce.
+    bool TakeFetchedFeed(std::string_view feed, int64_t& lastCheckedAt);
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    // Nothing when the position is out of range.
+    const iaNews* ItemFromNewest(int position) const;
+    // The position of the n-th unread item (n from 0, newest first), or -1.
+    int UnreadPositionFromNewest(int n) const;
+    int UnreadCount() const;
+
+    void MarkAllAnnounced();
+    void MarkAllRead();
+    // Marks the item at the position read and saves the store.
+    void MarkRead(int position);
+
+private:
+    void Merge(iaNews incoming);
+
+    bool newsStore_;
+    std::multimap<int64_t, iaNews> items_;  // by the time the item had when it was inserted
+};
