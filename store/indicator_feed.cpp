@@ -1,0 +1,119 @@
+#include "store/indicator_feed.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "app/local_time.h"
+#include "store/text_utils.h"
+
+namespace {
+constexpr std::string_view kFieldSeparator = "##";
+constexpr std::string_view kHeaderEnd = "\r\n\r\n";
+
+enum FeedField { kDate, kTime, kCountry, kName, kHighlight, kResult, kForecast, kPrevious, kRank };
+
+bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// One "%d" conversion at `at`: white space, an optional sign, at least one digit. Values beyond
+// the 32-bit range are clamped to it.
+bool ScanNumber(std::string_view text, size_t& at, int32_t& value) {
+    while (at < text.size() && IsScanSpace(text[at])) ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+    if (at >= text.size() || !IsDigit(text[at])) return false;
+    int64_t magnitude = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at)
+        magnitude = std::min<int64_t>(magnitude * 10 + (text[at] - '0'), INT32_MAX + int64_t{1});
+    value = static_cast<int32_t>(std::clamp<int64_t>(negative ? -magnitude : magnitude,
+                                                     INT32_MIN, INT32_MAX));
+    return true;
+}
+
+// Reads numbers joined by one separator character, as "%d/%d/%d" does: scanning stops at the
+// first mismatch and the numbers not reached stay 0.
+template <size_t Count>
+std::array<int32_t, Count> ScanNumbers(std::string_view text, char separator) {
+    std::array<int32_t, Count> values{};
+    size_t at = 0;
+    for (size_t index = 0; index < Count; ++index) {
+        if (index > 0 && (at >= text.size() || text[at++] != separator)) break;
+        if (!ScanNumber(text, at, values[index])) break;
+    }
+    return values;
+}
+
+bool IsLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int32_t year, int32_t month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// The announcement time of the date and time fields, or none when they name no real local time
+// that the indicator file can hold.
+std::optional<int64_t> AnnouncementTime(std::string_view dateField, std::string_view timeField) {
+    auto [year, month, day] = ScanNumbers<3>(dateField, '/');
+    auto [hour, minute] = ScanNumbers<2>(timeField, ':');
+    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+        return std::nullopt;
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return std::nullopt;
+    int64_t when = FromLocalTime(year, month, day, hour, minute, 0);
+    if (when < 0 || when > int64_t{UINT32_MAX}) return std::nullopt;
+    return when;
+}
+
+std::string Field(std::string_view line, FeedField index) {
+    std::string field;
+    FieldAt(line, index, kFieldSeparator, field);
+    return field;
+}
+
+// A text must not carry the indicator file's field separator, or its line would come apart.
+std::string FileSafeText(std::string text) {
+    std::replace(text.begin(), text.end(), FIELD_SEP, ' ');
+    return text;
+}
+
+std::optional<IndicatorRecord> ParseFeedLine(std::string_view line) {
+    std::optional<int64_t> when = AnnouncementTime(Field(line, kDate), Field(line, kTime));
+    if (!when) return std::nullopt;
+    IndicatorRecord record;
+    record.when = *when;
+    record.name = FileSafeText(Field(line, kName));
+    ReplaceAllMbcs(record.name, "&amp;", "&");
+    record.forecast = FileSafeText(Field(line, kForecast));
+    record.result = FileSafeText(Field(line, kResult));
+    record.previous = FileSafeText(Field(line, kPrevious));
+    record.country = ReadDecimal(Field(line, kCountry));
+    record.rank = ReadDecimal(Field(line, kRank));
+    record.highlight = ReadDecimal(Field(line, kHighlight));
+    return record;
+}
+
+// The feed is a C string: it ends at its first NUL. A header ends at the first empty line.
+std::string_view FeedBody(std::string_view feed) {
+    feed = feed.substr(0, feed.find('\0'));
+    size_t headerEnd = feed.find(kHeaderEnd);
+    if (headerEnd != std::string_view::npos) feed.remove_prefix(headerEnd + kHeaderEnd.size());
+    return feed;
+}
+}  // namespace
+
+std::vector<IndicatorRecord> ParseIndicatorFeed(std::string_view feed) {
+    std::vector<IndicatorRecord> records;
+    std::string_view body = FeedBody(feed);
+    // Every line counts, the one after the last LF included; a CR before the LF stays with the
+    // last field of its line.
+    while (!body.empty()) {
+        size_t end = std::min(body.find('\n'), body.size());
+        std::string_view line = body.substr(0, end);
+        body.remove_prefix(std::min(end + 1, body.size()));
+        if (line.empty()) continue;
+        if (std::optional<IndicatorRecord> record = ParseFeedLine(line))
+            records.push_back(std::move(*record));
+    }
+    return records;
+}
