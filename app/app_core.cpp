@@ -44,6 +44,8 @@ void CAppCore::Reset() {
     m_handCursor = nullptr;
     m_mainWnd = nullptr;
     m_listBox = nullptr;
+    // Workers still playing are not stopped; only their handles are released.
+    m_soundThreads.CloseAll();
     if (m_instanceMutex) {
         Os().ReleaseInstanceLock();
         m_instanceMutex = false;

@@ -13,6 +13,7 @@
 
 #include "app/alert_events.h"
 #include "app/calendar_date.h"
+#include "prefs/sound_thread_table.h"
 
 class CAppCore {
 public:
@@ -85,6 +86,8 @@ public:
     int m_newsPage = 0;           // shown page of five news items
     int32_t m_signalCopyReady = 0;  // last check of the signal-copy file; 0 before the first
     std::atomic<uint32_t> m_mediaAliasCounter{0};  // numbers media aliases; never reset
+    // Media-player workers still playing; their handles are released when they report their end.
+    SoundThreadTable m_soundThreads;
     // True while this process holds the single-instance lock (the OS seam keeps the handle).
     bool m_instanceMutex = false;
     // Platform objects the Windows shell creates and releases; opaque to the portable code.

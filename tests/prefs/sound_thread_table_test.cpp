@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include "app/app_core.h"
+#include "tests/support/test_os.h"
+
 namespace {
 std::vector<void*> g_closed;
 
@@ -61,4 +64,12 @@ TEST_F(SoundThreadTableTest, WorkerThatDidNotStartIsNotRecorded) {
     EXPECT_TRUE(g_closed.empty());
 }
 
+TEST_F(SoundThreadTableTest, ResettingTheCoreReleasesHandlesOfWorkersStillPlaying) {
+    FakeOs os;
+    CAppCore core;
+    Start(core.m_soundThreads, 0x10);
+    core.Reset();
+    EXPECT_EQ(g_closed, std::vector<void*>{FakeHandle(0x10)});
+    EXPECT_EQ(core.m_soundThreads.Count(), 0u);
+}
 }  // namespace

@@ -1,0 +1,35 @@
+#include "prefs/play_sound_file.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "app/app_core.h"
+#include "prefs/sound_playback.h"
+#include "prefs/sound_worker_win32.h"
+
+namespace {
+SoundMode CurrentSoundMode() {
+    return theCore.m_avoidSoundErrors != 0 ? SoundMode::SimplePlayer : SoundMode::MediaPlayer;
+}
+
+void StartMediaPlayer(const SoundPlayback& playback) {
+    SoundRequest request;
+    request.path = playback.path;
+    request.delayMilliseconds = playback.delayMilliseconds;
+    request.identity = theCore.m_soundThreads.ReserveIdentity();
+    request.panel = theCore.m_mainWnd;
+    request.aliasCounter = &theCore.m_mediaAliasCounter;
+    theCore.m_soundThreads.Add(request.identity, StartSoundWorker(request));
+}
+}  // namespace
+
+void PlaySoundFile(const std::string& path, int delayMilliseconds) {
+    SoundPlayback playback = PlanSoundPlayback(SoundCue{path, delayMilliseconds}, CurrentSoundMode());
+    if (playback.player == SoundMode::SimplePlayer) {
+        PlaySoundA(playback.path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+        return;
+    }
+    StartMediaPlayer(playback);
+}
+
+void OnSoundFinished(uint32_t identity) { theCore.m_soundThreads.Finish(identity); }
