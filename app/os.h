@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 enum class MessageButtons { Ok, YesNo, OkCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
@@ -38,6 +39,16 @@ public:
     virtual MessageAnswer AskUser(const std::string& text, MessageButtons buttons);
     // Opens a document, program or URL with the shell ("open"), with optional parameters.
     virtual bool OpenWithShell(const std::string& target, const std::string& parameters);
+
+    // The user's roaming application-data folder; "" when the system has none.
+    virtual std::string RoamingAppDataFolder();
+    // Full paths of the folders directly inside folder, in the order the file system lists them.
+    // Links and junctions are left out, so a walk over a tree can never run in a circle.
+    virtual std::vector<std::string> ListSubfolders(const std::string& folder);
+    // UTF-16 text in the ANSI code page; every character the code page lacks becomes "?".
+    virtual std::string Utf16ToAnsi(const std::u16string& text);
+    // The roots of the computer's fixed drives, each ending with the path separator.
+    virtual std::vector<std::string> FixedDriveRoots();
 };
 
 // The seam in use: the platform's own unless a test installed another.

@@ -2,6 +2,8 @@
 #include "app/os.h"
 
 #include <cstdio>
+#include <dirent.h>
+#include <iconv.h>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -76,3 +78,65 @@ bool OsSeam::OpenWithShell(const std::string& target, const std::string& paramet
     (void)parameters;
     return false;
 }
+
+std::string OsSeam::RoamingAppDataFolder() {
+    // The closest POSIX counterpart: the per-user configuration folder.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && *config) return config;
+    const char* home = std::getenv("HOME");
+    return home && *home ? std::string(home) + "/.config" : std::string();
+}
+
+std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
+    std::vector<std::string> subfolders;
+    DIR* listing = opendir(folder.c_str());
+    if (!listing) return subfolders;
+    const std::string prefix = !folder.empty() && folder.back() == '/' ? folder : folder + "/";
+    while (const dirent* entry = readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        struct stat status {};
+        // lstat: a symbolic link to a folder is not a subfolder.
+        if (lstat((prefix + name).c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+            subfolders.push_back(prefix + name);
+    }
+    closedir(listing);
+    return subfolders;
+}
+
+namespace {
+// One character (one UTF-16 unit, or a surrogate pair) in CP932; "?" when it has none.
+std::string OneCharacterToCp932(iconv_t converter, const char16_t* units, size_t count) {
+    char input[4];
+    for (size_t at = 0; at < count; ++at) {
+        input[2 * at] = static_cast<char>(units[at] & 0xFF);
+        input[2 * at + 1] = static_cast<char>(units[at] >> 8);
+    }
+    char output[8];
+    char* in = input;
+    size_t inLeft = 2 * count;
+    char* out = output;
+    size_t outLeft = sizeof output;
+    iconv(converter, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+        return "?";
+    return std::string(output, static_cast<size_t>(out - output));
+}
+}  // namespace
+
+std::string OsSeam::Utf16ToAnsi(const std::u16string& text) {
+    iconv_t converter = iconv_open("CP932", "UTF-16LE");
+    if (converter == reinterpret_cast<iconv_t>(-1)) return std::string(text.size(), '?');
+    std::string converted;
+    for (size_t at = 0; at < text.size();) {
+        const bool pair = at + 1 < text.size() && text[at] >= 0xD800 && text[at] <= 0xDBFF &&
+                          text[at + 1] >= 0xDC00 && text[at + 1] <= 0xDFFF;
+        const size_t count = pair ? 2 : 1;
+        converted += OneCharacterToCp932(converter, text.data() + at, count);
+        at += count;
+    }
+    iconv_close(converter);
+    return converted;
+}
+
+std::vector<std::string> OsSeam::FixedDriveRoots() { return {"/"}; }

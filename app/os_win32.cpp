@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <ctime>
 
@@ -72,4 +73,48 @@ bool OsSeam::OpenWithShell(const std::string& target, const std::string& paramet
                                      parameters.empty() ? nullptr : parameters.c_str(), nullptr,
                                      SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+std::string OsSeam::RoamingAppDataFolder() {
+    char buffer[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, buffer, CSIDL_APPDATA, FALSE)) return std::string();
+    return buffer;
+}
+
+std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
+    std::vector<std::string> subfolders;
+    const std::string prefix = !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((prefix + "*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return subfolders;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        // Junctions such as "Application Data" point back up the tree: never follow them.
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            subfolders.push_back(prefix + name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return subfolders;
+}
+
+std::string OsSeam::Utf16ToAnsi(const std::u16string& text) {
+    if (text.empty()) return std::string();
+    const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return std::string();
+    std::string converted(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, length, converted.data(), size, nullptr, nullptr);
+    return converted;
+}
+
+std::vector<std::string> OsSeam::FixedDriveRoots() {
+    std::vector<std::string> roots;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) roots.push_back(root);
+    }
+    return roots;
 }

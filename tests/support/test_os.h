@@ -36,6 +36,7 @@ public:
     void ReleaseInstanceLock() override { lockHeld = false; }
     MessageAnswer AskUser(const std::string& text, MessageButtons buttons) override;
     bool OpenWithShell(const std::string& target, const std::string& parameters) override;
+    std::string RoamingAppDataFolder() override { return appDataFolder; }
 
     TempFolder folder;
     int64_t now = 1700000000;
@@ -45,6 +46,7 @@ public:
     std::vector<std::string> questions;
     MessageAnswer answer = MessageAnswer::Ok;
     std::vector<std::string> shellOpened;  // "target|parameters"
+    std::string appDataFolder;             // "" = the system has none
 
 private:
     ScopedOs installed_;
