@@ -1,0 +1,60 @@
+#include "metatrader/signal_texts.h"
+
+#include "metatrader/trade_signal.h"
+#include "store/text_utils.h"
+
+namespace {
+constexpr int kHistorySignals = 6;
+constexpr int kShownMessages = 10;
+
+std::string ClockText(const TradeSignal& signal) {
+    LocalTime time;
+    if (!signal.Time(time)) return "--:--";
+    return FormatText("%02d:%02d", time.hour, time.minute);
+}
+
+std::string DateAndClockText(const TradeSignal& signal) {
+    LocalTime time;
+    if (!signal.Time(time)) return "--/-- --:--:--";
+    return FormatText("%d/%d %02d:%02d:%02d", time.month, time.day, time.hour, time.minute,
+                      time.second);
+}
+}  // namespace
+
+std::string LatestSignalText(const SignalMap& signals) {
+    if (signals.empty()) return "";
+    const TradeSignal signal(signals.rbegin()->second);
+    const SignalKind& kind = signal.Kind();
+    return FormatText("%s　#%d-%s\n　　%s %s\n%s\n%s", signal.Field(2).c_str(), signal.Number(),
+                      signal.Field(1).c_str(), kind.longText, ClockText(signal).c_str(),
+                      signal.PriceText().c_str(), kind.marker);
+}
+
+std::vector<std::string> SignalHistoryLines(const SignalMap& signals) {
+    std::vector<std::string> lines;
+    int shown = 0;
+    for (auto entry = signals.rbegin(); entry != signals.rend() && shown < kHistorySignals;
+         ++entry, ++shown) {
+        const TradeSignal signal(entry->second);
+        lines.push_back(FormatText("%s %s #%d-%s", DateAndClockText(signal).c_str(),
+                                   signal.Field(2).c_str(), signal.Number(),
+                                   signal.Field(1).c_str()));
+        lines.push_back(FormatText(" %s %s", signal.Kind().shortText, signal.PriceText().c_str()));
+    }
+    return lines;
+}
+
+std::string SignalMessagesHtml(const MessageMap& messages, const TraderNameMap& traderNames) {
+    std::string html;
+    int shown = 0;
+    for (auto entry = messages.rbegin(); entry != messages.rend() && shown < kShownMessages;
+         ++entry, ++shown) {
+        std::string traderId, text;
+        FieldAt(entry->second, 1, ",", traderId);
+        FieldAt(entry->second, 3, ",", text);
+        const auto name = traderNames.find(ReadDecimal(traderId));
+        html += FormatText("　%s：%s<br>\n<br>\n",
+                           name == traderNames.end() ? "" : name->second.c_str(), text.c_str());
+    }
+    return html;
+}
