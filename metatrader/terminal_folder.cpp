@@ -1,0 +1,40 @@
+#include "metatrader/terminal_folder.h"
+
+#include "app/os.h"
+
+namespace {
+constexpr const char* kMarkerFolders[] = {"history", "languages", "tester", "experts", "MQL4"};
+constexpr int kMarkerFoldersNeeded = 4;
+}  // namespace
+
+TerminalFolderEntry PairedEntry(const std::string& installationFolder,
+                                const std::string& dataFolder) {
+    return installationFolder + "|" + dataFolder;
+}
+
+std::string DataFolderOf(const TerminalFolderEntry& entry) {
+    const size_t bar = entry.find('|');
+    if (bar == std::string::npos) return entry;
+    const size_t end = entry.find('|', bar + 1);
+    return entry.substr(bar + 1, end == std::string::npos ? end : end - bar - 1);
+}
+
+bool IsTerminalFolder(const std::string& folder) {
+    if (!Os().PathExists(folder + "terminal.exe")) return false;
+    int markers = 0;
+    for (const char* name : kMarkerFolders)
+        if (Os().PathExists(folder + name)) ++markers;
+    return markers >= kMarkerFoldersNeeded;
+}
+
+TerminalLayout LayoutOf(const TerminalFolderEntry& entry) {
+    TerminalLayout layout;
+    layout.root = DataFolderOf(entry);
+    if (layout.root.empty()) return layout;
+    if (layout.root.back() != PathSeparator()) layout.root += PathSeparator();
+    if (Os().PathExists(layout.root + "MQL4")) {
+        layout.root += std::string("MQL4") + PathSeparator();
+        layout.underMql4 = true;
+    }
+    return layout;
+}
