@@ -1,0 +1,32 @@
+#include "metatrader/signal_copy_writer.h"
+
+#include "metatrader/signal_copy_ea.h"
+#include "store/line_file.h"
+#include "store/text_utils.h"
+
+namespace {
+constexpr int kExaminedEntries = 21;
+constexpr int kCommasNeeded = 8;
+
+// The lines of the newest entries that carry all their fields, oldest first.
+std::string CopyFileText(const SignalMap& signals) {
+    std::string text;
+    int examined = 0;
+    for (auto entry = signals.rbegin(); entry != signals.rend() && examined < kExaminedEntries;
+         ++entry, ++examined) {
+        std::string rest = entry->second, first;
+        if (!SplitFirst(rest, first, ",") || CountOccurrences(rest, ",") < kCommasNeeded) continue;
+        TrimSuffix(rest, ",");
+        text.insert(0, rest + "\r\n");
+    }
+    return text;
+}
+}  // namespace
+
+bool SignalCopyWriter(int32_t signalCopyReady, const TerminalFolderEntry& signalCopyFolder,
+                      const SignalMap& signals) {
+    if (signalCopyReady != QZGI_CORRECT) return false;
+    const QzgiPaths paths = QzgiPathsFor(signalCopyFolder);
+    if (paths.copyFile.empty()) return false;
+    return WriteFileAtomically(paths.copyFile, CopyFileText(signals));
+}
