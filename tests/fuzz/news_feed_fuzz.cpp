@@ -1,0 +1,51 @@
+// An arbitrary feed parses into items whose texts fit a line of the local file, and updating a
+// store with it leaves a file that reads back to the same items. (Their order may differ: an
+// item whose time a later line of the feed changed moves to its place only when loaded.)
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "store/news_feed.h"
+#include "store/news_store.h"
+#include "store/text_utils.h"
+#include "tests/fuzz/fuzz_program_folder.h"
+
+namespace {
+bool FitsALine(const std::string& text) {
+    return text.find_first_of(std::string("\n\0\x07", 3)) == std::string::npos;
+}
+
+const iaNews* FindById(const NewsStore& store, int32_t id) {
+    for (int position = 0; position < store.Count(); ++position)
+        if (store.ItemFromNewest(position)->id == id) return store.ItemFromNewest(position);
+    return nullptr;
+}
+
+bool SameItem(const iaNews& a, const iaNews& b) {
+    return a.id == b.id && static_cast<uint32_t>(a.when) == b.when && a.title == b.title &&
+           a.body == b.body && a.unread == b.unread && a.announced == b.announced &&
+           a.advert == b.advert;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static FuzzProgramFolder folder;
+    const std::string feed(reinterpret_cast<const char*>(data), size);
+    for (const iaNews& item : ParseNewsFeed(feed))
+        if (!FitsALine(item.title) || !FitsALine(item.body)) std::abort();
+
+    NewsStore notices(false);
+    notices.UpdateFromFeed(feed, true);
+    const int count = notices.Count();
+    notices.UpdateFromFeed(feed, true);  // the same feed again keeps every item
+    NewsStore reloaded(false);
+    reloaded.Load();
+    if (notices.Count() != count || reloaded.Count() != count) std::abort();
+    for (int position = 0; position < count; ++position) {
+        const iaNews& item = *notices.ItemFromNewest(position);
+        const iaNews* saved = FindById(reloaded, item.id);
+        if (!saved || !SameItem(item, *saved)) std::abort();
+    }
+    return 0;
+}
