@@ -1,0 +1,101 @@
+#include "net/http_response.h"
+
+namespace {
+constexpr std::string_view kHeaderEnd = "\r\n\r\n";
+constexpr std::string_view kLineEnd = "\r\n";
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowerCase) {
+    if (text.size() != lowerCase.size()) return false;
+    for (size_t at = 0; at < text.size(); ++at)
+        if (LowerAscii(text[at]) != lowerCase[at]) return false;
+    return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// "HTTP/1.x 200", then the end of the line or a reason phrase.
+bool IsStatus200(std::string_view line) {
+    constexpr std::string_view kVersion = "HTTP/1.";
+    constexpr std::string_view kCode = " 200";
+    if (line.size() < kVersion.size() + 1 + kCode.size()) return false;
+    if (line.substr(0, kVersion.size()) != kVersion) return false;
+    char minor = line[kVersion.size()];
+    if (minor < '0' || minor > '9') return false;
+    std::string_view rest = line.substr(kVersion.size() + 1);
+    return rest.substr(0, kCode.size()) == kCode && (rest.size() == kCode.size() || rest[kCode.size()] == ' ');
+}
+
+bool ReadLength(std::string_view text, size_t& length) {
+    if (text.empty()) return false;
+    length = 0;
+    for (char digit : text) {
+        if (digit < '0' || digit > '9') return false;
+        length = length * 10 + static_cast<size_t>(digit - '0');
+        if (length > kMaxResponseBytes) return false;
+    }
+    return true;
+}
+
+struct BodyFraming {
+    bool hasLength = false;
+    size_t length = 0;
+};
+
+// False when a header rules the answer out.
+bool ReadFraming(std::string_view headerLines, BodyFraming& framing) {
+    while (!headerLines.empty()) {
+        size_t end = headerLines.find(kLineEnd);
+        std::string_view line = headerLines.substr(0, end);
+        headerLines = end == std::string_view::npos ? std::string_view() : headerLines.substr(end + kLineEnd.size());
+        size_t colon = line.find(':');
+        if (colon == std::string_view::npos) continue;
+        std::string_view name = TrimBlanks(line.substr(0, colon));
+        std::string_view value = TrimBlanks(line.substr(colon + 1));
+        if (EqualsIgnoringCase(name, "transfer-encoding") && !EqualsIgnoringCase(value, "identity")) return false;
+        if (EqualsIgnoringCase(name, "content-length")) {
+            size_t length = 0;
+            if (!ReadLength(value, length) || (framing.hasLength && framing.length != length)) return false;
+            framing.hasLength = true;
+            framing.length = length;
+        }
+    }
+    return true;
+}
+}  // namespace
+
+bool IsOkStatusLine(std::string_view response) {
+    std::string_view status = response.substr(0, 15);
+    return status == "HTTP/1.0 200 OK" || status == "HTTP/1.1 200 OK";
+}
+
+std::string ResponseBody(std::string_view fetched) {
+    size_t headerEnd = fetched.find(kHeaderEnd);
+    if (headerEnd == std::string_view::npos) return std::string(fetched);
+    return std::string(fetched.substr(headerEnd + kHeaderEnd.size()));
+}
+
+DownloadState ExamineDownloadResponse(std::string_view received, bool closed, std::string& body) {
+    size_t headerEnd = received.find(kHeaderEnd);
+    if (headerEnd == std::string_view::npos) return closed ? DownloadState::Failed : DownloadState::Incomplete;
+    std::string_view head = received.substr(0, headerEnd);
+    std::string_view rest = received.substr(headerEnd + kHeaderEnd.size());
+    size_t statusEnd = head.find(kLineEnd);
+    BodyFraming framing;
+    if (!IsStatus200(head.substr(0, statusEnd))) return DownloadState::Failed;
+    if (statusEnd != std::string_view::npos && !ReadFraming(head.substr(statusEnd + kLineEnd.size()), framing))
+        return DownloadState::Failed;
+    if (framing.hasLength) {
+        if (rest.size() < framing.length) return closed ? DownloadState::Failed : DownloadState::Incomplete;
+        body.assign(rest.substr(0, framing.length));
+        return DownloadState::Complete;
+    }
+    if (!closed) return DownloadState::Incomplete;
+    body.assign(rest);
+    return DownloadState::Complete;
+}

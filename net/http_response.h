@@ -1,0 +1,25 @@
+// Reading what an HTTP server answered.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// An answer longer than this is refused as a whole; no server file comes near it.
+inline constexpr size_t kMaxResponseBytes = 32u * 1024u * 1024u;
+
+// True when the answer begins with exactly "HTTP/1.0 200 OK" or "HTTP/1.1 200 OK" (case
+// included); any other status, redirects too, and anything shorter is not a success.
+bool IsOkStatusLine(std::string_view response);
+
+// What a caller keeps of a fetched text: everything after the first CR LF CR LF when the text
+// came with its header, the whole text otherwise.
+std::string ResponseBody(std::string_view fetched);
+
+enum class DownloadState { Incomplete, Complete, Failed };
+
+// Judges the bytes received so far for a plain download: Complete (with the body) after a 200
+// status once Content-Length bytes of body are in or, without that header, once the server has
+// closed; Failed for another status, an encoded transfer (chunked) that this client does not
+// decode, a malformed or oversized length, or a close before the answer was whole.
+DownloadState ExamineDownloadResponse(std::string_view received, bool closed, std::string& body);

@@ -1,0 +1,204 @@
+#include "net/http_client.h"
+
+#include <gtest/gtest.h>
+
+#include "net/http_request.h"
+#include "net/http_response.h"
+#include "net/socket_connection.h"
+#include "tests/support/loopback_server.h"
+#include "tests/support/test_os.h"
+
+namespace {
+using Ending = ScriptedReply::Ending;
+
+std::string Ok(const std::string& body) { return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body; }
+
+std::string Http10Get(const std::string& target) { return "GET " + target + " HTTP/1.0\r\nConnection: close\r\n\r\n"; }
+
+const std::string kNotFound = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n";
+
+class HttpClient : public ::testing::Test {
+protected:
+    HttpClient() : previousTimeout_(SocketTimeoutMilliseconds()) { SetSocketTimeoutMilliseconds(1000); }
+    ~HttpClient() override { SetSocketTimeoutMilliseconds(previousTimeout_); }
+
+    std::string ScratchFile() const { return os.folder.Path() + "iaweb0.dat"; }
+
+    bool Get(LoopbackServer& server, std::string& result) {
+        return SocketGet(server.HostAndPort(), "/f.dat", result, ScratchFile(), false, "");
+    }
+
+    FakeOs os;
+
+private:
+    uint32_t previousTimeout_;
+};
+
+TEST_F(HttpClient, FirstAttemptAsksForTheWholeUrlAndKeepsTheWholeAnswer) {
+    LoopbackServer server({{Ok("line 1\r\nline 2\r\n")}});
+    const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/qznnews.dat";
+    std::string result;
+    ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
+    EXPECT_EQ(result, Ok("line 1\r\nline 2\r\n"));
+    EXPECT_EQ(ResponseBody(result), "line 1\r\nline 2\r\n");
+    EXPECT_EQ(server.Requests(), std::vector<std::string>{Http10Get(url)});
+    EXPECT_EQ(ReadBytes(ScratchFile()), result);
+    EXPECT_EQ(os.sleptMilliseconds, 100);  // the pause before an attempt goes through the seam
+}
+
+TEST_F(HttpClient, AnythingButExactly200OkMakesTheSecondAttemptAskForThePathAlone) {
+    const std::string rejected[] = {
+        "HTTP/1.0 302 Found\r\nLocation: http://elsewhere/\r\n\r\n",
+        kNotFound,
+        "http/1.0 200 ok\r\n\r\nbody",
+        "HTTP/1.0 200 O",
+    };
+    for (const std::string& first : rejected) {
+        LoopbackServer server({{first}, {"HTTP/1.1 200 OK\r\n\r\n3100"}});
+        const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
+        std::string result;
+        ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, "")) << first;
+        EXPECT_EQ(result, "HTTP/1.1 200 OK\r\n\r\n3100");
+        EXPECT_EQ(server.Requests(),
+                  (std::vector<std::string>{Http10Get(url), Http10Get("/sv_pelimor/websys/prims/version.dat")}));
+    }
+}
+
+TEST_F(HttpClient, ThirdAttemptIsTheSystemDownloadWhichGivesTheBodyAlone) {
+    LoopbackServer server({{kNotFound}, {kNotFound}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}});
+    const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
+    std::string result;
+    ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
+    EXPECT_EQ(result, "3101");
+    EXPECT_EQ(ReadBytes(ScratchFile()), "3101");
+    EXPECT_EQ(server.Requests().size(), 3u);
+    EXPECT_EQ(os.sleptMilliseconds, 200);
+}
+
+TEST_F(HttpClient, WhenAllThreeAttemptsFailTheResultIsEmpty) {
+    LoopbackServer server({{kNotFound}, {kNotFound}, {kNotFound}});
+    const std::string url = "http://" + server.HostAndPort() + "/a/b.dat";
+    std::string result = "stale";
+    EXPECT_FALSE(FetchUrl(url, ScratchFile(), result, false, ""));
+    EXPECT_EQ(result, "");
+    std::vector<std::string> requests = server.Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0], Http10Get(url));
+    EXPECT_EQ(requests[1], Http10Get("/a/b.dat"));
+#ifndef _WIN32
+    EXPECT_EQ(requests[2], "GET /a/b.dat HTTP/1.1\r\nHOST: " + server.HostAndPort() +
+                               "\r\nCache-Control: no-cache\r\nPragma: no-cache\r\nConnection: close\r\n\r\n");
+#endif
+}
+
+TEST_F(HttpClient, UrlWithoutPathSkipsTheSecondAttempt) {
+    LoopbackServer server({{kNotFound}, {"HTTP/1.1 200 OK\r\n\r\nroot"}});
+    const std::string url = "http://" + server.HostAndPort();
+    std::string result;
+    ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
+    EXPECT_EQ(result, "root");
+    std::vector<std::string> requests = server.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0], Http10Get(url));
+#ifndef _WIN32
+    EXPECT_EQ(requests[1].substr(0, 16), "GET / HTTP/1.1\r\n");
+#endif
+}
+
+TEST_F(HttpClient, RequestFormsAreExact) {
+    LoopbackServer server({{Ok("")}, {Ok("")}});
+    std::string result;
+    ASSERT_TRUE(SocketGet(server.HostAndPort(), "/p", result, ScratchFile(), true, "X-Extra: 1\r\n"));
+    ASSERT_TRUE(SocketGet(server.HostAndPort(), "/p", result, ScratchFile(), false, "X-Extra: 1\r\n"));
+    EXPECT_EQ(server.Requests(),
+              (std::vector<std::string>{
+                  "GET /p HTTP/1.1\r\nHOST: " + server.HostAndPort() + "\r\nX-Extra: 1\r\nConnection: close\r\n\r\n",
+                  "GET /p HTTP/1.0\r\nX-Extra: 1\r\nConnection: close\r\n\r\n"}));
+    EXPECT_EQ(BuildGetRequest("/p", true, "", ""), "GET /p HTTP/1.1\r\nConnection: close\r\n\r\n");
+}
+
+TEST_F(HttpClient, AnswerTextEndsAtItsFirstNulByteHoweverItArrives) {
+    // The bytes after the NUL fill more than one receive buffer; none of them may reappear.
+    LoopbackServer server({{Ok(std::string("abc\0", 4) + std::string(2'000'000, 'x'))}});
+    std::string result;
+    ASSERT_TRUE(Get(server, result));
+    EXPECT_EQ(ResponseBody(result), "abc");
+}
+
+TEST_F(HttpClient, AnswerCutByAnOrderlyCloseIsKeptButOneCutByAnErrorFails) {
+    std::string result;
+    {
+        LoopbackServer server({{"HTTP/1.0 200 OK\r\nContent-Le"}});
+        ASSERT_TRUE(Get(server, result));
+        EXPECT_EQ(result, "HTTP/1.0 200 OK\r\nContent-Le");
+    }
+    {
+        LoopbackServer server({{"HTTP/1.0 200 OK\r\n\r\npart", Ending::Stall}});
+        EXPECT_FALSE(Get(server, result));
+        EXPECT_EQ(result, "");
+    }
+    {
+        LoopbackServer server({{"HTTP/1.0 200 OK\r\n\r\npart", Ending::Reset}});
+        EXPECT_FALSE(Get(server, result));
+    }
+}
+
+TEST_F(HttpClient, SilentOrEmptyServersFail) {
+    std::string result;
+    {
+        LoopbackServer server({{"", Ending::Stall}});  // accepts, never answers: ends at the time-out
+        EXPECT_FALSE(Get(server, result));
+    }
+    {
+        LoopbackServer server({{"", Ending::Close}});
+        EXPECT_FALSE(Get(server, result));
+    }
+}
+
+TEST_F(HttpClient, AnswerLongerThanTheLimitFailsButALongAnswerWithinItArrivesWhole) {
+    std::string result;
+    {
+        const std::string big(2'000'000, 'y');  // several receive buffers' worth
+        LoopbackServer server({{Ok(big)}});
+        ASSERT_TRUE(Get(server, result));
+        EXPECT_EQ(ResponseBody(result), big);
+    }
+    {
+        LoopbackServer server({{Ok(std::string(kMaxResponseBytes, 'z'))}});
+        EXPECT_FALSE(Get(server, result));
+        EXPECT_EQ(result, "");
+    }
+}
+
+TEST_F(HttpClient, UnreachableHostsFailAndTheOldScratchFileIsGone) {
+    WriteBytes(ScratchFile(), "old copy");
+    std::string result;
+    EXPECT_FALSE(SocketGet("127.0.0.1:" + std::to_string(UnusedLoopbackPort()), "/f", result, ScratchFile(), false, ""));
+    EXPECT_FALSE(os.PathExists(ScratchFile()));
+    EXPECT_FALSE(SocketGet("127.0.0.1:http", "/f", result, ScratchFile(), false, ""));
+    EXPECT_FALSE(SocketGet("127.0.0.1:70000", "/f", result, ScratchFile(), false, ""));
+    EXPECT_FALSE(SocketGet("", "/f", result, ScratchFile(), false, ""));
+}
+
+#ifndef _WIN32
+// The plain download stands in for the system's download service on this platform.
+TEST_F(HttpClient, PlainDownloadStopsAtContentLengthAndRefusesWhatItCannotReadWhole) {
+    std::string result;
+    {
+        LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody", Ending::Stall}});
+        ASSERT_TRUE(SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
+        EXPECT_EQ(result, "body");
+    }
+    {
+        LoopbackServer server({{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n4\r\nbody\r\n0\r\n\r\n"}});
+        EXPECT_FALSE(SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
+        EXPECT_FALSE(os.PathExists(ScratchFile()));
+    }
+    {
+        LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nbody"}});
+        EXPECT_FALSE(SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
+        EXPECT_EQ(result, "");
+    }
+}
+#endif
+}  // namespace
