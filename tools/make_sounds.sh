@@ -23,7 +23,8 @@ need_tools() {
   command -v lame >/dev/null || missing+=(lame)
   command -v python3 >/dev/null || missing+=(python3)
   [ ${#missing[@]} -eq 0 ] && return
-  apt-get install -y "${missing[@]}" >/dev/null
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
 WORK=$(mktemp -d)
