@@ -39,6 +39,9 @@ void CAppCore::Reset() {
     m_page = 0;
     m_newsPage = 0;
     SetDefaults();
+    m_indicatorStore.Clear();
+    m_newsStore.Clear();
+    m_noticeStore.Clear();
     // The shell has released these before the core is reset; forget them so nothing dangles.
     m_gdiplusToken = 0;
     m_handCursor = nullptr;

@@ -13,7 +13,10 @@
 
 #include "app/alert_events.h"
 #include "app/calendar_date.h"
+#include "metatrader/auto_trade_rule_store.h"
 #include "prefs/sound_thread_table.h"
+#include "store/indicator_store.h"
+#include "store/news_store.h"
 
 class CAppCore {
 public:
@@ -21,6 +24,9 @@ public:
     static constexpr int TERMINAL_FOLDER_COUNT = 3;
     // Every settings file is written with this format version.
     static constexpr int32_t SETTINGS_VERSION = 3100;
+    // Settings files of this version or older were written beside notices that must be fetched
+    // afresh.
+    static constexpr int32_t LAST_STALE_NOTICE_VERSION = 1006;
 
     CAppCore();
     ~CAppCore();
@@ -29,8 +35,8 @@ public:
 
     // Puts every persisted setting to its default; the folder settings stay as they are.
     void SetDefaults();
-    // Back to the state after construction: defaults, first page, empty stores, and the
-    // single-instance lock released.
+    // Back to the state after construction: defaults, first page, the indicator, news and
+    // notice stores empty (the auto-trade rules stay), and the single-instance lock released.
     void Reset();
 
     bool IsEventEnabled(int event) const;
@@ -43,9 +49,10 @@ public:
     // (command line exactly "byupdater").
     bool Startup(const std::string& commandLine);
 
-    // Reads every persisted file, then writes them all back in the current format.
+    // Reads every persisted file (the settings, then the indicators, notices, news and
+    // auto-trade rules), then writes them all back in the current format.
     void LoadAll();
-    // Writes every persisted file: the settings first, then the stores.
+    // Writes the settings, the indicators, the notices, the news and the auto-trade rules.
     void SaveAll();
 
     // The settings file "iasetting.dat". Loading keeps the current values where the file holds
@@ -77,6 +84,12 @@ public:
     std::array<std::string, TERMINAL_FOLDER_COUNT> m_terminalFolders;
     std::vector<std::string> m_foundTerminalFolders;
     std::string m_signalCopyFolder;
+
+    // --- Stores -------------------------------------------------------------------------------
+    IndicatorStore m_indicatorStore;
+    NewsStore m_noticeStore{false};
+    NewsStore m_newsStore{true};
+    AutoTradeRuleStore m_ruleStore;
 
     // --- Run-time fields ----------------------------------------------------------------------
     CalendarDate m_calendarDate;  // the day the calendar shows; today when the core is built

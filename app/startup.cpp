@@ -33,7 +33,19 @@ bool CAppCore::Startup(const std::string& commandLine) {
 
 void CAppCore::LoadAll() {
     LoadSettings();
+    m_indicatorStore.Load(IndicatorFilePath(), m_nextIndicatorId);
+    m_noticeStore.Load();
+    m_newsStore.Load();
+    m_ruleStore.LoadRules();
+    // Also true on a first start, whose version reads as 0.
+    if (m_fileVersion <= LAST_STALE_NOTICE_VERSION) m_noticeStore.Clear();
     SaveAll();
 }
 
-void CAppCore::SaveAll() { SaveSettings(); }
+void CAppCore::SaveAll() {
+    SaveSettings();
+    m_indicatorStore.Save(IndicatorFilePath());
+    m_noticeStore.Save();
+    m_newsStore.Save();
+    m_ruleStore.SaveRules();
+}

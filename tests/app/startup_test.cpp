@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "store/text_utils.h"
 #include "tests/support/test_os.h"
 
@@ -14,6 +16,14 @@ protected:
     void WriteSettings(const std::string& firstLine) {
         Os().CreateFolder(os.folder.Path() + "setting");
         WriteBytes(SettingsPath(), firstLine + "\r\n");
+    }
+    std::string SettingFile(const char* name) const {
+        return os.folder.Path() + "setting" + PathSeparator() + name;
+    }
+    void WriteNewsFiles() {
+        Os().CreateFolder(os.folder.Path() + "setting");
+        WriteBytes(SettingFile("ianews.dat"), "00000001\a65000000\aNotice\aBody\a00000001\a\r\n");
+        WriteBytes(SettingFile("iasnews.dat"), "00000002\a65000000\aNews\aBody\a00000001\a\r\n");
     }
     std::string SavedGeneralField(int index) {
         std::vector<std::string> lines = SplitLines(ReadBytes(SettingsPath()));
@@ -68,10 +78,66 @@ TEST_F(Startup, OnlyTheExactUpdaterArgumentRecordsTheUpdate) {
     EXPECT_EQ(SavedGeneralField(7), "23456789");
 }
 
-TEST_F(Startup, ResetReleasesTheInstanceLock) {
+TEST_F(Startup, NoticesBesideAnOldSettingsFileAreDroppedOnce) {
+    WriteSettings("\a\a\a\a\a\a\a\a000003EE\a");
+    WriteNewsFiles();
     ASSERT_TRUE(core.Startup(""));
+    EXPECT_EQ(core.m_noticeStore.Count(), 0);
+    EXPECT_EQ(core.m_newsStore.Count(), 1);
+    EXPECT_EQ(ReadBytes(SettingFile("ianews.dat")), "");
+
+    WriteNewsFiles();
+    CAppCore next;
+    next.LoadAll();
+    EXPECT_EQ(next.m_noticeStore.Count(), 1);
+}
+
+TEST_F(Startup, NoticesBesideANewerSettingsFileStay) {
+    WriteSettings("\a\a\a\a\a\a\a\a000003EF\a");
+    WriteNewsFiles();
+    ASSERT_TRUE(core.Startup(""));
+    EXPECT_EQ(core.m_noticeStore.Count(), 1);
+}
+
+TEST_F(Startup, AFirstStartDropsNoticesLeftFromBefore) {
+    WriteNewsFiles();
+    ASSERT_TRUE(core.Startup(""));
+    EXPECT_TRUE(core.m_firstRun);
+    EXPECT_EQ(core.m_noticeStore.Count(), 0);
+    EXPECT_EQ(core.m_newsStore.Count(), 1);
+}
+
+// Records the file name of every completed save.
+class SaveRecordingOs : public FakeOs {
+public:
+    bool MoveFileOver(const std::string& source, const std::string& target) override {
+        saved.push_back(std::filesystem::path(target).filename().string());
+        return OsSeam::MoveFileOver(source, target);
+    }
+    std::vector<std::string> saved;
+};
+
+TEST(StartupFiles, EveryFileIsRewrittenInItsOrder) {
+    SaveRecordingOs os;
+    CAppCore core;
+    ASSERT_TRUE(core.Startup("byupdater"));
+    EXPECT_EQ(os.saved, (std::vector<std::string>{"iasetting.dat", "iaindex2.dat", "ianews.dat",
+                                                  "iasnews.dat", "iaacm.dat", "iasetting.dat"}));
+}
+
+TEST_F(Startup, ResetEmptiesTheFeedStoresKeepsTheRulesAndReleasesTheLock) {
+    WriteSettings("\a\a\a\a\a\a\a\a00000C1C\a");
+    WriteNewsFiles();
+    ASSERT_TRUE(core.Startup(""));
+    core.m_ruleStore.FindOrCreateRule(7);
+    ASSERT_EQ(core.m_newsStore.Count(), 1);
+    ASSERT_EQ(core.m_noticeStore.Count(), 1);
     EXPECT_TRUE(os.lockHeld);
+
     core.Reset();
+    EXPECT_EQ(core.m_newsStore.Count(), 0);
+    EXPECT_EQ(core.m_noticeStore.Count(), 0);
+    EXPECT_EQ(core.m_ruleStore.Count(), 1u);
     EXPECT_FALSE(os.lockHeld);
     EXPECT_FALSE(core.m_instanceMutex);
 }
