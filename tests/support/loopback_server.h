@@ -3,6 +3,7 @@
 // scripted replies in order; connections beyond the script are closed without an answer.
 #pragma once
 
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <thread>
