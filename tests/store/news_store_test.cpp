@@ -7,8 +7,6 @@
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
 
-using namespace std::string_literals;
-
 namespace {
 constexpr bool kNotice = false;
 constexpr bool kNews = true;
@@ -185,14 +183,6 @@ TEST_F(NewsStoreTest, FindsItemsAndUnreadItemsByPositionFromTheNewest) {
     EXPECT_EQ(notices.UnreadCount(), 2);
 }
 
-TEST_F(NewsStoreTest, MarkingOneReadSavesTheStore) {
-    NewsStore notices(kNotice);
-    notices.UpdateFromFeed(Feed(Item(1, "a", "x", 16)), true);
-    notices.MarkRead(0);
-    EXPECT_EQ(ReadBytes(NewsFilePath(false)),
-              "00000001\x07" "00000010\x07" "a\x07" "x\x07" "00000000\x07\r\n");
-}
-
 TEST_F(NewsStoreTest, LoadsDamagedFilesWithoutLosingTheLinesAround) {
     WriteBytes(NewsFilePath(true),
                "00000001\x07" "00000064\x07" "good\x07" "body\x07" "00000003\x07\r\n"
@@ -227,14 +217,3 @@ TEST_F(NewsStoreTest, LoadsAMissingFileAsAnEmptyStoreAndReplacesWhatItHeld) {
     EXPECT_EQ(IdsFromNewest(notices), (std::vector<int>{2}));
 }
 
-TEST_F(NewsStoreTest, KeepsFieldsAlignedWhenAFeedTextHeldTheFieldSeparator) {
-    NewsStore news(kNews);
-    news.UpdateFromFeed(Feed("1<<>>ti\x07tle<<>>bo\x07" "dy<<>>x<<>>7<<>>\n"s), false);
-    NewsStore reloaded(kNews);
-    reloaded.Load();
-    ASSERT_EQ(reloaded.Count(), 1);
-    EXPECT_EQ(reloaded.ItemFromNewest(0)->title, "title");
-    EXPECT_EQ(reloaded.ItemFromNewest(0)->body, "body");
-    EXPECT_EQ(reloaded.ItemFromNewest(0)->when, 7);
-    EXPECT_TRUE(reloaded.ItemFromNewest(0)->unread);
-}
