@@ -307,12 +307,30 @@ union_jack() {  # the primitives of a Union Jack in the rectangle 0,0 .. W,H
   echo "rectangle $(( w / 2 - 1 )),0 $(( w / 2 + 1 )),$h"; echo "rectangle 0,$(( h / 2 - 1 )) $w,$(( h / 2 + 1 ))"
 }
 
+# A blue flag with a Union Jack in its upper-left quarter, then the primitives over it. At
+# 11 x 7 pixels the Jack is drawn pixel by pixel (no smoothing): white diagonals, the white
+# cross and the red cross.
+canton_flag() {  # canton_flag NAME PRIMITIVE...
+  local name=$1; shift
+  convert -size 11x7 xc:'#012169' +antialias -stroke white -strokewidth 1 \
+    -draw "line 0,0 10,6" -draw "line 0,6 10,0" -stroke none -fill white \
+    -draw "rectangle 4,0 6,6" -draw "rectangle 0,2 10,4" -fill '#c8102e' \
+    -draw "rectangle 5,0 5,6" -draw "rectangle 0,3 10,3" "$WORK/canton.png"
+  convert -size 21x15 xc:'#012169' "$WORK/canton.png" -geometry +0+0 -composite \
+    -stroke none -draw "$*" "$WORK/flag.png"
+  bmp "$WORK/flag.png" "$OUT/flag_$name.bmp"
+}
+
+# A small cross-shaped star of five pixels (for the New Zealand flag's red stars).
+pixel_star() {  # pixel_star X Y
+  echo "rectangle $1,$(( $2 - 1 )) $1,$(( $2 + 1 )) rectangle $(( $1 - 1 )),$2 $(( $1 + 1 )),$2"
+}
+
 flags() {
-  local jack_full jack_canton
+  local jack_full
   jack_full=$(union_jack 20 14 | paste -sd' ')
-  jack_canton=$(union_jack 10 7 | paste -sd' ')
   flag canada "fill #d52b1e" "rectangle 0,0 4,14" "rectangle 16,0 20,14" \
-    "polygon 10.5,3 11.5,5 13,4.5 12.5,7 14,6.5 13.5,8.5 11,9.5 11,12 10,12 10,9.5 7.5,8.5 7,6.5 8.5,7 8,4.5 9.5,5"
+    "polygon 10.5,2 11.3,3.6 12.5,3.2 12.1,5.2 13.8,4.6 13.4,6.2 14.4,6.6 12.6,8.4 11,9 11,11.5 10,11.5 10,9 8.4,8.4 6.6,6.6 7.6,6.2 7.2,4.6 8.9,5.2 8.5,3.2 9.7,3.6"
   flag switzerland "fill #da291c" "rectangle 0,0 20,14" "fill white" "rectangle 9,3 11,11" "rectangle 6,6 14,8"
   local ring=() i
   for i in 0 1 2 3 4 5 6 7 8 9 10 11; do
@@ -326,10 +344,8 @@ flags() {
   flag hong_kong "fill #de2910" "rectangle 0,0 20,14" "fill white" \
     "$(star 10.5 7.5 5.5)" "fill #de2910" "circle 10.5,7.5 10.5,6.5"
   flag japan "fill #bc002d" "circle 10,7 10,3"
-  flag new_zealand "fill #012169" "rectangle 0,0 20,14" "$jack_canton" \
-    "fill white" "circle 15.5,3.5 15.5,1.9" "circle 13,7 13,5.4" "circle 18,6.5 18,5.1" \
-    "circle 15.5,11.5 15.5,9.7" "fill #c8102e" "rectangle 15,3 16,4" "rectangle 12.5,6.5 13.5,7.5" \
-    "point 18,6.5" "rectangle 15,11 16,12"
+  canton_flag new_zealand "fill #e4002b" "$(pixel_star 16 3)" "$(pixel_star 13 7)" \
+    "$(pixel_star 18 6)" "$(pixel_star 16 11)"
   flag south_africa "fill #e03c31" "rectangle 0,0 20,4" "fill #001489" "rectangle 0,10 20,14" \
     "fill white" "polygon 0,0 3,0 9,5 20,5 20,9 9,9 3,14 0,14" \
     "fill #007749" "polygon 0,1 1.5,0 8,6 20,6 20,8 8,8 1.5,14 0,13" \
@@ -340,8 +356,8 @@ flags() {
     "fill white" "point 1,1" "point 3,1" "point 5,1" "point 7,1" "point 2,3" "point 4,3" "point 6,3" \
     "point 8,3" "point 1,5" "point 3,5" "point 5,5" "point 7,5"
   flag sweden "fill #006aa7" "rectangle 0,0 20,14" "fill #fecc00" "rectangle 6,0 8,14" "rectangle 0,6 20,8"
-  flag australia "fill #012169" "rectangle 0,0 20,14" "$jack_canton" "fill white" \
-    "$(star 5 11 2.2)" "$(star 16 2.5 1.4)" "$(star 13 6.5 1.4)" "$(star 18.5 6 1.4)" "$(star 16 11.5 1.5)"
+  canton_flag australia "fill white" \
+    "$(star 5 11.5 2.3)" "$(star 16 2.5 1.5)" "$(star 13 6.5 1.5)" "$(star 18.5 6 1.5)" "$(star 16 11.5 1.6)"
   flag norway "fill #ba0c2f" "rectangle 0,0 20,14" "fill white" "rectangle 5,0 9,14" "rectangle 0,5 20,9" \
     "fill #00205b" "rectangle 6,0 8,14" "rectangle 0,6 20,8"
   flag singapore "fill #ef3340" "rectangle 0,0 20,7" "fill white" "circle 5,3.5 5,0.5" \
