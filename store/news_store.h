@@ -16,8 +16,6 @@ public:
     // True for the news store ("iasnews.dat"), false for the notice store ("ianews.dat").
     explicit NewsStore(bool newsStore) : newsStore_(newsStore) {}
 
-    bool IsNewsStore() const { return newsStore_; }
-
     // Replaces the items by those of the store's file; a missing file leaves the store empty.
     void Load();
     // False when the file could not be written; the previous file then stays whole.
