@@ -11,7 +11,7 @@ set -u
 cd "$(dirname "$0")/.."
 source tools/lib/setup.sh
 
-FUZZ_RUNS=${FUZZ_RUNS:-20000}
+FUZZ_RUNS=${FUZZ_RUNS:-5000}
 JOBS=${JOBS:-$(nproc)}
 passed=0
 failed=0
