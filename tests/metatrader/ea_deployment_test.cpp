@@ -79,7 +79,8 @@ TEST_F(EaDeploymentTest, SetupInstallsTheShippedFilesThatThenVerify) {
 TEST_F(EaDeploymentTest, APairedEntryInstallsIntoTheDataFolderOnly) {
     const std::string installation = Terminal("installation", true);
     const std::string data = Terminal("data", true);
-    const TerminalFolderEntry entry = PairedEntry(installation, data);
+    // A data folder from origin.txt comes without its trailing separator.
+    const TerminalFolderEntry entry = PairedEntry(installation, data.substr(0, data.size() - 1));
     SetupEaFiles(entry);
     EXPECT_EQ(CheckEaFiles(EaFileSetFor(entry)), EaCheckResult::AllCorrect);
     EXPECT_EQ(EaFileSetFor(entry).ea, EaFileSetFor(data).ea);

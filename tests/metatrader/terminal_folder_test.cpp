@@ -30,22 +30,3 @@ TEST(IsTerminalFolder, NeedsTerminalExeAndFourOfTheFiveMarkerFolders) {
         MakeFolder(noProgram, marker);
     EXPECT_FALSE(IsTerminalFolder(noProgram));
 }
-
-TEST(LayoutOf, DescendsIntoMql4OnlyWhereItExists) {
-    TempFolder temp;
-    const std::string newTerminal = MakeFolder(temp.Path(), "new");
-    MakeFolder(newTerminal, "MQL4");
-    const std::string oldTerminal = MakeFolder(temp.Path(), "old");
-    const char separator = PathSeparator();
-
-    // A data folder given without its trailing separator still gets one.
-    const TerminalLayout newLayout = LayoutOf(temp.Path() + "new");
-    EXPECT_EQ(newLayout.root, newTerminal + "MQL4" + separator);
-    EXPECT_TRUE(newLayout.underMql4);
-
-    const TerminalLayout oldLayout = LayoutOf(PairedEntry("C:\\MT4", temp.Path() + "old"));
-    EXPECT_EQ(oldLayout.root, oldTerminal);
-    EXPECT_FALSE(oldLayout.underMql4);
-
-    EXPECT_EQ(LayoutOf("C:\\MT4|").root, "");
-}
