@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-enum class MessageButtons { Ok, YesNo, OkCancel };
+// Information: an OK box with the information icon.
+enum class MessageButtons { Ok, YesNo, OkCancel, Information };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class OsSeam {
@@ -49,6 +50,16 @@ public:
     virtual std::string Utf16ToAnsi(const std::u16string& text);
     // The roots of the computer's fixed drives, each ending with the path separator.
     virtual std::vector<std::string> FixedDriveRoots();
+    // Ends the process at once with the exit code: no window is closed, nothing else runs.
+    virtual void ExitProcessNow(int exitCode);
+    // The user's Startup folder and desktop folder, without a trailing separator; "" when the
+    // system has none.
+    virtual std::string StartupFolder();
+    virtual std::string DesktopFolder();
+    // Writes a shell link at linkPath to target; true exactly when the link file was saved.
+    virtual bool CreateShortcut(const std::string& linkPath, const std::string& target,
+                                const std::string& arguments, const std::string& description,
+                                const std::string& workingFolder);
 };
 
 // The seam in use: the platform's own unless a test installed another.

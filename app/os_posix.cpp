@@ -140,3 +140,14 @@ std::string OsSeam::Utf16ToAnsi(const std::u16string& text) {
 }
 
 std::vector<std::string> OsSeam::FixedDriveRoots() { return {"/"}; }
+
+void OsSeam::ExitProcessNow(int exitCode) { std::_Exit(exitCode); }
+
+// No desktop shell here: there is no Startup folder or desktop to put shortcuts into.
+std::string OsSeam::StartupFolder() { return ""; }
+std::string OsSeam::DesktopFolder() { return ""; }
+
+bool OsSeam::CreateShortcut(const std::string&, const std::string&, const std::string&,
+                            const std::string&, const std::string&) {
+    return false;
+}

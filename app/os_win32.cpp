@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <objidl.h>
+#include <shobjidl.h>
 
 #include <ctime>
 
@@ -57,9 +59,10 @@ void OsSeam::ReleaseInstanceLock() {
 }
 
 MessageAnswer OsSeam::AskUser(const std::string& text, MessageButtons buttons) {
-    UINT type = buttons == MessageButtons::YesNo    ? MB_YESNO
-              : buttons == MessageButtons::OkCancel ? MB_OKCANCEL
-                                                    : MB_OK;
+    UINT type = buttons == MessageButtons::YesNo       ? MB_YESNO
+              : buttons == MessageButtons::OkCancel    ? MB_OKCANCEL
+              : buttons == MessageButtons::Information ? MB_OK | MB_ICONINFORMATION
+                                                       : MB_OK;
     switch (MessageBoxA(nullptr, text.c_str(), "Pelimor", type)) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;
@@ -117,4 +120,42 @@ std::vector<std::string> OsSeam::FixedDriveRoots() {
         if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) roots.push_back(root);
     }
     return roots;
+}
+
+void OsSeam::ExitProcessNow(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
+
+namespace {
+std::string SpecialFolder(int folderId) {
+    char path[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, path, folderId, FALSE)) return "";
+    return path;
+}
+}  // namespace
+
+std::string OsSeam::StartupFolder() { return SpecialFolder(CSIDL_STARTUP); }
+std::string OsSeam::DesktopFolder() { return SpecialFolder(CSIDL_DESKTOP); }
+
+bool OsSeam::CreateShortcut(const std::string& linkPath, const std::string& target,
+                            const std::string& arguments, const std::string& description,
+                            const std::string& workingFolder) {
+    bool comStarted = SUCCEEDED(CoInitialize(nullptr));
+    bool saved = false;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            link->SetPath(target.c_str());
+            link->SetArguments(arguments.c_str());
+            link->SetDescription(description.c_str());
+            link->SetWorkingDirectory(workingFolder.c_str());
+            wchar_t widePath[MAX_PATH] = {};
+            if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) > 0)
+                saved = SUCCEEDED(file->Save(widePath, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    if (comStarted) CoUninitialize();
+    return saved;
 }

@@ -43,6 +43,14 @@ bool FakeOs::OpenWithShell(const std::string& target, const std::string& paramet
     return true;
 }
 
+bool FakeOs::CreateShortcut(const std::string& linkPath, const std::string& target,
+                            const std::string& arguments, const std::string& description,
+                            const std::string& workingFolder) {
+    if (shortcutsFail) return false;
+    WriteBytes(linkPath, target + "|" + arguments + "|" + description + "|" + workingFolder);
+    return PathExists(linkPath);
+}
+
 std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;

@@ -37,6 +37,15 @@ public:
     MessageAnswer AskUser(const std::string& text, MessageButtons buttons) override;
     bool OpenWithShell(const std::string& target, const std::string& parameters) override;
     std::string RoamingAppDataFolder() override { return appDataFolder; }
+    // Records the exit instead of ending the test program.
+    void ExitProcessNow(int exitCode) override { exitCodes.push_back(exitCode); }
+    std::string StartupFolder() override { return startupFolder; }
+    std::string DesktopFolder() override { return desktopFolder; }
+    // Writes "target|arguments|description|workingFolder" as the link file, unless
+    // shortcutsFail is set.
+    bool CreateShortcut(const std::string& linkPath, const std::string& target,
+                        const std::string& arguments, const std::string& description,
+                        const std::string& workingFolder) override;
 
     TempFolder folder;
     int64_t now = 1700000000;
@@ -47,6 +56,10 @@ public:
     MessageAnswer answer = MessageAnswer::Ok;
     std::vector<std::string> shellOpened;  // "target|parameters"
     std::string appDataFolder;             // "" = the system has none
+    std::vector<int> exitCodes;            // every ExitProcessNow, in order
+    std::string startupFolder;             // "" = the system has none
+    std::string desktopFolder;
+    bool shortcutsFail = false;
 
 private:
     ScopedOs installed_;

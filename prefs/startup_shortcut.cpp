@@ -1,0 +1,73 @@
+#include "prefs/startup_shortcut.h"
+
+#include "app/os.h"
+#include "store/local_files.h"
+
+namespace {
+const char kProgramFile[] = "Pelimor.exe";
+const char kDescription[] = "Pelimor";
+
+std::string InFolder(const std::string& folder, const char* name) {
+    return folder.empty() ? std::string() : folder + PathSeparator() + name;
+}
+
+bool CreateProgramShortcut(const std::string& linkPath) {
+    return !linkPath.empty() &&
+           Os().CreateShortcut(linkPath, ShortcutTarget(), "", kDescription, ProgramFolderPath());
+}
+
+// Creates the shortcut unless it exists; reports success or failure, nothing when it existed.
+void CreateUnlessPresent(const std::string& linkPath, const char* createdText,
+                         const char* failedText) {
+    if (!linkPath.empty() && Os().PathExists(linkPath)) return;
+    if (CreateProgramShortcut(linkPath))
+        Os().AskUser(createdText, MessageButtons::Information);
+    else
+        Os().AskUser(failedText, MessageButtons::Ok);
+}
+}  // namespace
+
+std::string StartupShortcutPath() { return InFolder(Os().StartupFolder(), "Pelimor.lnk"); }
+std::string OldStartupShortcutPath() { return InFolder(Os().StartupFolder(), "Olverin.lnk"); }
+std::string DesktopShortcutPath() { return InFolder(Os().DesktopFolder(), "Pelimor.lnk"); }
+std::string ShortcutTarget() { return ProgramFolderPath() + kProgramFile; }
+
+void CreateFirstRunShortcuts(bool atStartup, bool onDesktop) {
+    if (atStartup)
+        CreateUnlessPresent(StartupShortcutPath(), "PelimorをPC起動時に同時起動するように設定しました。",
+                            "PC起動時の同時起動登録に失敗しました。");
+    if (onDesktop)
+        CreateUnlessPresent(DesktopShortcutPath(), "Pelimorをデスクトップに作成しました。",
+                            "デスクトップへのショートカット作成に失敗しました。");
+}
+
+void RegisterAtStartup() {
+    std::string link = StartupShortcutPath();
+    if (!link.empty() && Os().PathExists(link)) {
+        Os().AskUser("既にスタートアップに登録されています。", MessageButtons::Ok);
+        return;
+    }
+    if (CreateProgramShortcut(link))
+        Os().AskUser("スタートアップに登録しました。", MessageButtons::Information);
+    else
+        Os().AskUser("スタートアップに登録に失敗しました。", MessageButtons::Ok);
+}
+
+void UnregisterFromStartup() {
+    std::string link = StartupShortcutPath();
+    std::string oldLink = OldStartupShortcutPath();
+    bool linkExists = !link.empty() && Os().PathExists(link);
+    bool oldLinkExists = !oldLink.empty() && Os().PathExists(oldLink);
+    if (!linkExists && !oldLinkExists) {
+        Os().AskUser("スタートアップに登録されていないか登録を検出出来ません。\n"
+                     "登録されている場合には手動で削除してください。\n",
+                     MessageButtons::Ok);
+        return;
+    }
+    // The new shortcut first; the old one goes only when there is no new one to delete.
+    bool deleted = (linkExists && Os().RemoveFile(link)) || (oldLinkExists && Os().RemoveFile(oldLink));
+    if (deleted)
+        Os().AskUser("スタートアップ解除に成功しました。", MessageButtons::Information);
+    else
+        Os().AskUser("スタートアップ解除に失敗しました。", MessageButtons::Ok);
+}
