@@ -125,6 +125,43 @@ TEST(StartupFiles, EveryFileIsRewrittenInItsOrder) {
                                                   "iasnews.dat", "iaacm.dat", "iasetting.dat"}));
 }
 
+TEST(StartupFiles, AStartFromNothingWritesEveryFile) {
+    FakeOs os;
+    CAppCore core;
+    ASSERT_TRUE(core.Startup(""));
+    for (const char* name : {"iasetting.dat", "iaindex2.dat", "ianews.dat", "iasnews.dat",
+                             "iaacm.dat"}) {
+        EXPECT_TRUE(Os().PathExists(os.folder.Path() + "setting" + PathSeparator() + name))
+            << name;
+    }
+}
+
+TEST_F(Startup, FilesComeBackInTheCurrentFormatWithTheIdCounterTheyNeed) {
+    // Next id 5 in the settings; the indicator file holds id 5 and a record without an id, in
+    // reverse time order, with bare LF line ends and lower-case digits.
+    WriteSettings("\a\a\a\a\a\a\a\a00000C1C\a00000005\a");
+    WriteBytes(SettingFile("iaindex2.dat"),
+               "65600000\aLater\a\a\a\a1\a2\a0\a0\a1\a5\a\n"
+               "65500000\aEarlier\a1.5%\a\a1.2%\a0000000a\a3\a0\a0\a0\a0\a\n");
+    WriteBytes(SettingFile("iasnews.dat"), "2\a65000000\aNews\aBody\a1\a\n");
+    WriteBytes(SettingFile("iaacm.dat"), "5\a1\a\n");
+    ASSERT_TRUE(core.Startup(""));
+
+    // The record without an id took the first free one after the counter, and the settings,
+    // written after the indicators were loaded, carry the counter past it.
+    EXPECT_EQ(ReadBytes(SettingFile("iaindex2.dat")),
+              "65500000\aEarlier\a1.5%\a\a1.2%\a0000000A\a00000003\a00000000\a00000000\a"
+              "00000000\a00000006\a\r\n"
+              "65600000\aLater\a\a\a\a00000001\a00000002\a00000000\a00000000\a00000001\a"
+              "00000005\a\r\n");
+    EXPECT_EQ(core.m_nextIndicatorId, 7);
+    EXPECT_EQ(SavedGeneralField(9), "00000007");
+    EXPECT_EQ(ReadBytes(SettingFile("iasnews.dat")),
+              "00000002\a65000000\aNews\aBody\a00000001\a\r\n");
+    EXPECT_EQ(ReadBytes(SettingFile("iaacm.dat")).substr(0, 18), "00000005\a00000001\a");
+    EXPECT_EQ(ReadBytes(SettingFile("iaacm.dat")).substr(9 * 9), "\r\n");
+}
+
 TEST_F(Startup, ResetEmptiesTheFeedStoresKeepsTheRulesAndReleasesTheLock) {
     WriteSettings("\a\a\a\a\a\a\a\a00000C1C\a");
     WriteNewsFiles();
