@@ -8,9 +8,13 @@
 
 #include "store/indicator_record.h"
 
-// Appends the record's line without its line end.
+// Appends the record's line, ended by CR LF.
 void AppendIndicatorFileLine(std::string& text, const IndicatorRecord& record);
 
 // The record of one line (line end already removed). A missing field reads as empty text or 0;
 // the time comes back with a zero high part and "&amp;" in the name becomes "&".
 IndicatorRecord ReadIndicatorFileLine(std::string_view line);
+
+// What writing the record's line and reading it back changes: the time keeps its low 32 bits and
+// "&amp;" in the name becomes "&". (Texts never hold 0x07, LF or NUL, which the line would lose.)
+void AsReadBack(IndicatorRecord& record);

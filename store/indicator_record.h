@@ -20,4 +20,6 @@ struct IndicatorRecord {
 
     // True when every stage of the mask has already been given.
     bool HasFiredAlerts(uint32_t mask) const { return (firedAlerts & mask) == mask; }
+
+    bool operator==(const IndicatorRecord&) const = default;
 };

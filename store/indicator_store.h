@@ -2,42 +2,43 @@
 // "iaindex2.dat".
 //
 // After every merge and load no two records share name and country, and every record has a
-// nonzero id that no other record uses. Records are looked up by name and country and by id
-// through indexes, and the next alert target is found from the current time onwards, so neither
-// walks the announcements already past.
+// nonzero id that no other record uses. Records are found by name and country and by id through
+// hash indexes, and the next alert target from the current time onwards, so neither walks the
+// announcements already past. Pointers and iterators into the store stay valid until the next
+// merge, load or clear.
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "store/indicator_record.h"
+#include "store/open_hash_index.h"
 
 class IndicatorStore {
 public:
-    // By announcement time; records with equal times in the order they were inserted.
-    using Records = std::multimap<int64_t, IndicatorRecord>;
-
-    IndicatorStore() = default;
-    // The indexes point into the records: a store is never copied or moved.
-    IndicatorStore(const IndicatorStore&) = delete;
-    IndicatorStore& operator=(const IndicatorStore&) = delete;
+    // A flat multimap from announcement time to record: in time order, records with equal times
+    // in the order they were inserted.
+    using Entry = std::pair<int64_t, IndicatorRecord>;
+    using Records = std::vector<Entry>;
 
     const Records& All() const { return records_; }
+    // The first record announced later than now, or All().end().
+    Records::const_iterator FirstAfter(int64_t now) const;
 
     // Merges a fetched feed: a line whose name and country are stored updates that record (its
     // alert marks, notify, muted and id stay); a new line with a name of at least four bytes
     // becomes a record with a new id, notified when its rank reaches autoNotifyRank. Then the
-    // store is saved to path, reloaded from the saved lines (back into time order, expired
+    // store is saved to path, reloaded as from the saved file (back into time order, expired
     // records gone) and saved again. nextId is the next-id counter.
     void Merge(std::string_view feed, const std::string& path, int32_t autoNotifyRank,
                int32_t& nextId);
 
     // Fills the store from the file at path; a missing file leaves it empty. Records older than
     // two years (by Os().Now()) and repeats of a name and country already loaded are left out;
-    // a record without an id, or with one taken by an earlier record, gets a new one.
+    // a record without an id, or with one that an earlier record holds, gets a new one.
     void Load(const std::string& path, int32_t& nextId);
     // Writes the whole store, atomically; false when nothing could be written.
     bool Save(const std::string& path) const;
@@ -55,23 +56,22 @@ public:
     void MarkFiredAlerts(int64_t when, uint32_t stages);
 
 private:
-    struct NameKey {
-        std::string_view name;  // the stored record's own name
-        int32_t country;
-        bool operator==(const NameKey&) const = default;
-    };
-    struct NameKeyHash {
-        size_t operator()(const NameKey& key) const;
-    };
-
-    void MergeLine(IndicatorRecord line, int32_t autoNotifyRank, int32_t& nextId);
-    void LoadText(std::string_view text, int32_t& nextId);
+    bool MergeLine(IndicatorRecord line, int32_t autoNotifyRank, int32_t& nextId);
     std::string FileText() const;
-    Records::iterator Insert(IndicatorRecord record);
-    bool IndexId(Records::iterator at);
-    void GiveNewId(Records::iterator at, int32_t& nextId);
+    void SortNewRecordsIn(size_t storedCount);
+    void LoadText(std::string_view text, int32_t& nextId);
+    void ReloadSaved(int32_t& nextId);
+    bool Admit(const IndicatorRecord& record, int64_t oldestKept, size_t position);
+    void FinishLoad(int32_t& nextId);
+    void PutInTimeOrder();
+    void IndexIds(int32_t& nextId);
+    auto NameMatches(const IndicatorRecord& like) const;
+    auto IdMatches(int32_t id) const;
+    const uint32_t* FindByName(const IndicatorRecord& like) const;
+    const uint32_t* FindId(int32_t id) const;
+    void GiveNewId(uint32_t position, int32_t& nextId);
 
     Records records_;
-    std::unordered_map<NameKey, Records::iterator, NameKeyHash> byName_;
-    std::unordered_map<int32_t, Records::iterator> byId_;
+    OpenHashIndex byName_;  // positions by name and country
+    OpenHashIndex byId_;    // positions by id
 };

@@ -42,7 +42,7 @@ protected:
     }
     const IndicatorRecord& Only() const {
         EXPECT_EQ(store.All().size(), 1u);
-        return store.All().begin()->second;
+        return store.All().front().second;
     }
 
     FakeOs os;
@@ -72,7 +72,7 @@ TEST_F(IndicatorStoreTest, LoadAndSaveRoundTripByteExact) {
                   "00000001", "00000000", "00000000", "7FFFFFFF"});
     LoadFile(bytes);
     ASSERT_EQ(store.All().size(), 2u);
-    const IndicatorRecord& first = store.All().begin()->second;
+    const IndicatorRecord& first = store.All().front().second;
     EXPECT_EQ(first.when, 0x522727C8);
     EXPECT_EQ(first.name, "Name\rA");
     EXPECT_EQ(first.country, -1);
@@ -87,7 +87,7 @@ TEST_F(IndicatorStoreTest, LoadAndSaveRoundTripByteExact) {
 
 TEST_F(IndicatorStoreTest, ARepeatedLineUpdatesItsRecordAndMovesItToItsNewTime) {
     Merge(FeedLine("2013/9/4", "21:30", "Moving", 5) + FeedLine("2013/9/5", "8:00", "Staying"));
-    const int32_t id = store.All().begin()->second.id;
+    const int32_t id = store.All().front().second.id;
     store.SetNotify(id, false);
     store.MarkFiredAlerts(FromLocalTime(2013, 9, 4, 21, 30, 0), 0x10);
     const int32_t counter = nextId;
@@ -106,6 +106,24 @@ TEST_F(IndicatorStoreTest, ARepeatedLineUpdatesItsRecordAndMovesItToItsNewTime) 
     // The same name in another country is another announcement.
     Merge(FeedLine("2013/9/6", "10:00", "Moving", 1, 2));
     EXPECT_EQ(store.All().size(), 3u);
+}
+
+TEST_F(IndicatorStoreTest, AfterAMergeTheStoreIsWhatLoadingItsFileGives) {
+    Merge(FeedLine("2013/9/4", "10:00", "Old one") + FeedLine("2013/9/4", "12:00", "Same time") +
+          FeedLine("2013/9/5", "10:00", "P&amp;Q", 1, 1, "first"));
+    // "Old one" moves to the time of "Same time" but stays before it, as it stood before; the
+    // new "P&amp;Q" reads back as "P&Q", and being first in the file it wins over the stored one.
+    Merge(FeedLine("2013/9/4", "12:00", "Old one") + FeedLine("2013/9/4", "12:00", "New one") +
+          FeedLine("2013/9/3", "10:00", "P&amp;amp;Q", 1, 1, "second") +
+          FeedLine("2011/8/1", "10:00", "Expired"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"P&Q", "Old one", "Same time", "New one"}));
+    EXPECT_EQ(store.All().front().second.forecast, "second");
+
+    IndicatorStore reloaded;
+    int32_t reloadedNextId = nextId;
+    reloaded.Load(path, reloadedNextId);
+    EXPECT_EQ(reloaded.All(), store.All());
+    EXPECT_EQ(reloadedNextId, nextId);
 }
 
 TEST_F(IndicatorStoreTest, NewRecordsAreNotifiedWhenTheirRankReachesTheAutoNotifyRank) {
@@ -143,7 +161,7 @@ TEST_F(IndicatorStoreTest, LoadKeepsTheFirstOfRepeatedNameAndCountry) {
              FileLine({"52272900", "Twice", "second", "", "", "00000001", "0", "0", "0", "0", "2"}) +
              FileLine({"52272A00", "Twice", "other", "", "", "00000002", "0", "0", "0", "0", "3"}));
     ASSERT_EQ(store.All().size(), 2u);
-    EXPECT_EQ(store.All().begin()->second.forecast, "first");
+    EXPECT_EQ(store.All().front().second.forecast, "first");
     EXPECT_EQ(store.FindById(2), nullptr);
     EXPECT_EQ(store.FindById(3)->forecast, "other");
 }

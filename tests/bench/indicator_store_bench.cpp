@@ -1,0 +1,155 @@
+// The indicator store at its full size: two years of announcements (about 50,000 records) and a
+// one-week feed of 700 lines merged into it, measured against plain writing and reading of the
+// same number of bytes.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/local_time.h"
+#include "app/os.h"
+#include "store/indicator_file.h"
+#include "store/indicator_store.h"
+#include "store/line_file.h"
+#include "store/text_utils.h"
+
+namespace {
+constexpr int kStoredRecords = 50000;
+constexpr int64_t kSpacingSeconds = 21 * 60;  // 50,000 announcements fill about two years
+constexpr int64_t kWeekSeconds = 7 * 86400;
+constexpr int kFeedLines = 700;
+constexpr int kNewFeedLines = 200;  // the rest of the feed updates stored announcements
+
+const char* const kBaseNames[] = {"米・雇用統計", "独・ＩＦＯ景況感指数", "日・日銀短観",
+                                  "英・消費者物価指数", "豪・RBA政策金利発表", "米・GDP速報値"};
+
+std::string IndicatorName(int index) {
+    return FormatText("%s（第%d回）", kBaseNames[index % 6], index);
+}
+
+// A folder of its own below the temporary folder, removed when the benchmarks end.
+struct BenchFolder {
+    BenchFolder() {
+        path = std::filesystem::temp_directory_path() /
+               ("pelimor-indicator-bench-" + std::to_string(Os().Now()));
+        std::filesystem::create_directories(path);
+    }
+    ~BenchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string File(const char* name) const { return (path / name).string(); }
+    std::filesystem::path path;
+};
+
+struct Fixture {
+    Fixture() {
+        const int64_t now = Os().Now() / 60 * 60;
+        const int64_t first = now + kWeekSeconds - kStoredRecords * kSpacingSeconds;
+        std::string text;
+        for (int index = 0; index < kStoredRecords; ++index) {
+            IndicatorRecord record;
+            record.when = first + index * kSpacingSeconds;
+            record.name = IndicatorName(index);
+            record.forecast = "1.5%";
+            record.result = record.when < now ? "1.4%" : "";
+            record.previous = "1.2%";
+            record.country = index % 16;
+            record.rank = index % 5 + 1;
+            record.notify = record.rank >= 4;
+            record.id = index + 1;
+            AppendIndicatorFileLine(text, record);
+        }
+        storedBytes = text;
+        WriteFileAtomically(storePath, text);
+
+        const int firstUpdated = kStoredRecords - (kFeedLines - kNewFeedLines);
+        for (int line = 0; line < kFeedLines; ++line) {
+            bool isNew = line >= kFeedLines - kNewFeedLines;
+            int index = isNew ? kStoredRecords + line : firstUpdated + line;
+            LocalTime at = ToLocalTime(now + (line * kWeekSeconds / kFeedLines) / 60 * 60);
+            feed += FormatText("%d/%d/%d##%d:%02d##%d##%s##0##1.6%%##1.5%%##1.2%%##%d\r\n",
+                               at.year, at.month, at.day, at.hour, at.minute, index % 16,
+                               IndicatorName(index).c_str(), index % 5 + 1);
+        }
+    }
+
+    BenchFolder folder;
+    std::string storePath = folder.File("iaindex2.dat");
+    std::string outputPath = folder.File("output.dat");
+    std::string storedBytes;
+    std::string feed;
+};
+
+Fixture& Data() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void LoadedStore(IndicatorStore& store) {
+    int32_t nextId = kStoredRecords + 1;
+    store.Load(Data().storePath, nextId);
+}
+
+void BM_IndicatorMergeWeeklyFeed(benchmark::State& state) {
+    IndicatorStore store;
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadedStore(store);
+        int32_t nextId = kStoredRecords + 1;
+        state.ResumeTiming();
+        store.Merge(Data().feed, Data().outputPath, 3, nextId);
+    }
+    state.counters["records"] = static_cast<double>(store.All().size());
+}
+BENCHMARK(BM_IndicatorMergeWeeklyFeed)->Unit(benchmark::kMillisecond);
+
+void BM_IndicatorLoad(benchmark::State& state) {
+    IndicatorStore store;
+    for (auto _ : state) LoadedStore(store);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Data().storedBytes.size()));
+}
+BENCHMARK(BM_IndicatorLoad)->Unit(benchmark::kMillisecond);
+
+void BM_IndicatorSave(benchmark::State& state) {
+    IndicatorStore store;
+    LoadedStore(store);
+    for (auto _ : state) benchmark::DoNotOptimize(store.Save(Data().outputPath));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Data().storedBytes.size()));
+}
+BENCHMARK(BM_IndicatorSave)->Unit(benchmark::kMillisecond);
+
+void BM_IndicatorNextAlertTarget(benchmark::State& state) {
+    IndicatorStore store;
+    LoadedStore(store);
+    const int64_t now = Os().Now();
+    for (auto _ : state) benchmark::DoNotOptimize(store.NextAlertTarget(now));
+}
+BENCHMARK(BM_IndicatorNextAlertTarget);
+
+// The floor: the bytes of the store written and read without formatting or parsing.
+void BM_FloorWrite(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WriteFileAtomically(Data().outputPath, Data().storedBytes));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Data().storedBytes.size()));
+}
+BENCHMARK(BM_FloorWrite)->Unit(benchmark::kMillisecond);
+
+void BM_FloorRead(benchmark::State& state) {
+    std::string text;
+    for (auto _ : state) benchmark::DoNotOptimize(ReadTextFile(Data().storePath, text, true));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(Data().storedBytes.size()));
+}
+BENCHMARK(BM_FloorRead)->Unit(benchmark::kMillisecond);
+
+// What a save, a reload and a second save cost in I/O alone.
+void BM_FloorWriteReadWrite(benchmark::State& state) {
+    std::string text;
+    for (auto _ : state) {
+        WriteFileAtomically(Data().outputPath, Data().storedBytes);
+        ReadTextFile(Data().outputPath, text, true);
+        benchmark::DoNotOptimize(WriteFileAtomically(Data().outputPath, text));
+    }
+}
+BENCHMARK(BM_FloorWriteReadWrite)->Unit(benchmark::kMillisecond);
+}  // namespace
