@@ -90,25 +90,25 @@ std::string SignalCopyLine(const CAppCore& core) {
 }
 
 // The fields of a line: the text before each 0x07. Bytes after the last 0x07 are no field,
-// since every field the program writes is followed by one.
-std::vector<std::string> FieldsOf(std::string_view line) {
-    std::vector<std::string> fields;
+// since every field the program writes is followed by one. The fields point into the line.
+std::vector<std::string_view> FieldsOf(std::string_view line) {
+    std::vector<std::string_view> fields;
     size_t start = 0;
     for (size_t end = line.find(FIELD_SEP); end != std::string_view::npos;
          end = line.find(FIELD_SEP, start)) {
-        fields.emplace_back(line.substr(start, end - start));
+        fields.push_back(line.substr(start, end - start));
         start = end + 1;
     }
     return fields;
 }
 
 // A field that is missing or holds no number reads as 0.
-uint32_t HexAt(const std::vector<std::string>& fields, size_t index) {
+uint32_t HexAt(const std::vector<std::string_view>& fields, size_t index) {
     return index < fields.size() ? static_cast<uint32_t>(ReadHex(fields[index])) : 0;
 }
 
 void ApplyGeneralLine(const std::string& line, CAppCore& core) {
-    std::vector<std::string> fields = FieldsOf(line);
+    std::vector<std::string_view> fields = FieldsOf(line);
     core.m_windowLeft = static_cast<int32_t>(HexAt(fields, 0));
     core.m_windowTop = static_cast<int32_t>(HexAt(fields, 1));
     uint32_t flags = HexAt(fields, 2);
@@ -127,14 +127,14 @@ void ApplyGeneralLine(const std::string& line, CAppCore& core) {
 }
 
 void ApplySoundLine(const std::string& line, CAppCore& core) {
-    std::vector<std::string> fields = FieldsOf(line);
+    std::vector<std::string_view> fields = FieldsOf(line);
     core.m_eventMask = HexAt(fields, 0);
     for (size_t event = 0; event < core.m_soundFiles.size(); ++event)
-        core.m_soundFiles[event] = event + 1 < fields.size() ? fields[event + 1] : std::string();
+        core.m_soundFiles[event] = event + 1 < fields.size() ? fields[event + 1] : std::string_view();
 }
 
 void ApplyTerminalFolderLine(const std::string& line, CAppCore& core) {
-    std::vector<std::string> fields = FieldsOf(line);
+    std::vector<std::string_view> fields = FieldsOf(line);
     for (size_t entry = 0; entry < core.m_terminalFolders.size(); ++entry) {
         size_t index = entry + kReservedFolderFields;
         if (index < fields.size()) core.m_terminalFolders[entry] = fields[index];
@@ -142,12 +142,12 @@ void ApplyTerminalFolderLine(const std::string& line, CAppCore& core) {
 }
 
 void ApplyFoundFolderLine(const std::string& line, CAppCore& core) {
-    for (std::string& folder : FieldsOf(line))
-        if (!folder.empty()) core.m_foundTerminalFolders.push_back(std::move(folder));
+    for (std::string_view folder : FieldsOf(line))
+        if (!folder.empty()) core.m_foundTerminalFolders.emplace_back(folder);
 }
 
 void ApplyPairLine(const std::string& line, CAppCore& core) {
-    std::vector<std::string> fields = FieldsOf(line);
+    std::vector<std::string_view> fields = FieldsOf(line);
     for (size_t j = 0; j < fields.size() && j < static_cast<size_t>(CAppCore::PAIR_COUNT); ++j) {
         std::string_view field = fields[j];
         size_t cut = field.find(kPairSeparator);
@@ -158,7 +158,7 @@ void ApplyPairLine(const std::string& line, CAppCore& core) {
 }
 
 void ApplySignalCopyLine(const std::string& line, CAppCore& core) {
-    std::vector<std::string> fields = FieldsOf(line);
+    std::vector<std::string_view> fields = FieldsOf(line);
     if (!fields.empty()) core.m_signalCopyFolder = fields[0];
 }
 }  // namespace
