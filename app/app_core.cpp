@@ -38,6 +38,7 @@ void CAppCore::SetDefaults() {
 void CAppCore::Reset() {
     m_page = 0;
     m_newsPage = 0;
+    m_selectedIndicator = 0;
     SetDefaults();
     m_indicatorStore.Clear();
     m_newsStore.Clear();

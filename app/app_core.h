@@ -17,6 +17,7 @@
 #include "prefs/sound_thread_table.h"
 #include "store/indicator_store.h"
 #include "store/news_store.h"
+#include "views/flag_bitmaps.h"
 
 class CAppCore {
 public:
@@ -97,6 +98,10 @@ public:
     bool m_firstRun = false;      // the settings file was missing at start-up
     int m_page = 0;               // panel page, 0 to 4
     int m_newsPage = 0;           // shown page of five news items
+    // The announcement selected in the indicator list, by id so that it survives the store's
+    // reloads (a record that is gone selects nothing); 0 = none.
+    int32_t m_selectedIndicator = 0;
+    FlagBitmapIds m_flagBitmapIds = FLAG_BITMAP_IDS;  // country index -> flag bitmap
     int32_t m_signalCopyReady = 0;  // last check of the signal-copy file; 0 before the first
     std::atomic<uint32_t> m_mediaAliasCounter{0};  // numbers media aliases; never reset
     // Media-player workers still playing; their handles are released when they report their end.
