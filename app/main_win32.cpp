@@ -1,7 +1,5 @@
-// The program's entry point: everything else happens in the application object (a static
-// object of a class derived from CWinApp, see framework/win_app.h).
-//
-// Minimal entry point; the lead developer replaces it together with the application class.
+// The program's entry point: everything else happens in the application object theApp
+// (app/corvane_app_win32.cpp).
 #include <windows.h>
 
 #include "framework/win_app.h"

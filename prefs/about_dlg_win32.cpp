@@ -1,0 +1,11 @@
+#include "prefs/about_dlg_win32.h"
+
+#include "app/program_version.h"
+#include "resources/resource.h"
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+
+bool CAboutDlg::OnInitDialog() {
+    SetDlgItemText(IDC_VERSION_TEXT, VersionLine());
+    return true;
+}
