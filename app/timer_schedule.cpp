@@ -1,0 +1,108 @@
+#include "app/timer_schedule.h"
+
+#include "app/calendar_date.h"
+#include "app/local_time.h"
+#include "app/os.h"
+#include "net/feed_request.h"
+
+namespace {
+constexpr unsigned MINUTE_MILLISECONDS = 60'000;
+constexpr int SIGNAL_PAGE = 4;
+
+TimerAction Fetch(FeedKind kind) { return {TimerActionKind::StartFeedFetch, kind}; }
+TimerAction Do(TimerActionKind kind) { return {kind}; }
+
+// Pages 0 and 1 show the time of day to the minute.
+bool ShowsClock(int page) { return page == 0 || page == 1; }
+
+// The clock is redrawn around the turn of each minute, a tick early and a tick late, so that a
+// second tick that comes a little off the beat still catches the new minute.
+bool IsTurnOfMinute(int second) { return second == 59 || second == 0 || second == 1; }
+}  // namespace
+
+bool TimerSchedule::TickCounter::Advance() {
+    if (++count < threshold) return false;
+    count = 0;
+    return true;
+}
+
+TimerSchedule::TimerSchedule(CAppCore& core) : core_(core) {}
+
+std::vector<TimerArming> TimerSchedule::Arm() {
+    news_.count = 0;
+    notices_.count = 0;
+    indicators_.count = 0;
+    access_.count = access_.threshold;
+    listRefresh_.count = 0;
+    return {{TIMER_MINUTE, MINUTE_MILLISECONDS},
+            {TIMER_SECOND, 1'000},
+            {TIMER_START_PAGE, 10},
+            {TIMER_MAILBOX, 5'000},
+            {TIMER_SERVER_POLL, MINUTE_MILLISECONDS}};
+}
+
+TimerActions TimerSchedule::OnTimer(unsigned id, SoundSink& sounds) {
+    switch (id) {
+        case TIMER_MINUTE: return OnMinuteTick();
+        case TIMER_SECOND: return OnSecondTick(sounds);
+        case TIMER_START_PAGE:
+            return {Do(TimerActionKind::ShowNewsPage),
+                    {TimerActionKind::KillTimer, TIMER_START_PAGE}};
+        case TIMER_MAILBOX: return {Do(TimerActionKind::RefreshMailbox)};
+        case TIMER_SERVER_POLL: return {Do(TimerActionKind::ServerPoll)};
+        default: return {Do(TimerActionKind::PassToFramework)};
+    }
+}
+
+TimerActions TimerSchedule::AfterServerPoll(bool changed) const {
+    if (!changed || core_.m_page != SIGNAL_PAGE) return {};
+    return {Do(TimerActionKind::RebuildHtmlPane), Do(TimerActionKind::RedrawPanel)};
+}
+
+TimerActions TimerSchedule::OnMinuteTick() {
+    // The shell forgets the icon when Explorer restarts; adding it again brings it back.
+    TimerActions actions{Do(TimerActionKind::AddTrayIcon)};
+    if (news_.Advance()) actions.push_back(Fetch(FEED_NEWS));
+    if (notices_.Advance()) actions.push_back(Fetch(FEED_NOTICES));
+    if (indicators_.Advance()) actions.push_back(Fetch(FEED_INDICATORS));
+    if (access_.Advance()) actions.push_back(Fetch(FEED_ACCESS_REPORT));
+    if (core_.m_autoClockAdjust && listRefresh_.Advance()) {
+        actions.push_back(Do(TimerActionKind::RefillIndicatorList));
+        actions.push_back(Do(TimerActionKind::RedrawPanel));
+    }
+    return actions;
+}
+
+TimerActions TimerSchedule::OnSecondTick(SoundSink& sounds) {
+    TimerActions actions;
+    FollowChangeOfDay(actions);
+    RunAlertRules(sounds);
+    KeepClockCurrent(actions);
+    return actions;
+}
+
+// The calendar moves on at midnight only while it shows the current day; a day the user chose
+// stays chosen.
+void TimerSchedule::FollowChangeOfDay(TimerActions& actions) {
+    const CalendarDate today = LocalDateOf(Os().Now());
+    if (today != core_.m_calendarDate && core_.m_lastSeenDate == core_.m_calendarDate) {
+        core_.m_calendarDate = today;
+        actions.push_back(Do(TimerActionKind::RefillIndicatorList));
+        actions.push_back(Do(TimerActionKind::RedrawPanel));
+        actions.push_back(Do(TimerActionKind::LayOutPanel));
+    }
+    core_.m_lastSeenDate = today;
+}
+
+void TimerSchedule::RunAlertRules(SoundSink& sounds) {
+    const IndicatorRecord* target = core_.m_indicatorStore.NextAlertTarget(Os().Now());
+    if (!target) return;
+    core_.CheckLeadAlerts(*target, sounds);
+    core_.CheckAnnouncementAlerts(*target, sounds);
+}
+
+void TimerSchedule::KeepClockCurrent(TimerActions& actions) const {
+    if (!ShowsClock(core_.m_page)) return;
+    if (IsTurnOfMinute(ToLocalTime(Os().Now()).second))
+        actions.push_back(Do(TimerActionKind::RedrawPanel));
+}
