@@ -1,0 +1,194 @@
+#include "views/news_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/test_os.h"
+
+namespace {
+
+constexpr int kOriginX = 2;
+constexpr int kOriginY = 70;
+constexpr int kTitleHeight = 24;  // every title measures one line of this height
+
+std::string FeedItem(int id, const std::string& body, long when) {
+    return std::to_string(id) + "<<>>title " + std::to_string(id) + "<<>>" + body + "<<>>x<<>>" +
+           std::to_string(when) + "<<>>\n";
+}
+
+// A title measures from the top-left corner of its box, 100 pixels wide.
+ViewRect MeasureOneLine(const std::string&, const ViewRect& box) {
+    return ViewRect::At(box.left, box.top, 100, kTitleHeight);
+}
+
+class NewsSheetTest : public ::testing::Test {
+protected:
+    NewsSheetTest() { sheet.Layout(kOriginX, kOriginY); }
+
+    // Items 1..count, item n at 2023-11-15 07:13:20 JST + n minutes; the newest is item count.
+    void Fill(int count, int advertItem = 0) {
+        std::string feed = "header\n";
+        for (int id = 1; id <= count; ++id) {
+            std::string body = "body " + std::to_string(id);
+            if (id == advertItem) body = "<iframe src=http://www.youtube.com/embed/vid" +
+                                         std::to_string(id) + " width=220></iframe>XCF";
+            feed += FeedItem(id, body, 1700000000L + id * 60);
+        }
+        news.UpdateFromFeed(feed, false);
+    }
+
+    NewsPicture Draw(int page = 0) { return sheet.Picture(news, page, MeasureOneLine); }
+
+    // The middle of the title at position i of the last picture.
+    static int TitleX() { return kOriginX + 10 + 50; }
+
+    FakeOs os;
+    NewsStore news{true};
+    NewsSheet sheet;
+};
+
+TEST_F(NewsSheetTest, NumbersThePagesOfFiveItems) {
+    Fill(12);
+    EXPECT_EQ(Draw(0).pageNumber.text, "1/3");
+    EXPECT_EQ(Draw(1).pageNumber.text, "2/3");
+    NewsPicture last = Draw(2);
+    EXPECT_EQ(last.pageNumber.text, "3/3");
+    EXPECT_EQ(last.texts.size(), 4u);  // two items: date and title each
+    EXPECT_EQ(last.texts[1].text, "title 2");
+    EXPECT_EQ(last.texts[3].text, "title 1");
+}
+
+TEST_F(NewsSheetTest, TenItemsMakeTwoPagesAndNoneMakeNone) {
+    EXPECT_EQ(Draw().pageNumber.text, "1/0");
+    EXPECT_TRUE(Draw().texts.empty());
+    Fill(10);
+    EXPECT_EQ(Draw(1).pageNumber.text, "2/2");
+}
+
+TEST_F(NewsSheetTest, DrawsThePageBoxBelowTheList) {
+    NewsPicture picture = Draw();
+    EXPECT_EQ(picture.pageBoxFrame, (ViewRect{60, 424, 180, 443}));
+    EXPECT_EQ(picture.pageBoxInside, (ViewRect{61, 425, 179, 442}));
+    EXPECT_EQ(picture.pageNumber.rect, (ViewRect{63, 427, 177, 440}));
+    EXPECT_EQ(picture.pageNumber.align, TextAlign::Center);
+    EXPECT_EQ(picture.pageNumber.colour, Rgb(255, 255, 255));
+}
+
+TEST_F(NewsSheetTest, ExpandsTheSelectedItemAndListsTheOthersBelowIt) {
+    Fill(3);
+    NewsPicture picture = Draw();
+    ASSERT_EQ(picture.texts.size(), 6u);
+    // The newest item: its date line, then its title in the plain font (it is expanded).
+    EXPECT_EQ(picture.texts[0], (TextBox{ViewRect::At(12, 86, 220, 12), "2023/11/15 07：16：20",
+                                         NewsSheet::FONT_PLAIN, NewsSheet::DATE_COLOUR,
+                                         TextAlign::Near}));
+    EXPECT_EQ(picture.texts[1], (TextBox{ViewRect::At(12, 98, 220, 36), "title 3",
+                                         NewsSheet::FONT_SELECTED, NewsSheet::TITLE_COLOUR,
+                                         TextAlign::Near}));
+    // The body goes 6 pixels below the measured title, at x 10 on the panel.
+    EXPECT_EQ(sheet.BodyRect(), ViewRect::At(10, 98 + kTitleHeight + 6, 220, 140));
+    // The next item follows the body, the title's and the date's heights and the gap.
+    int next = 86 + (140 + 6) + (kTitleHeight + 12) + 12;
+    EXPECT_EQ(picture.texts[2].rect, ViewRect::At(12, next, 220, 12));
+    EXPECT_EQ(picture.texts[3].rect, ViewRect::At(12, next + 12, 220, 36));
+    EXPECT_EQ(picture.texts[3].font, NewsSheet::FONT_LINK);
+    int third = next + kTitleHeight + 12 + 12;
+    EXPECT_EQ(picture.texts[4].rect.top, third);
+    EXPECT_FALSE(picture.advertIcon.has_value());
+}
+
+TEST_F(NewsSheetTest, ChoosesATitleOnlyWhenPressedAndReleasedOnIt) {
+    Fill(5);
+    Draw();
+    // Title positions of the picture: 0 expanded at the top, then 1..4.
+    auto titleY = [](int position) {
+        int top = 98;
+        if (position > 0) top += 140 + 6 + (kTitleHeight + 12 + 12) * position;
+        return top + 5;
+    };
+    EXPECT_TRUE(sheet.HitTest(TitleX(), titleY(3)));
+    EXPECT_FALSE(sheet.ButtonDown(TitleX(), titleY(2)).repaint);
+    EXPECT_FALSE(sheet.ButtonUp(TitleX(), titleY(3)).repaint);
+    EXPECT_EQ(sheet.Selected(), 0);
+
+    sheet.ButtonDown(TitleX(), titleY(3));
+    EXPECT_TRUE(sheet.ButtonUp(TitleX(), titleY(3)).repaint);
+    EXPECT_EQ(sheet.Selected(), 3);
+    // The release used the press up.
+    EXPECT_FALSE(sheet.ButtonUp(TitleX(), titleY(3)).repaint);
+
+    // Choosing the expanded title again repaints again (the pane is rebuilt).
+    sheet.ButtonDown(TitleX(), titleY(0));
+    EXPECT_TRUE(sheet.ButtonUp(TitleX(), titleY(0)).repaint);
+    EXPECT_EQ(sheet.Selected(), 0);
+}
+
+TEST_F(NewsSheetTest, ShowsTheHandOverTitlesToChooseAndNotOverTheExpandedOne) {
+    Fill(2);
+    Draw();
+    int secondTitleY = 98 + 140 + 6 + kTitleHeight + 12 + 12 + 5;
+    EXPECT_TRUE(sheet.MouseMove(TitleX(), secondTitleY).handCursor);
+    EXPECT_FALSE(sheet.MouseMove(TitleX(), 103).handCursor);
+    EXPECT_FALSE(sheet.MouseMove(TitleX() + 100, secondTitleY).handCursor);  // past the title
+    EXPECT_FALSE(sheet.HitTest(TitleX() + 100, secondTitleY));
+    EXPECT_FALSE(sheet.MouseMove(TitleX(), secondTitleY).repaint);
+}
+
+TEST_F(NewsSheetTest, PlacesWithoutAnItemChooseNothing) {
+    Fill(7);
+    Draw(0);  // five titles
+    int fifthTitleY = 98 + 140 + 6 + (kTitleHeight + 12 + 12) * 4 + 5;
+    ASSERT_TRUE(sheet.HitTest(TitleX(), fifthTitleY));
+    Draw(1);  // two titles
+    EXPECT_FALSE(sheet.HitTest(TitleX(), fifthTitleY));
+    sheet.ButtonDown(TitleX(), fifthTitleY);
+    EXPECT_FALSE(sheet.ButtonUp(TitleX(), fifthTitleY).repaint);
+    EXPECT_EQ(sheet.Selected(), 0);
+}
+
+TEST_F(NewsSheetTest, TheExpandedAdvertsIconOpensItsVideo) {
+    Fill(3, 3);
+    NewsPicture picture = Draw();
+    ASSERT_TRUE(picture.advertIcon.has_value());
+    const ViewRect& body = sheet.BodyRect();
+    EXPECT_EQ(*picture.advertIcon, ViewRect::At(body.right - 18, body.bottom + 2, 18, 18));
+    int x = picture.advertIcon->left + 5, y = picture.advertIcon->top + 5;
+    EXPECT_TRUE(sheet.HitTest(x, y));
+    EXPECT_TRUE(sheet.MouseMove(x, y).handCursor);
+    sheet.ButtonDown(x, y);
+    NewsPointerResult released = sheet.ButtonUp(x, y);
+    EXPECT_EQ(released.videoAddress, "http://www.youtube.com/watch?v=vid3");
+    EXPECT_FALSE(released.repaint);
+    // A release without a press on the icon opens nothing.
+    EXPECT_EQ(sheet.ButtonUp(x, y).videoAddress, "");
+}
+
+TEST_F(NewsSheetTest, TheIconIsGoneOnceAnOrdinaryItemIsExpanded) {
+    Fill(3, 3);
+    NewsPicture picture = Draw();
+    int x = picture.advertIcon->left + 5, y = picture.advertIcon->top + 5;
+    sheet.Select(1);
+    EXPECT_FALSE(Draw().advertIcon.has_value());
+    sheet.ButtonDown(x, y);
+    EXPECT_EQ(sheet.ButtonUp(x, y).videoAddress, "");
+}
+
+TEST_F(NewsSheetTest, LayoutForgetsTheSelectionAndThePress) {
+    Fill(5);
+    sheet.Select(3);
+    Draw();
+    sheet.Layout(kOriginX, kOriginY);
+    EXPECT_EQ(sheet.Selected(), 0);
+    EXPECT_EQ(sheet.BodyRect(), ViewRect{});
+    EXPECT_FALSE(sheet.HitTest(TitleX(), 103));
+}
+
+TEST_F(NewsSheetTest, NoBodyPlaceWhenTheSelectedItemIsNotOnThePage) {
+    Fill(6);
+    sheet.Select(3);
+    Draw(1);  // one item on the second page
+    EXPECT_EQ(sheet.BodyRect(), ViewRect{});
+}
+
+}  // namespace

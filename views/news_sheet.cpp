@@ -1,0 +1,146 @@
+#include "views/news_sheet.h"
+
+#include "app/local_time.h"
+#include "store/text_utils.h"
+#include "views/advert_video.h"
+
+namespace {
+
+constexpr int LEFT_MARGIN = 10;
+constexpr int TOP_MARGIN = 16;
+constexpr int ITEM_GAP = 12;
+constexpr int LINE_WIDTH = 220;
+constexpr int DATE_HEIGHT = 12;
+constexpr int TITLE_HEIGHT = 36;
+constexpr int BODY_WIDTH = 220;
+constexpr int BODY_HEIGHT = 140;
+constexpr int BODY_GAP = 6;
+constexpr int ICON_SIZE = 18;
+// Out of the pointer's reach while no advert is expanded.
+constexpr int HIDDEN_ICON_AT = -100;
+const ViewRect PAGE_BOX{60, 424, 180, 443};
+
+std::string DateLine(int64_t when) {
+    LocalTime local = ToLocalTime(when);
+    return FormatText("%d/%02d/%02d %02d：%02d：%02d", local.year, local.month, local.day,
+                      local.hour, local.minute, local.second);
+}
+
+ViewRect Shrunk(const ViewRect& rect, int by) {
+    return ViewRect{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by};
+}
+
+void MoveDown(ViewRect& rect, int dy) {
+    rect.top += dy;
+    rect.bottom += dy;
+}
+
+int PageCount(int itemCount) {
+    return itemCount / NewsSheet::ITEMS_PER_PAGE +
+           (itemCount % NewsSheet::ITEMS_PER_PAGE != 0 ? 1 : 0);
+}
+
+}  // namespace
+
+void NewsSheet::Layout(int originX, int originY) {
+    originX_ = originX;
+    originY_ = originY;
+    selected_ = 0;
+    pressed_ = NOTHING_PRESSED;
+    ForgetPlaces();
+}
+
+void NewsSheet::ForgetPlaces() {
+    titles_.fill(ViewRect{});
+    body_ = ViewRect{};
+    icon_ = ViewRect::At(HIDDEN_ICON_AT, HIDDEN_ICON_AT, ICON_SIZE, ICON_SIZE);
+    advertBody_.clear();
+}
+
+NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
+    // A position without an item keeps no title place, so a click there chooses nothing.
+    ForgetPlaces();
+    NewsPicture picture;
+    ViewRect date = ViewRect::At(originX_ + LEFT_MARGIN, originY_ + TOP_MARGIN, LINE_WIDTH,
+                                 DATE_HEIGHT);
+    ViewRect title = ViewRect::At(date.left, date.bottom, LINE_WIDTH, TITLE_HEIGHT);
+    for (int position = 0; position < ITEMS_PER_PAGE; ++position) {
+        const iaNews* item = news.ItemFromNewest(newsPage * ITEMS_PER_PAGE + position);
+        if (!item) break;
+        bool selected = position == selected_;
+        picture.texts.push_back({date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR,
+                                 TextAlign::Near});
+        ViewRect measured = measure(item->title, title);
+        titles_[static_cast<size_t>(position)] = measured;
+        picture.texts.push_back({title, item->title, selected ? FONT_SELECTED : FONT_LINK,
+                                 TITLE_COLOUR, TextAlign::Near});
+        int advance = measured.Height() + date.Height();
+        if (selected) {
+            body_ = ViewRect::At(LEFT_MARGIN, measured.bottom + BODY_GAP, BODY_WIDTH, BODY_HEIGHT);
+            MoveDown(date, BODY_HEIGHT + BODY_GAP);
+            MoveDown(title, BODY_HEIGHT + BODY_GAP);
+            if (item->advert) {
+                icon_ = ViewRect::At(body_.right - ICON_SIZE, body_.bottom + 2, ICON_SIZE,
+                                     ICON_SIZE);
+                picture.advertIcon = icon_;
+                advertBody_ = item->body;
+            }
+        }
+        MoveDown(date, advance + ITEM_GAP);
+        MoveDown(title, advance + ITEM_GAP);
+    }
+    picture.pageBoxFrame = PAGE_BOX;
+    picture.pageBoxInside = Shrunk(PAGE_BOX, 1);
+    picture.pageNumber = {Shrunk(PAGE_BOX, 3),
+                          FormatText("%d/%d", newsPage + 1, PageCount(news.Count())), FONT_PLAIN,
+                          PAGE_NUMBER_COLOUR, TextAlign::Center};
+    return picture;
+}
+
+int NewsSheet::TitleAt(int x, int y) const {
+    for (int position = 0; position < ITEMS_PER_PAGE; ++position) {
+        if (titles_[static_cast<size_t>(position)].Contains(x, y)) return position;
+    }
+    return -1;
+}
+
+bool NewsSheet::HitTest(int x, int y) const { return TitleAt(x, y) >= 0 || icon_.Contains(x, y); }
+
+bool NewsSheet::HandCursorAt(int x, int y) const {
+    int title = TitleAt(x, y);
+    return (title >= 0 && title != selected_) || icon_.Contains(x, y);
+}
+
+NewsPointerResult NewsSheet::MouseMove(int x, int y) const {
+    NewsPointerResult result;
+    result.handCursor = HandCursorAt(x, y);
+    return result;
+}
+
+NewsPointerResult NewsSheet::ButtonDown(int x, int y) {
+    NewsPointerResult result = MouseMove(x, y);
+    int title = TitleAt(x, y);
+    if (title >= 0) {
+        pressed_ = title;
+    } else if (icon_.Contains(x, y)) {
+        pressed_ = ICON_PRESSED;
+    }
+    return result;
+}
+
+NewsPointerResult NewsSheet::ButtonUp(int x, int y) {
+    NewsPointerResult result = MouseMove(x, y);
+    int title = TitleAt(x, y);
+    if (title >= 0) {
+        if (title == pressed_) {
+            selected_ = title;
+            pressed_ = NOTHING_PRESSED;
+            result.repaint = true;
+        }
+    } else if (icon_.Contains(x, y) && pressed_ == ICON_PRESSED) {
+        // The click is used up: a later release over the icon alone opens nothing.
+        pressed_ = NOTHING_PRESSED;
+        result.videoAddress = AdvertVideoAddress(advertBody_);
+    }
+    return result;
+}

@@ -1,0 +1,87 @@
+// The news page without the drawing: five items a page, each with its date line and its title,
+// the selected one expanded with room for its body (where the HTML pane goes) and, for an
+// advert, the icon that opens its video; below them the page box "page/pages". What a mouse
+// event on it means. All points and rectangles are panel-client pixels.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/news_store.h"
+#include "views/text_box.h"
+#include "views/view_rect.h"
+
+// Where a title lies when it is wrapped into the given box: the box the drawing measures.
+using TitleMeasure = std::function<ViewRect(const std::string& title, const ViewRect& box)>;
+
+struct NewsPicture {
+    std::vector<TextBox> texts;
+    std::optional<ViewRect> advertIcon;  // icon 187, 16 x 16 at the top-left corner
+    ViewRect pageBoxFrame;               // filled grey
+    ViewRect pageBoxInside;              // filled black
+    TextBox pageNumber;
+};
+
+struct NewsPointerResult {
+    bool repaint = false;  // a title was chosen: redraw the view and rebuild the HTML pane
+    bool handCursor = false;
+    std::string videoAddress;  // the advert's video to open; "" for none
+
+    bool operator==(const NewsPointerResult&) const = default;
+};
+
+class NewsSheet {
+public:
+    static constexpr int ITEMS_PER_PAGE = 5;
+    // The sheet's fonts, indexes of TextBox::font.
+    static constexpr int FONT_PLAIN = 0;      // "ＭＳ Ｐゴシック" 9 pt: dates, the page box
+    static constexpr int FONT_LINK = 1;       // the same, underlined: titles to choose
+    static constexpr int FONT_SELECTED = 2;   // the same: the expanded item's title
+    static constexpr uint32_t DATE_COLOUR = Rgb(200, 200, 141);
+    static constexpr uint32_t TITLE_COLOUR = Rgb(255, 255, 255);
+    static constexpr uint32_t PAGE_BOX_COLOUR = Rgb(174, 174, 174);
+    static constexpr uint32_t PAGE_NUMBER_COLOUR = Rgb(255, 255, 255);
+
+    // Lays the sheet out with its top-left corner at (originX, originY): the newest item of the
+    // page is selected and nothing is pressed.
+    void Layout(int originX, int originY);
+
+    // The picture of news page newsPage (0 = the newest five items). It also records where the
+    // titles, the body and the advert icon now lie, which the mouse events and the HTML pane
+    // go by until the next picture.
+    NewsPicture Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure);
+
+    // The point lies on a title or the advert icon: pressing there does not drag the panel.
+    bool HitTest(int x, int y) const;
+    NewsPointerResult MouseMove(int x, int y) const;
+    NewsPointerResult ButtonDown(int x, int y);
+    NewsPointerResult ButtonUp(int x, int y);
+
+    // The expanded position on the page, 0..4.
+    int Selected() const { return selected_; }
+    void Select(int position) { selected_ = position; }
+    // Where the expanded item's body goes; empty when the page does not show that item.
+    const ViewRect& BodyRect() const { return body_; }
+
+private:
+    static constexpr int NOTHING_PRESSED = -1;
+    static constexpr int ICON_PRESSED = 999;
+
+    // The position of the title under the point, or -1.
+    int TitleAt(int x, int y) const;
+    bool HandCursorAt(int x, int y) const;
+    void ForgetPlaces();
+
+    int originX_ = 0;
+    int originY_ = 0;
+    int selected_ = 0;
+    int pressed_ = NOTHING_PRESSED;
+    std::array<ViewRect, ITEMS_PER_PAGE> titles_{};
+    ViewRect body_;
+    ViewRect icon_;
+    std::string advertBody_;  // the body of the expanded advert whose icon is shown
+};
