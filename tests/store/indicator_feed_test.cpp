@@ -16,21 +16,6 @@ std::vector<std::string> Names(const std::vector<IndicatorRecord>& records) {
 }
 }  // namespace
 
-TEST(IndicatorFeed, ReadsTheNineFieldsOfALine) {
-    auto records = ParseIndicatorFeed("2013/9/4##21:30##2##S&amp;P 500##1##-##1.5%##1.2%##5\r\n");
-    ASSERT_EQ(records.size(), 1u);
-    const IndicatorRecord& record = records[0];
-    EXPECT_EQ(record.when, FromLocalTime(2013, 9, 4, 21, 30, 0));
-    EXPECT_EQ(record.when, 1378297800);  // TZ=JST-9
-    EXPECT_EQ(record.country, 2);
-    EXPECT_EQ(record.name, "S&P 500");
-    EXPECT_EQ(record.highlight, 1);
-    EXPECT_EQ(record.result, "-");
-    EXPECT_EQ(record.forecast, "1.5%");
-    EXPECT_EQ(record.previous, "1.2%");
-    EXPECT_EQ(record.rank, 5);  // the CR before the LF goes with the rank and is ignored
-}
-
 TEST(IndicatorFeed, CutsTheHeaderAndReadsEveryNonEmptyLine) {
     auto records = ParseIndicatorFeed(
         "HTTP/1.0 200 OK\r\nX: 2013/9/4##21:30##1##Header\r\n\r\n"

@@ -1,0 +1,38 @@
+// What every load and merge of the indicator store promises, checked after arbitrary input, and
+// a program folder with a clock that stands still, so that the two-year expiry cannot move
+// between a merge and the load that checks it.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "store/indicator_store.h"
+#include "tests/fuzz/fuzz_program_folder.h"
+
+class FixedClockProgramFolder : public FuzzProgramFolder {
+public:
+    static constexpr int64_t kNow = 1700000000;  // 2023-11-14 22:13:20 UTC
+    int64_t Now() override { return kNow; }
+};
+
+// Time order, keys equal to the times, one record per name and country, unique nonzero ids that
+// find their records, and the next alert target as a plain walk finds it.
+inline void CheckIndicatorStore(const IndicatorStore& store) {
+    std::set<std::pair<std::string, int32_t>> names;
+    std::set<int32_t> ids;
+    int64_t previous = INT64_MIN;
+    const IndicatorRecord* firstTarget = nullptr;
+    for (const auto& [when, record] : store.All()) {
+        if (when != record.when || when < previous) std::abort();
+        previous = when;
+        if (!names.emplace(record.name, record.country).second) std::abort();
+        if (record.id == 0 || !ids.insert(record.id).second) std::abort();
+        if (store.FindById(record.id) != &record) std::abort();
+        if (!firstTarget && when > FixedClockProgramFolder::kNow && record.notify && !record.muted)
+            firstTarget = &record;
+    }
+    if (store.NextAlertTarget(FixedClockProgramFolder::kNow) != firstTarget) std::abort();
+}
