@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the program's pictures in resources/art/: the page backgrounds, the button strips, the
-# indicator list's tile and check box, the flags, the icons and the hand cursor.
+# indicator list's tile and check box, the flags, the icons and the hand cursor; and the HTML
+# pane's background in resources/system/.
 #
 #   tools/make_art.sh      (installs ImageMagick and the IPA fonts with apt-get when missing)
 #
@@ -428,6 +429,15 @@ about_banner() {
   bmp "$WORK/banner.png" "$OUT/about_banner.bmp"
 }
 
+# The HTML pane's background (system/htmlbg.png, repeated by the page): the content box's
+# colour, so the pane sits in the page without a seam. No time stamps, so a re-run gives the
+# same bytes.
+html_background() {
+  mkdir -p resources/system
+  convert -size 16x16 "xc:$BOX_FILL" -strip -define png:exclude-chunks=date,time \
+    resources/system/htmlbg.png
+}
+
 page_calendar
 page_list
 page_news
@@ -439,4 +449,5 @@ flags
 icons
 cursor
 about_banner
-echo "pictures written to $OUT"
+html_background
+echo "pictures written to $OUT and resources/system"
