@@ -159,20 +159,25 @@ void IndicatorStore::FinishLoad(int32_t& nextId) {
 
 // A file saved by a merge holds the updated records at their old places.
 void IndicatorStore::PutInTimeOrder() {
-    if (std::is_sorted(records_.begin(), records_.end(), KeyBefore)) return;
+    auto unsorted = std::is_sorted_until(records_.begin(), records_.end(), KeyBefore);
+    if (unsorted == records_.end()) return;
+    // Records up to the earliest misplaced time keep their positions; only the rest is sorted.
+    const int64_t earliest = std::min_element(unsorted, records_.end(), KeyBefore)->first;
+    const auto from = static_cast<uint32_t>(
+        std::upper_bound(records_.begin(), unsorted, earliest, TimeBeforeKey) - records_.begin());
     const auto count = static_cast<uint32_t>(records_.size());
     // Sorting (time, position) pairs is a stable sort by time that moves no record.
     std::vector<std::pair<int64_t, uint32_t>> order;
-    order.reserve(count);
-    for (uint32_t position = 0; position < count; ++position)
+    order.reserve(count - from);
+    for (uint32_t position = from; position < count; ++position)
         order.emplace_back(records_[position].first, position);
     std::sort(order.begin(), order.end());
     std::vector<uint32_t> newPosition(count);
-    for (uint32_t position = 0; position < count; ++position)
-        newPosition[order[position].second] = position;
+    for (uint32_t position = 0; position < from; ++position) newPosition[position] = position;
+    for (uint32_t rank = 0; rank < order.size(); ++rank) newPosition[order[rank].second] = from + rank;
     byName_.RenumberPositions([&newPosition](uint32_t old) { return newPosition[old]; });
     // Each swap puts one record at its place, so no second array of records is needed.
-    for (uint32_t position = 0; position < count; ++position) {
+    for (uint32_t position = from; position < count; ++position) {
         while (newPosition[position] != position) {
             const uint32_t target = newPosition[position];
             std::swap(records_[position], records_[target]);

@@ -166,6 +166,19 @@ TEST_F(IndicatorStoreTest, LoadKeepsTheFirstOfRepeatedNameAndCountry) {
     EXPECT_EQ(store.FindById(3)->forecast, "other");
 }
 
+TEST_F(IndicatorStoreTest, LoadSortsByTimeKeepingEqualTimesInFileOrder) {
+    auto line = [](const char* when, const char* name) {
+        return FileLine({when, name, "", "", "", "1", "0", "0", "0", "0", "0"});
+    };
+    LoadFile(line("52272800", "A") + line("52272A00", "B") + line("52272900", "C") +
+             line("52272800", "D"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "D", "C", "B"}));
+    // The name index followed the records to their new places.
+    Merge(FeedLine("2013/9/5", "10:00", "D", 1, 1, "found"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"A", "C", "B", "D"}));
+    EXPECT_EQ(store.All().back().second.forecast, "found");
+}
+
 TEST_F(IndicatorStoreTest, EveryLoadedRecordGetsAnIdNoOtherRecordUses) {
     nextId = 5;
     LoadFile(FileLine({"52272800", "No id", "", "", "", "1", "0", "0", "0", "0", "0"}) +
