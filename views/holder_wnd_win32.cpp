@@ -1,0 +1,151 @@
+#include "views/holder_wnd.h"
+
+#include <algorithm>
+
+#include "app/app_core.h"
+#include "framework/wnd.h"
+
+using namespace Gdiplus::DllExports;
+
+namespace {
+
+constexpr int STRING_FORMAT_NO_WRAP = 0x1000;
+
+// UTF-16 of the CP932 text up to its first NUL.
+std::wstring Utf16Of(const std::string& text) {
+    const char* bytes = text.c_str();
+    int length = MultiByteToWideChar(932, 0, bytes, -1, nullptr, 0);
+    if (length <= 1) return {};
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(932, 0, bytes, -1, wide.data(), length);
+    wide.resize(static_cast<size_t>(length - 1));
+    return wide;
+}
+
+Gdiplus::StringAlignment AlignmentOf(int align) {
+    if (align == 0) return Gdiplus::StringAlignmentNear;
+    if (align == 2) return Gdiplus::StringAlignmentFar;
+    return Gdiplus::StringAlignmentCenter;
+}
+
+// A string format for one text box; released with the object.
+class TextFormat {
+public:
+    TextFormat(int align, bool noWrap) {
+        if (GdipCreateStringFormat(0, 0, &format_) != Gdiplus::Ok) {
+            format_ = nullptr;
+            return;
+        }
+        GdipSetStringFormatAlign(format_, AlignmentOf(align));
+        if (noWrap) GdipSetStringFormatFlags(format_, STRING_FORMAT_NO_WRAP);
+        // A text whose measure, padding included, is a pixel wider than its box still shows
+        // whole: fonts that stand in for the intended ones (synthesised bold on Wine) run a
+        // little wider, and character trimming would drop the last letter ("SU" for "SUN").
+        // What really overflows is still clipped at the box.
+        GdipSetStringFormatTrimming(format_, Gdiplus::StringTrimmingNone);
+    }
+    ~TextFormat() {
+        if (format_) GdipDeleteStringFormat(format_);
+    }
+    TextFormat(const TextFormat&) = delete;
+    TextFormat& operator=(const TextFormat&) = delete;
+
+    Gdiplus::GpStringFormat* Get() const { return format_; }
+
+private:
+    Gdiplus::GpStringFormat* format_ = nullptr;
+};
+
+Gdiplus::RectF LayoutRect(const RECT& rect, int dy) {
+    return Gdiplus::RectF(static_cast<float>(rect.left), static_cast<float>(rect.top + dy),
+                          static_cast<float>(rect.right - rect.left),
+                          static_cast<float>(rect.bottom - rect.top));
+}
+
+Gdiplus::ARGB OpaqueArgb(COLORREF colour) {
+    return 0xFF000000u | static_cast<Gdiplus::ARGB>(GetRValue(colour)) << 16 |
+           static_cast<Gdiplus::ARGB>(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+}  // namespace
+
+void XHolderWnd::Place(int x, int y, int width, int height, bool visible) {
+    originX_ = x;
+    originY_ = y;
+    width_ = width;
+    height_ = height;
+    visible_ = visible;
+    bounds_ = RECT{x, y, x + width, y + height};
+    Layout();
+    if (visible) Show();
+}
+
+void XHolderWnd::MoveBy(int dx, int dy) {
+    originX_ += dx;
+    originY_ += dy;
+    OffsetRect(&bounds_, dx, dy);
+    Layout();
+}
+
+void XHolderWnd::Show() {
+    visible_ = true;
+    for (CWnd* child : children_) child->ShowWindow(SW_SHOW);
+}
+
+void XHolderWnd::Hide() {
+    visible_ = false;
+    for (CWnd* child : children_) child->ShowWindow(SW_HIDE);
+}
+
+void XHolderWnd::AddChild(CWnd* child) {
+    if (child && std::find(children_.begin(), children_.end(), child) == children_.end()) {
+        children_.push_back(child);
+    }
+}
+
+void XHolderWnd::OffsetByOrigin(RECT& rect, int dx, int dy) const {
+    OffsetRect(&rect, dx + originX_, dy + originY_);
+}
+
+POINT XHolderWnd::ToPanelClient(int screenX, int screenY) const {
+    POINT point{screenX, screenY};
+    ScreenToClient(static_cast<HWND>(theCore.m_mainWnd), &point);
+    return point;
+}
+
+void XHolderWnd::DrawTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
+                             COLORREF colour, GpFont* font, int dy, int align) {
+    if (!graphics || !font) return;
+    TextFormat format(align, true);
+    std::wstring wide = Utf16Of(text);
+    Gdiplus::RectF layout = LayoutRect(rect, dy);
+    Gdiplus::GpSolidFill* brush = nullptr;
+    if (GdipCreateSolidFill(OpaqueArgb(colour), &brush) != Gdiplus::Ok) return;
+    GdipDrawString(graphics, wide.c_str(), static_cast<INT>(wide.size()), font, &layout,
+                   format.Get(), brush);
+    GdipDeleteBrush(brush);
+}
+
+void XHolderWnd::DrawTextBox(GpGraphics* graphics, const TextBox& box, GpFont* font) {
+    DrawTextBox(graphics, box.text, ToRect(box.rect), box.colour, font, box.dy,
+                static_cast<int>(box.align));
+}
+
+RECT XHolderWnd::MeasureTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
+                                GpFont* font, int dy, int align) {
+    RECT measured{};
+    if (!graphics || !font) return measured;
+    TextFormat format(align, false);
+    std::wstring wide = Utf16Of(text);
+    Gdiplus::RectF layout = LayoutRect(rect, dy);
+    Gdiplus::RectF box;
+    if (GdipMeasureString(graphics, wide.c_str(), static_cast<INT>(wide.size()), font, &layout,
+                          format.Get(), &box, nullptr, nullptr) != Gdiplus::Ok) {
+        return measured;
+    }
+    measured.left = static_cast<LONG>(box.X);
+    measured.top = static_cast<LONG>(box.Y);
+    measured.right = static_cast<LONG>(box.X + box.Width);
+    measured.bottom = static_cast<LONG>(box.Y + box.Height);
+    return measured;
+}

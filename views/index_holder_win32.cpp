@@ -1,0 +1,25 @@
+#include "views/index_holder.h"
+
+#include "app/app_core.h"
+#include "app/os.h"
+
+IndexHolder::IndexHolder()
+    : titleFont_(L"ＭＳ Ｐゴシック", 10.0f, FONT_BOLD),
+      clockFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_REGULAR),
+      detailFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_REGULAR) {}
+
+void IndexHolder::Layout() { details_.Layout(OriginX(), OriginY()); }
+
+void IndexHolder::Draw(HDC dc) {
+    if (!Visible()) return;
+    const IndicatorRecord* selected = theCore.m_indicatorStore.FindById(theCore.m_selectedIndicator);
+    DetailPicture picture = details_.Picture(selected, Os().Now());
+    ViewGraphics graphics(dc);
+    graphics.Smooth();
+    DrawTextBox(graphics.Get(), picture.title, titleFont_.Get());
+    graphics.SystemText();
+    const ViewFont* fonts[] = {&titleFont_, &clockFont_, &detailFont_};
+    for (const TextBox& box : picture.texts) {
+        DrawTextBox(graphics.Get(), box, fonts[box.font]->Get());
+    }
+}
