@@ -5,17 +5,20 @@
 #include "app/app_core.h"
 #include "app/window_placement_win32.h"
 #include "metatrader/mailbox_writer.h"
+#include "metatrader/signal_copy_ea.h"
 #include "net/fetch_done_win32.h"
 #include "net/fetched_feed.h"
+#include "net/server_poll.h"
+#include "net/update_check.h"
+#include "prefs/about_dlg_win32.h"
+#include "prefs/first_dlg_win32.h"
 #include "prefs/play_sound_file.h"
 #include "prefs/sound_sink.h"
 #include "resources/resource.h"
+#include "views/html_pane_body.h"
 
 namespace {
 
-// Page backgrounds by page number; pure white pixels are holes in the window.
-constexpr int kPageArt[CCorvaneDlg::PAGE_COUNT] = {IDB_PAGE_CALENDAR, IDB_PAGE_LIST, IDB_PAGE_NEWS,
-                                                   IDB_PAGE_NOTICES, IDB_PAGE_SIGNALS};
 constexpr COLORREF kHoleColour = RGB(255, 255, 255);
 constexpr int kBackBufferWidth = 300;
 constexpr int kBackBufferHeight = 600;
@@ -26,24 +29,25 @@ struct ButtonPlace {
     int y;
     int frames;
     bool tab;
+    int view;  // the page view the button shows and hides with, or -1 for the panel's own
 };
 
 constexpr ButtonPlace kButtons[CCorvaneDlg::BUTTON_COUNT] = {
-    {IDB_HIDE, 216, 17, 3, false},
-    {IDB_TITLE, 5, 16, 1, false},
-    {IDB_TAB_INDICATORS, 4, 44, 4, true},
-    {IDB_TAB_NEWS, 61, 44, 4, true},
-    {IDB_TAB_NOTICES, 119, 44, 4, true},
-    {IDB_PREVIOUS_MONTH, 42, 87, 3, false},
-    {IDB_NEXT_MONTH, 188, 87, 3, false},
-    {IDB_FOLD_CALENDAR, 220, 275, 3, false},
-    {IDB_UNFOLD_CALENDAR, 220, 87, 3, false},
-    {IDB_NOTICE_NEXT, 187, 294, 4, false},
-    {IDB_NOTICE_MARK_READ, 97, 294, 4, false},
-    {IDB_NOTICE_UNREAD, 56, 294, 4, false},
-    {IDB_NOTICE_PREVIOUS, 10, 294, 4, false},
-    {IDB_NEWS_NEXT, 187, 424, 4, false},
-    {IDB_NEWS_PREVIOUS, 10, 424, 4, false},
+    {IDB_HIDE, 216, 17, 3, false, -1},
+    {IDB_TITLE, 5, 16, 1, false, -1},
+    {IDB_TAB_INDICATORS, 4, 44, 4, true, -1},
+    {IDB_TAB_NEWS, 61, 44, 4, true, -1},
+    {IDB_TAB_NOTICES, 119, 44, 4, true, -1},
+    {IDB_PREVIOUS_MONTH, 42, 87, 3, false, CALENDAR_VIEW},
+    {IDB_NEXT_MONTH, 188, 87, 3, false, CALENDAR_VIEW},
+    {IDB_FOLD_CALENDAR, 220, 275, 3, false, -1},
+    {IDB_UNFOLD_CALENDAR, 220, 87, 3, false, -1},
+    {IDB_NOTICE_NEXT, 187, 294, 4, false, NOTICE_VIEW},
+    {IDB_NOTICE_MARK_READ, 97, 294, 4, false, NOTICE_VIEW},
+    {IDB_NOTICE_UNREAD, 56, 294, 4, false, NOTICE_VIEW},
+    {IDB_NOTICE_PREVIOUS, 10, 294, 4, false, NOTICE_VIEW},
+    {IDB_NEWS_NEXT, 187, 424, 4, false, NEWS_VIEW},
+    {IDB_NEWS_PREVIOUS, 10, 424, 4, false, NEWS_VIEW},
 };
 
 struct ToolTipText {
@@ -61,35 +65,47 @@ constexpr ToolTipText kToolTips[] = {
 
 }  // namespace
 
-CCorvaneDlg::CCorvaneDlg() : CDialog(IDD_PELIMOR_DIALOG), schedule_(theCore) {}
+CCorvaneDlg::CCorvaneDlg()
+    : CDialog(IDD_PELIMOR_DIALOG),
+      views_{&calendar_, &index_, &news_, &notices_, &signals_},
+      pages_(theCore, news_.Sheet(), notices_.Sheet(), signals_.Sheet()),
+      schedule_(theCore),
+      newItems_(theCore) {}
 
 CCorvaneDlg::~CCorvaneDlg() = default;
 
 bool CCorvaneDlg::OnInitDialog() {
     theCore.m_mainWnd = m_hWnd;
+    tray_.SetOwner(m_hWnd);
     downloads_ = std::make_unique<ServerDownloads>(PostFetchDoneTo(m_hWnd));
+    htmlPane_.Create(this);
     backBuffer_.CreateBlank(kBackBufferWidth, kBackBufferHeight);
     LoadPageArt();
-    LayOut();
     CreateButtons();
     SetWindowText("__QZ__PELIMOR");
     mailbox_.Create(m_hWnd, IDC_MAILBOX_ROOT1);
+    list_.Setup(this);
+    AttachViewChildren();
+    ApplyLayout();
     // Topmost before the tooltip exists: Wine puts an owner that has topmost owned pop-ups (a
     // tooltip is one) just below them instead of making it topmost itself.
     MakeToolWindowTopmost();
     CreateToolTips();
+    tray_.AddTrayIcon();
     ArmTimers();
     StartFeedFetch(FEED_INDICATORS);
     StartFeedFetch(FEED_NEWS);
     StartFeedFetch(FEED_NOTICES);
+    PerformPageEffects(pages_.ShowIndicatorPage(true));
     RestoreWindowPosition(m_hWnd);
+    theCore.m_signalCopyReady = CheckQzgi(theCore.m_signalCopyFolder);
     StartFeedFetch(FEED_ACCESS_REPORT);
     return true;
 }
 
 void CCorvaneDlg::LoadPageArt() {
-    for (int page = 0; page < PAGE_COUNT; ++page) {
-        pageArt_[page].Load(kPageArt[page]);
+    for (int page = 0; page < PANEL_PAGE_COUNT; ++page) {
+        pageArt_[page].Load(LayoutOfPage(page).art);
         pageArt_[page].MakeRegion(kHoleColour);
     }
 }
@@ -104,15 +120,24 @@ void CCorvaneDlg::CreateButtons() {
             buttons_[i]->SetGroup(&tabGroup_);
         }
     }
-    for (CButtonWnd* tab : tabGroup_)
-        if (tab->Code() == IDB_TAB_INDICATORS) tab->SelectInGroup(true);
+}
+
+void CCorvaneDlg::AttachViewChildren() {
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+        if (kButtons[i].view >= 0) views_[kButtons[i].view]->AddChild(buttons_[i].get());
+    index_.AddChild(&list_);
+}
+
+CButtonWnd* CCorvaneDlg::Button(int code) const {
+    for (const auto& button : buttons_)
+        if (button->Code() == code) return button.get();
+    return nullptr;
 }
 
 void CCorvaneDlg::CreateToolTips() {
     toolTips_.Create(this);
     for (const ToolTipText& tip : kToolTips)
-        for (const auto& button : buttons_)
-            if (button->Code() == tip.code) toolTips_.AddTool(*button, tip.text);
+        if (CButtonWnd* button = Button(tip.code)) toolTips_.AddTool(*button, tip.text);
 }
 
 void CCorvaneDlg::ArmTimers() {
@@ -129,46 +154,97 @@ void CCorvaneDlg::MakeToolWindowTopmost() {
     SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void CCorvaneDlg::LayOut() {
-    const BitmapImage& art = pageArt_[theCore.m_page];
+void CCorvaneDlg::ApplyLayout() {
+    const PageLayout layout = LayoutOfPage(theCore.m_page);
+    ShapeWindow(pageArt_[theCore.m_page]);
+    for (int view = 0; view < PANEL_VIEW_COUNT; ++view) {
+        const ViewRect& place = layout.views[view];
+        views_[view]->Place(place.left, place.top, place.right - place.left,
+                            place.bottom - place.top, layout.shown[view]);
+        if (!layout.shown[view]) views_[view]->Hide();
+    }
+    list_.MoveWindow(layout.list.left, layout.list.top, layout.list.right - layout.list.left,
+                     layout.list.bottom - layout.list.top);
+    if (CButtonWnd* fold = Button(IDB_FOLD_CALENDAR)) fold->ShowWindow(layout.foldShown ? SW_SHOW : SW_HIDE);
+    if (CButtonWnd* unfold = Button(IDB_UNFOLD_CALENDAR))
+        unfold->ShowWindow(layout.unfoldShown ? SW_SHOW : SW_HIDE);
+    for (CButtonWnd* tab : tabGroup_)
+        if (tab->Code() == layout.chosenTab || (layout.chosenTab == 0 && tab->Selected()))
+            tab->SelectInGroup(layout.chosenTab != 0);
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void CCorvaneDlg::ShapeWindow(const BitmapImage& art) {
     SetWindowRgn(m_hWnd, nullptr, FALSE);
     SetWindowPos(nullptr, 0, 0, art.Width(), art.Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (art.Region()) {
-        // The window owns the region it is given: hand it a copy.
-        HRGN copy = CreateRectRgn(0, 0, 0, 0);
-        CombineRgn(copy, art.Region(), nullptr, RGN_COPY);
-        SetWindowRgn(m_hWnd, copy, TRUE);
-    }
-    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (!art.Region()) return;
+    // The window owns the region it is given: hand it a copy.
+    HRGN copy = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(copy, art.Region(), nullptr, RGN_COPY);
+    SetWindowRgn(m_hWnd, copy, TRUE);
+}
+
+void CCorvaneDlg::PerformPageEffects(const PageEffects& effects) {
+    if (effects.togglePanel) TogglePanel();
+    if (effects.refillList) list_.FillIndicatorList();
+    if (effects.redrawIndexView) RedrawArea(index_.Bounds());
+    if (effects.layOut) ApplyLayout();
+    if (effects.redrawPanel) RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (effects.placeHtmlPane) PlaceHtmlPane();
+}
+
+void CCorvaneDlg::PerformCommandEffects(const CommandEffects& effects) {
+    if (effects.refillList) RefreshIndicatorPage();
+    if (effects.startFetch) StartFeedFetch(effects.fetchKind);
+}
+
+void CCorvaneDlg::PlaceHtmlPane() {
+    HtmlPanePlace place = pages_.HtmlPane();
+    htmlPane_.MoveTo(place.rect);
+    if (place.rebuild)
+        htmlPane_.Rebuild(HtmlPaneBody(theCore, news_.Sheet().Selected(), notices_.Sheet().Current()));
 }
 
 void CCorvaneDlg::Paint() {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(m_hWnd, &paint);
-    pageArt_[theCore.m_page].Draw(backBuffer_.Dc(), 0, 0);
     const BitmapImage& art = pageArt_[theCore.m_page];
+    art.Draw(backBuffer_.Dc(), 0, 0);
+    for (XHolderWnd* view : views_)
+        if (view->Visible()) view->Draw(backBuffer_.Dc());
+    htmlPane_.Draw(backBuffer_.Dc());
     backBuffer_.DrawPart(target, 0, 0, 0, 0, art.Width(), art.Height());
     EndPaint(m_hWnd, &paint);
 }
 
-LRESULT CCorvaneDlg::HitTest(LPARAM) {
-    // While the left button is held anywhere else than on an active place, the system drags
-    // the window.
-    if (!(GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000))
+void CCorvaneDlg::RedrawArea(const RECT& area) { RedrawWindow(&area, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+LRESULT CCorvaneDlg::HitTest(LPARAM lParam) {
+    int x = GET_X_LPARAM(lParam);
+    int y = GET_Y_LPARAM(lParam);
+    int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    if (!(GetAsyncKeyState(button) & 0x8000) || calendar_.HitTest(x, y) || news_.HitTest(x, y))
         return HTCLIENT;
+    // The left button is held elsewhere: the system drags the window.
+    if (calendar_.Visible() && calendar_.HasHoverCell() && calendar_.OnMouseMove(x, y))
+        RedrawArea(calendar_.Bounds());
     return HTCAPTION;
 }
 
-void CCorvaneDlg::ShowPanelMenu() {
+void CCorvaneDlg::OnMouse(UINT message, LPARAM) {
     POINT cursor;
     GetCursorPos(&cursor);
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_PANEL_MENU));
-    if (!menu) return;
-    int command = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RETURNCMD | TPM_NONOTIFY, cursor.x,
-                                 cursor.y, 0, m_hWnd, nullptr);
-    DestroyMenu(menu);
-    RunCommand(command);
+    for (XHolderWnd* view : {static_cast<XHolderWnd*>(&calendar_), static_cast<XHolderWnd*>(&news_)}) {
+        bool changed = message == WM_MOUSEMOVE     ? view->OnMouseMove(cursor.x, cursor.y)
+                     : message == WM_LBUTTONDOWN ? view->OnLButtonDown(cursor.x, cursor.y)
+                                                 : view->OnLButtonUp(cursor.x, cursor.y);
+        if (!changed) continue;
+        RedrawArea(view->Bounds());
+        // The pane shows the body of the news item just chosen.
+        if (view == &news_ && message == WM_LBUTTONUP) PlaceHtmlPane();
+        return;
+    }
 }
 
 void CCorvaneDlg::TogglePanel() { ShowWindow(IsWindowVisible() ? SW_HIDE : SW_SHOW); }
@@ -185,47 +261,61 @@ bool CCorvaneDlg::PreTranslateMessage(MSG& message) {
 }
 
 bool CCorvaneDlg::OnCommand(WPARAM wParam, LPARAM) {
-    RunCommand(LOWORD(wParam));
+    int id = LOWORD(wParam);
+    if (id == IDC_INDICATOR_LIST) {
+        if (HIWORD(wParam) == LBN_SELCHANGE) {
+            list_.TakeSelection();
+            RedrawArea(index_.Bounds());
+        }
+        return true;
+    }
+    if (Button(id)) {
+        PerformPageEffects(pages_.OnButton(id));
+        return true;
+    }
+    RunCommand(id);
     return true;
 }
 
 bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
     switch (message) {
     case WM_ERASEBKGND:
-        result = 0;
         return true;
     case WM_PAINT:
         Paint();
-        result = 0;
         return true;
     case WM_NCHITTEST:
         result = HitTest(lParam);
         return true;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        OnMouse(message, lParam);
+        return true;
     case WM_RBUTTONDOWN:
         rightButtonPressed_ = true;
         SetCapture(m_hWnd);
-        result = 0;
         return true;
     case WM_RBUTTONUP: {
         POINT cursor;
         GetCursorPos(&cursor);
         RECT window = GetWindowRect();
         ReleaseCapture();
-        if (rightButtonPressed_ && PtInRect(&window, cursor)) ShowPanelMenu();
-        result = 0;
+        if (rightButtonPressed_ && PtInRect(&window, cursor)) RunCommand(TrackPanelMenu(m_hWnd));
         return true;
     }
     case WM_TIMER:
         OnTimer(wParam);
-        result = 0;
         return true;
     case UM_SOUND_FINISHED:
         OnSoundFinished(static_cast<uint32_t>(wParam));
-        result = 0;
+        return true;
+    case UM_TRAY_NOTIFY:
+        OnTrayNotify(lParam);
         return true;
     case UM_FETCH_DONE:
         OnFetchDone();
-        result = 0;
         return true;
     case WM_DESTROY:
         OnDestroy();
@@ -236,40 +326,76 @@ bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 }
 
 void CCorvaneDlg::OnTimer(UINT_PTR id) {
+    if (id == TIMER_SECOND) htmlPane_.Poll();
     PerformTimerActions(schedule_.OnTimer(static_cast<unsigned>(id), SoundFilePlayer()));
 }
 
 void CCorvaneDlg::PerformTimerActions(const TimerActions& actions) {
     for (const TimerAction& action : actions) {
         switch (action.kind) {
-        case TimerActionKind::StartFeedFetch:
-            StartFeedFetch(action.value);
-            break;
-        case TimerActionKind::RedrawPanel:
-            RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            break;
-        case TimerActionKind::LayOutPanel:
-            LayOut();
-            break;
-        case TimerActionKind::KillTimer:
-            KillTimer(static_cast<UINT_PTR>(action.value));
-            break;
+        case TimerActionKind::AddTrayIcon: tray_.AddTrayIcon(); break;
+        case TimerActionKind::StartFeedFetch: StartFeedFetch(action.value); break;
+        case TimerActionKind::RefillIndicatorList: list_.FillIndicatorList(); break;
+        case TimerActionKind::RedrawPanel: RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW); break;
+        case TimerActionKind::LayOutPanel: ApplyLayout(); break;
+        case TimerActionKind::ShowNewsPage: PerformPageEffects(pages_.ShowNewsPage()); break;
+        case TimerActionKind::KillTimer: KillTimer(static_cast<UINT_PTR>(action.value)); break;
         case TimerActionKind::RefreshMailbox:
             MailboxWriter(mailbox_, theCore.m_indicatorStore, theCore.m_ruleStore);
             break;
-        default:
-            break;
+        case TimerActionKind::ServerPoll: downloads_->StartServerPoll(theCore.m_serverPoll.lastCounter); break;
+        case TimerActionKind::RebuildHtmlPane: PlaceHtmlPane(); break;
+        case TimerActionKind::PassToFramework: break;
         }
     }
 }
 
 void CCorvaneDlg::OnFetchDone() {
-    for (auto& request : downloads_->TakeFinishedFeeds()) HandleFetchedFeed(theCore, *request);
+    for (auto& request : downloads_->TakeFinishedFeeds()) {
+        if (!request->succeeded) continue;
+        if (request->kind == FEED_NEWS) {
+            AnnounceNewItems(newItems_.OnNewsFetched(request->result));
+        } else if (request->kind == FEED_NOTICES) {
+            AnnounceNewItems(newItems_.OnNoticesFetched(request->result));
+        } else if (HandleFetchedFeed(theCore, *request).refillIndicatorList) {
+            RefreshIndicatorPage();
+        }
+    }
+    for (auto& poll : downloads_->TakeFinishedPolls()) {
+        ServerPollOutcome outcome = ServerPoll(theCore, *poll);
+        if (outcome.sound) SoundFilePlayer().Play(*outcome.sound);
+        PerformTimerActions(schedule_.AfterServerPoll(outcome.changed));
+    }
+}
+
+void CCorvaneDlg::AnnounceNewItems(const NewItemNotice& notice) {
+    if (notice.sound) SoundFilePlayer().Play(*notice.sound);
+    if (notice.balloon)
+        tray_.ShowBalloon(notice.balloon->kind, notice.balloon->title, notice.balloon->text,
+                          notice.balloon->timeout);
+    if (!notice.showPageAgain) return;
+    if (theCore.m_page == PAGE_NEWS) PerformPageEffects(pages_.ShowNewsPage());
+    if (theCore.m_page == PAGE_NOTICES) PerformPageEffects(pages_.ShowNoticePage());
+}
+
+void CCorvaneDlg::OnTrayNotify(LPARAM event) {
+    TrayResponse response = tray_.OnNotify(event);
+    switch (response.action) {
+    case TrayAction::TogglePanel: TogglePanel(); break;
+    case TrayAction::ShowMenu: RunCommand(TrackPanelMenu(m_hWnd)); break;
+    case TrayAction::OpenPage:
+        ShowWindow(SW_SHOW);
+        if (response.page == PAGE_NEWS) PerformPageEffects(pages_.ShowNewsPage());
+        if (response.page == PAGE_NOTICES) PerformPageEffects(pages_.ShowNoticePage());
+        break;
+    case TrayAction::None: break;
+    }
 }
 
 void CCorvaneDlg::OnDestroy() {
     StoreWindowPosition(m_hWnd);
     theCore.SaveAll();
+    tray_.RemoveTrayIcon();
     KillTimer(TIMER_SECOND);
     KillTimer(TIMER_MINUTE);
     theCore.m_mainWnd = nullptr;
@@ -277,14 +403,19 @@ void CCorvaneDlg::OnDestroy() {
 
 void CCorvaneDlg::RunCommand(int command) {
     switch (command) {
-    case ID_SHOW_HIDE:
-        TogglePanel();
-        break;
-    case ID_EXIT:
+    case ID_SHOW_HIDE: TogglePanel(); break;
+    case ID_RUN_SETUP: CFirstDlg().DoModal(); break;
+    case ID_RESET_INDICATORS: PerformCommandEffects(EraseAndRefetchIndicators(theCore)); break;
+    case ID_HELP_MANUAL: OpenManual(); break;
+    case ID_ABOUT: CAboutDlg().DoModal(); break;
+    case ID_CHECK_UPDATE: CheckForUpdate(theCore, true); break;
+    case ID_FORCED_UPDATE:
+        StartForcedUpdate();
         Quit();
         break;
-    default:
-        break;
+    case ID_EXIT: Quit(); break;
+    case ID_SHOW_SIGNALS: PerformPageEffects(pages_.ShowSignalPage()); break;
+    default: OpenMakerWebPage(command); break;
     }
 }
 

@@ -12,15 +12,26 @@
 #include "framework/tool_tip_ctrl.h"
 #include "net/server_downloads.h"
 #include "panel/mailbox_windows_win32.h"
+#include "panel/new_item_notices.h"
+#include "panel/panel_commands.h"
+#include "panel/page_layout.h"
+#include "panel/panel_pages.h"
+#include "panel/tray_icon_win32.h"
 #include "views/bitmap_image.h"
 #include "views/button_wnd.h"
+#include "views/calendar_holder.h"
+#include "views/etc_holder.h"
+#include "views/html_pane.h"
+#include "views/index_holder.h"
+#include "views/index_list2.h"
+#include "views/news_holder.h"
+#include "views/signal_holder.h"
 
 class CCorvaneDlg : public CDialog {
 public:
     CCorvaneDlg();
     ~CCorvaneDlg() override;
 
-    static constexpr int PAGE_COUNT = 5;
     static constexpr int BUTTON_COUNT = 15;
 
 protected:
@@ -33,36 +44,58 @@ private:
     // Initialisation steps.
     void LoadPageArt();
     void CreateButtons();
+    void AttachViewChildren();
     void CreateToolTips();
     void ArmTimers();
     void StartFeedFetch(int kind);
     void MakeToolWindowTopmost();
 
-    // The window's outline and size follow the page.
-    void LayOut();
+    // The page: outline, size and the places of views, list and buttons.
+    void ApplyLayout();
+    void ShapeWindow(const BitmapImage& art);
+    void PerformPageEffects(const PageEffects& effects);
+    void PerformCommandEffects(const CommandEffects& effects);
+    void PlaceHtmlPane();
     void Paint();
+    void RedrawArea(const RECT& area);
     LRESULT HitTest(LPARAM lParam);
-    void ShowPanelMenu();
+    void OnMouse(UINT message, LPARAM lParam);
     void TogglePanel();
+    CButtonWnd* Button(int code) const;
 
     // Messages.
     void OnTimer(UINT_PTR id);
     void PerformTimerActions(const TimerActions& actions);
     void OnFetchDone();
+    void AnnounceNewItems(const NewItemNotice& notice);
+    void OnTrayNotify(LPARAM event);
     void OnDestroy();
 
     // The menu commands.
     void RunCommand(int command);
-    void EraseAndRefetchIndicators();
     void Quit();
 
-    std::array<BitmapImage, PAGE_COUNT> pageArt_;
+    std::array<BitmapImage, PANEL_PAGE_COUNT> pageArt_;
     BitmapImage backBuffer_;
     std::array<std::unique_ptr<CButtonWnd>, BUTTON_COUNT> buttons_;
     ButtonGroup tabGroup_;
     CToolTipCtrl toolTips_;
     MailboxWindows mailbox_;
+
+    // The page views, in the order they are painted.
+    CalendarHolder calendar_;
+    IndexHolder index_;
+    NewsHolder news_;
+    EtcHolder notices_;
+    SignalHolder signals_;
+    std::array<XHolderWnd*, PANEL_VIEW_COUNT> views_;
+    CIndexList2 list_;
+    CHtmlPane htmlPane_;
+
+    PanelPages pages_;
     TimerSchedule schedule_;
+    NewItemNotices newItems_;
+    CTrayIcon tray_;
     std::unique_ptr<ServerDownloads> downloads_;
     bool rightButtonPressed_ = false;
 };

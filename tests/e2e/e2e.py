@@ -200,6 +200,24 @@ class Run:
         self.check("the news store is written",
                    self.wait_for(lambda: self.setting_bytes("iasnews.dat").count(b"\r\n") >= 5, 30))
 
+    def test_pages(self):
+        def show(command, name, height, list_y=None):
+            self.probe("command", str(command))
+            time.sleep(2)
+            facts = self.panel_facts()
+            ok = facts.get("panel.height") == str(height)
+            if list_y is not None:
+                ok = ok and facts.get("list.y") == str(list_y)
+            self.check("%s: the window is %d high" % (name, height), ok, facts)
+            self.screenshot(name)
+
+        show(135, "page0-calendar", 534, 294)
+        show(154, "page1-list", 342, 104)
+        show(155, "page0-unfolded", 534, 294)
+        show(136, "page2-news", 534)
+        show(160, "page3-notices", 534)
+        show(32799, "page4-signals", 535)
+
     def test_quit_saves(self):
         os.remove(os.path.join(SETTING, "iasetting.dat"))
         self.probe("command", "32772")
@@ -220,6 +238,7 @@ class Run:
             self.test_mailbox()
             self.test_second_instance()
             self.test_feeds()
+            self.test_pages()
             self.test_quit_saves()
         except Exception as error:  # a broken harness is a failed run, not a crash
             self.check("the end-to-end run completes", False, repr(error))
