@@ -15,7 +15,7 @@ mkdir -p build/logs "$RUN"
 cmake --preset windows >build/logs/run-configure.log 2>&1 &&
   cmake --build build/windows -j "$(nproc)" >build/logs/run-build.log 2>&1 ||
   { tail -n 40 build/logs/run-build.log build/logs/run-configure.log; exit 1; }
-rm -rf "$RUN/program"
+# The program folder keeps its setting/ folder (the user's data) across runs.
 cmake --install build/windows --prefix "$RUN/program" >/dev/null
 use_wine
 
@@ -31,6 +31,13 @@ pids+=($!)
 export PELIMOR_BASE_URL="http://127.0.0.1:$PORT/sv_pelimor/websys/"
 
 if [ -z "${DISPLAY:-}" ]; then
+  # Nobody can answer the terms dialog on a private display: accept the terms for this demo
+  # folder (a settings file with only its first line; the program completes it).
+  if [ ! -f "$RUN/program/setting/iasetting.dat" ]; then
+    mkdir -p "$RUN/program/setting"
+    printf '00000000\a00000000\a0000001F\a00000000\a00000000\a00000000\a00000000\a00000000\a00000C1C\a00000000\a60000000\a00000000\a\r\n' \
+      >"$RUN/program/setting/iasetting.dat"
+  fi
   export DISPLAY=:91
   Xvfb "$DISPLAY" -screen 0 1280x800x24 >/dev/null 2>&1 &
   pids+=($!)
