@@ -1,6 +1,5 @@
 #include "views/advert_video.h"
 
-#include "app/os.h"
 #include "store/text_utils.h"
 
 namespace {
@@ -24,5 +23,3 @@ std::string AdvertVideoAddress(const std::string& body) {
     std::string source = Before(After(body, "src="), " ");
     return VIDEO_WATCH_PREFIX + After(source, VIDEO_EMBED_PREFIX);
 }
-
-void OpenAdvertVideo(const std::string& body) { Os().OpenWithShell(AdvertVideoAddress(body), ""); }

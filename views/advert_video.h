@@ -12,6 +12,3 @@ inline constexpr char VIDEO_WATCH_PREFIX[] = "http://www.youtube.com/watch?v=";
 // next space, without the embed prefix, after the watch prefix. A step that finds no delimiter
 // leaves the text as it was; the browser then reports a bad address.
 std::string AdvertVideoAddress(const std::string& body);
-
-// Opens that address with the shell; nothing reports the outcome.
-void OpenAdvertVideo(const std::string& body);

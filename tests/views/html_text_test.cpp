@@ -65,13 +65,6 @@ TEST(AdvertVideoTest, TurnsTheEmbeddedPlayerIntoTheVideosPage) {
     EXPECT_EQ(AdvertVideoAddress("noplayer"), "http://www.youtube.com/watch?v=noplayer");
 }
 
-TEST(AdvertVideoTest, OpensTheAddressWithTheShell) {
-    FakeOs os;
-    OpenAdvertVideo("<iframe src=http://www.youtube.com/embed/xyz >");
-    ASSERT_EQ(os.shellOpened.size(), 1u);
-    EXPECT_EQ(os.shellOpened[0], "http://www.youtube.com/watch?v=xyz|");
-}
-
 std::string FeedItem(int id, const std::string& body, long when) {
     return std::to_string(id) + "<<>>title<<>>" + body + "<<>>x<<>>" + std::to_string(when) +
            "<<>>\n";
