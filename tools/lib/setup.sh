@@ -6,7 +6,7 @@ PELIMOR_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64 xvfb x11-utils xdotool imagemagick
-  fonts-ipafont-gothic fonts-ipafont-mincho locales
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
   clang libclang-rt-14-dev
 )
 
@@ -38,7 +38,7 @@ use_wine() {
     mkdir -p "$LOCPATH"
     localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" >/dev/null 2>&1 || true
   fi
-  if [ ! -f "$WINEPREFIX/.pelimor-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.pelimor-ready-2" ]; then
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wineserver -w
@@ -48,11 +48,12 @@ use_wine() {
     local face
     for face in "ＭＳ Ｐゴシック:IPAPGothic" "ＭＳ ゴシック:IPAGothic" "ＭＳ Ｐ明朝:IPAPMincho" \
                 "ＭＳ 明朝:IPAMincho" "MS UI Gothic:IPAPGothic" "メイリオ:IPAPGothic" \
-                "Meiryo:IPAPGothic" "MS Gothic:IPAGothic" "MS PGothic:IPAPGothic"; do
+                "Meiryo:IPAPGothic" "MS Gothic:IPAGothic" "MS PGothic:IPAPGothic" \
+                "Times New Roman:Liberation Serif" "Arial:Liberation Sans"; do
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%:*}" /t REG_SZ \
         /d "${face##*:}" /f >/dev/null 2>&1
     done
     wineserver -w
-    touch "$WINEPREFIX/.pelimor-ready"
+    touch "$WINEPREFIX/.pelimor-ready-2"
   fi
 }
