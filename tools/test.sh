@@ -51,7 +51,7 @@ fuzz_targets() {
   local target good=0 bad=0
   for target in build/fuzz/tests/*_fuzz; do
     [ -x "$target" ] || continue
-    if "$target" -runs="$FUZZ_RUNS" -seed=1 >"build/logs/$(basename "$target").log" 2>&1; then
+    if "$target" -runs="$FUZZ_RUNS" >"build/logs/$(basename "$target").log" 2>&1; then
       good=$((good + 1))
     else
       bad=$((bad + 1)); tail -n 30 "build/logs/$(basename "$target").log"
