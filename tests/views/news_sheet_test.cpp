@@ -40,8 +40,13 @@ protected:
 
     NewsPicture Draw(int page = 0) { return sheet.Picture(news, page, MeasureOneLine); }
 
-    // The middle of the title at position i of the last picture.
+    // A point inside the title at the position, with the first item of the page expanded.
     static int TitleX() { return kOriginX + 10 + 50; }
+    static int TitleY(int position) {
+        int top = 98;
+        if (position > 0) top += 140 + 6 + (kTitleHeight + 12 + 12) * position;
+        return top + 5;
+    }
 
     FakeOs os;
     NewsStore news{true};
@@ -49,21 +54,17 @@ protected:
 };
 
 TEST_F(NewsSheetTest, NumbersThePagesOfFiveItems) {
+    EXPECT_EQ(Draw().pageNumber.text, "1/0");
+    EXPECT_TRUE(Draw().texts.empty());
+    Fill(10);
+    EXPECT_EQ(Draw(1).pageNumber.text, "2/2");
     Fill(12);
     EXPECT_EQ(Draw(0).pageNumber.text, "1/3");
-    EXPECT_EQ(Draw(1).pageNumber.text, "2/3");
     NewsPicture last = Draw(2);
     EXPECT_EQ(last.pageNumber.text, "3/3");
     EXPECT_EQ(last.texts.size(), 4u);  // two items: date and title each
     EXPECT_EQ(last.texts[1].text, "title 2");
     EXPECT_EQ(last.texts[3].text, "title 1");
-}
-
-TEST_F(NewsSheetTest, TenItemsMakeTwoPagesAndNoneMakeNone) {
-    EXPECT_EQ(Draw().pageNumber.text, "1/0");
-    EXPECT_TRUE(Draw().texts.empty());
-    Fill(10);
-    EXPECT_EQ(Draw(1).pageNumber.text, "2/2");
 }
 
 TEST_F(NewsSheetTest, DrawsThePageBoxBelowTheList) {
@@ -72,7 +73,6 @@ TEST_F(NewsSheetTest, DrawsThePageBoxBelowTheList) {
     EXPECT_EQ(picture.pageBoxInside, (ViewRect{61, 425, 179, 442}));
     EXPECT_EQ(picture.pageNumber.rect, (ViewRect{63, 427, 177, 440}));
     EXPECT_EQ(picture.pageNumber.align, TextAlign::Center);
-    EXPECT_EQ(picture.pageNumber.colour, Rgb(255, 255, 255));
 }
 
 TEST_F(NewsSheetTest, ExpandsTheSelectedItemAndListsTheOthersBelowIt) {
@@ -93,58 +93,53 @@ TEST_F(NewsSheetTest, ExpandsTheSelectedItemAndListsTheOthersBelowIt) {
     EXPECT_EQ(picture.texts[2].rect, ViewRect::At(12, next, 220, 12));
     EXPECT_EQ(picture.texts[3].rect, ViewRect::At(12, next + 12, 220, 36));
     EXPECT_EQ(picture.texts[3].font, NewsSheet::FONT_LINK);
-    int third = next + kTitleHeight + 12 + 12;
-    EXPECT_EQ(picture.texts[4].rect.top, third);
+    EXPECT_EQ(picture.texts[4].rect.top, next + kTitleHeight + 12 + 12);
     EXPECT_FALSE(picture.advertIcon.has_value());
 }
 
 TEST_F(NewsSheetTest, ChoosesATitleOnlyWhenPressedAndReleasedOnIt) {
     Fill(5);
     Draw();
-    // Title positions of the picture: 0 expanded at the top, then 1..4.
-    auto titleY = [](int position) {
-        int top = 98;
-        if (position > 0) top += 140 + 6 + (kTitleHeight + 12 + 12) * position;
-        return top + 5;
-    };
-    EXPECT_TRUE(sheet.HitTest(TitleX(), titleY(3)));
-    EXPECT_FALSE(sheet.ButtonDown(TitleX(), titleY(2)).repaint);
-    EXPECT_FALSE(sheet.ButtonUp(TitleX(), titleY(3)).repaint);
+    EXPECT_TRUE(sheet.HitTest(TitleX(), TitleY(3)));
+    EXPECT_FALSE(sheet.ButtonDown(TitleX(), TitleY(2)).repaint);
+    EXPECT_FALSE(sheet.ButtonUp(TitleX(), TitleY(3)).repaint);
     EXPECT_EQ(sheet.Selected(), 0);
 
-    sheet.ButtonDown(TitleX(), titleY(3));
-    EXPECT_TRUE(sheet.ButtonUp(TitleX(), titleY(3)).repaint);
+    sheet.ButtonDown(TitleX(), TitleY(3));
+    EXPECT_TRUE(sheet.ButtonUp(TitleX(), TitleY(3)).repaint);
     EXPECT_EQ(sheet.Selected(), 3);
     // The release used the press up.
-    EXPECT_FALSE(sheet.ButtonUp(TitleX(), titleY(3)).repaint);
+    EXPECT_FALSE(sheet.ButtonUp(TitleX(), TitleY(3)).repaint);
 
     // Choosing the expanded title again repaints again (the pane is rebuilt).
-    sheet.ButtonDown(TitleX(), titleY(0));
-    EXPECT_TRUE(sheet.ButtonUp(TitleX(), titleY(0)).repaint);
+    sheet.ButtonDown(TitleX(), TitleY(0));
+    EXPECT_TRUE(sheet.ButtonUp(TitleX(), TitleY(0)).repaint);
     EXPECT_EQ(sheet.Selected(), 0);
 }
 
 TEST_F(NewsSheetTest, ShowsTheHandOverTitlesToChooseAndNotOverTheExpandedOne) {
     Fill(2);
     Draw();
-    int secondTitleY = 98 + 140 + 6 + kTitleHeight + 12 + 12 + 5;
-    EXPECT_TRUE(sheet.MouseMove(TitleX(), secondTitleY).handCursor);
-    EXPECT_FALSE(sheet.MouseMove(TitleX(), 103).handCursor);
-    EXPECT_FALSE(sheet.MouseMove(TitleX() + 100, secondTitleY).handCursor);  // past the title
-    EXPECT_FALSE(sheet.HitTest(TitleX() + 100, secondTitleY));
-    EXPECT_FALSE(sheet.MouseMove(TitleX(), secondTitleY).repaint);
+    EXPECT_TRUE(sheet.MouseMove(TitleX(), TitleY(1)).handCursor);
+    EXPECT_FALSE(sheet.MouseMove(TitleX(), TitleY(0)).handCursor);
+    EXPECT_FALSE(sheet.MouseMove(TitleX() + 100, TitleY(1)).handCursor);  // past the title
+    EXPECT_FALSE(sheet.HitTest(TitleX() + 100, TitleY(1)));
+    EXPECT_FALSE(sheet.MouseMove(TitleX(), TitleY(1)).repaint);
 }
 
 TEST_F(NewsSheetTest, PlacesWithoutAnItemChooseNothing) {
     Fill(7);
     Draw(0);  // five titles
-    int fifthTitleY = 98 + 140 + 6 + (kTitleHeight + 12 + 12) * 4 + 5;
-    ASSERT_TRUE(sheet.HitTest(TitleX(), fifthTitleY));
+    ASSERT_TRUE(sheet.HitTest(TitleX(), TitleY(4)));
     Draw(1);  // two titles
-    EXPECT_FALSE(sheet.HitTest(TitleX(), fifthTitleY));
-    sheet.ButtonDown(TitleX(), fifthTitleY);
-    EXPECT_FALSE(sheet.ButtonUp(TitleX(), fifthTitleY).repaint);
+    EXPECT_FALSE(sheet.HitTest(TitleX(), TitleY(4)));
+    sheet.ButtonDown(TitleX(), TitleY(4));
+    EXPECT_FALSE(sheet.ButtonUp(TitleX(), TitleY(4)).repaint);
     EXPECT_EQ(sheet.Selected(), 0);
+    // A selection beyond the page's items leaves the body nowhere.
+    sheet.Select(3);
+    Draw(1);
+    EXPECT_EQ(sheet.BodyRect(), ViewRect{});
 }
 
 TEST_F(NewsSheetTest, TheExpandedAdvertsIconOpensItsVideo) {
@@ -174,21 +169,14 @@ TEST_F(NewsSheetTest, TheIconIsGoneOnceAnOrdinaryItemIsExpanded) {
     EXPECT_EQ(sheet.ButtonUp(x, y).videoAddress, "");
 }
 
-TEST_F(NewsSheetTest, LayoutForgetsTheSelectionAndThePress) {
+TEST_F(NewsSheetTest, LayoutForgetsTheSelectionAndThePlaces) {
     Fill(5);
     sheet.Select(3);
     Draw();
     sheet.Layout(kOriginX, kOriginY);
     EXPECT_EQ(sheet.Selected(), 0);
     EXPECT_EQ(sheet.BodyRect(), ViewRect{});
-    EXPECT_FALSE(sheet.HitTest(TitleX(), 103));
-}
-
-TEST_F(NewsSheetTest, NoBodyPlaceWhenTheSelectedItemIsNotOnThePage) {
-    Fill(6);
-    sheet.Select(3);
-    Draw(1);  // one item on the second page
-    EXPECT_EQ(sheet.BodyRect(), ViewRect{});
+    EXPECT_FALSE(sheet.HitTest(TitleX(), TitleY(0)));
 }
 
 }  // namespace
