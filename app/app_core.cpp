@@ -43,6 +43,7 @@ void CAppCore::Reset() {
     m_indicatorStore.Clear();
     m_newsStore.Clear();
     m_noticeStore.Clear();
+    m_serverPoll = ServerPollState{};
     // The shell has released these before the core is reset; forget them so nothing dangles.
     m_gdiplusToken = 0;
     m_handCursor = nullptr;

@@ -14,7 +14,7 @@
 #include "app/alert_events.h"
 #include "app/calendar_date.h"
 #include "metatrader/auto_trade_rule_store.h"
-#include "prefs/sound_sink.h"
+#include "net/server_poll_state.h"
 #include "prefs/sound_thread_table.h"
 #include "store/indicator_store.h"
 #include "store/news_store.h"
@@ -38,21 +38,14 @@ public:
     // Puts every persisted setting to its default; the folder settings stay as they are.
     void SetDefaults();
     // Back to the state after construction: defaults, first page, the indicator, news and
-    // notice stores empty (the auto-trade rules stay), and the single-instance lock released.
+    // notice stores and the server poll's maps empty (the auto-trade rules stay), and the
+    // single-instance lock released.
     void Reset();
 
     bool IsEventEnabled(int event) const;
     void SetEventEnabled(int event, bool on);
     // Sets all 23 sound files to the default sounds of the mode.
     void UseDefaultSounds(SoundMode mode);
-
-    // The alert rules for the next announcement due (run every second, in this order). The
-    // lead-time rule gives at most one of the lead-time alerts per call; the announcement rule
-    // gives the just-before and the at-announcement alerts. Given alerts are marked on every
-    // record announced at the target's time and saved, so none repeats, even after a restart.
-    // Sounds go to the sink as they are decided; the wait after the chime blocks the caller.
-    void CheckLeadAlerts(const IndicatorRecord& target, SoundSink& sounds);
-    void CheckAnnouncementAlerts(const IndicatorRecord& target, SoundSink& sounds);
 
     // Start-up: refuses to run beside another instance (tells the user and returns false),
     // notes a first run, loads and rewrites every file, and records a start by the updater
@@ -112,6 +105,7 @@ public:
     int32_t m_selectedIndicator = 0;
     FlagBitmapIds m_flagBitmapIds = FLAG_BITMAP_IDS;  // country index -> flag bitmap
     int32_t m_signalCopyReady = 0;  // last check of the signal-copy file; 0 before the first
+    ServerPollState m_serverPoll;    // trade signals, messages and trader names from the server
     std::atomic<uint32_t> m_mediaAliasCounter{0};  // numbers media aliases; never reset
     // Media-player workers still playing; their handles are released when they report their end.
     SoundThreadTable m_soundThreads;
