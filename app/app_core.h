@@ -15,6 +15,7 @@
 #include "app/calendar_date.h"
 #include "metatrader/auto_trade_rule_store.h"
 #include "net/server_poll_state.h"
+#include "prefs/sound_sink.h"
 #include "prefs/sound_thread_table.h"
 #include "store/indicator_store.h"
 #include "store/news_store.h"
@@ -46,6 +47,14 @@ public:
     void SetEventEnabled(int event, bool on);
     // Sets all 23 sound files to the default sounds of the mode.
     void UseDefaultSounds(SoundMode mode);
+
+    // The alert rules for the next announcement due (run every second, in this order). The
+    // lead-time rule gives at most one of the lead-time alerts per call; the announcement rule
+    // gives the just-before and the at-announcement alerts. Given alerts are marked on every
+    // record announced at the target's time and saved, so none repeats, even after a restart.
+    // Sounds go to the sink as they are decided; the wait after the chime blocks the caller.
+    void CheckLeadAlerts(const IndicatorRecord& target, SoundSink& sounds);
+    void CheckAnnouncementAlerts(const IndicatorRecord& target, SoundSink& sounds);
 
     // Start-up: refuses to run beside another instance (tells the user and returns false),
     // notes a first run, loads and rewrites every file, and records a start by the updater
