@@ -1,0 +1,38 @@
+#include "net/feed_request.h"
+
+#include "app/os.h"
+#include "net/http_client.h"
+#include "net/server_url.h"
+#include "store/euc_jp.h"
+#include "store/local_files.h"
+
+namespace {
+// The access report goes out last of the four fetches the panel starts together.
+constexpr int kAccessReportDelayMilliseconds = 5000;
+
+int DelayMilliseconds(FeedKind kind) {
+    return kind == FEED_ACCESS_REPORT ? kAccessReportDelayMilliseconds : (kind - 1) * 1000;
+}
+}  // namespace
+
+std::string FeedUrl(FeedKind kind) {
+    switch (kind) {
+    case FEED_INDICATORS: return ServerFileUrl("iadat2.dat");
+    case FEED_NEWS: return ServerFileUrl("qznnews.dat");
+    case FEED_NOTICES: return ServerFileUrl("qzninfo.dat");
+    case FEED_ACCESS_REPORT: return ServerFileUrl("acs/aa.php");
+    }
+    return std::string();
+}
+
+void FeedFetchThread(FeedRequest& request) {
+    const std::string scratchFile = ScratchFilePath(request.kind);
+    const int delay = DelayMilliseconds(request.kind);
+    if (delay > 0) Os().SleepMilliseconds(delay);
+    if (request.kind == FEED_INDICATORS)
+        request.succeeded = SystemDownload(request.url, request.result, scratchFile);
+    else
+        request.succeeded = FetchUrl(request.url, scratchFile, request.result, false, "");
+    // The indicator feed is CP932 already; everything else the server sends is EUC-JP.
+    if (request.kind != FEED_INDICATORS) request.result = EucJpToCp932(request.result);
+}

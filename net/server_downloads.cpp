@@ -1,0 +1,32 @@
+#include "net/server_downloads.h"
+
+#include <utility>
+
+namespace {
+// Polls never overlap: they all use this one slot.
+constexpr int kPollSlot = 0;
+}  // namespace
+
+ServerDownloads::ServerDownloads(std::function<void()> wakeUp) : feeds_(wakeUp), polls_(std::move(wakeUp)) {}
+
+bool ServerDownloads::StartFeedFetch(const std::string& url, FeedKind kind) {
+    return feeds_.Start(kind, [url, kind] {
+        auto request = std::make_unique<FeedRequest>();
+        request->url = url;
+        request->kind = kind;
+        FeedFetchThread(*request);
+        return request;
+    });
+}
+
+bool ServerDownloads::StartServerPoll(int32_t lastCounter) {
+    return polls_.Start(kPollSlot, [lastCounter] {
+        return std::make_unique<ServerPollDownload>(DownloadServerPoll(lastCounter));
+    });
+}
+
+std::vector<std::unique_ptr<FeedRequest>> ServerDownloads::TakeFinishedFeeds() { return feeds_.TakeFinished(); }
+
+std::vector<std::unique_ptr<ServerPollDownload>> ServerDownloads::TakeFinishedPolls() {
+    return polls_.TakeFinished();
+}

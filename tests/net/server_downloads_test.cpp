@@ -1,0 +1,126 @@
+#include "net/server_downloads.h"
+
+#include <gtest/gtest.h>
+
+#include "store/local_files.h"
+#include "tests/net/download_test_support.h"
+#include "tests/support/loopback_server.h"
+
+namespace {
+using Ending = ScriptedReply::Ending;
+
+const std::string kEucA = "\xA4\xA2";    // あ in EUC-JP
+const std::string kCp932A = "\x82\xA0";  // あ in CP932
+const std::string kSocketHeader = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+
+std::string NowhereUrl() { return "http://127.0.0.1:" + std::to_string(UnusedLoopbackPort()) + "/sv_pelimor/websys/f.dat"; }
+
+class ServerDownloadsTest : public ::testing::Test {
+protected:
+    // One fetch from start to hand-over.
+    std::unique_ptr<FeedRequest> FetchOne(FeedKind kind, const std::string& url) {
+        ServerDownloads downloads(wakeUps.Callback());
+        EXPECT_TRUE(downloads.StartFeedFetch(url, kind));
+        wakeUps.WaitFor(++expectedWakeUps);
+        auto finished = downloads.TakeFinishedFeeds();
+        EXPECT_EQ(finished.size(), 1u);
+        return finished.empty() ? nullptr : std::move(finished[0]);
+    }
+
+    WorkerOs os;
+    WakeUps wakeUps;
+    int expectedWakeUps = 0;
+};
+
+TEST_F(ServerDownloadsTest, EachKindWaitsItsTurnAndHandsOverItsText) {
+    struct Case {
+        FeedKind kind;
+        std::string path;
+        std::string reply;
+        std::vector<int> sleeps;
+        std::string result;
+    };
+    // The indicator feed comes through the system download alone and its CP932 text is passed
+    // on untouched. The other kinds come over a socket with their header, converted from
+    // EUC-JP; each socket attempt pauses 100 ms first.
+    const Case cases[] = {
+        {FEED_INDICATORS, "iadat2.dat", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n" + kEucA, {}, kEucA},
+        {FEED_NEWS, "qznnews.dat", kSocketHeader + kEucA, {1000, 100}, kSocketHeader + kCp932A},
+        {FEED_NOTICES, "qzninfo.dat", kSocketHeader + kEucA, {2000, 100}, kSocketHeader + kCp932A},
+        {FEED_ACCESS_REPORT, "acs/aa.php", kSocketHeader + kEucA, {5000, 100}, kSocketHeader + kCp932A},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        LoopbackServer server({{c.reply}});
+        ScopedBaseUrl base(server.HostAndPort());
+        const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/" + c.path;
+        ASSERT_EQ(FeedUrl(c.kind), url);
+
+        std::unique_ptr<FeedRequest> request = FetchOne(c.kind, url);
+        ASSERT_NE(request, nullptr);
+        EXPECT_EQ(request->kind, c.kind);
+        EXPECT_EQ(request->url, url);
+        EXPECT_TRUE(request->succeeded);
+        EXPECT_EQ(request->result, c.result);
+        EXPECT_EQ(os.TakeSleeps(), c.sleeps);
+
+        const std::string requestLine = c.kind == FEED_INDICATORS
+                                            ? "GET /sv_pelimor/websys/iadat2.dat HTTP/1.1\r\n"
+                                            : "GET " + url + " HTTP/1.0\r\n";
+        ASSERT_EQ(server.Requests().size(), 1u);
+        EXPECT_EQ(server.Requests()[0].substr(0, requestLine.size()), requestLine);
+        // Each kind keeps its own scratch copy, as it came from the server.
+        EXPECT_NE(ReadBytes(ScratchFilePath(c.kind)).find(kEucA), std::string::npos);
+    }
+}
+
+TEST_F(ServerDownloadsTest, FailedFetchIsHandedOverAsAFailure) {
+    for (FeedKind kind : {FEED_INDICATORS, FEED_NOTICES}) {
+        std::unique_ptr<FeedRequest> request = FetchOne(kind, NowhereUrl());
+        ASSERT_NE(request, nullptr);
+        EXPECT_FALSE(request->succeeded);
+        EXPECT_EQ(request->result, "");
+        EXPECT_EQ(request->kind, kind);
+    }
+}
+
+TEST_F(ServerDownloadsTest, KindStaysBusyUntilItsFetchIsTakenWhileOtherKindsRun) {
+    ServerDownloads downloads(wakeUps.Callback());
+    os.HoldSleepers();
+    ASSERT_TRUE(downloads.StartFeedFetch(NowhereUrl(), FEED_NEWS));
+    ASSERT_TRUE(downloads.StartFeedFetch(NowhereUrl(), FEED_NOTICES));
+    os.WaitForSleepers(2);
+    EXPECT_FALSE(downloads.StartFeedFetch(NowhereUrl(), FEED_NEWS));
+    ASSERT_TRUE(downloads.StartServerPoll(0));
+    EXPECT_FALSE(downloads.StartServerPoll(0));
+
+    os.ReleaseSleepers();
+    wakeUps.WaitFor(3);
+    // Finished but not yet taken: the scratch files may still be in use by the hand-over.
+    EXPECT_FALSE(downloads.StartFeedFetch(NowhereUrl(), FEED_NOTICES));
+    EXPECT_FALSE(downloads.StartServerPoll(0));
+
+    auto feeds = downloads.TakeFinishedFeeds();
+    ASSERT_EQ(feeds.size(), 2u);
+    EXPECT_NE(feeds[0]->kind, feeds[1]->kind);
+    auto polls = downloads.TakeFinishedPolls();
+    ASSERT_EQ(polls.size(), 1u);
+    EXPECT_FALSE(polls[0]->counterChanged);
+    EXPECT_TRUE(downloads.TakeFinishedFeeds().empty());
+
+    EXPECT_TRUE(downloads.StartFeedFetch(NowhereUrl(), FEED_NEWS));
+    EXPECT_TRUE(downloads.StartServerPoll(0));
+}
+
+TEST_F(ServerDownloadsTest, ClosingWaitsForARunningFetchAndReleasesWhatWasNotTaken) {
+    ShortSocketTimeout shortTimeout;
+    LoopbackServer server({{"", Ending::Stall}});
+    {
+        ServerDownloads downloads(wakeUps.Callback());
+        ASSERT_TRUE(downloads.StartFeedFetch("http://" + server.HostAndPort() + "/f.dat", FEED_NEWS));
+        ASSERT_TRUE(downloads.StartFeedFetch(NowhereUrl(), FEED_NOTICES));
+    }
+    // Both workers were done before the owner went; nothing of theirs outlives it.
+    EXPECT_EQ(wakeUps.Count(), 2);
+}
+}  // namespace
