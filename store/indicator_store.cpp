@@ -67,6 +67,21 @@ void IndicatorStore::Merge(std::string_view feed, const std::string& path, int32
     Save(path);
 }
 
+int32_t IndicatorStore::Add(IndicatorRecord record, int32_t& nextId) {
+    const size_t storedCount = records_.size();
+    const auto position = static_cast<uint32_t>(storedCount);
+    byName_.Insert(NameHash(record), position);
+    const int64_t when = record.when;
+    records_.emplace_back(when, std::move(record));
+    GiveNewId(position, nextId);
+    const int32_t id = records_[position].second.id;
+    SortNewRecordsIn(storedCount);
+    // The sort moved positions: rebuild the indexes as a load would. The load's rules may drop
+    // the record (an announcement of that name and country stands before it).
+    ReloadSaved(nextId);
+    return FindById(id) ? id : 0;
+}
+
 // True when the line became a new record, appended at the end of the store.
 bool IndicatorStore::MergeLine(IndicatorRecord line, int32_t autoNotifyRank, int32_t& nextId) {
     if (const uint32_t* found = FindByName(line)) {

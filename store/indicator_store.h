@@ -40,6 +40,9 @@ public:
     // two years (by Os().Now()) and repeats of a name and country already loaded are left out;
     // a record without an id, or with one that an earlier record holds, gets a new one.
     void Load(const std::string& path, int32_t& nextId);
+    // Puts one announcement in at its time with a new id from the counter; returns the id, or 0
+    // when the store keeps an earlier announcement of the same name and country instead.
+    int32_t Add(IndicatorRecord record, int32_t& nextId);
     // Writes the whole store, atomically; false when nothing could be written.
     bool Save(const std::string& path) const;
     void Clear();
