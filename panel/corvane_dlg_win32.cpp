@@ -4,6 +4,7 @@
 
 #include "app/app_core.h"
 #include "app/window_placement_win32.h"
+#include "metatrader/developer_test.h"
 #include "metatrader/mailbox_writer.h"
 #include "metatrader/signal_copy_ea.h"
 #include "net/fetch_done_win32.h"
@@ -415,6 +416,10 @@ void CCorvaneDlg::RunCommand(int command) {
         break;
     case ID_EXIT: Quit(); break;
     case ID_SHOW_SIGNALS: PerformPageEffects(pages_.ShowSignalPage()); break;
+    case ID_DEVELOPER_TEST:
+        AddTestIndicator(theCore);
+        RefreshIndicatorPage();
+        break;
     default: OpenMakerWebPage(command); break;
     }
 }
