@@ -50,7 +50,8 @@ protected:
 }  // namespace
 
 TEST(CalendarMonthTest, WeekdaysAgreeWithTheLocalCalendar) {
-    for (int year = 1901; year <= 2099; ++year) {
+    // From 1971: the Windows runtime converts no time before 1970.
+    for (int year = 1971; year <= 2099; ++year) {
         for (int month = 1; month <= 12; ++month) {
             int64_t noon = FromLocalTime(year, month, 1, 12, 0, 0);
             ASSERT_EQ(WeekdayOf(year, month, 1), ToLocalTime(noon).weekday) << year << "/" << month;
