@@ -39,8 +39,7 @@ build() {  # build PRESET [TARGET...]: configure and build, output in build/logs
 unit_tests() {  # unit_tests PRESET: build and run the GoogleTest programs of a preset
   local preset=$1
   if ! build "$preset"; then count "$preset build" 0 1; return; fi
-  # GoogleTest on Windows does not create the folder of its result file.
-  rm -rf "build/$preset/test-results" && mkdir -p "build/$preset/test-results"
+  rm -rf "build/$preset/test-results"
   (cd "build/$preset" && ctest -j "$JOBS" --output-on-failure --output-junit ctest-junit.xml) \
     >"build/logs/$preset-ctest.log" 2>&1 || tail -n 60 "build/logs/$preset-ctest.log"
   read -r good bad left < <(python3 tools/lib/count_results.py \
