@@ -13,27 +13,27 @@
 #include "net/socket_connection.h"
 #include "tests/support/test_os.h"
 
+// Sets the environment variable that overrides the server's base URL; "" removes it.
+inline void SetBaseUrlVariable(const char* value) {
+#ifdef _WIN32
+    _putenv_s("PELIMOR_BASE_URL", value);
+#else
+    if (*value)
+        setenv("PELIMOR_BASE_URL", value, 1);
+    else
+        unsetenv("PELIMOR_BASE_URL");
+#endif
+}
+
 // Points the program at a server for the lifetime of this object.
 class ScopedBaseUrl {
 public:
     explicit ScopedBaseUrl(const std::string& hostAndPort) {
-        Set(("http://" + hostAndPort + "/sv_pelimor/websys/").c_str());
+        SetBaseUrlVariable(("http://" + hostAndPort + "/sv_pelimor/websys/").c_str());
     }
-    ~ScopedBaseUrl() { Set(""); }
+    ~ScopedBaseUrl() { SetBaseUrlVariable(""); }
     ScopedBaseUrl(const ScopedBaseUrl&) = delete;
     ScopedBaseUrl& operator=(const ScopedBaseUrl&) = delete;
-
-private:
-    static void Set(const char* value) {
-#ifdef _WIN32
-        _putenv_s("PELIMOR_BASE_URL", value);
-#else
-        if (*value)
-            setenv("PELIMOR_BASE_URL", value, 1);
-        else
-            unsetenv("PELIMOR_BASE_URL");
-#endif
-    }
 };
 
 // A short socket time-out, so that silent servers fail quickly.

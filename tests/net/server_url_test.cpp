@@ -2,19 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "tests/net/download_test_support.h"
 
 namespace {
-void SetBaseUrlVariable(const char* value) {
-#ifdef _WIN32
-    _putenv_s("PELIMOR_BASE_URL", value);
-#else
-    if (*value)
-        setenv("PELIMOR_BASE_URL", value, 1);
-    else
-        unsetenv("PELIMOR_BASE_URL");
-#endif
-}
 
 class ServerUrl : public ::testing::Test {
 protected:
