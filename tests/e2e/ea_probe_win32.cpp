@@ -7,6 +7,7 @@
 //   pelimor_probe key VK        presses and releases a virtual key on the panel
 //   pelimor_probe windows       lists the visible top-level windows' titles (message boxes)
 //   pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains TEXT
+//   pelimor_probe dialog TITLE ...  reads and works a dialog's controls (probe_dialogs.h)
 //
 // Output is "key=value" lines, CP932.
 #include <windows.h>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "tests/e2e/probe_dialogs.h"
 
 namespace {
 
@@ -100,6 +103,8 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM parameter) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    int dialogResult = RunDialogVerb();
+    if (dialogResult >= 0) return dialogResult;
     std::string verb = argc > 1 ? argv[1] : "panel";
     if (verb == "panel") return PrintPanel();
     if (verb == "windows") return EnumWindows(PrintTopLevel, 0) ? 0 : 1;

@@ -1,0 +1,93 @@
+"""The panel itself: the window, the expert advisor's mailbox, the second start, the feeds and
+the page layouts."""
+import subprocess
+import time
+
+from e2e import RULED_MASK
+
+def panel_window(r):
+    facts = r.wait_for(
+        lambda: (lambda f: f if f.get("panel.visible") == "1" else None)(r.panel_facts()), 90)
+    facts = facts or r.panel_facts()
+    r.check("the panel opens", facts.get("panel.visible") == "1", facts)
+    r.check("the panel is a topmost tool window",
+               facts.get("panel.topmost") == "1" and facts.get("panel.toolwindow") == "1", facts)
+    r.check("the panel is 240 x 534 with a region",
+               facts.get("panel.width") == "240" and facts.get("panel.height") == "534"
+               and facts.get("panel.region") == "1", facts)
+    r.check("the program runs in code page 932", facts.get("codepage") == "932", facts)
+    time.sleep(2)
+    r.screenshot("panel-start")
+
+def mailbox(r):
+    expected = {"chain1.level1": str(r.ruled_time - (1 << 32) if r.ruled_time >= 1 << 31
+                                     else r.ruled_time),
+                "chain1.level2": str(RULED_MASK), "chain1.level3": "2"}
+
+    def published():
+        facts = r.panel_facts()
+        return facts if all(facts.get(k) == v for k, v in expected.items()) else None
+
+    facts = r.wait_for(published, 15) or r.panel_facts()
+    r.check("the mailbox carries the ruled indicator's time, mask and direction",
+               all(facts.get(k) == v for k, v in expected.items()), facts)
+    others = [facts.get("chain%d.level%d" % (c, l)) for c in (2, 3) for l in (1, 2, 3)]
+    r.check("chains 2 and 3 hold zeros", others == ["0"] * 6, others)
+
+def second_instance(r):
+    second = r.start_program("second")
+
+    def box():
+        windows = r.probe("windows").get("window", [])
+        return any("既にツールが起動しています。" in w for w in windows)
+
+    shown = r.wait_for(box, 30)
+    r.check("a second start shows 既にツールが起動しています。", shown)
+    r.screenshot("second-instance")
+    r.probe("answer", "既にツールが起動しています。", "1")
+    try:
+        second.wait(30)
+        ended = True
+    except subprocess.TimeoutExpired:
+        ended = False
+    r.check("the second process ends", ended)
+    r.check("the first panel keeps running", r.panel_facts().get("panel.visible") == "1")
+
+def feeds(r):
+    def fetched():
+        names = ["iaweb1.dat", "iaweb2.dat", "iaweb3.dat"]
+        return all(r.setting_bytes(n) for n in names)
+
+    r.check("the feeds are downloaded", r.wait_for(fetched, 60))
+    sample_name = "米・失業率".encode("cp932")
+    r.check("the indicator store takes the sample feed",
+               r.wait_for(lambda: sample_name in r.setting_bytes("iaindex2.dat"), 30),
+               r.setting_bytes("iaindex2.dat")[:200])
+    r.check("the news store is written",
+               r.wait_for(lambda: r.setting_bytes("iasnews.dat").count(b"\r\n") >= 5, 30))
+
+def pages(r):
+    def show(command, name, height, list_y=None):
+        r.probe("command", str(command))
+        time.sleep(2)
+        facts = r.panel_facts()
+        ok = facts.get("panel.height") == str(height)
+        if list_y is not None:
+            ok = ok and facts.get("list.y") == str(list_y)
+        r.check("%s: the window is %d high" % (name, height), ok, facts)
+        r.screenshot(name)
+
+    show(135, "page0-calendar", 534, 294)
+    show(154, "page1-list", 342, 104)
+    show(155, "page0-unfolded", 534, 294)
+    show(136, "page2-news", 534)
+    show(160, "page3-notices", 534)
+    show(32799, "page4-signals", 535)
+
+
+def run(r):
+    panel_window(r)
+    mailbox(r)
+    second_instance(r)
+    feeds(r)
+    pages(r)
