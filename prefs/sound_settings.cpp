@@ -1,0 +1,48 @@
+#include "prefs/sound_settings.h"
+
+#include "app/sound_path.h"
+#include "store/text_utils.h"
+
+namespace {
+// The end of the folder part: the last separator, "\" (never the second byte of a double-byte
+// character) or "/"; npos when there is none.
+size_t LastSeparator(const std::string& path) {
+    size_t last = std::string::npos;
+    for (size_t at = 0; at < path.size(); ++at) {
+        if (IsCp932LeadByte(static_cast<unsigned char>(path[at]))) {
+            ++at;
+        } else if (path[at] == '\\' || path[at] == '/') {
+            last = at;
+        }
+    }
+    return last;
+}
+}  // namespace
+
+std::vector<SoundSettingRow> SoundSettingRowsOf(const CAppCore& core) {
+    std::vector<SoundSettingRow> rows;
+    for (int event = 0; event < ALERT_EVENT_COUNT; ++event)
+        rows.push_back({core.IsEventEnabled(event), AlertEventLabel(event), core.m_soundFiles[event]});
+    return rows;
+}
+
+bool StoreSoundSettings(CAppCore& core, const std::vector<SoundSettingRow>& rows) {
+    for (int event = 0; event < ALERT_EVENT_COUNT && event < static_cast<int>(rows.size()); ++event) {
+        core.m_soundFiles[event] = rows[event].file;
+        core.SetEventEnabled(event, rows[event].enabled);
+    }
+    return core.SaveSettings();
+}
+
+std::string SoundFileFilter(const CAppCore& core) {
+    using namespace std::string_literals;
+    std::string filter = "wav(*.wav)\0*.wav\0"s;
+    if (core.m_avoidSoundErrors == 0) filter += "mp3(*.mp3)\0*.mp3\0"s;
+    return filter + '\0';
+}
+
+std::string TakeChosenSoundFile(const std::string& fullPath, std::string& lastFolder) {
+    size_t separator = LastSeparator(fullPath);
+    if (separator != std::string::npos) lastFolder = fullPath.substr(0, separator);
+    return ProgramRelativeSoundPath(fullPath);
+}
