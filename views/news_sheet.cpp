@@ -45,7 +45,7 @@ int PageCount(int itemCount) {
 void NewsSheet::Layout(int originX, int originY) {
     originX_ = originX;
     originY_ = originY;
-    selected_ = 0;
+    // The panel places its views again at every page switch; the expanded item stays chosen.
     pressed_ = NOTHING_PRESSED;
     ForgetPlaces();
 }

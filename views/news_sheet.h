@@ -46,8 +46,8 @@ public:
     static constexpr uint32_t PAGE_BOX_COLOUR = Rgb(174, 174, 174);
     static constexpr uint32_t PAGE_NUMBER_COLOUR = Rgb(255, 255, 255);
 
-    // Lays the sheet out with its top-left corner at (originX, originY): the newest item of the
-    // page is selected and nothing is pressed.
+    // Lays the sheet out with its top-left corner at (originX, originY); nothing is pressed. The
+    // selected item stays (a new sheet starts with the newest item of the page).
     void Layout(int originX, int originY);
 
     // The picture of news page newsPage (0 = the newest five items). It also records where the

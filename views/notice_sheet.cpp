@@ -7,7 +7,7 @@ void NoticeSheet::Layout(int originX, int originY) {
     auto place = [&](int x, int y, int width, int height) {
         return ViewRect::At(originX + x, originY + y, width, height);
     };
-    current_ = 0;
+    // The panel places its views again at every page switch; the shown notice stays.
     heading_ = place(10, 10, 220, 24);
     title_ = place(10, 30, 220, 24);
     dateLine_ = place(10, 54, 220, 18);

@@ -26,8 +26,8 @@ public:
     static constexpr uint32_t DATE_COLOUR = Rgb(200, 200, 141);
     static constexpr uint32_t TEXT_COLOUR = Rgb(255, 255, 255);
 
-    // Lays the sheet out with its top-left corner at (originX, originY) and shows the newest
-    // notice.
+    // Lays the sheet out with its top-left corner at (originX, originY). The shown notice stays
+    // (a new sheet starts with the newest).
     void Layout(int originX, int originY);
 
     // The picture of the current notice. A notice shown unread is marked read, and the store

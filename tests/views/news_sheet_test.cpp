@@ -169,12 +169,13 @@ TEST_F(NewsSheetTest, TheIconIsGoneOnceAnOrdinaryItemIsExpanded) {
     EXPECT_EQ(sheet.ButtonUp(x, y).videoAddress, "");
 }
 
-TEST_F(NewsSheetTest, LayoutForgetsTheSelectionAndThePlaces) {
+// The panel lays its views out at every page switch: the chosen item must survive that.
+TEST_F(NewsSheetTest, LayoutKeepsTheSelectionAndForgetsThePlaces) {
     Fill(5);
     sheet.Select(3);
     Draw();
     sheet.Layout(kOriginX, kOriginY);
-    EXPECT_EQ(sheet.Selected(), 0);
+    EXPECT_EQ(sheet.Selected(), 3);
     EXPECT_EQ(sheet.BodyRect(), ViewRect{});
     EXPECT_FALSE(sheet.HitTest(TitleX(), TitleY(0)));
 }

@@ -45,6 +45,10 @@ TEST_F(NoticeSheetTest, ShowsTheHeadingTitleAndPlaceAmongTheNotices) {
 
     sheet.SetCurrent(1);
     EXPECT_EQ(sheet.Show(notices).dateLine->text, "2023/11/15 07：13：20　2件目(2件中)");
+
+    // A page switch lays the views out again; the notice the user stepped to stays.
+    sheet.Layout(2, 70);
+    EXPECT_EQ(sheet.Show(notices).dateLine->text, "2023/11/15 07：13：20　2件目(2件中)");
 }
 
 TEST_F(NoticeSheetTest, AnIndexPastTheEndShowsOnlyTheHeading) {
