@@ -7,10 +7,13 @@
 //   pelimor_probe key VK        presses and releases a virtual key on the panel
 //   pelimor_probe windows       lists the visible top-level windows' titles (message boxes)
 //   pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains TEXT
+//   pelimor_probe tray          whether the shell holds the panel's notification icon
+//   pelimor_probe post M W L    posts message M with parameters W and L to the panel
 //   pelimor_probe dialog TITLE ...  reads and works a dialog's controls (probe_dialogs.h)
 //
 // Output is "key=value" lines, CP932.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -100,6 +103,22 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+// A click as the mouse makes it: the pointer moves there (views read the pointer's position),
+// and the window under it, a button or the panel itself, gets the button messages.
+void ClickPanel(HWND panel, POINT point) {
+    POINT screen = point;
+    ClientToScreen(panel, &screen);
+    SetCursorPos(screen.x, screen.y);
+    HWND target = ChildWindowFromPointEx(panel, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
+    if (!target) target = panel;
+    POINT local = screen;
+    ScreenToClient(target, &local);
+    LPARAM at = MAKELPARAM(local.x, local.y);
+    SendMessageA(target, WM_MOUSEMOVE, 0, at);
+    SendMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(target, WM_LBUTTONUP, 0, at);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,10 +140,21 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (verb == "click" && argc > 3) {
-        LPARAM point = MAKELPARAM(std::atoi(argv[2]), std::atoi(argv[3]));
-        SendMessageA(panel, WM_MOUSEMOVE, 0, point);
-        SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageA(panel, WM_LBUTTONUP, 0, point);
+        ClickPanel(panel, POINT{std::atoi(argv[2]), std::atoi(argv[3])});
+        return 0;
+    }
+    if (verb == "tray") {
+        // Changing nothing of an icon succeeds only when the shell has it.
+        NOTIFYICONDATAA icon{};
+        icon.cbSize = sizeof icon;
+        icon.hWnd = panel;
+        icon.uID = 0;
+        std::printf("tray.registered=%d\n", Shell_NotifyIconA(NIM_MODIFY, &icon) ? 1 : 0);
+        return 0;
+    }
+    if (verb == "post" && argc > 4) {
+        PostMessageA(panel, static_cast<UINT>(std::atoi(argv[2])),
+                     static_cast<WPARAM>(std::atoll(argv[3])), static_cast<LPARAM>(std::atoll(argv[4])));
         return 0;
     }
     if (verb == "key" && argc > 2) {

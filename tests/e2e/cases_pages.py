@@ -1,0 +1,178 @@
+"""The panel's pages as a user works them: the notification icon, tab and fold clicks, news
+paging, notice navigation with the read marks kept in ianews.dat, the HTML pane's page file, and
+the question before the stored indicators are erased. Runs last: the erase empties the stores."""
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "tools", "sample_server"))
+import make_server_files as sample  # noqa: E402
+
+UM_TRAY_NOTIFY = 1125
+WM_LBUTTONDBLCLK = 0x203
+IDYES, IDNO = 6, 7
+ERASE_QUESTION = "保持している指標データを一度削除し取得し直します。"
+
+# Client points inside the panel's buttons (their pictures' top-left corners plus a little).
+TAB_INDICATORS = (14, 50)
+TAB_NEWS = (71, 50)
+TAB_NOTICES = (129, 50)
+FOLD = (226, 281)
+UNFOLD = (226, 93)
+NEWS_NEXT = (197, 430)
+NEWS_PREVIOUS = (20, 430)
+NOTICE_NEXT = (197, 300)
+NOTICE_PREVIOUS = (20, 300)
+
+PAGE_HEAD = ('<html><head>'
+             '<meta http-equiv="X-UA-Compatible" content="IE=11">'
+             '<meta http-equiv="Content-Style-Type" content="text/css">'
+             '<link rel="stylesheet" type="text/css" href="qz.css">'
+             '<meta http-equiv="Content-Type" content="text/html; charset=Shift-JIS" /></head>'
+             '<body style="font-size: 9pt; color: white; '
+             'background-image: url(../system/htmlbg.png); background-repeat: repeat; '
+             'line-height: 160%; ')
+
+
+def expected_page(body):
+    margins = ("margin: 0px; overflow-x: hidden; overflow-y: hidden; " if "youtube" in body
+               else "margin: 4px; ")
+    text = ("<!-- saved from url=(0014)about:internet -->\n" + PAGE_HEAD + margins + '">' + body +
+            "</body></html>")
+    return text.replace("\n", "\r\n").encode("cp932")
+
+
+def page_file(r):
+    try:
+        with open(os.path.join(r.PROGRAM, "system", "ialweb.dat"), "rb") as f:
+            return f.read()
+    except OSError:
+        return b""
+
+
+def shown_body(r, bodies):
+    """Which of the bodies the page file holds, byte for byte in its frame, or None."""
+    content = page_file(r)
+    for body in bodies:
+        if content == expected_page(body):
+            return body
+    return None
+
+
+def click(r, point, settle=1.5):
+    r.probe("click", str(point[0]), str(point[1]))
+    time.sleep(settle)
+
+
+def tray(r):
+    registered = r.wait_for(lambda: r.probe("tray").get("tray.registered") == ["1"], 20)
+    r.check("the notification icon is registered", registered)
+    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(WM_LBUTTONDBLCLK))
+    hidden = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "0", 10)
+    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(WM_LBUTTONDBLCLK))
+    shown = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 10)
+    r.check("a double click on the icon hides the panel and shows it again", hidden and shown)
+
+
+def tabs_and_fold(r):
+    def page(point, name, height, list_y=None):
+        click(r, point)
+        facts = r.panel_facts()
+        ok = facts.get("panel.height") == str(height)
+        if list_y is not None:
+            ok = ok and facts.get("list.y") == str(list_y)
+        r.check("clicking %s makes the window %d high" % (name, height), ok, facts)
+
+    page(TAB_INDICATORS, "the indicator tab", 534, 294)
+    page(FOLD, "the fold button", 342, 104)
+    page(UNFOLD, "the unfold button", 534, 294)
+    page(TAB_NEWS, "the news tab", 534)
+
+
+def news_paging(r):
+    # The feed marks the advert by a trailing "XCF", which the store takes off.
+    bodies = [body for _, body in sample.NEWS] + [sample.advert_body()[:-len("XCF")]]
+    r.check("the sample feed has eleven news items, three pages", len(bodies) == 11)
+    first = r.wait_for(lambda: shown_body(r, bodies), 10)
+    r.check("the page file holds the selected news item in the page frame", first is not None,
+            page_file(r)[:200])
+    click(r, NEWS_NEXT)
+    second = shown_body(r, bodies)
+    click(r, NEWS_NEXT)
+    third = shown_body(r, bodies)
+    click(r, NEWS_NEXT)
+    beyond = shown_body(r, bodies)
+    r.screenshot("page2-news-last")
+    click(r, NEWS_PREVIOUS)
+    back = shown_body(r, bodies)
+    r.check("next shows the first item of each of the three pages",
+            None not in (first, second, third) and len({first, second, third}) == 3,
+            [first, second, third])
+    r.check("there is no fourth page", beyond == third)
+    r.check("previous goes back a page", back == second)
+
+
+def notice_flags(r):
+    """The notice store's flags words (one per line) in ianews.dat."""
+    flags = []
+    for line in r.setting_bytes("ianews.dat").split(b"\r\n"):
+        fields = line.split(b"\x07")
+        if len(fields) >= 5:
+            flags.append(int(fields[4], 16))
+    return flags
+
+
+def notices(r):
+    bodies = [body for _, body in sample.NOTICES]
+    unread_before = [f & 1 for f in notice_flags(r)]
+    r.check("fetched notices are stored unread", unread_before and all(unread_before),
+            unread_before)
+    click(r, TAB_NOTICES)
+    newest = shown_body(r, bodies)
+    r.check("the notice tab shows the newest notice", newest == bodies[-1], newest)
+    read_after = [f & 1 for f in notice_flags(r)]
+    r.check("showing the notices marks them read in ianews.dat",
+            read_after and not any(read_after), read_after)
+    click(r, NOTICE_PREVIOUS)
+    older = shown_body(r, bodies)
+    click(r, NOTICE_NEXT)
+    again = shown_body(r, bodies)
+    r.check("previous shows the older notice, next the newer again",
+            older == bodies[-2] and again == bodies[-1], [older, again])
+    r.screenshot("page3-notices-navigated")
+
+
+def erase_question(r):
+    def answer(button):
+        r.probe("command", "32785")
+        asked = r.wait_for(lambda: any(ERASE_QUESTION in w
+                                       for w in r.probe("windows").get("window", [])), 15)
+        r.screenshot("erase-question")
+        r.probe("answer", ERASE_QUESTION, str(button))
+        return asked
+
+    seeded = "E2E確認指標".encode("cp932")
+    rules_before = r.setting_bytes("iaacm.dat")
+    asked = answer(IDNO)
+    time.sleep(2)
+    r.check("the erase command asks first", asked)
+    r.check("answering No keeps the indicators and rules",
+            seeded in r.setting_bytes("iaindex2.dat") and
+            r.setting_bytes("iaacm.dat") == rules_before)
+    answer(IDYES)
+    emptied = r.wait_for(lambda: r.setting_bytes("iaacm.dat") == b"", 15)
+    r.check("answering Yes empties the auto-trade rules", emptied, r.setting_bytes("iaacm.dat"))
+    sample_name = "米・失業率".encode("cp932")
+    refetched = r.wait_for(lambda: (sample_name in r.setting_bytes("iaindex2.dat") and
+                                    seeded not in r.setting_bytes("iaindex2.dat")), 60)
+    r.check("answering Yes drops the stored indicators and fetches the feed again", refetched,
+            r.setting_bytes("iaindex2.dat")[:200])
+
+
+def run(r):
+    tray(r)
+    tabs_and_fold(r)
+    news_paging(r)
+    notices(r)
+    erase_question(r)
