@@ -1,0 +1,345 @@
+"""The MetaTrader folder dialogs as a user works them: the expert-advisor setup copying into a
+new-layout and an old-layout terminal folder, the folder search scanning a drive of its own (and
+stopping when closed in the middle of a scan), and the signal-copy setup after which the server
+poll writes QZGCOPY.csv.
+
+The folder search walks every fixed drive. Under Wine, Z: is the whole Unix file system, so the
+test marks Z: as a network drive for its run (HKLM\\Software\\Wine\\Drives, read when the Wine
+session starts) and maps its own trees as the fixed drives M: and N:. Both are undone at the end."""
+import os
+import subprocess
+import time
+
+EA_TITLE = "EAセットアップ"
+SEARCH_TITLE = "MT4検索"
+SIGNAL_TITLE = "シグナル配信自動トレード設定"
+ID_EA_SETUP, ID_SIGNAL_COPY = "32791", "32798"
+IDOK, IDCANCEL = "1", "2"
+FOLDER_EDITS = ["10000", "11000", "12000"]
+STATUS_LINES = ["1042", "1043", "1044"]
+SEARCH_ROW3, SETUP, VERIFY = "12001", "1041", "12003"
+SEARCH_TEXT, SEARCH_LIST, SEARCH_AGAIN = "17101", "1027", "17103"
+
+MISSING_DLL = "DLLファイルが存在しません。"
+EA_CORRECT = "状態は正常です"
+QZGI_MISSING = "QZGI.ex4ファイルが存在しません。"
+QZGI_CORRECT = "状態は正常です。"
+VERIFIED = "状態検証が完了しました。"
+INSTALLED = "ファイルの導入が完了しました。"
+CHOOSE_ONE = "対象フォルダを選択して下さい。"
+INSTRUCTIONS = ("メタトレーダーのフォルダを選択して下さい。\\n下の再検索ボタンを押すとPC内の対象フォルダ"
+                "一覧を検索します。\\n<<検索には非常に時間がかかります。>>\\n")
+SEARCHING = "現在検索中のフォルダ:\\n"
+MARKERS = ["history", "languages", "tester", "experts"]
+DRIVES = {"m:": "drive_m", "n:": "drive_n"}
+FOUND_TERMINAL = "M:\\Broker\\MT4\\"
+# The second scan walks this many folders on N: (per level, three levels), long enough to be
+# closed while it runs.
+BULK_FANOUT = 24
+
+
+# --- the trees and drives -----------------------------------------------------------------------
+def tree(r, *parts):
+    return os.path.join(r.WORK, "mt4", *parts)
+
+
+def wine_folder(path):
+    """A folder as the program sees it through drive Z:, with a trailing backslash."""
+    return "Z:" + path.replace("/", "\\") + "\\"
+
+
+def make_folders(root, names):
+    for name in names:
+        os.makedirs(os.path.join(root, name), exist_ok=True)
+
+
+def wine_registry(*arguments):
+    subprocess.run(["wine", "reg"] + list(arguments), stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=120)
+
+
+def dosdevice(letter):
+    return os.path.join(os.environ["WINEPREFIX"], "dosdevices", letter)
+
+
+def seed(r):
+    make_folders(tree(r, "new"), ["MQL4/experts", "MQL4/libraries", "MQL4/Files"])
+    make_folders(tree(r, "old"), ["experts/libraries", "Files"])
+    terminal = tree(r, "drive_m", "Broker", "MT4")
+    make_folders(terminal, MARKERS)
+    with open(os.path.join(terminal, "terminal.exe"), "wb") as f:
+        f.write(b"MZ")
+    make_folders(tree(r, "drive_m"), ["Windows/System", "Users/Public"])
+    # Three marker folders only: not a terminal.
+    make_folders(tree(r, "drive_m", "Almost"), MARKERS[:3])
+    with open(tree(r, "drive_m", "Almost", "terminal.exe"), "wb") as f:
+        f.write(b"MZ")
+    os.makedirs(tree(r, "drive_n"))
+    for letter, folder in DRIVES.items():
+        if os.path.lexists(dosdevice(letter)):
+            os.remove(dosdevice(letter))
+        os.symlink(tree(r, folder), dosdevice(letter))
+    wine_registry("add", "HKLM\\Software\\Wine\\Drives", "/v", "z:", "/t", "REG_SZ", "/d",
+                  "network", "/f")
+    for letter in DRIVES:
+        wine_registry("add", "HKLM\\Software\\Wine\\Drives", "/v", letter, "/t", "REG_SZ", "/d",
+                      "hd", "/f")
+    # The drive types are read when the next Wine session starts.
+    subprocess.run(["wineserver", "-w"], timeout=120)
+
+
+def unmap_drives():
+    for letter in DRIVES:
+        if os.path.lexists(dosdevice(letter)):
+            os.remove(dosdevice(letter))
+    for letter in ["z:"] + list(DRIVES):
+        wine_registry("delete", "HKLM\\Software\\Wine\\Drives", "/v", letter, "/f")
+
+
+# --- helpers ------------------------------------------------------------------------------------
+def dialog(r, title):
+    return r.probe("dialog", title)
+
+
+def controls(facts):
+    """Control id -> (class, visible, enabled, checked, text)."""
+    found = {}
+    for line in facts.get("control", []):
+        parts = line.split("|", 5)
+        if len(parts) == 6:
+            found[parts[0]] = tuple(parts[1:])
+    return found
+
+
+def text_of(facts, control):
+    return controls(facts).get(control, ("", "", "", "", ""))[4]
+
+
+def enabled(facts, control):
+    return controls(facts).get(control, ("", "", "0"))[2] == "1"
+
+
+def is_open(r, title):
+    return dialog(r, title).get("dialog.found") == ["1"]
+
+
+def open_by_command(r, command, title):
+    r.probe("command", command)
+    shown = r.wait_for(lambda: is_open(r, title), 30)
+    r.check("command %s opens %s" % (command, title), shown)
+    return dialog(r, title)
+
+
+def wait_until_closed(r, title, seconds=30):
+    return r.wait_for(lambda: not is_open(r, title), seconds)
+
+
+def box_shown(r, text):
+    return any(text in w for w in r.probe("windows").get("window", []))
+
+
+def answer_box(r, text):
+    shown = r.wait_for(lambda: box_shown(r, text), 30)
+    r.probe("answer", text, IDOK)
+    return shown and r.wait_for(lambda: not box_shown(r, text), 30)
+
+
+def settings_line(r, number):
+    lines = r.setting_bytes("iasetting.dat").split(b"\r\n")
+    return lines[number - 1].decode("cp932", errors="replace") if len(lines) >= number else ""
+
+
+def read(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except OSError:
+        return None
+
+
+# --- the expert-advisor setup -------------------------------------------------------------------
+def ea_setup(r):
+    facts = open_by_command(r, ID_EA_SETUP, EA_TITLE)
+    r.check("empty folder fields show " + MISSING_DLL,
+            [text_of(facts, s) for s in STATUS_LINES] == [MISSING_DLL] * 3, facts)
+    r.check("the dialog names the expert advisor",
+            text_of(facts, "1046") == "EA名称はQZEAです。　インストール時にはMT4を終了してください。",
+            text_of(facts, "1046"))
+    r.probe("settext", EA_TITLE, FOLDER_EDITS[0], wine_folder(tree(r, "new")))
+    r.probe("settext", EA_TITLE, FOLDER_EDITS[1], wine_folder(tree(r, "old")))
+    r.probe("press", EA_TITLE, SETUP)
+
+    notice = r.wait_for(lambda: box_shown(r, VERIFIED), 30)
+    r.check("setup first shows " + VERIFIED, notice and not box_shown(r, INSTALLED))
+    facts = dialog(r, EA_TITLE)
+    r.check("both installations show " + EA_CORRECT + " before the notice is answered",
+            [text_of(facts, s) for s in STATUS_LINES] == [EA_CORRECT, EA_CORRECT, MISSING_DLL],
+            [text_of(facts, s) for s in STATUS_LINES])
+    r.screenshot("mt4-ea-setup")
+    r.check("the verification notice is answered", answer_box(r, VERIFIED))
+    r.check("then " + INSTALLED + " is shown and answered", answer_box(r, INSTALLED))
+
+    shipped = {name: read(os.path.join(r.PROGRAM, name))
+               for name in ["qzea.dll", "QZEA.ex4", "QZEA_TT.ex4"]}
+    new_layout = {"qzea.dll": tree(r, "new", "MQL4", "libraries", "qzea.dll"),
+                  "QZEA.ex4": tree(r, "new", "MQL4", "experts", "QZEA.ex4"),
+                  "QZEA_TT.ex4": tree(r, "new", "MQL4", "experts", "QZEA_TT.ex4")}
+    old_layout = {"qzea.dll": tree(r, "old", "experts", "libraries", "qzea.dll"),
+                  "QZEA.ex4": tree(r, "old", "experts", "QZEA.ex4"),
+                  "QZEA_TT.ex4": tree(r, "old", "experts", "QZEA_TT.ex4")}
+    r.check("the new layout receives the files below MQL4",
+            all(read(path) == shipped[name] and shipped[name] for name, path in new_layout.items()))
+    r.check("the old layout receives the library below experts",
+            all(read(path) == shipped[name] and shipped[name] for name, path in old_layout.items()))
+
+
+# --- the folder search --------------------------------------------------------------------------
+def list_items(facts):
+    return facts.get("lb.%s.item" % SEARCH_LIST, [])
+
+
+def open_search(r):
+    r.probe("press", EA_TITLE, SEARCH_ROW3)
+    opened = r.wait_for(lambda: is_open(r, SEARCH_TITLE), 30)
+    r.check("検索 opens " + SEARCH_TITLE, opened)
+    return dialog(r, SEARCH_TITLE)
+
+
+def search_to_the_end(r):
+    facts = open_search(r)
+    r.check("the search opens with its instructions and an empty list",
+            text_of(facts, SEARCH_TEXT) == INSTRUCTIONS and not list_items(facts)
+            and enabled(facts, SEARCH_AGAIN), facts)
+    r.screenshot("mt4-search")
+    started = time.time()
+    r.probe("press", SEARCH_TITLE, SEARCH_AGAIN)
+
+    def scan_over():
+        facts = dialog(r, SEARCH_TITLE)
+        return facts if enabled(facts, SEARCH_AGAIN) and list_items(facts) else None
+
+    facts = r.wait_for(scan_over, 120) or dialog(r, SEARCH_TITLE)
+    r.check("再検索 finds the terminal folder on drive M: only", list_items(facts) == [FOUND_TERMINAL],
+            list_items(facts))
+    r.check("the scan of the fixed drives ends and 再検索 is offered again",
+            enabled(facts, SEARCH_AGAIN) and text_of(facts, SEARCH_TEXT) == INSTRUCTIONS,
+            "%.0f s: %s" % (time.time() - started, facts))
+
+    r.probe("press", SEARCH_TITLE, IDOK)
+    r.check("OK without a selection asks for one and keeps the search open",
+            answer_box(r, CHOOSE_ONE) and is_open(r, SEARCH_TITLE))
+    r.probe("lbselect", SEARCH_TITLE, SEARCH_LIST, "0")
+    r.probe("press", SEARCH_TITLE, IDOK)
+    r.check("OK closes the search", wait_until_closed(r, SEARCH_TITLE))
+    r.check("the chosen folder fills the third folder field and is kept",
+            text_of(dialog(r, EA_TITLE), FOLDER_EDITS[2]) == FOUND_TERMINAL
+            and settings_line(r, 3).endswith(FOUND_TERMINAL + "\x07"), settings_line(r, 3))
+    r.check("the found folders are saved", settings_line(r, 4) == FOUND_TERMINAL + "\x07",
+            settings_line(r, 4))
+
+
+def make_bulk(r):
+    """Folders enough to keep the next scan busy for a while."""
+    root = tree(r, "drive_n")
+    for a in range(BULK_FANOUT):
+        for b in range(BULK_FANOUT):
+            for c in range(BULK_FANOUT):
+                os.makedirs(os.path.join(root, "a%02d" % a, "b%02d" % b, "c%02d" % c))
+
+
+def close_during_scan(r):
+    make_bulk(r)
+    facts = open_search(r)
+    r.check("the search shows the last scan's folders again", list_items(facts) == [FOUND_TERMINAL],
+            list_items(facts))
+    r.probe("press", SEARCH_TITLE, SEARCH_AGAIN)
+
+    def on_drive_n():
+        facts = dialog(r, SEARCH_TITLE)
+        return facts if SEARCHING + "N:\\" in text_of(facts, SEARCH_TEXT) else None
+
+    facts = r.wait_for(on_drive_n, 60) or dialog(r, SEARCH_TITLE)
+    r.check("while scanning, the dialog answers and shows the folder being searched",
+            SEARCHING + "N:\\" in text_of(facts, SEARCH_TEXT), text_of(facts, SEARCH_TEXT))
+    r.check("while scanning, 再検索 is disabled and the found folder is listed",
+            not enabled(facts, SEARCH_AGAIN) and list_items(facts) == [FOUND_TERMINAL], facts)
+    r.screenshot("mt4-search-scanning")
+    still_scanning = not enabled(dialog(r, SEARCH_TITLE), SEARCH_AGAIN)
+
+    started = time.time()
+    r.probe("press", SEARCH_TITLE, IDCANCEL)
+    closed = wait_until_closed(r, SEARCH_TITLE)
+    elapsed = time.time() - started
+    r.check("closing in the middle of a scan stops it promptly",
+            still_scanning and closed and elapsed < 5, "%.1f s" % elapsed)
+    r.check("what the stopped scan found is saved", settings_line(r, 4) == FOUND_TERMINAL + "\x07",
+            settings_line(r, 4))
+    r.check("Cancel leaves the folder field as it was",
+            text_of(dialog(r, EA_TITLE), FOLDER_EDITS[2]) == FOUND_TERMINAL)
+
+
+def close_ea_setup(r):
+    r.probe("press", EA_TITLE, IDCANCEL)
+    r.check("閉じる closes the setup", wait_until_closed(r, EA_TITLE))
+    expected = "\x07\x07%s\x07%s\x07%s\x07" % (wine_folder(tree(r, "new")),
+                                                wine_folder(tree(r, "old")), FOUND_TERMINAL)
+    r.check("closing keeps the three folders", settings_line(r, 3) == expected, settings_line(r, 3))
+
+
+# --- the signal-copy setup ----------------------------------------------------------------------
+def counter_file(r):
+    return os.path.join(r.WORK, "server", "sv_pelimor", "websys", "qznhnd_update.dat")
+
+
+def signal_copy(r):
+    folder = wine_folder(tree(r, "new"))
+    copy_file = tree(r, "new", "MQL4", "Files", "QZGCOPY.csv")
+    facts = open_by_command(r, ID_SIGNAL_COPY, SIGNAL_TITLE)
+    r.check("without a folder the status is " + QZGI_MISSING,
+            text_of(facts, STATUS_LINES[0]) == QZGI_MISSING, facts)
+    r.probe("settext", SIGNAL_TITLE, FOLDER_EDITS[0], folder)
+    r.probe("press", SIGNAL_TITLE, VERIFY)
+    r.check("状態検証 checks the folder's expert advisor",
+            r.wait_for(lambda: text_of(dialog(r, SIGNAL_TITLE), STATUS_LINES[0]) == QZGI_MISSING, 10))
+    r.probe("press", SIGNAL_TITLE, SETUP)
+    installed = r.wait_for(
+        lambda: text_of(dialog(r, SIGNAL_TITLE), STATUS_LINES[0]) == QZGI_CORRECT, 30)
+    shipped = read(os.path.join(r.PROGRAM, "QZGI.ex4"))
+    r.check("setup installs QZGI.ex4 and verifies it: " + QZGI_CORRECT,
+            installed and shipped and read(tree(r, "new", "MQL4", "experts", "QZGI.ex4")) == shipped)
+    r.screenshot("mt4-signal-copy")
+    r.check("no copy file while the dialog is open", not os.path.exists(copy_file))
+
+    r.probe("press", SIGNAL_TITLE, IDCANCEL)
+    r.check("閉じる closes the signal-copy setup", wait_until_closed(r, SIGNAL_TITLE))
+    r.check("closing keeps the folder", settings_line(r, 6) == folder + "\x07\x07", settings_line(r, 6))
+
+    # New data on the server: the next poll (once a minute) copies the signals.
+    counter = int((read(counter_file(r)) or b"0").strip() or 0) + 1
+    with open(counter_file(r), "wb") as f:
+        f.write(b"%d\n" % counter)
+    written = r.wait_for(lambda: read(copy_file), 90)
+    lines = (written or b"").split(b"\r\n")
+    r.check("the next poll writes QZGCOPY.csv from the signals",
+            written and lines[-1] == b"" and 1 <= len(lines) - 1 <= 21
+            and all(line.count(b",") >= 8 and not line.endswith(b",") for line in lines[:-1]),
+            written)
+
+
+def close_leftovers(r):
+    for title in [SEARCH_TITLE, SIGNAL_TITLE, EA_TITLE]:
+        if is_open(r, title):
+            r.probe("press", title, IDCANCEL)
+            wait_until_closed(r, title, 15)
+
+
+def run(r):
+    try:
+        ea_setup(r)
+        search_to_the_end(r)
+        close_during_scan(r)
+        close_ea_setup(r)
+        signal_copy(r)
+    finally:
+        close_leftovers(r)
+        unmap_drives()
