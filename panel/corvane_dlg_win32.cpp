@@ -4,9 +4,13 @@
 
 #include "app/app_core.h"
 #include "app/window_placement_win32.h"
+#include "metatrader/auto_ba_dlg_win32.h"
+#include "metatrader/auto_ba_set_dlg_win32.h"
 #include "metatrader/developer_test.h"
 #include "metatrader/mailbox_writer.h"
 #include "metatrader/signal_copy_ea.h"
+#include "metatrader/signal_trade_dlg_win32.h"
+#include "metatrader/test_dlg_win32.h"
 #include "net/fetch_done_win32.h"
 #include "net/fetched_feed.h"
 #include "net/server_poll.h"
@@ -14,6 +18,8 @@
 #include "prefs/about_dlg_win32.h"
 #include "prefs/first_dlg_win32.h"
 #include "prefs/play_sound_file.h"
+#include "prefs/setting_dlg_win32.h"
+#include "prefs/sound_setting_dlg_win32.h"
 #include "prefs/sound_sink.h"
 #include "resources/resource.h"
 #include "views/html_pane_body.h"
@@ -407,6 +413,12 @@ void CCorvaneDlg::RunCommand(int command) {
     case ID_SHOW_HIDE: TogglePanel(); break;
     case ID_RUN_SETUP: CFirstDlg().DoModal(); break;
     case ID_RESET_INDICATORS: PerformCommandEffects(EraseAndRefetchIndicators(theCore)); break;
+    case ID_SOUND_SETTINGS: CSoundSettingDlg().DoModal(); break;
+    case ID_GENERAL_SETTINGS: {
+        GeneralSettingsBefore before = RememberGeneralSettings(theCore);
+        if (CSettingDlg().DoModal() == IDOK) PerformCommandEffects(ApplyGeneralSettings(theCore, before));
+        break;
+    }
     case ID_HELP_MANUAL: OpenManual(); break;
     case ID_ABOUT: CAboutDlg().DoModal(); break;
     case ID_CHECK_UPDATE: CheckForUpdate(theCore, true); break;
@@ -416,7 +428,11 @@ void CCorvaneDlg::RunCommand(int command) {
         break;
     case ID_EXIT: Quit(); break;
     case ID_SHOW_SIGNALS: PerformPageEffects(pages_.ShowSignalPage()); break;
+    case ID_EA_SETUP: CAutoBADlg().DoModal(); break;
+    case ID_SIGNAL_COPY: CSignalTradeDlg().DoModal(); break;
+    case ID_AUTO_TRADE_RULES: CAutoBASetDlg().DoModal(); break;
     case ID_DEVELOPER_TEST:
+        CTestDlg().DoModal();
         AddTestIndicator(theCore);
         RefreshIndicatorPage();
         break;
