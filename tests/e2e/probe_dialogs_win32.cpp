@@ -145,9 +145,12 @@ void PrintListView(HWND list, int id) {
 void PrintListBox(HWND list, int id) {
     int count = static_cast<int>(Send(list, LB_GETCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
-        std::vector<char> text(static_cast<size_t>(Send(list, LB_GETTEXTLEN, index, 0)) + 2, '\0');
-        Send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        std::printf("lb.%d.item=%s\n", id, text.data());
+        // The wide call: Wine answers the narrow one from another process in UTF-16.
+        std::vector<wchar_t> text(static_cast<size_t>(Send(list, LB_GETTEXTLEN, index, 0)) + 2, L'\0');
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()),
+                            SMTO_NORMAL, kSendTimeout, &ignored);
+        std::printf("lb.%d.item=%s\n", id, Narrow(text.data()).c_str());
     }
     std::printf("lb.%d.sel=%d\n", id, static_cast<int>(Send(list, LB_GETCURSEL, 0, 0)));
 }
