@@ -1,6 +1,6 @@
 """The panel's pages as a user works them: the notification icon, tab and fold clicks, news
-paging, notice navigation with the read marks kept in ianews.dat, the HTML pane's page file, and
-the question before the stored indicators are erased. Runs last: the erase empties the stores."""
+paging, notice navigation with the read marks kept in ianews.dat, and the HTML pane's page file.
+Runs first, while the fetched notices are still unread."""
 import os
 import sys
 import time
@@ -11,8 +11,6 @@ import make_server_files as sample  # noqa: E402
 
 UM_TRAY_NOTIFY = 1125
 WM_LBUTTONDBLCLK = 0x203
-IDYES, IDNO = 6, 7
-ERASE_QUESTION = "保持している指標データを一度削除し取得し直します。"
 
 # Client points inside the panel's buttons (their pictures' top-left corners plus a little).
 TAB_INDICATORS = (14, 50)
@@ -91,6 +89,7 @@ def tabs_and_fold(r):
 
 
 def news_paging(r):
+    r.wait_for(lambda: r.setting_bytes("iasnews.dat").count(b"\r\n") >= 11, 60)
     # The feed marks the advert by a trailing "XCF", which the store takes off.
     bodies = [body for _, body in sample.NEWS] + [sample.advert_body()[:-len("XCF")]]
     r.check("the sample feed has eleven news items, three pages", len(bodies) == 11)
@@ -125,6 +124,7 @@ def notice_flags(r):
 
 def notices(r):
     bodies = [body for _, body in sample.NOTICES]
+    r.wait_for(lambda: len(notice_flags(r)) == len(bodies), 60)
     unread_before = [f & 1 for f in notice_flags(r)]
     r.check("fetched notices are stored unread", unread_before and all(unread_before),
             unread_before)
@@ -143,36 +143,8 @@ def notices(r):
     r.screenshot("page3-notices-navigated")
 
 
-def erase_question(r):
-    def answer(button):
-        r.probe("command", "32785")
-        asked = r.wait_for(lambda: any(ERASE_QUESTION in w
-                                       for w in r.probe("windows").get("window", [])), 15)
-        r.screenshot("erase-question")
-        r.probe("answer", ERASE_QUESTION, str(button))
-        return asked
-
-    seeded = "E2E確認指標".encode("cp932")
-    rules_before = r.setting_bytes("iaacm.dat")
-    asked = answer(IDNO)
-    time.sleep(2)
-    r.check("the erase command asks first", asked)
-    r.check("answering No keeps the indicators and rules",
-            seeded in r.setting_bytes("iaindex2.dat") and
-            r.setting_bytes("iaacm.dat") == rules_before)
-    answer(IDYES)
-    emptied = r.wait_for(lambda: r.setting_bytes("iaacm.dat") == b"", 15)
-    r.check("answering Yes empties the auto-trade rules", emptied, r.setting_bytes("iaacm.dat"))
-    sample_name = "米・失業率".encode("cp932")
-    refetched = r.wait_for(lambda: (sample_name in r.setting_bytes("iaindex2.dat") and
-                                    seeded not in r.setting_bytes("iaindex2.dat")), 60)
-    r.check("answering Yes drops the stored indicators and fetches the feed again", refetched,
-            r.setting_bytes("iaindex2.dat")[:200])
-
-
 def run(r):
     tray(r)
     tabs_and_fold(r)
     news_paging(r)
     notices(r)
-    erase_question(r)
