@@ -10,6 +10,8 @@ import os
 import subprocess
 import time
 
+from dialog_facts import controls
+
 EA_TITLE = "EAセットアップ"
 SEARCH_TITLE = "MT4検索"
 SIGNAL_TITLE = "シグナル配信自動トレード設定"
@@ -99,16 +101,6 @@ def unmap_drives():
 # --- helpers ------------------------------------------------------------------------------------
 def dialog(r, title):
     return r.probe("dialog", title)
-
-
-def controls(facts):
-    """Control id -> (class, visible, enabled, checked, text)."""
-    found = {}
-    for line in facts.get("control", []):
-        parts = line.split("|", 5)
-        if len(parts) == 6:
-            found[parts[0]] = tuple(parts[1:])
-    return found
 
 
 def text_of(facts, control):

@@ -6,6 +6,8 @@ import glob
 import os
 import time
 
+from dialog_facts import controls
+
 SOUND_TITLE = "通知・サウンド設定"
 FILE_DIALOG_TITLE = "開く"
 FILE_NAME_BOX, FOLDER_BOX = "1148", "1137"
@@ -50,16 +52,6 @@ def open_dialog(r, command, title):
 def close_dialog(r, title, button):
     r.probe("press", title, button)
     return r.wait_for(lambda: r.probe("dialog", title).get("dialog.found") == ["0"], 30)
-
-
-def controls(facts):
-    """Control id -> (class, visible, enabled, checked, text)."""
-    found = {}
-    for line in facts.get("control", []):
-        parts = line.split("|", 5)
-        if len(parts) == 6:
-            found[parts[0]] = tuple(parts[1:])
-    return found
 
 
 def list_rows(facts, list_id):

@@ -4,6 +4,7 @@ with OK and Cancel, "全て削除", every change written to iaacm.dat at once; a
 command's digest dialog before its test announcement."""
 import time
 
+from dialog_facts import controls
 from e2e import RULED_DIRECTION, RULED_ID, RULED_MASK, SEP, hex_field, text_field
 
 LIST_TITLE = "自動売買シグナル設定"
@@ -79,16 +80,6 @@ def wait_dialog(r, title):
 
 def wait_closed(r, title):
     return r.wait_for(lambda: r.probe("dialog", title).get("dialog.found") == ["0"], 30)
-
-
-def controls(facts):
-    """Control id -> (class, visible, enabled, checked, text)."""
-    found = {}
-    for line in facts.get("control", []):
-        parts = line.split("|", 5)
-        if len(parts) == 6:
-            found[parts[0]] = tuple(parts[1:])
-    return found
 
 
 def list_rows(facts):

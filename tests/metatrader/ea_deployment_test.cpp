@@ -1,29 +1,15 @@
 #include "metatrader/ea_deployment.h"
 
-#include <map>
 
 #include <gtest/gtest.h>
 
 #include "tests/metatrader/folder_tree.h"
 
 namespace {
-const char* const kShippedNames[] = {"qzea.dll", "QZEA.ex4", "QZEA_TT.ex4", "QZGI.ex4"};
-
-// The files that ship beside the program, read from beside the test program before a fake
-// program folder takes its place.
-std::map<std::string, std::string> ReadShippedFiles() {
-    std::map<std::string, std::string> files;
-    for (const char* name : kShippedNames) files[name] = ReadBytes(Os().ProgramFolder() + name);
-    return files;
-}
-
 class EaDeploymentTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& [name, bytes] : shipped) {
-            ASSERT_FALSE(bytes.empty()) << name << " is missing beside the test program";
-            WriteBytes(os.folder.Path() + name, bytes);
-        }
+        ASSERT_TRUE(shipped.Install(os.folder.Path())) << "shipped files missing beside the test";
     }
 
     // A terminal data folder with the folders the expert advisor's files go into.
@@ -39,7 +25,7 @@ protected:
         return folder;
     }
 
-    std::map<std::string, std::string> shipped = ReadShippedFiles();
+    ShippedEaFiles shipped;
     FakeOs os;
     TempFolder terminals;
 };

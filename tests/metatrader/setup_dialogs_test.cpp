@@ -1,5 +1,4 @@
 // The expert-advisor and signal-copy setup dialogs, without their windows.
-#include <map>
 
 #include <gtest/gtest.h>
 
@@ -11,25 +10,14 @@
 #include "tests/metatrader/folder_tree.h"
 
 namespace {
-const char* const kShippedNames[] = {"qzea.dll", "QZEA.ex4", "QZEA_TT.ex4", "QZGI.ex4"};
 const std::string kVerified = "状態検証が完了しました。\n各インストール先の下部に状態が表示されます。\n";
 const std::string kInstalled =
     "ファイルの導入が完了しました。\nこの後必ずMT4にて、該当EAを有効にして下さい。\n";
 
-// Read from beside the test program before the fake program folder takes its place.
-std::map<std::string, std::string> ReadShippedFiles() {
-    std::map<std::string, std::string> files;
-    for (const char* name : kShippedNames) files[name] = ReadBytes(Os().ProgramFolder() + name);
-    return files;
-}
-
 class SetupDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& [name, bytes] : shipped) {
-            ASSERT_FALSE(bytes.empty()) << name << " is missing beside the test program";
-            WriteBytes(os.folder.Path() + name, bytes);
-        }
+        ASSERT_TRUE(shipped.Install(os.folder.Path())) << "shipped files missing beside the test";
     }
 
     // A terminal data folder with the folders the expert advisors' files go into.
@@ -46,7 +34,7 @@ protected:
         return SplitLines(ReadBytes(os.folder.Path() + "setting" + PathSeparator() + "iasetting.dat"));
     }
 
-    std::map<std::string, std::string> shipped = ReadShippedFiles();
+    ShippedEaFiles shipped;
     FakeOs os;
     TempFolder terminals;
     CAppCore core;
