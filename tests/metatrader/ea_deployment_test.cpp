@@ -1,6 +1,5 @@
 #include "metatrader/ea_deployment.h"
 
-
 #include <gtest/gtest.h>
 
 #include "tests/metatrader/folder_tree.h"
