@@ -190,6 +190,10 @@ TEST_F(FolderSearchTest, AFolderDifferingOnlyInTheCaseOfItsLettersCountsAsShown)
 }
 
 TEST_F(FolderSearchTest, DoubleByteNamesAreNotFoldedLikeLetters) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the test makes its folders through std::filesystem, which on Windows does "
+                    "not read narrow names as code page 932";
+#endif
     // Second bytes that look like "A" and "a": two different characters.
     const std::string first = Terminal(Drive("\x95\x41"), "MT4");
     const std::string second = Terminal(Drive("\x95\x61"), "MT4");
