@@ -15,20 +15,20 @@ def erase_question(r):
         r.probe("answer", ERASE_QUESTION, str(button))
         return asked
 
-    seeded = "E2E確認指標".encode("cp932")
+    ruled_name = "E2E確認指標".encode("cp932")
     rules_before = r.setting_bytes("iaacm.dat")
     asked = answer(IDNO)
     time.sleep(2)
     r.check("the erase command asks first", asked)
     r.check("answering No keeps the indicators and rules",
-            seeded in r.setting_bytes("iaindex2.dat") and
+            ruled_name in r.setting_bytes("iaindex2.dat") and
             r.setting_bytes("iaacm.dat") == rules_before)
     answer(IDYES)
     emptied = r.wait_for(lambda: r.setting_bytes("iaacm.dat") == b"", 15)
     r.check("answering Yes empties the auto-trade rules", emptied, r.setting_bytes("iaacm.dat"))
     sample_name = "米・失業率".encode("cp932")
     refetched = r.wait_for(lambda: (sample_name in r.setting_bytes("iaindex2.dat") and
-                                    seeded not in r.setting_bytes("iaindex2.dat")), 60)
+                                    ruled_name not in r.setting_bytes("iaindex2.dat")), 60)
     r.check("answering Yes drops the stored indicators and fetches the feed again", refetched,
             r.setting_bytes("iaindex2.dat")[:200])
 

@@ -64,7 +64,7 @@ def dosdevice(letter):
     return os.path.join(os.environ["WINEPREFIX"], "dosdevices", letter)
 
 
-def seed(r):
+def before_start(r):
     make_folders(tree(r, "new"), ["MQL4/experts", "MQL4/libraries", "MQL4/Files"])
     make_folders(tree(r, "old"), ["experts/libraries", "Files"])
     terminal = tree(r, "drive_m", "Broker", "MT4")

@@ -34,7 +34,7 @@ def startup_shortcuts():
                                   "Pelimor.lnk"))
 
 
-def seed(r):
+def before_start(r):
     # A shortcut left by an earlier run would turn the first registration into "already there".
     for path in startup_shortcuts():
         os.remove(path)

@@ -48,7 +48,7 @@ def rule_line(words):
     return ("".join(hex_field(w) for w in words) + "\r\n").encode("ascii")
 
 
-def seed(r):
+def before_start(r):
     with open(r.setting_path("iaindex2.dat"), "rb") as f:
         ruled = f.read().decode("cp932").split("\r\n")[0]  # the harness's id 7, unchanged
     r.link_time = off_the_minute(r.ruled_time + 3600)
@@ -228,13 +228,13 @@ def clear_all_keeps_the_links(r, titles):
 
 
 def ruled_announcement_edited_back(r, titles):
-    # The later modules find the harness's rule as it was seeded.
+    # The later modules find the harness's rule as it was at the start.
     symbols = [i for i in range(len(SYMBOLS)) if RULED_MASK & (1 << i)]
     r.check("the editor closes after OK", edit_rule(r, titles["ruled"], symbols, RULED_DIRECTION))
     row = wait_row(r, titles["ruled"], ("AUDCAD,AUDJPY,EURUSD", "売", "○"))
     r.check("the ruled announcement is set again through the editor",
             row and row[1:] == ("AUDCAD,AUDJPY,EURUSD", "売", "○"), row)
-    r.check("its line in iaacm.dat is the seeded one again",
+    r.check("its line in iaacm.dat is the first one again",
             rule_file_line(r, RULED_ID) == rule_line([RULED_ID, RULED_MASK, 0, 0, 0,
                                                       RULED_DIRECTION, 0, 1, 0]),
             r.setting_bytes("iaacm.dat"))

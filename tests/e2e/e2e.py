@@ -6,7 +6,7 @@ its mailbox as an expert advisor and a user do. Screenshots go to build/e2e/arti
     e2e.py BUILD [--only GROUP,...]
 
 The cases live in tests/e2e/cases_<group>.py, run in the order of GROUPS on one running panel:
-each module may define seed(r), called before the program starts, and run(r). Quitting comes last.
+each module may define before_start(r), called before the program starts, and run(r). Quitting comes last.
 PELIMOR_E2E_WORK, PELIMOR_E2E_DISPLAY and PELIMOR_E2E_PORT move the run elsewhere, so that
 several runs can share a machine (each with its own WINEPREFIX)."""
 import argparse
@@ -66,17 +66,17 @@ class Run:
         subprocess.run(["cmake", "--install", self.build, "--prefix", PROGRAM], check=True,
                        stdout=subprocess.DEVNULL)
         os.makedirs(SETTING)
-        self.seed_files()
+        self.write_start_files()
         for module in self.modules:
-            if hasattr(module, "seed"):
-                module.seed(self)
+            if hasattr(module, "before_start"):
+                module.before_start(self)
         os.environ["DISPLAY"] = DISPLAY
         os.environ["PELIMOR_BASE_URL"] = "http://127.0.0.1:%d/sv_pelimor/websys/" % PORT
         self.start([ "Xvfb", DISPLAY, "-screen", "0", "1024x768x24"])
         self.start(["tools/sample_server/serve.sh", str(PORT), os.path.join(WORK, "server")])
         time.sleep(2)
 
-    def seed_files(self):
+    def write_start_files(self):
         # Terms accepted in 2021, so the panel opens without the terms dialog.
         general = [0, 0, 0x1F, 0, 0, 0, 0, 0, 3100, 100, 0x60000000, 0]
         line1 = "".join(hex_field(v) for v in general)
