@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/dialog.h"
+#include "framework/list_ctrl.h"
 #include "metatrader/auto_trade_rule_choice.h"
 
 class CAutoBACurDlg : public CDialog {
@@ -17,7 +18,7 @@ protected:
     void OnOK() override;
 
 private:
-    HWND List() const;
+    CListCtrl List() const;
     void FillSymbols(const RuleChoice& choice) const;
     void FillDirections(int32_t direction) const;
 

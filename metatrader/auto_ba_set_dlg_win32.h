@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/list_ctrl.h"
 
 class CAutoBASetDlg : public CDialog {
 public:
@@ -18,9 +19,7 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    HWND List() const;
-    void InsertColumns() const;
-    void InsertRows() const;
+    CListCtrl List() const;
     // Puts each row's rule into its columns; rows whose announcement has gone keep theirs.
     void RefreshRows() const;
     void OnListDoubleClicked();

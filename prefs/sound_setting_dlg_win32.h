@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/list_ctrl.h"
 #include "prefs/sound_settings.h"
 
 class CSoundSettingDlg : public CDialog {
@@ -21,11 +22,9 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    HWND List() const;
-    void InsertColumns() const;
-    void InsertRow(int row, const SoundSettingRow& setting) const;
+    CListCtrl List() const;
+    void InsertRow(const SoundSettingRow& setting) const;
     std::vector<SoundSettingRow> ReadRows() const;
-    std::string FileOfRow(int row) const;
     void OnListDoubleClick(const NMITEMACTIVATE& click);
     void ChooseFileForRow(int row);
 };
