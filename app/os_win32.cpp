@@ -9,6 +9,8 @@
 
 #include <ctime>
 
+#include "store/text_utils.h"
+
 namespace {
 HANDLE g_instanceMutex = nullptr;
 }
@@ -25,7 +27,7 @@ std::string OsSeam::ProgramFolder() {
     char buffer[MAX_PATH * 2] = {};
     DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
     std::string path(buffer, length);
-    return path.substr(0, path.rfind('\\') + 1);
+    return path.substr(0, FindLastOfMbcs(path, "\\") + 1);
 }
 
 void OsSeam::CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
@@ -86,7 +88,7 @@ std::string OsSeam::RoamingAppDataFolder() {
 
 std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
     std::vector<std::string> subfolders;
-    const std::string prefix = !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+    const std::string prefix = WithTrailingMbcs(folder, '\\');
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA((prefix + "*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return subfolders;

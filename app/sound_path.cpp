@@ -8,24 +8,6 @@ namespace {
 bool HasDrivePrefix(const std::string& path) {
     return path.size() >= 3 && path[1] == ':' && path[2] == '\\';
 }
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// ASCII letters lowered; a double-byte character is copied whole, since its second byte may
-// look like a letter.
-std::string LowerCaseMbcs(const std::string& text) {
-    std::string lower;
-    lower.reserve(text.size());
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (IsCp932LeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size()) {
-            lower += text[at];
-            lower += text[++at];
-        } else {
-            lower += LowerAscii(text[at]);
-        }
-    }
-    return lower;
-}
 }  // namespace
 
 std::string ResolveSoundPath(const std::string& path) {
@@ -38,7 +20,7 @@ std::string ResolveSoundPath(const std::string& path) {
 }
 
 std::string ProgramRelativeSoundPath(const std::string& path) {
-    const std::string folder = LowerCaseMbcs(ProgramFolderPath());
-    if (LowerCaseMbcs(path).starts_with(folder)) return path.substr(folder.size());
+    const std::string folder = LowerAsciiLetters(ProgramFolderPath());
+    if (LowerAsciiLetters(path).starts_with(folder)) return path.substr(folder.size());
     return path;
 }

@@ -32,7 +32,7 @@ bool ReadOrigin(const std::string& path, std::string& installationFolder) {
 bool FindDataFolders(std::vector<TerminalFolderEntry>& entries) {
     std::string terminals = Os().RoamingAppDataFolder();
     if (terminals.empty()) return false;
-    if (terminals.back() != PathSeparator()) terminals += PathSeparator();
+    terminals = WithTrailingMbcs(terminals, PathSeparator());
     terminals += std::string("MetaQuotes") + PathSeparator() + "Terminal" + PathSeparator();
     for (const std::string& dataFolder : Os().ListSubfolders(terminals)) {
         std::string installationFolder;

@@ -15,31 +15,13 @@ constexpr const char* kSearching =
     "現在検索中のフォルダ:\n";
 constexpr const char* kChooseOne = "対象フォルダを選択して下さい。";
 
-unsigned char FoldCase(unsigned char byte) {
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-// Whether text begins with prefix, ignoring the case of single-byte letters as the list control
-// does. Double-byte characters compare exactly: their second byte may look like a letter.
-bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t at = 0; at < prefix.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(prefix[at]);
-        if (IsCp932LeadByte(byte) && at + 1 < prefix.size()) {
-            if (text.compare(at, 2, prefix, at, 2) != 0) return false;
-            ++at;
-        } else if (FoldCase(static_cast<unsigned char>(text[at])) != FoldCase(byte)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A folder counts as shown when an entry begins with it: the entry is that folder or one below
-// it, and the scan always finds a folder before the folders below it.
+// A folder counts as shown when an entry begins with it, ignoring the case of letters as the
+// list control does: the entry is that folder or one below it, and the scan always finds a folder
+// before the folders below it.
 bool IsShown(const std::vector<std::string>& entries, const std::string& folder) {
+    const std::string wanted = LowerAsciiLetters(folder);
     for (const std::string& entry : entries)
-        if (StartsWithIgnoringCase(entry, folder)) return true;
+        if (LowerAsciiLetters(entry).starts_with(wanted)) return true;
     return false;
 }
 }  // namespace

@@ -1,6 +1,7 @@
 #include "metatrader/terminal_folder.h"
 
 #include "app/os.h"
+#include "store/text_utils.h"
 
 namespace {
 constexpr const char* kMarkerFolders[] = {"history", "languages", "tester", "experts", "MQL4"};
@@ -31,7 +32,7 @@ TerminalLayout LayoutOf(const TerminalFolderEntry& entry) {
     TerminalLayout layout;
     layout.root = DataFolderOf(entry);
     if (layout.root.empty()) return layout;
-    if (layout.root.back() != PathSeparator()) layout.root += PathSeparator();
+    layout.root = WithTrailingMbcs(layout.root, PathSeparator());
     if (Os().PathExists(layout.root + "MQL4")) {
         layout.root += std::string("MQL4") + PathSeparator();
         layout.underMql4 = true;

@@ -3,22 +3,6 @@
 #include "app/sound_path.h"
 #include "store/text_utils.h"
 
-namespace {
-// The end of the folder part: the last separator, "\" (never the second byte of a double-byte
-// character) or "/"; npos when there is none.
-size_t LastSeparator(const std::string& path) {
-    size_t last = std::string::npos;
-    for (size_t at = 0; at < path.size(); ++at) {
-        if (IsCp932LeadByte(static_cast<unsigned char>(path[at]))) {
-            ++at;
-        } else if (path[at] == '\\' || path[at] == '/') {
-            last = at;
-        }
-    }
-    return last;
-}
-}  // namespace
-
 std::vector<SoundSettingRow> SoundSettingRowsOf(const CAppCore& core) {
     std::vector<SoundSettingRow> rows;
     for (int event = 0; event < ALERT_EVENT_COUNT; ++event)
@@ -42,7 +26,7 @@ std::string SoundFileFilter(const CAppCore& core) {
 }
 
 std::string TakeChosenSoundFile(const std::string& fullPath, std::string& lastFolder) {
-    size_t separator = LastSeparator(fullPath);
+    size_t separator = FindLastOfMbcs(fullPath, "\\/");
     if (separator != std::string::npos) lastFolder = fullPath.substr(0, separator);
     return ProgramRelativeSoundPath(fullPath);
 }

@@ -7,6 +7,39 @@ bool IsCp932LeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+size_t FindLastOfMbcs(std::string_view text, std::string_view chars) {
+    size_t last = std::string_view::npos;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (IsCp932LeadByte(static_cast<unsigned char>(text[at]))) {
+            ++at;
+        } else if (chars.find(text[at]) != std::string_view::npos) {
+            last = at;
+        }
+    }
+    return last;
+}
+
+std::string WithTrailingMbcs(std::string text, char c) {
+    const bool ends = !text.empty() && FindLastOfMbcs(text, std::string_view(&c, 1)) == text.size() - 1;
+    if (!ends) text += c;
+    return text;
+}
+
+std::string LowerAsciiLetters(std::string_view text) {
+    std::string lower;
+    lower.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (IsCp932LeadByte(static_cast<unsigned char>(c)) && at + 1 < text.size()) {
+            lower += c;
+            lower += text[++at];
+        } else {
+            lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+    }
+    return lower;
+}
+
 bool SplitFirst(std::string& text, std::string& head, std::string_view delimiter) {
     size_t at = text.find(delimiter);
     if (delimiter.empty() || at == std::string::npos) return false;

@@ -16,6 +16,15 @@ inline constexpr char FIELD_SEP = '\x07';
 // True for a byte that starts a double-byte CP932 character.
 bool IsCp932LeadByte(unsigned char byte);
 
+// The position of the last single-byte character of text that is one of chars; npos when there
+// is none. The second byte of a double-byte character never counts, though it may equal "\\".
+size_t FindLastOfMbcs(std::string_view text, std::string_view chars);
+// text, with c appended unless its last character already is c (a second byte is not).
+std::string WithTrailingMbcs(std::string text, char c);
+// text with its ASCII letters lowered; double-byte characters are copied whole, since their
+// second byte may look like a letter. Windows paths compare so, ignoring case.
+std::string LowerAsciiLetters(std::string_view text);
+
 // Finds the first delimiter: head := the bytes before it, text := the bytes after it.
 // Without one, returns false and changes neither.
 bool SplitFirst(std::string& text, std::string& head, std::string_view delimiter);

@@ -77,6 +77,21 @@ TEST(ReplaceAllMbcs, ScansOnAfterTheInsertedReplacement) {
     EXPECT_EQ(text, "abc");
 }
 
+// "表" is 0x95 0x5C in CP932: its second byte looks like a backslash.
+TEST(PathCharacters, ASecondByteIsNeverASeparatorOrALetter) {
+    const std::string table = "C:\\\x95\x5C";  // C:\表
+    EXPECT_EQ(FindLastOfMbcs(table, "\\/"), 2u);
+    EXPECT_EQ(FindLastOfMbcs("a/b\\c", "\\/"), 3u);
+    EXPECT_EQ(FindLastOfMbcs("abc", "\\/"), std::string::npos);
+
+    EXPECT_EQ(WithTrailingMbcs(table, '\\'), table + "\\");
+    EXPECT_EQ(WithTrailingMbcs("C:\\MT4\\", '\\'), "C:\\MT4\\");
+    EXPECT_EQ(WithTrailingMbcs("", '\\'), "\\");
+
+    // 0x83 0x41 and 0x83 0x61 are two different katakana, not "A" and "a".
+    EXPECT_EQ(LowerAsciiLetters("C:\\Tools\x83\x41"), "c:\\tools\x83\x41");
+}
+
 TEST(SplitLines, DropsTrailingCrsAndTheUnterminatedLastLine) {
     std::vector<std::string> expected{"a", "b", ""};
     EXPECT_EQ(SplitLines("a\r\nb\n\nc"), expected);
