@@ -70,6 +70,8 @@ void DriveScanWorker::RequestStop() { state_->stopRequested = true; }
 
 void DriveScanWorker::Stop(int allowanceMilliseconds) {
     RequestStop();
+    // Stopped before (joined, or let go to end by itself): there is nothing to wait for again.
+    if (!thread_.joinable()) return;
     bool ended = false;
     {
         std::unique_lock<std::mutex> hold(state_->dataLock);
@@ -80,7 +82,6 @@ void DriveScanWorker::Stop(int allowanceMilliseconds) {
         std::lock_guard<std::mutex> hold(state_->listenerLock);
         state_->listener = nullptr;
     }
-    if (!thread_.joinable()) return;
     if (ended)
         thread_.join();
     else
