@@ -2,6 +2,7 @@
 
 #include "app/app_core.h"
 #include "app/os.h"
+#include "framework/wait_cursor.h"
 #include "metatrader/folder_browser_win32.h"
 #include "metatrader/hist_search_dlg_win32.h"
 #include "resources/resource_mt4.h"
@@ -64,9 +65,11 @@ void CAutoBADlg::Show(const EaSetupReport& report) const {
 }
 
 void CAutoBADlg::Install() const {
-    const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    const EaSetupReport report = InstallEaFiles(Fields());
-    SetCursor(previous);
+    EaSetupReport report;
+    {
+        CWaitCursor copying;
+        report = InstallEaFiles(Fields());
+    }
     Show(report);
 }
 

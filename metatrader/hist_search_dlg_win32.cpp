@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/app_core.h"
+#include "framework/wait_cursor.h"
 #include "resources/resource_mt4.h"
 
 namespace {
@@ -84,10 +85,9 @@ void CHistSearchDlg::OnScanDone() {
 
 void CHistSearchDlg::OnDestroy() {
     KillTimer(TIMER_SCAN_TEXT);
-    const bool scanning = search_.CurrentState() == FolderSearch::State::Scanning;
-    const HCURSOR previous = scanning ? SetCursor(LoadCursorA(nullptr, IDC_WAIT)) : nullptr;
+    // Stopping a scan may take a moment.
+    CWaitCursor stopping;
     search_.Close();
-    if (scanning) SetCursor(previous);
 }
 
 void CHistSearchDlg::AddToList(const std::string& entry) const {

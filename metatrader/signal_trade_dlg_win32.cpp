@@ -1,6 +1,7 @@
 #include "metatrader/signal_trade_dlg_win32.h"
 
 #include "app/app_core.h"
+#include "framework/wait_cursor.h"
 #include "metatrader/folder_browser_win32.h"
 #include "metatrader/hist_search_dlg_win32.h"
 #include "metatrader/signal_copy_setup.h"
@@ -37,9 +38,11 @@ void CSignalTradeDlg::ShowStatus(const std::string& text) const {
 }
 
 void CSignalTradeDlg::Install() const {
-    const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    const std::string status = InstallSignalCopyEa(Folder());
-    SetCursor(previous);
+    std::string status;
+    {
+        CWaitCursor copying;
+        status = InstallSignalCopyEa(Folder());
+    }
     ShowStatus(status);
 }
 
