@@ -1,6 +1,6 @@
 #include "app/alert_events.h"
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 
 namespace {
 const char* const kLabels[ALERT_EVENT_COUNT] = {

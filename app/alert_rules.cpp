@@ -2,7 +2,7 @@
 // alerts are remembered in the records' fired-alert bits.
 #include "app/app_core.h"
 
-#include "app/os.h"
+#include "base/os.h"
 #include "store/local_files.h"
 
 namespace {

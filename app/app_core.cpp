@@ -1,6 +1,6 @@
 #include "app/app_core.h"
 
-#include "app/os.h"
+#include "base/os.h"
 
 CAppCore theCore;
 

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "app/alert_events.h"
-#include "app/calendar_date.h"
+#include "base/calendar_date.h"
 #include "metatrader/auto_trade_rule_store.h"
-#include "net/server_poll_state.h"
-#include "prefs/sound_sink.h"
-#include "prefs/sound_thread_table.h"
+#include "metatrader/server_poll_state.h"
+#include "app/sound_sink.h"
+#include "app/sound_thread_table.h"
 #include "store/indicator_store.h"
 #include "store/news_store.h"
 #include "views/flag_bitmaps.h"

@@ -1,6 +1,6 @@
 #include "app/program_version.h"
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 
 std::string VersionLine() {
     return FormatText("%s version,%d.%03d", "Pelimor", PROGRAM_VERSION_MAJOR, PROGRAM_VERSION_MINOR);

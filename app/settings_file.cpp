@@ -3,9 +3,10 @@
 #include <string_view>
 
 #include "app/app_core.h"
-#include "store/line_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
+#include "base/field_codec.h"
 
 namespace {
 constexpr uint32_t kFlagAutoClockAdjust = 1u << 0;

@@ -1,8 +1,8 @@
 #include "app/sound_path.h"
 
-#include "app/os.h"
+#include "base/os.h"
 #include "store/local_files.h"
-#include "store/text_utils.h"
+#include "base/cp932_text.h"
 
 namespace {
 bool HasDrivePrefix(const std::string& path) {

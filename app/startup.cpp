@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/app_core.h"
-#include "app/os.h"
+#include "base/os.h"
 #include "store/local_files.h"
 
 namespace {

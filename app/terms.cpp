@@ -1,6 +1,6 @@
 #include "app/terms.h"
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 int64_t TermsThreshold() { return FromLocalTime(2013, 9, 4, 0, 0, 0); }
 

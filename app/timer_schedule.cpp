@@ -1,8 +1,8 @@
 #include "app/timer_schedule.h"
 
-#include "app/calendar_date.h"
-#include "app/local_time.h"
-#include "app/os.h"
+#include "base/calendar_date.h"
+#include "base/local_time.h"
+#include "base/os.h"
 #include "net/feed_request.h"
 
 namespace {

@@ -1,26 +1,24 @@
 # Which files form the portable core.
 #
-# Portable code lives in the subsystem folders. A file ending in _win32.cpp builds only for
-# Windows and belongs to the Win32 shell, except the OS seam (app/os*_win32.cpp), whose Windows
-# half joins the core on Windows and whose POSIX half (app/os*_posix.cpp) joins it elsewhere.
+# Portable code lives in the layer folders (README, "Layout"). A file ending in _win32.cpp builds
+# only for Windows and belongs to the Win32 shell, except the Windows half of a portable piece:
+# X_win32.cpp beside X_posix.cpp joins the core on Windows, and X_posix.cpp joins it elsewhere.
 
-set(PELIMOR_SUBSYSTEMS app panel net store views prefs metatrader)
+set(PELIMOR_LAYER_FOLDERS base store metatrader net app metatrader/dialogs prefs views panel shell)
 
 set(PELIMOR_CORE_SOURCES)
 set(PELIMOR_SHELL_SOURCES)
-foreach(folder IN LISTS PELIMOR_SUBSYSTEMS)
+foreach(folder IN LISTS PELIMOR_LAYER_FOLDERS)
   file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   foreach(file IN LISTS files)
-    get_filename_component(name ${file} NAME)
-    if(name MATCHES "^os.*_win32\\.cpp$")
-      if(WIN32)
+    string(REGEX REPLACE "_(win32|posix)\\.cpp$" "" piece ${file})
+    if(EXISTS ${piece}_win32.cpp AND EXISTS ${piece}_posix.cpp)
+      if(WIN32 AND file MATCHES "_win32\\.cpp$")
+        list(APPEND PELIMOR_CORE_SOURCES ${file})
+      elseif(NOT WIN32 AND file MATCHES "_posix\\.cpp$")
         list(APPEND PELIMOR_CORE_SOURCES ${file})
       endif()
-    elseif(name MATCHES "^os.*_posix\\.cpp$")
-      if(NOT WIN32)
-        list(APPEND PELIMOR_CORE_SOURCES ${file})
-      endif()
-    elseif(name MATCHES "_win32\\.cpp$")
+    elseif(file MATCHES "_win32\\.cpp$")
       list(APPEND PELIMOR_SHELL_SOURCES ${file})
     else()
       list(APPEND PELIMOR_CORE_SOURCES ${file})

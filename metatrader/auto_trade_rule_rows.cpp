@@ -1,7 +1,7 @@
 #include "metatrader/auto_trade_rule_rows.h"
 
-#include "app/local_time.h"
-#include "store/text_utils.h"
+#include "base/local_time.h"
+#include "base/byte_text.h"
 
 namespace {
 constexpr int kMaskBits = 64;

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "store/line_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
-#include "store/text_utils.h"
+#include "base/field_codec.h"
 
 namespace {
 std::string RuleFileLine(const AutoTradeRule& rule) {

@@ -1,8 +1,9 @@
 #include "metatrader/data_folders.h"
 
-#include "app/os.h"
-#include "metatrader/whole_file.h"
-#include "store/text_utils.h"
+#include "base/os.h"
+#include "base/line_file.h"
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
 
 namespace {
 // origin.txt is UTF-16 little-endian; the text ends at its first zero character.

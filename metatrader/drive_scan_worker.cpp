@@ -6,7 +6,7 @@
 #include <mutex>
 #include <system_error>
 
-#include "app/os.h"
+#include "base/os.h"
 #include "metatrader/terminal_folder.h"
 
 // Shared by the worker object and the scan's thread; a scan that was let go keeps it alive.

@@ -1,9 +1,9 @@
 #include "metatrader/ea_deployment.h"
 
-#include "app/os.h"
+#include "base/os.h"
 #include "ea_reference_digests.h"
 #include "metatrader/file_digest.h"
-#include "metatrader/whole_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "metatrader/whole_file.h"
-#include "store/text_utils.h"
+#include "base/line_file.h"
+#include "base/byte_text.h"
 
 namespace {
 constexpr size_t kColumns = 16;

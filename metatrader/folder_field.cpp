@@ -1,7 +1,7 @@
 #include "metatrader/folder_field.h"
 
-#include "app/os.h"
-#include "store/text_utils.h"
+#include "base/os.h"
+#include "base/cp932_text.h"
 
 std::string AsFolderField(const std::string& chosenPath) {
     if (chosenPath.empty()) return chosenPath;

@@ -1,6 +1,6 @@
 #include "metatrader/mailbox_writer.h"
 
-#include "app/os.h"
+#include "base/os.h"
 
 namespace {
 constexpr int64_t kSevenDays = 604800;

@@ -1,8 +1,8 @@
 #include "metatrader/signal_copy_writer.h"
 
 #include "metatrader/signal_copy_ea.h"
-#include "store/line_file.h"
-#include "store/text_utils.h"
+#include "base/line_file.h"
+#include "base/byte_text.h"
 
 namespace {
 constexpr int kExaminedEntries = 21;

@@ -1,7 +1,8 @@
 #include "metatrader/signal_texts.h"
 
 #include "metatrader/trade_signal.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
+#include "base/field_codec.h"
 
 namespace {
 constexpr int kHistorySignals = 6;

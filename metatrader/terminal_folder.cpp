@@ -1,7 +1,7 @@
 #include "metatrader/terminal_folder.h"
 
-#include "app/os.h"
-#include "store/text_utils.h"
+#include "base/os.h"
+#include "base/cp932_text.h"
 
 namespace {
 constexpr const char* kMarkerFolders[] = {"history", "languages", "tester", "experts", "MQL4"};

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
+#include "base/field_codec.h"
 
 namespace {
 constexpr SignalKind kSell{0, "BID(売り)", "1▲", "BID売"};

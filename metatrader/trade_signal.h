@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 // What a signal asks for, with the texts the signal page shows for it.
 struct SignalKind {

@@ -1,9 +1,9 @@
 #include "net/feed_request.h"
 
-#include "app/os.h"
+#include "base/os.h"
 #include "net/http_client.h"
 #include "net/server_url.h"
-#include "store/euc_jp.h"
+#include "base/euc_jp.h"
 #include "store/local_files.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "net/http_response.h"
 #include "net/server_url.h"
 #include "store/local_files.h"
-#include "store/text_utils.h"
+#include "base/field_codec.h"
 
 namespace {
 // The poll has a scratch file of its own: it runs beside the version check of the

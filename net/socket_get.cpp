@@ -1,12 +1,12 @@
 #include <cstring>
 #include <memory>
 
-#include "app/os.h"
+#include "base/os.h"
 #include "net/http_client.h"
 #include "net/http_request.h"
 #include "net/http_response.h"
 #include "net/socket_connection.h"
-#include "store/line_file.h"
+#include "base/line_file.h"
 
 namespace {
 constexpr size_t kReceiveBufferBytes = 924288;

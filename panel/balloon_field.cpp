@@ -1,6 +1,6 @@
 #include "panel/balloon_field.h"
 
-#include "store/text_utils.h"
+#include "base/cp932_text.h"
 
 std::string FitBalloonField(std::string_view text, size_t maxBytes) {
     text = text.substr(0, text.find('\0'));

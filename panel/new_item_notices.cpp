@@ -1,8 +1,9 @@
 #include "panel/new_item_notices.h"
 
 #include "app/alert_events.h"
-#include "app/local_time.h"
-#include "store/text_utils.h"
+#include "base/local_time.h"
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
 
 namespace {
 constexpr int NEWS_PAGE = 2;

@@ -1,6 +1,6 @@
 #include "panel/panel_commands.h"
 
-#include "app/os.h"
+#include "base/os.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
 

@@ -1,6 +1,7 @@
 #include "prefs/general_settings.h"
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
+#include "base/field_codec.h"
 
 GeneralSettingsForm GeneralSettingsFormOf(const CAppCore& core) {
     return {.rankText = FormatText("%d", core.m_autoNotifyRank),

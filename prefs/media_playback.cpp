@@ -1,7 +1,7 @@
 #include "prefs/media_playback.h"
 
-#include "app/os.h"
-#include "store/text_utils.h"
+#include "base/os.h"
+#include "base/byte_text.h"
 
 namespace {
 // A longer file is cut off after this long; the worker must end so its handle is released.

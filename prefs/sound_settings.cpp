@@ -1,7 +1,7 @@
 #include "prefs/sound_settings.h"
 
 #include "app/sound_path.h"
-#include "store/text_utils.h"
+#include "base/cp932_text.h"
 
 std::vector<SoundSettingRow> SoundSettingRowsOf(const CAppCore& core) {
     std::vector<SoundSettingRow> rows;

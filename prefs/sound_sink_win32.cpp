@@ -1,4 +1,4 @@
-#include "prefs/sound_sink.h"
+#include "app/sound_sink.h"
 
 #include "prefs/play_sound_file.h"
 

@@ -1,6 +1,6 @@
 #include "prefs/startup_shortcut.h"
 
-#include "app/os.h"
+#include "base/os.h"
 #include "store/local_files.h"
 
 namespace {

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "app/local_time.h"
-#include "store/text_utils.h"
+#include "base/local_time.h"
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
+#include "base/field_codec.h"
 
 namespace {
 constexpr std::string_view kFieldSeparator = "##";

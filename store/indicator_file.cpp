@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "store/text_utils.h"
+#include "base/cp932_text.h"
+#include "base/field_codec.h"
 
 // The file holds two years of announcements, some 50,000 lines, and a merge writes it twice and
 // reads it once. Lines are therefore written straight into the text without printf, and cut

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/os.h"
+#include "base/os.h"
 #include "store/indicator_feed.h"
 #include "store/indicator_file.h"
-#include "store/line_file.h"
-#include "store/text_utils.h"
+#include "base/line_file.h"
 
 namespace {
 // Announcements are kept for two years (730 days).

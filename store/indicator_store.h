@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "store/indicator_record.h"
-#include "store/open_hash_index.h"
+#include "base/open_hash_index.h"
 
 class IndicatorStore {
 public:

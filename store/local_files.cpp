@@ -1,7 +1,8 @@
 #include "store/local_files.h"
 
-#include "app/os.h"
-#include "store/text_utils.h"
+#include "base/os.h"
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
 
 namespace {
 std::string SubFolder(const char* name) {

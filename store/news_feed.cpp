@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
+#include "base/field_codec.h"
 
 namespace {
 constexpr std::string_view kHttpHeaderEnd = "\r\n\r\n";

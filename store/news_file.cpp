@@ -1,6 +1,6 @@
 #include "store/news_file.h"
 
-#include "store/text_utils.h"
+#include "base/field_codec.h"
 
 namespace {
 constexpr uint32_t kUnreadFlag = 1;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/os.h"
-#include "store/line_file.h"
+#include "base/os.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
 #include "store/news_feed.h"
 #include "store/news_file.h"

@@ -1,6 +1,6 @@
 #include "views/advert_video.h"
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "views/button_wnd.h"
+#include "views/button_wnd_win32.h"
 
 #include "app/app_core.h"
 

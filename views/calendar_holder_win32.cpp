@@ -1,9 +1,9 @@
-#include "views/calendar_holder.h"
+#include "views/calendar_holder_win32.h"
 
 #include "app/app_core.h"
 #include "resources/resource.h"
 #include "views/calendar_month.h"
-#include "views/index_list2.h"
+#include "views/index_list2_win32.h"
 
 namespace {
 

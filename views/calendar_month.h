@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "app/calendar_date.h"
+#include "base/calendar_date.h"
 
 inline constexpr int CALENDAR_COLUMNS = 7;  // Sunday first
 inline constexpr int CALENDAR_ROWS = 6;

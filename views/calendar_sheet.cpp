@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/calendar_names.h"
+#include "base/calendar_names.h"
 
 namespace {
 

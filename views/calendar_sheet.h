@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "app/calendar_date.h"
+#include "base/calendar_date.h"
 #include "views/calendar_month.h"
 #include "views/text_box.h"
 #include "views/view_rect.h"

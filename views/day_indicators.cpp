@@ -1,6 +1,6 @@
 #include "views/day_indicators.h"
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 std::vector<int32_t> IndicatorIdsOn(const IndicatorStore& store, const CalendarDate& date) {
     std::vector<int32_t> ids;

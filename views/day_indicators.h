@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/calendar_date.h"
+#include "base/calendar_date.h"
 #include "store/indicator_store.h"
 
 // The ids of the records announced on that local date, in time order.

@@ -1,4 +1,4 @@
-#include "views/gdiplus_objects.h"
+#include "views/gdiplus_objects_win32.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "views/holder_wnd.h"
+#include "views/holder_wnd_win32.h"
 
 #include <algorithm>
 

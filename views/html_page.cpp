@@ -1,6 +1,6 @@
 #include "views/html_page.h"
 
-#include "store/line_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
 
 namespace {

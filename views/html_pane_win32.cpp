@@ -1,6 +1,6 @@
-#include "views/html_pane.h"
+#include "views/html_pane_win32.h"
 
-#include "app/os.h"
+#include "base/os.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
 #include "views/html_page.h"

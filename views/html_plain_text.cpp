@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstdint>
 
-#include "app/os.h"
-#include "store/text_utils.h"
+#include "base/os.h"
+#include "base/cp932_text.h"
 
 namespace {
 

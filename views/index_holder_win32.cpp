@@ -1,7 +1,7 @@
-#include "views/index_holder.h"
+#include "views/index_holder_win32.h"
 
 #include "app/app_core.h"
-#include "app/os.h"
+#include "base/os.h"
 
 IndexHolder::IndexHolder()
     : titleFont_(L"ＭＳ Ｐゴシック", 10.0f, FONT_BOLD),

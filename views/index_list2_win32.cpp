@@ -1,14 +1,14 @@
-#include "views/index_list2.h"
+#include "views/index_list2_win32.h"
 
 #include <windowsx.h>
 
 #include <string>
 
 #include "app/app_core.h"
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 #include "views/day_indicators.h"
 #include "views/name_fit.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/local_time.h"
-#include "store/text_utils.h"
+#include "base/local_time.h"
+#include "base/byte_text.h"
 
 void IndicatorDetails::Layout(int originX, int originY) {
     auto place = [&](int x, int y, int width, int height) {

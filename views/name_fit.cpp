@@ -1,6 +1,6 @@
 #include "views/name_fit.h"
 
-#include "store/text_utils.h"
+#include "base/cp932_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "views/news_holder.h"
+#include "views/news_holder_win32.h"
 
 #include "app/app_core.h"
-#include "app/os.h"
+#include "base/os.h"
 #include "resources/resource.h"
 
 using namespace Gdiplus::DllExports;

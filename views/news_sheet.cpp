@@ -1,7 +1,7 @@
 #include "views/news_sheet.h"
 
-#include "app/local_time.h"
-#include "store/text_utils.h"
+#include "base/local_time.h"
+#include "base/byte_text.h"
 #include "views/advert_video.h"
 
 namespace {

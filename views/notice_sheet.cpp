@@ -1,7 +1,7 @@
 #include "views/notice_sheet.h"
 
-#include "app/local_time.h"
-#include "store/text_utils.h"
+#include "base/local_time.h"
+#include "base/byte_text.h"
 
 void NoticeSheet::Layout(int originX, int originY) {
     auto place = [&](int x, int y, int width, int height) {

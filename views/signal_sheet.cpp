@@ -1,6 +1,7 @@
 #include "views/signal_sheet.h"
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "views/web_browser2.h"
+#include "views/web_browser2_win32.h"
 
 #include <oleauto.h>
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/app_core.h"
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "app/timer_schedule.h"
 #include "store/local_files.h"
 #include "tests/app/heard_sounds.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "prefs/sound_sink.h"
+#include "app/sound_sink.h"
 #include "tests/support/test_os.h"
 
 struct HeardSound {

@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 #include "tests/support/test_os.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 #include "tests/support/test_os.h"
 
 namespace {

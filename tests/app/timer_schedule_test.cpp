@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "net/feed_request.h"
 #include "tests/app/heard_sounds.h"
 

@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <string>
 
-#include "app/local_time.h"
-#include "app/os.h"
+#include "base/local_time.h"
+#include "base/os.h"
 #include "store/indicator_file.h"
 #include "store/indicator_store.h"
-#include "store/line_file.h"
-#include "store/text_utils.h"
+#include "base/line_file.h"
+#include "base/byte_text.h"
 
 namespace {
 constexpr int kStoredRecords = 50000;

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "store/euc_jp.h"
-#include "store/text_utils.h"
+#include "base/euc_jp.h"
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
 
 namespace {
 bool EndsOnACharacterBoundary(const std::string& text) {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/os.h"
+#include "base/os.h"
 
 class FuzzProgramFolder : public OsSeam {
 public:

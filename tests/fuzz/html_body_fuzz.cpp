@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "store/text_utils.h"
+#include "base/cp932_text.h"
 #include "views/advert_video.h"
 #include "views/html_page.h"
 #include "views/html_plain_text.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "store/indicator_store.h"
-#include "store/line_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
 #include "tests/fuzz/indicator_store_checks.h"
 

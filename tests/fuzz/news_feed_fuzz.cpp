@@ -8,7 +8,6 @@
 
 #include "store/news_feed.h"
 #include "store/news_store.h"
-#include "store/text_utils.h"
 #include "tests/fuzz/fuzz_program_folder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "store/line_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
 #include "store/news_store.h"
 #include "tests/fuzz/fuzz_program_folder.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "metatrader/auto_trade_rule_store.h"
-#include "store/line_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
 #include "tests/fuzz/fuzz_program_folder.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "net/server_poll.h"
+#include "app/server_poll.h"
 #include "tests/fuzz/fuzz_program_folder.h"
 
 namespace {

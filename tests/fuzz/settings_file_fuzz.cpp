@@ -8,7 +8,7 @@
 
 #include "app/app_core.h"
 #include "app/settings_file.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 
 namespace {
 std::vector<std::string> SaveAfterLoading(const std::vector<std::string>& lines) {

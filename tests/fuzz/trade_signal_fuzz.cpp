@@ -6,7 +6,7 @@
 #include <string>
 
 #include "metatrader/signal_texts.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -1,4 +1,4 @@
-#include "metatrader/developer_test.h"
+#include "metatrader/dialogs/developer_test.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "metatrader/folder_search.h"
+#include "metatrader/dialogs/folder_search.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 #include "tests/metatrader/folder_tree.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "app/os.h"
+#include "base/os.h"
 #include "tests/support/test_os.h"
 
 // Creates parent + name (and anything missing above it); returns it with a trailing separator.

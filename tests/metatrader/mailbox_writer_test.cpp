@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "metatrader/signal_copy_ea.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 #include "tests/metatrader/folder_tree.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "metatrader/trade_signal.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
 
 namespace {
 // s0..s9 as the server poll stores them.

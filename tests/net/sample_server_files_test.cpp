@@ -8,12 +8,13 @@
 #include <map>
 #include <set>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "metatrader/trade_signal.h"
-#include "store/euc_jp.h"
+#include "base/euc_jp.h"
 #include "store/indicator_feed.h"
 #include "store/news_feed.h"
-#include "store/text_utils.h"
+#include "base/byte_text.h"
+#include "base/field_codec.h"
 #include "tests/support/test_os.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "tests/support/test_os.h"
 
 namespace {

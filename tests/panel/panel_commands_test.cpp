@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
 #include "tests/support/test_os.h"

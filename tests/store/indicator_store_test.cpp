@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
 

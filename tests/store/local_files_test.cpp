@@ -1,4 +1,4 @@
-#include "store/line_file.h"
+#include "base/line_file.h"
 #include "store/local_files.h"
 
 #include <gtest/gtest.h>

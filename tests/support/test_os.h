@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/os.h"
+#include "base/os.h"
 
 // A fresh folder below the system's temporary folder, removed with everything in it.
 class TempFolder {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/local_time.h"
+#include "base/local_time.h"
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
 #include "views/check_box_click.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "store/text_utils.h"
+#include "base/cp932_text.h"
 
 namespace {
 

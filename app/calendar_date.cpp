@@ -1,8 +1,0 @@
-#include "app/calendar_date.h"
-
-#include "app/local_time.h"
-
-CalendarDate LocalDateOf(int64_t secondsSince1970) {
-    LocalTime local = ToLocalTime(secondsSince1970);
-    return CalendarDate{local.year, local.month, local.day};
-}

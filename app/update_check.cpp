@@ -1,0 +1,46 @@
+#include "app/update_check.h"
+
+#include <string>
+
+#include "base/os.h"
+#include "net/http_client.h"
+#include "net/http_response.h"
+#include "net/server_url.h"
+#include "store/local_files.h"
+#include "base/byte_text.h"
+#include "base/field_codec.h"
+
+namespace {
+// This release; the settings file records the same number as its format version.
+constexpr int32_t kOwnVersion = CAppCore::SETTINGS_VERSION;
+// Downloads on the user-interface thread use scratch file 0.
+constexpr int kScratchNumber = 0;
+
+const char kUpdateQuestion[] = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
+const char kUpToDate[] = "現在プログラムは最新です。";
+
+void StartUpdaterAndEnd(CAppCore& core) {
+    // Ending at once would lose what the user changed since the last save.
+    core.SaveAll();
+    Os().OpenWithShell(UpdaterPath(), FormatText("S%d", static_cast<int32_t>(core.m_updatedAt)));
+    // A missing updater ends the program all the same: the user chose to update.
+    Os().ExitProcessNow(0);
+}
+}  // namespace
+
+bool CheckVersion() {
+    std::string fetched;
+    if (!FetchUrl(ServerFileUrl("prims/version.dat"), ScratchFilePath(kScratchNumber), fetched, false, ""))
+        return false;
+    return ReadDecimal(ResponseBody(fetched)) > kOwnVersion;
+}
+
+void CheckForUpdate(CAppCore& core, bool manual) {
+    if (CheckVersion()) {
+        if (Os().AskUser(kUpdateQuestion, MessageButtons::YesNo) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
+        return;
+    }
+    if (manual) Os().AskUser(kUpToDate, MessageButtons::Ok);
+}
+
+void StartForcedUpdate() { Os().OpenWithShell(UpdaterPath(), ""); }

@@ -1,0 +1,163 @@
+// The OS seam on Windows.
+#include "base/os.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <objidl.h>
+#include <shobjidl.h>
+
+#include <ctime>
+
+#include "base/cp932_text.h"
+
+namespace {
+HANDLE g_instanceMutex = nullptr;
+}
+
+char PathSeparator() { return '\\'; }
+
+int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
+
+void OsSeam::SleepMilliseconds(int milliseconds) {
+    if (milliseconds > 0) ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
+std::string OsSeam::ProgramFolder() {
+    char buffer[MAX_PATH * 2] = {};
+    DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    std::string path(buffer, length);
+    return path.substr(0, FindLastOfMbcs(path, "\\") + 1);
+}
+
+void OsSeam::CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+
+bool OsSeam::PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool OsSeam::MoveFileOver(const std::string& source, const std::string& target) {
+    return MoveFileExA(source.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool OsSeam::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+
+bool OsSeam::AcquireInstanceLock(const std::string& name) {
+    if (g_instanceMutex) return true;
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    g_instanceMutex = mutex;
+    return true;
+}
+
+void OsSeam::ReleaseInstanceLock() {
+    if (!g_instanceMutex) return;
+    CloseHandle(g_instanceMutex);
+    g_instanceMutex = nullptr;
+}
+
+MessageAnswer OsSeam::AskUser(const std::string& text, MessageButtons buttons) {
+    UINT type = buttons == MessageButtons::YesNo       ? MB_YESNO
+              : buttons == MessageButtons::OkCancel    ? MB_OKCANCEL
+              : buttons == MessageButtons::Information ? MB_OK | MB_ICONINFORMATION
+                                                       : MB_OK;
+    switch (MessageBoxA(nullptr, text.c_str(), "Pelimor", type)) {
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    case IDCANCEL: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+bool OsSeam::OpenWithShell(const std::string& target, const std::string& parameters) {
+    HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(),
+                                     parameters.empty() ? nullptr : parameters.c_str(), nullptr,
+                                     SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+std::string OsSeam::RoamingAppDataFolder() {
+    char buffer[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, buffer, CSIDL_APPDATA, FALSE)) return std::string();
+    return buffer;
+}
+
+std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
+    std::vector<std::string> subfolders;
+    const std::string prefix = WithTrailingMbcs(folder, '\\');
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((prefix + "*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return subfolders;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        // Junctions such as "Application Data" point back up the tree: never follow them.
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            subfolders.push_back(prefix + name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return subfolders;
+}
+
+std::string OsSeam::Utf16ToAnsi(const std::u16string& text) {
+    if (text.empty()) return std::string();
+    const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return std::string();
+    std::string converted(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, length, converted.data(), size, nullptr, nullptr);
+    return converted;
+}
+
+std::vector<std::string> OsSeam::FixedDriveRoots() {
+    std::vector<std::string> roots;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if (GetDriveTypeA(root.c_str()) == DRIVE_FIXED) roots.push_back(root);
+    }
+    return roots;
+}
+
+void OsSeam::ExitProcessNow(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
+
+namespace {
+std::string SpecialFolder(int folderId) {
+    char path[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, path, folderId, FALSE)) return "";
+    return path;
+}
+}  // namespace
+
+std::string OsSeam::StartupFolder() { return SpecialFolder(CSIDL_STARTUP); }
+std::string OsSeam::DesktopFolder() { return SpecialFolder(CSIDL_DESKTOP); }
+
+bool OsSeam::CreateShortcut(const std::string& linkPath, const std::string& target,
+                            const std::string& arguments, const std::string& description,
+                            const std::string& workingFolder) {
+    bool comStarted = SUCCEEDED(CoInitialize(nullptr));
+    bool saved = false;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            link->SetPath(target.c_str());
+            link->SetArguments(arguments.c_str());
+            link->SetDescription(description.c_str());
+            link->SetWorkingDirectory(workingFolder.c_str());
+            wchar_t widePath[MAX_PATH] = {};
+            if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) > 0)
+                saved = SUCCEEDED(file->Save(widePath, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    if (comStarted) CoUninitialize();
+    return saved;
+}

@@ -1,0 +1,41 @@
+#include "net/download_to_file.h"
+
+#include <memory>
+
+#include "base/line_file.h"
+#include "net/http_request.h"
+#include "net/http_response.h"
+#include "net/socket_connection.h"
+#include "net/url_parts.h"
+
+namespace {
+constexpr size_t kReceiveChunkBytes = 65536;
+constexpr int kHttpPort = 80;
+constexpr const char* kCacheBypassHeaders = "Cache-Control: no-cache\r\nPragma: no-cache\r\n";
+
+bool ReceiveBody(HttpConnection& connection, std::string& body) {
+    std::unique_ptr<char[]> buffer(new char[kReceiveChunkBytes]);
+    std::string received;
+    for (;;) {
+        int count = connection.Receive(buffer.get(), kReceiveChunkBytes);
+        if (count < 0) return false;
+        received.append(buffer.get(), static_cast<size_t>(count));
+        if (received.size() > kMaxResponseBytes) return false;
+        DownloadState state = ExamineDownloadResponse(received, count == 0, body);
+        if (state != DownloadState::Incomplete) return state == DownloadState::Complete;
+    }
+}
+}  // namespace
+
+// A plain HTTP/1.1 GET.
+bool DownloadToFile(const std::string& url, const std::string& localFile) {
+    const std::string host = UrlHost(url);
+    const std::string path = UrlPath(url);
+    HttpConnection connection;
+    std::string body;
+    if (!ConnectHost(host, connection, kHttpPort) ||
+        !connection.SendAll(BuildGetRequest(path.empty() ? std::string("/") : path, true, host, kCacheBypassHeaders)) ||
+        !ReceiveBody(connection, body))
+        return false;
+    return WriteFileAtomically(localFile, body);
+}

@@ -1,0 +1,119 @@
+#include "app/update_check.h"
+
+#include <gtest/gtest.h>
+
+#include "store/local_files.h"
+#include "tests/net/download_test_support.h"
+#include "tests/support/loopback_server.h"
+
+namespace {
+const std::string kNotFound = "HTTP/1.0 404 Not Found\r\n\r\n";
+const std::string kQuestion = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
+const std::string kUpToDate = "現在プログラムは最新です。";
+
+std::string Ok(const std::string& body) { return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body; }
+
+// Notes what was on disk when the process was told to end.
+class ExitRecordingOs : public FakeOs {
+public:
+    void ExitProcessNow(int exitCode) override {
+        FakeOs::ExitProcessNow(exitCode);
+        settingsAtExit = ReadBytes(SettingsFilePath());
+        shellOpenedBeforeExit = shellOpened.size();
+    }
+
+    std::string settingsAtExit;
+    size_t shellOpenedBeforeExit = 0;
+};
+
+class UpdateCheckTest : public ::testing::Test {
+protected:
+    ExitRecordingOs os;
+    CAppCore core;
+};
+
+TEST_F(UpdateCheckTest, OnlyANumberAbove3100IsNewerWithOrWithoutTheHeader) {
+    const struct {
+        std::vector<ScriptedReply> replies;
+        bool newer;
+    } cases[] = {
+        {{{Ok("3101\r\n")}}, true},
+        {{{Ok("3100")}}, false},
+        {{{Ok("")}}, false},
+        {{{Ok("v3200")}}, false},
+        // Through the system download the body comes alone.
+        {{{kNotFound}, {kNotFound}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}}, true},
+        {{{kNotFound}, {kNotFound}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3100"}}, false},
+        // A failed download counts as up to date.
+        {{{kNotFound}, {kNotFound}, {kNotFound}}, false},
+    };
+    for (const auto& c : cases) {
+        LoopbackServer server(c.replies);
+        ScopedBaseUrl base(server.HostAndPort());
+        EXPECT_EQ(CheckVersion(), c.newer) << c.replies.back().bytes;
+        const std::string requestLine =
+            "GET http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat HTTP/1.0\r\n";
+        EXPECT_EQ(server.Requests()[0].substr(0, requestLine.size()), requestLine);
+    }
+}
+
+TEST_F(UpdateCheckTest, UpToDateProgramIsReportedOnlyWhenAskedFor) {
+    {
+        LoopbackServer server({{Ok("3100")}, {Ok("3100")}});
+        ScopedBaseUrl base(server.HostAndPort());
+        CheckForUpdate(core, false);
+        EXPECT_TRUE(os.questions.empty());
+        CheckForUpdate(core, true);
+        EXPECT_EQ(os.questions, std::vector<std::string>{kUpToDate});
+    }
+    ScopedBaseUrl nowhere("127.0.0.1:" + std::to_string(UnusedLoopbackPort()));
+    CheckForUpdate(core, true);
+    EXPECT_EQ(os.questions, (std::vector<std::string>{kUpToDate, kUpToDate}));
+    EXPECT_TRUE(os.shellOpened.empty());
+    EXPECT_TRUE(os.exitCodes.empty());
+}
+
+TEST_F(UpdateCheckTest, DeclinedUpdateLeavesEverythingAsItWas) {
+    LoopbackServer server({{Ok("3101")}});
+    ScopedBaseUrl base(server.HostAndPort());
+    os.answer = MessageAnswer::No;
+    CheckForUpdate(core, false);
+    EXPECT_EQ(os.questions, std::vector<std::string>{kQuestion});
+    EXPECT_TRUE(os.shellOpened.empty());
+    EXPECT_TRUE(os.exitCodes.empty());
+    EXPECT_FALSE(os.PathExists(SettingsFilePath()));
+}
+
+TEST_F(UpdateCheckTest, AcceptedUpdateSavesEverythingStartsTheUpdaterAndEnds) {
+    const struct {
+        int64_t updatedAt;
+        std::string parameter;
+    } cases[] = {{0, "S0"}, {1700000000, "S1700000000"}, {0x180000000LL, "S-2147483648"}};
+    for (const auto& c : cases) {
+        LoopbackServer server({{Ok("3101")}});
+        ScopedBaseUrl base(server.HostAndPort());
+        os.answer = MessageAnswer::Yes;
+        os.shellOpened.clear();
+        os.exitCodes.clear();
+        core.m_updatedAt = c.updatedAt;
+        core.m_windowLeft = 321;  // a change not saved yet
+
+        CheckForUpdate(core, false);
+        EXPECT_EQ(os.shellOpened, std::vector<std::string>{UpdaterPath() + "|" + c.parameter});
+        EXPECT_EQ(os.exitCodes, std::vector<int>{0});
+        // Everything was saved before the updater started and the process ended.
+        CAppCore reloaded;
+        reloaded.LoadSettings();
+        EXPECT_EQ(reloaded.m_windowLeft, 321);
+        EXPECT_EQ(os.settingsAtExit, ReadBytes(SettingsFilePath()));
+        EXPECT_EQ(os.shellOpenedBeforeExit, 1u);
+    }
+}
+
+TEST_F(UpdateCheckTest, ForcedUpdateStartsTheUpdaterWithoutParameters) {
+    StartForcedUpdate();
+    EXPECT_EQ(os.shellOpened, std::vector<std::string>{UpdaterPath() + "|"});
+    EXPECT_TRUE(os.questions.empty());
+    EXPECT_TRUE(os.exitCodes.empty());
+}
+}  // namespace

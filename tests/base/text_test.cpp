@@ -1,0 +1,152 @@
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
+#include "base/field_codec.h"
+
+#include <gtest/gtest.h>
+
+TEST(SplitFirst, CutsAtTheFirstDelimiterAndLeavesTheRest) {
+    std::string text = "a##b##c", head;
+    ASSERT_TRUE(SplitFirst(text, head, "##"));
+    EXPECT_EQ(head, "a");
+    EXPECT_EQ(text, "b##c");
+}
+
+TEST(SplitFirst, WithoutTheDelimiterChangesNothing) {
+    std::string text = "ab", head = "keep";
+    EXPECT_FALSE(SplitFirst(text, head, "##"));
+    EXPECT_EQ(text, "ab");
+    EXPECT_EQ(head, "keep");
+}
+
+TEST(FieldAt, PicksFieldsByPositionAndFailsPastTheLast) {
+    std::string field;
+    ASSERT_TRUE(FieldAt("x,y,z", 0, ",", field));
+    EXPECT_EQ(field, "x");
+    ASSERT_TRUE(FieldAt("x,y,z", 2, ",", field));
+    EXPECT_EQ(field, "z");
+    field = "unchanged";
+    EXPECT_FALSE(FieldAt("x,y,z", 3, ",", field));
+    EXPECT_EQ(field, "unchanged");
+    ASSERT_TRUE(FieldAt("whole", 0, ",", field));
+    EXPECT_EQ(field, "whole");
+    ASSERT_TRUE(FieldAt("a,,b", 1, ",", field));
+    EXPECT_EQ(field, "");
+}
+
+TEST(CountAndCut, CountsNonOverlappingAndCutsBytes) {
+    EXPECT_EQ(CountOccurrences("aaaa", "aa"), 2);
+    EXPECT_EQ(CountOccurrences("abc", ""), 0);
+    EXPECT_EQ(LeftBytes("abcdef", 2), "ab");
+    EXPECT_EQ(RightBytes("abcdef", 2), "ef");
+    EXPECT_EQ(LeftBytes("ab", 5), "ab");
+    EXPECT_EQ(RightBytes("ab", 5), "ab");
+}
+
+TEST(Trim, RemovesEveryRepetition) {
+    std::string text = "x\r\r";
+    TrimSuffix(text, "\r");
+    EXPECT_EQ(text, "x");
+    text = "//a/";
+    TrimPrefix(text, "/");
+    EXPECT_EQ(text, "a/");
+    text = "abab";
+    TrimSuffix(text, "ab");
+    EXPECT_EQ(text, "");
+}
+
+TEST(ReplaceAllMbcs, ReplacesSingleByteMatches) {
+    std::string text = "C:\\a\\b";
+    ReplaceAllMbcs(text, "\\", "/");
+    EXPECT_EQ(text, "C:/a/b");
+    text = "a&amp;b&amp;";
+    ReplaceAllMbcs(text, "&amp;", "&");
+    EXPECT_EQ(text, "a&b&");
+}
+
+TEST(ReplaceAllMbcs, LeavesTheSecondByteOfADoubleByteCharacter) {
+    // 表 is 0x95 0x5C in CP932: its second byte looks like a backslash.
+    std::string text = "C:\\\x95\x5C\\x";
+    ReplaceAllMbcs(text, "\\", "/");
+    EXPECT_EQ(text, "C:/\x95\x5C/x");
+}
+
+TEST(ReplaceAllMbcs, ScansOnAfterTheInsertedReplacement) {
+    std::string text = "aa";
+    ReplaceAllMbcs(text, "a", "aa");
+    EXPECT_EQ(text, "aaaa");
+    text = "abc";
+    ReplaceAllMbcs(text, "", "x");
+    EXPECT_EQ(text, "abc");
+}
+
+// "表" is 0x95 0x5C in CP932: its second byte looks like a backslash.
+TEST(PathCharacters, ASecondByteIsNeverASeparatorOrALetter) {
+    const std::string table = "C:\\\x95\x5C";  // C:\表
+    EXPECT_EQ(FindLastOfMbcs(table, "\\/"), 2u);
+    EXPECT_EQ(FindLastOfMbcs("a/b\\c", "\\/"), 3u);
+    EXPECT_EQ(FindLastOfMbcs("abc", "\\/"), std::string::npos);
+
+    EXPECT_EQ(WithTrailingMbcs(table, '\\'), table + "\\");
+    EXPECT_EQ(WithTrailingMbcs("C:\\MT4\\", '\\'), "C:\\MT4\\");
+    EXPECT_EQ(WithTrailingMbcs("", '\\'), "\\");
+
+    // 0x83 0x41 and 0x83 0x61 are two different katakana, not "A" and "a".
+    EXPECT_EQ(LowerAsciiLetters("C:\\Tools\x83\x41"), "c:\\tools\x83\x41");
+}
+
+TEST(SplitLines, DropsTrailingCrsAndTheUnterminatedLastLine) {
+    std::vector<std::string> expected{"a", "b", ""};
+    EXPECT_EQ(SplitLines("a\r\nb\n\nc"), expected);
+    EXPECT_TRUE(SplitLines("no line end").empty());
+    EXPECT_EQ(SplitLines("x\r\r\n"), std::vector<std::string>{"x"});
+    EXPECT_EQ(SplitLines("a\rb\n"), std::vector<std::string>{"a\rb"});
+}
+
+TEST(JoinLines, EndsEveryLineWithTheSeparator) {
+    EXPECT_EQ(JoinLines({"a", "b"}), "a\nb\n");
+    EXPECT_EQ(JoinLines({}), "");
+    EXPECT_EQ(JoinLines({"a"}, "\r\n"), "a\r\n");
+}
+
+TEST(HexFields, RoundTripNegativeValues) {
+    std::string text;
+    AppendHexField(text, static_cast<uint32_t>(-1));
+    AppendHexField(text, 0x1A2B);
+    EXPECT_EQ(text, "FFFFFFFF\x07" "00001A2B\x07");
+    EXPECT_EQ(TakeHexField(text), -1);
+    EXPECT_EQ(TakeHexField(text), 0x1A2B);
+    EXPECT_EQ(text, "");
+}
+
+TEST(HexFields, MalformedOrMissingFieldsReadAsZero) {
+    std::string text = "zz\x07" "12345678AB\x07" "\x07" "nosep";
+    EXPECT_EQ(TakeHexField(text), 0);
+    EXPECT_EQ(TakeHexField(text), 0x12345678);  // at most eight digits
+    EXPECT_EQ(TakeHexField(text), 0);
+    EXPECT_EQ(TakeHexField(text), 0);
+    EXPECT_EQ(text, "nosep");
+}
+
+TEST(TextFields, AppendAndTake) {
+    std::string text;
+    AppendTextField(text, "お知らせ");
+    AppendTextField(text, "");
+    EXPECT_EQ(TakeTextField(text), "お知らせ");
+    EXPECT_EQ(TakeTextField(text), "");
+    EXPECT_EQ(TakeTextField(text), "");
+}
+
+TEST(ReadDecimal, FollowsAtoiAndClampsHugeValues) {
+    EXPECT_EQ(ReadDecimal("42abc"), 42);
+    EXPECT_EQ(ReadDecimal("  -17"), -17);
+    EXPECT_EQ(ReadDecimal("+5"), 5);
+    EXPECT_EQ(ReadDecimal("x1"), 0);
+    EXPECT_EQ(ReadDecimal(""), 0);
+    EXPECT_EQ(ReadDecimal("99999999999999999999"), INT32_MAX);
+    EXPECT_EQ(ReadDecimal("-99999999999999999999"), INT32_MIN);
+}
+
+TEST(Literals, CompileToCp932) {
+    // "お" is 0x82 0xA8 in CP932 (three bytes in UTF-8).
+    EXPECT_EQ(std::string("お"), "\x82\xA8");
+}
