@@ -18,9 +18,3 @@ file(GLOB PELIMOR_SYSTEM_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res
 install(FILES ${PELIMOR_SYSTEM_FILES} DESTINATION system)
 file(GLOB PELIMOR_PROGRAM_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/program/*)
 install(FILES ${PELIMOR_PROGRAM_FILES} DESTINATION .)
-
-# What an expert advisor and a user do with the running panel, for the end-to-end tests.
-add_executable(pelimor_probe tests/e2e/ea_probe_win32.cpp tests/e2e/probe_dialogs_win32.cpp)
-target_include_directories(pelimor_probe PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(pelimor_probe PRIVATE comctl32 shell32)
-pelimor_target_options(pelimor_probe)

@@ -6,6 +6,9 @@ Usage: check_layers.py [PROJECT_ROOT]
 Each folder that holds program files is one node; a sub-folder is a node of its own. A file may
 include files of its own folder and of folders on lower layers, never of a folder on its own
 layer or above. The test folders sit above every layer: program code never includes them.
+Two more rules keep the portable code portable: outside framework/ (Windows only) a program
+file whose name lacks "_win32" includes neither a Windows header nor a "_win32" header, and the
+application core (CAppCore) reaches no resource header, not even through other headers.
 Prints every offending include and every cycle; exits 1 when there is one, 0 otherwise.
 """
 import os
@@ -26,8 +29,17 @@ LAYERS = [
     ["shell"],
 ]
 TESTS = "tests"
+WINDOWS_ONLY_FOLDERS = {"framework"}
+PLATFORM_FREE = ["app/app_core.h", "app/app_core.cpp"]
 SOURCE_SUFFIXES = (".h", ".cpp")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
+SYSTEM_INCLUDE = re.compile(r'^\s*#\s*include\s+<([^>]+)>', re.MULTILINE)
+WINDOWS_HEADERS = {
+    "windows.h", "winsock2.h", "ws2tcpip.h", "windowsx.h", "commctrl.h", "commdlg.h", "shlobj.h",
+    "shellapi.h", "shlwapi.h", "objbase.h", "ole2.h", "oleauto.h", "ocidl.h", "exdisp.h",
+    "mshtml.h", "mmsystem.h", "urlmon.h", "wininet.h", "gdiplus.h", "bcrypt.h", "wincrypt.h",
+    "process.h", "io.h", "direct.h",
+}
 
 
 def layer_of(folder):
@@ -62,6 +74,38 @@ def include_edges(root):
                 continue  # a generated header or one beside the file
             target = os.path.dirname(included)
             yield os.path.relpath(path, root), folder, included, target
+
+
+def platform_problems(root):
+    """Windows headers in portable files, and resource headers the application core reaches."""
+    problems = []
+    quoted = {}
+    for folder, path in source_files(root):
+        name = os.path.relpath(path, root).replace(os.sep, "/")
+        with open(path, encoding="utf-8", errors="replace") as source:
+            text = source.read()
+        quoted[name] = INCLUDE.findall(text)
+        if layer_of(folder) in (None, len(LAYERS)) or folder in WINDOWS_ONLY_FOLDERS:
+            continue
+        if "_win32" in os.path.basename(name):
+            continue
+        for header in SYSTEM_INCLUDE.findall(text):
+            if header.lower() in WINDOWS_HEADERS:
+                problems.append(f"{name}: a portable file includes the Windows header <{header}>")
+        for header in quoted[name]:
+            if "_win32" in os.path.basename(header):
+                problems.append(f"{name}: a portable file includes the Windows-only {header}")
+    for start in PLATFORM_FREE:
+        seen, waiting = set(), [start]
+        while waiting:
+            current = waiting.pop()
+            for header in quoted.get(current, []):
+                if header.startswith(("resources/", "framework/")) or "_win32" in header:
+                    problems.append(f"{start}: reaches {header} through {current}")
+                elif header not in seen:
+                    seen.add(header)
+                    waiting.append(header)
+    return problems
 
 
 def find_cycle(graph):
@@ -105,6 +149,7 @@ def main():
             problems.append(f"{path}: includes {included}, whose folder {target} is on no layer")
         elif other >= own and not (own == len(LAYERS) and other == own):
             problems.append(f"{path}: includes {included}, which is not on a layer below {folder}")
+    problems.extend(platform_problems(root))
     cycle = find_cycle(graph)
     if cycle:
         problems.append("the folders include each other in a circle: " + " -> ".join(cycle))

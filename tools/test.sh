@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of Pelimor and ends with one line "N passed, N failed".
 #
-#   native unit tests (g++), the same under AddressSanitizer + UndefinedBehaviorSanitizer,
-#   Pelimor.exe built with mingw-w64 (warnings are errors), the unit tests cross-built with
+#   the layer check of the includes, native unit tests (g++), the same under AddressSanitizer + UndefinedBehaviorSanitizer,
+#   Pelimor.exe built with mingw-w64 (warnings are errors) and importing no MinGW runtime DLL,
+#   the unit tests cross-built with
 #   mingw-w64 and run under Wine, the libFuzzer targets for a fixed number of runs, and the
 #   end-to-end tests of Pelimor.exe under Wine + Xvfb.
 #
@@ -62,9 +63,26 @@ fuzz_targets() {
   count "fuzz targets ($FUZZ_RUNS runs each)" "$good" "$bad"
 }
 
+layers() {
+  if python3 tools/check_layers.py >build/logs/layers.log 2>&1; then
+    count "layers (every include points down, no cycle)" 1 0
+  else
+    cat build/logs/layers.log; count "layers (every include points down, no cycle)" 0 1
+  fi
+}
+
 windows_program() {
-  if build windows; then count "Pelimor.exe (mingw-w64, -Werror)" 1 0
-  else count "Pelimor.exe (mingw-w64, -Werror)" 0 1; fi
+  if ! build windows; then count "Pelimor.exe (mingw-w64, -Werror)" 0 1; return; fi
+  count "Pelimor.exe (mingw-w64, -Werror)" 1 0
+  # One self-contained executable: the MinGW runtime is linked in, never a DLL beside it.
+  local imports
+  imports=$(x86_64-w64-mingw32-objdump -p build/windows/Pelimor.exe | sed -n 's/^[[:space:]]*DLL Name: //p')
+  echo "$imports" >build/logs/pelimor-imports.log
+  if [ -n "$imports" ] && ! grep -qiE '^(libwinpthread|libstdc\+\+|libgcc)' <<<"$imports"; then
+    count "Pelimor.exe imports no MinGW runtime DLL" 1 0
+  else
+    cat build/logs/pelimor-imports.log; count "Pelimor.exe imports no MinGW runtime DLL" 0 1
+  fi
 }
 
 end_to_end() {
@@ -80,6 +98,7 @@ end_to_end() {
 
 install_packages || { echo "0 passed, 1 failed"; exit 1; }
 mkdir -p build/logs
+layers
 unit_tests native
 unit_tests sanitize
 windows_program
