@@ -1,6 +1,18 @@
 #include "app/app_core.h"
 
+#include <string>
+
+#include "app/settings_file.h"
+#include "base/line_file.h"
 #include "base/os.h"
+#include "store/local_files.h"
+
+namespace {
+const char INSTANCE_LOCK_NAME[] = "IAQZ___MUTEX";
+const char ALREADY_RUNNING_MESSAGE[] = "既にツールが起動しています。";
+// The updater starts the program with exactly this command line after an update.
+const char STARTED_BY_UPDATER[] = "byupdater";
+}  // namespace
 
 CAppCore theCore;
 
@@ -44,11 +56,6 @@ void CAppCore::Reset() {
     m_newsStore.Clear();
     m_noticeStore.Clear();
     m_serverPoll = ServerPollState{};
-    // The shell has released these before the core is reset; forget them so nothing dangles.
-    m_gdiplusToken = 0;
-    m_handCursor = nullptr;
-    m_mainWnd = nullptr;
-    m_listBox = nullptr;
     // Workers still playing are not stopped; only their handles are released.
     m_soundThreads.CloseAll();
     if (m_instanceMutex) {
@@ -70,4 +77,48 @@ void CAppCore::SetEventEnabled(int event, bool on) {
 void CAppCore::UseDefaultSounds(SoundMode mode) {
     for (int event = 0; event < ALERT_EVENT_COUNT; ++event)
         m_soundFiles[event] = DefaultSoundFile(event, mode);
+}
+
+bool CAppCore::Startup(const std::string& commandLine) {
+    if (!Os().AcquireInstanceLock(INSTANCE_LOCK_NAME)) {
+        Os().AskUser(ALREADY_RUNNING_MESSAGE, MessageButtons::Ok);
+        return false;
+    }
+    m_instanceMutex = true;
+
+    // Tested before anything writes the settings file: LoadAll below always writes one.
+    m_firstRun = !Os().PathExists(SettingsFilePath());
+    LoadAll();
+
+    if (commandLine == STARTED_BY_UPDATER) {
+        m_updatedAt = Os().Now();
+        SaveSettings();
+    }
+    // The silent update check runs here, once every file has been loaded and rewritten.
+    return true;
+}
+
+void CAppCore::LoadAll() {
+    LoadSettings();
+    m_indicatorStore.Load(IndicatorFilePath(), m_nextIndicatorId);
+    m_noticeStore.Load();
+    m_newsStore.Load();
+    m_ruleStore.LoadRules();
+    // Also true on a first start, whose version reads as 0.
+    if (m_fileVersion <= LAST_STALE_NOTICE_VERSION) m_noticeStore.Clear();
+    SaveAll();
+}
+
+void CAppCore::SaveAll() {
+    SaveSettings();
+    m_indicatorStore.Save(IndicatorFilePath());
+    m_noticeStore.Save();
+    m_newsStore.Save();
+    m_ruleStore.SaveRules();
+}
+
+void CAppCore::LoadSettings() { ApplySettingsLines(ReadLineFile(SettingsFilePath()), *this); }
+
+bool CAppCore::SaveSettings() const {
+    return WriteLineFile(SettingsFilePath(), FormatSettingsLines(*this));
 }

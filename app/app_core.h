@@ -12,14 +12,13 @@
 #include <vector>
 
 #include "app/alert_events.h"
+#include "app/sound_sink.h"
+#include "app/sound_thread_table.h"
 #include "base/calendar_date.h"
 #include "metatrader/auto_trade_rule_store.h"
 #include "metatrader/server_poll_state.h"
-#include "app/sound_sink.h"
-#include "app/sound_thread_table.h"
 #include "store/indicator_store.h"
 #include "store/news_store.h"
-#include "views/flag_bitmaps.h"
 
 class CAppCore {
 public:
@@ -47,14 +46,6 @@ public:
     void SetEventEnabled(int event, bool on);
     // Sets all 23 sound files to the default sounds of the mode.
     void UseDefaultSounds(SoundMode mode);
-
-    // The alert rules for the next announcement due (run every second, in this order). The
-    // lead-time rule gives at most one of the lead-time alerts per call; the announcement rule
-    // gives the just-before and the at-announcement alerts. Given alerts are marked on every
-    // record announced at the target's time and saved, so none repeats, even after a restart.
-    // Sounds go to the sink as they are decided; the wait after the chime blocks the caller.
-    void CheckLeadAlerts(const IndicatorRecord& target, SoundSink& sounds);
-    void CheckAnnouncementAlerts(const IndicatorRecord& target, SoundSink& sounds);
 
     // Start-up: refuses to run beside another instance (tells the user and returns false),
     // notes a first run, loads and rewrites every file, and records a start by the updater
@@ -112,7 +103,6 @@ public:
     // The announcement selected in the indicator list, by id so that it survives the store's
     // reloads (a record that is gone selects nothing); 0 = none.
     int32_t m_selectedIndicator = 0;
-    FlagBitmapIds m_flagBitmapIds = FLAG_BITMAP_IDS;  // country index -> flag bitmap
     int32_t m_signalCopyReady = 0;  // last check of the signal-copy file; 0 before the first
     ServerPollState m_serverPoll;    // trade signals, messages and trader names from the server
     std::atomic<uint32_t> m_mediaAliasCounter{0};  // numbers media aliases; never reset
@@ -120,11 +110,6 @@ public:
     SoundThreadTable m_soundThreads;
     // True while this process holds the single-instance lock (the OS seam keeps the handle).
     bool m_instanceMutex = false;
-    // Platform objects the Windows shell creates and releases; opaque to the portable code.
-    uintptr_t m_gdiplusToken = 0;
-    void* m_handCursor = nullptr;
-    void* m_mainWnd = nullptr;
-    void* m_listBox = nullptr;
 };
 
 // The one application core.

@@ -1,4 +1,4 @@
-#include "panel/new_item_notices.h"
+#include "app/new_item_notices.h"
 
 #include "app/alert_events.h"
 #include "base/local_time.h"

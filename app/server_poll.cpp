@@ -14,9 +14,9 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr size_t kMaxEntries = 100;
+constexpr size_t MAX_ENTRIES = 100;
 // A signal younger than this rings the signal-arrival sound.
-constexpr int64_t kFreshSignalSeconds = 180;
+constexpr int64_t FRESH_SIGNAL_SECONDS = 180;
 
 std::string Field(std::string_view line, int index) {
     std::string field;
@@ -43,10 +43,10 @@ void RefreshTraderNames(const std::string& body, ServerPollState& state,
     }
 }
 
-// Drops the smallest keys (the oldest entries) until at most kMaxEntries remain.
+// Drops the smallest keys (the oldest entries) until at most MAX_ENTRIES remain.
 template <class Map>
 void KeepNewest(Map& map) {
-    while (map.size() > kMaxEntries) map.erase(map.begin());
+    while (map.size() > MAX_ENTRIES) map.erase(map.begin());
 }
 
 // The server numbers its lines in field 0; ids are compared as numbers, so "007" and "7" are
@@ -96,7 +96,7 @@ std::optional<SoundCue> SignalArrivalSound(const CAppCore& core) {
     const SignalMap& signals = core.m_serverPoll.signals;
     if (signals.empty() || !core.IsEventEnabled(EVENT_SIGNAL_RECEIVED)) return std::nullopt;
     const int64_t sentAt = NumberField(std::prev(signals.end())->second, 2);
-    if (Os().Now() - sentAt >= kFreshSignalSeconds) return std::nullopt;
+    if (Os().Now() - sentAt >= FRESH_SIGNAL_SECONDS) return std::nullopt;
     return SoundCue{core.m_soundFiles[EVENT_SIGNAL_RECEIVED], 0};
 }
 }  // namespace

@@ -3,20 +3,19 @@
 #include <string_view>
 
 #include "app/app_core.h"
-#include "base/line_file.h"
 #include "store/local_files.h"
 #include "base/byte_text.h"
 #include "base/field_codec.h"
 
 namespace {
-constexpr uint32_t kFlagAutoClockAdjust = 1u << 0;
-constexpr uint32_t kFlagNewsSound = 1u << 1;
-constexpr uint32_t kFlagNewsBalloon = 1u << 2;
-constexpr uint32_t kFlagNoticeSound = 1u << 3;
-constexpr uint32_t kFlagNoticeBalloon = 1u << 4;
+constexpr uint32_t FLAG_AUTO_CLOCK_ADJUST = 1u << 0;
+constexpr uint32_t FLAG_NEWS_SOUND = 1u << 1;
+constexpr uint32_t FLAG_NEWS_BALLOON = 1u << 2;
+constexpr uint32_t FLAG_NOTICE_SOUND = 1u << 3;
+constexpr uint32_t FLAG_NOTICE_BALLOON = 1u << 4;
 
-constexpr int kReservedFolderFields = 2;  // line 3 starts with two fields nobody uses
-constexpr char kPairSeparator = '\b';
+constexpr int RESERVED_FOLDER_FIELDS = 2;  // line 3 starts with two fields nobody uses
+constexpr char PAIR_SEPARATOR = '\b';
 
 // A text ends at its first NUL, and a 0x07 or line feed inside it would shift every later field
 // and line, so neither is written.
@@ -33,11 +32,11 @@ uint32_t LowBits(int64_t time) { return static_cast<uint32_t>(time); }
 
 uint32_t FlagsOf(const CAppCore& core) {
     uint32_t flags = 0;
-    if (core.m_autoClockAdjust) flags |= kFlagAutoClockAdjust;
-    if (core.m_newsSound) flags |= kFlagNewsSound;
-    if (core.m_newsBalloon) flags |= kFlagNewsBalloon;
-    if (core.m_noticeSound) flags |= kFlagNoticeSound;
-    if (core.m_noticeBalloon) flags |= kFlagNoticeBalloon;
+    if (core.m_autoClockAdjust) flags |= FLAG_AUTO_CLOCK_ADJUST;
+    if (core.m_newsSound) flags |= FLAG_NEWS_SOUND;
+    if (core.m_newsBalloon) flags |= FLAG_NEWS_BALLOON;
+    if (core.m_noticeSound) flags |= FLAG_NOTICE_SOUND;
+    if (core.m_noticeBalloon) flags |= FLAG_NOTICE_BALLOON;
     return flags;
 }
 
@@ -64,7 +63,7 @@ std::string SoundLine(const CAppCore& core) {
 
 std::string TerminalFolderLine(const CAppCore& core) {
     std::string line;
-    for (int reserved = 0; reserved < kReservedFolderFields; ++reserved) AppendTextField(line, "");
+    for (int reserved = 0; reserved < RESERVED_FOLDER_FIELDS; ++reserved) AppendTextField(line, "");
     for (const std::string& folder : core.m_terminalFolders) AppendTextField(line, FieldText(folder));
     return line;
 }
@@ -113,9 +112,9 @@ void ApplyGeneralLine(const std::string& line, CAppCore& core) {
     core.m_windowLeft = static_cast<int32_t>(HexAt(fields, 0));
     core.m_windowTop = static_cast<int32_t>(HexAt(fields, 1));
     uint32_t flags = HexAt(fields, 2);
-    core.m_autoClockAdjust = (flags & kFlagAutoClockAdjust) != 0;
-    core.m_newsSound = (flags & kFlagNewsSound) != 0;
-    core.m_newsBalloon = (flags & kFlagNewsBalloon) != 0;
+    core.m_autoClockAdjust = (flags & FLAG_AUTO_CLOCK_ADJUST) != 0;
+    core.m_newsSound = (flags & FLAG_NEWS_SOUND) != 0;
+    core.m_newsBalloon = (flags & FLAG_NEWS_BALLOON) != 0;
     core.m_autoNotifyRank = static_cast<int32_t>(HexAt(fields, 3));
     core.m_noticeCheckedAt = HexAt(fields, 4);
     core.m_newsCheckedAt = HexAt(fields, 5);
@@ -137,7 +136,7 @@ void ApplySoundLine(const std::string& line, CAppCore& core) {
 void ApplyTerminalFolderLine(const std::string& line, CAppCore& core) {
     std::vector<std::string_view> fields = FieldsOf(line);
     for (size_t entry = 0; entry < core.m_terminalFolders.size(); ++entry) {
-        size_t index = entry + kReservedFolderFields;
+        size_t index = entry + RESERVED_FOLDER_FIELDS;
         if (index < fields.size()) core.m_terminalFolders[entry] = fields[index];
     }
 }
@@ -151,7 +150,7 @@ void ApplyPairLine(const std::string& line, CAppCore& core) {
     std::vector<std::string_view> fields = FieldsOf(line);
     for (size_t j = 0; j < fields.size() && j < static_cast<size_t>(CAppCore::PAIR_COUNT); ++j) {
         std::string_view field = fields[j];
-        size_t cut = field.find(kPairSeparator);
+        size_t cut = field.find(PAIR_SEPARATOR);
         core.m_pairFirst[j] = ReadDecimal(field.substr(0, cut));
         core.m_pairSecond[j] =
             cut == std::string_view::npos ? 0 : ReadDecimal(field.substr(cut + 1));
@@ -171,15 +170,9 @@ std::vector<std::string> FormatSettingsLines(const CAppCore& core) {
 
 void ApplySettingsLines(const std::vector<std::string>& lines, CAppCore& core) {
     using Apply = void (*)(const std::string&, CAppCore&);
-    static constexpr Apply kLineReaders[] = {ApplyGeneralLine,        ApplySoundLine,
+    static constexpr Apply LINE_READERS[] = {ApplyGeneralLine,        ApplySoundLine,
                                              ApplyTerminalFolderLine, ApplyFoundFolderLine,
                                              ApplyPairLine,           ApplySignalCopyLine};
-    for (size_t index = 0; index < lines.size() && index < std::size(kLineReaders); ++index)
-        kLineReaders[index](lines[index], core);
-}
-
-void CAppCore::LoadSettings() { ApplySettingsLines(ReadLineFile(SettingsFilePath()), *this); }
-
-bool CAppCore::SaveSettings() const {
-    return WriteLineFile(SettingsFilePath(), FormatSettingsLines(*this));
+    for (size_t index = 0; index < lines.size() && index < std::size(LINE_READERS); ++index)
+        LINE_READERS[index](lines[index], core);
 }

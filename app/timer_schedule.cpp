@@ -1,5 +1,6 @@
 #include "app/timer_schedule.h"
 
+#include "app/alert_rules.h"
 #include "base/calendar_date.h"
 #include "base/local_time.h"
 #include "base/os.h"
@@ -97,8 +98,8 @@ void TimerSchedule::FollowChangeOfDay(TimerActions& actions) {
 void TimerSchedule::RunAlertRules(SoundSink& sounds) {
     const IndicatorRecord* target = core_.m_indicatorStore.NextAlertTarget(Os().Now());
     if (!target) return;
-    core_.CheckLeadAlerts(*target, sounds);
-    core_.CheckAnnouncementAlerts(*target, sounds);
+    CheckLeadAlerts(core_, *target, sounds);
+    CheckAnnouncementAlerts(core_, *target, sounds);
 }
 
 void TimerSchedule::KeepClockCurrent(TimerActions& actions) const {

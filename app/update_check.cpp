@@ -12,12 +12,12 @@
 
 namespace {
 // This release; the settings file records the same number as its format version.
-constexpr int32_t kOwnVersion = CAppCore::SETTINGS_VERSION;
+constexpr int32_t OWN_VERSION = CAppCore::SETTINGS_VERSION;
 // Downloads on the user-interface thread use scratch file 0.
-constexpr int kScratchNumber = 0;
+constexpr int SCRATCH_NUMBER = 0;
 
-const char kUpdateQuestion[] = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
-const char kUpToDate[] = "現在プログラムは最新です。";
+const char UPDATE_QUESTION[] = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
+const char UP_TO_DATE[] = "現在プログラムは最新です。";
 
 void StartUpdaterAndEnd(CAppCore& core) {
     // Ending at once would lose what the user changed since the last save.
@@ -30,17 +30,17 @@ void StartUpdaterAndEnd(CAppCore& core) {
 
 bool CheckVersion() {
     std::string fetched;
-    if (!FetchUrl(ServerFileUrl("prims/version.dat"), ScratchFilePath(kScratchNumber), fetched, false, ""))
+    if (!FetchUrl(ServerFileUrl("prims/version.dat"), ScratchFilePath(SCRATCH_NUMBER), fetched, false, ""))
         return false;
-    return ReadDecimal(ResponseBody(fetched)) > kOwnVersion;
+    return ReadDecimal(ResponseBody(fetched)) > OWN_VERSION;
 }
 
 void CheckForUpdate(CAppCore& core, bool manual) {
     if (CheckVersion()) {
-        if (Os().AskUser(kUpdateQuestion, MessageButtons::YesNo) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
+        if (Os().AskUser(UPDATE_QUESTION, MessageButtons::YesNo) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
         return;
     }
-    if (manual) Os().AskUser(kUpToDate, MessageButtons::Ok);
+    if (manual) Os().AskUser(UP_TO_DATE, MessageButtons::Ok);
 }
 
 void StartForcedUpdate() { Os().OpenWithShell(UpdaterPath(), ""); }

@@ -1,11 +1,11 @@
 #include "base/euc_jp.h"
 
 namespace {
-constexpr unsigned char kSingleShift2 = 0x8E;  // half-width katakana follows
-constexpr unsigned char kSingleShift3 = 0x8F;  // a JIS X 0212 character follows
-constexpr int kFirstUserDefinedRow = 0x75;     // JIS row 85
-constexpr int kUserDefinedRowShift = 10;       // rows 85.. continue Shift-JIS from lead 0xF0
-constexpr char kUnconvertible = '?';
+constexpr unsigned char SINGLE_SHIFT2 = 0x8E;  // half-width katakana follows
+constexpr unsigned char SINGLE_SHIFT3 = 0x8F;  // a JIS X 0212 character follows
+constexpr int FIRST_USER_DEFINED_ROW = 0x75;     // JIS row 85
+constexpr int USER_DEFINED_ROW_SHIFT = 10;       // rows 85.. continue Shift-JIS from lead 0xF0
+constexpr char UNCONVERTIBLE = '?';
 
 bool IsEucCodeByte(unsigned char byte) { return byte >= 0xA1 && byte <= 0xFE; }
 bool IsHalfWidthKana(unsigned char byte) { return byte >= 0xA1 && byte <= 0xDF; }
@@ -18,7 +18,7 @@ unsigned char ByteAt(std::string_view text, size_t at) {
 void AppendShiftJis(std::string& out, unsigned char first, unsigned char second) {
     int row = first - 0x80;
     const int cell = second - 0x80;
-    if (row >= kFirstUserDefinedRow) row += kUserDefinedRowShift;
+    if (row >= FIRST_USER_DEFINED_ROW) row += USER_DEFINED_ROW_SHIFT;
     const int lead = ((row + 1) >> 1) + (row <= 0x5E ? 0x70 : 0xB0);
     const int trail = (row & 1) ? cell + (cell >= 0x60 ? 0x20 : 0x1F) : cell + 0x7E;
     out += static_cast<char>(lead);
@@ -41,23 +41,23 @@ size_t ConvertCharacter(std::string_view text, size_t at, std::string& out) {
         out += static_cast<char>(byte);
         return 1;
     }
-    if (byte == kSingleShift2) {
+    if (byte == SINGLE_SHIFT2) {
         if (at + 1 < text.size() && IsHalfWidthKana(ByteAt(text, at + 1))) {
             out += static_cast<char>(ByteAt(text, at + 1));
             return 2;
         }
-        out += kUnconvertible;
+        out += UNCONVERTIBLE;
         return 1;
     }
-    if (byte == kSingleShift3) {
-        out += kUnconvertible;  // whole or broken, a JIS X 0212 character is one "?"
+    if (byte == SINGLE_SHIFT3) {
+        out += UNCONVERTIBLE;  // whole or broken, a JIS X 0212 character is one "?"
         return 1 + CodeBytesAfter(text, at, 2);
     }
     if (IsEucCodeByte(byte) && CodeBytesAfter(text, at, 1) == 1) {
         AppendShiftJis(out, byte, ByteAt(text, at + 1));
         return 2;
     }
-    out += kUnconvertible;
+    out += UNCONVERTIBLE;
     return 1;
 }
 }  // namespace

@@ -9,7 +9,7 @@
 #include "base/byte_text.h"
 
 namespace {
-constexpr size_t kReadChunkBytes = 524288;
+constexpr size_t READ_CHUNK_BYTES = 524288;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -18,9 +18,9 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 // Hands every chunk of the file to take, in order; false when reading failed on the way.
 bool ReadChunks(std::FILE* file, const std::function<void(const char*, size_t)>& take) {
-    std::unique_ptr<char[]> chunk(new char[kReadChunkBytes]);
+    std::unique_ptr<char[]> chunk(new char[READ_CHUNK_BYTES]);
     for (;;) {
-        size_t count = std::fread(chunk.get(), 1, kReadChunkBytes, file);
+        size_t count = std::fread(chunk.get(), 1, READ_CHUNK_BYTES, file);
         if (count == 0) break;
         take(chunk.get(), count);
     }
@@ -63,6 +63,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
         written = std::fclose(file) == 0 && written;
     }
     if (written && Os().MoveFileOver(temporary, path)) return true;
+    Os().Trace((written ? "cannot replace " : "cannot write ") + path);
     Os().RemoveFile(temporary);
     return false;
 }

@@ -60,6 +60,11 @@ public:
     virtual bool CreateShortcut(const std::string& linkPath, const std::string& target,
                                 const std::string& arguments, const std::string& description,
                                 const std::string& workingFolder);
+
+    // Writes one line, prefixed "Pelimor: ", to the platform's debug channel
+    // (OutputDebugStringA on Windows, stderr elsewhere): why a step that only returns false
+    // failed. Any thread may call it.
+    virtual void Trace(const std::string& line);
 };
 
 // The seam in use: the platform's own unless a test installed another.

@@ -18,6 +18,8 @@ int g_instanceLockFile = -1;
 
 char PathSeparator() { return '/'; }
 
+void OsSeam::Trace(const std::string& line) { std::fprintf(stderr, "Pelimor: %s\n", line.c_str()); }
+
 int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
 
 void OsSeam::SleepMilliseconds(int milliseconds) {

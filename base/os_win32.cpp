@@ -17,6 +17,8 @@ HANDLE g_instanceMutex = nullptr;
 
 char PathSeparator() { return '\\'; }
 
+void OsSeam::Trace(const std::string& line) { OutputDebugStringA(("Pelimor: " + line + "\n").c_str()); }
+
 int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
 
 void OsSeam::SleepMilliseconds(int milliseconds) {

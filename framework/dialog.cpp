@@ -1,5 +1,7 @@
 #include "framework/dialog.h"
 
+#include "base/byte_text.h"
+#include "base/os.h"
 #include "framework/win_app.h"
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
@@ -17,7 +19,10 @@ INT_PTR CDialog::DoModal() {
     result_ = -1;
     HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
                                    DialogProc, reinterpret_cast<LPARAM>(this));
-    if (!hwnd) return -1;
+    if (!hwnd) {
+        Os().Trace(FormatText("cannot create dialog %u (error %lu)", templateId_, GetLastError()));
+        return -1;
+    }
     if (m_hWnd != hwnd) {
         ::DestroyWindow(hwnd);
         return -1;

@@ -2,11 +2,14 @@
 
 #include <vector>
 
+#include "base/byte_text.h"
+#include "base/os.h"
+
 namespace {
 
 // The window property that names a window's object. A property rather than GWLP_USERDATA,
 // which stays free for the windows' own use.
-const char kObjectProperty[] = "PelimorWndObject";
+const char OBJECT_PROPERTY[] = "PelimorWndObject";
 
 // The object of a window of the framework's class that CreateEx is creating on this thread; the
 // window's first message binds them (messages arrive before CreateWindowExA returns).
@@ -28,7 +31,7 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    return static_cast<CWnd*>(GetPropA(hwnd, kObjectProperty));
+    return static_cast<CWnd*>(GetPropA(hwnd, OBJECT_PROPERTY));
 }
 
 const char* CWnd::DefaultClassName() {
@@ -61,6 +64,8 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
                                 GetModuleHandleA(nullptr), nullptr);
     t_windowBeingCreated = nullptr;
     if (!hwnd) {
+        Os().Trace(FormatText("cannot create a window of class %s (error %lu)",
+                              ownClass ? "of the framework" : className, GetLastError()));
         if (m_hWnd) Unbind();
         return false;
     }
@@ -84,7 +89,7 @@ bool CWnd::DestroyWindow() {
 
 bool CWnd::Bind(HWND hwnd) {
     if (!hwnd || m_hWnd || FromHandle(hwnd)) return false;
-    if (!SetPropA(hwnd, kObjectProperty, this)) return false;
+    if (!SetPropA(hwnd, OBJECT_PROPERTY, this)) return false;
     m_hWnd = hwnd;
     return true;
 }
@@ -94,7 +99,7 @@ void CWnd::Unbind() {
     if (subclassed_ && IsWindow(m_hWnd)) {
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
     }
-    RemovePropA(m_hWnd, kObjectProperty);
+    RemovePropA(m_hWnd, OBJECT_PROPERTY);
     m_hWnd = nullptr;
     previousProc_ = nullptr;
     subclassed_ = false;

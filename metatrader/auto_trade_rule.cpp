@@ -3,15 +3,15 @@
 #include "metatrader/symbol_table.h"
 
 namespace {
-constexpr int kMaskBits = 64;
-constexpr int kWordBits = 32;
+constexpr int MASK_BITS = 64;
+constexpr int WORD_BITS = 32;
 
 using RuleWord = int32_t AutoTradeRule::*;
 
 // The word of a rule that holds the bit, or nothing.
 RuleWord MaskWord(int selector, int index) {
-    if (index < 0 || index >= kMaskBits) return nullptr;
-    const bool high = index >= kWordBits;
+    if (index < 0 || index >= MASK_BITS) return nullptr;
+    const bool high = index >= WORD_BITS;
     switch (selector) {
         case PAIR_MASK: return high ? &AutoTradeRule::pairMaskHigh : &AutoTradeRule::pairMask;
         case SPARE_MASK: return high ? &AutoTradeRule::spareMaskHigh : &AutoTradeRule::spareMask;
@@ -20,7 +20,7 @@ RuleWord MaskWord(int selector, int index) {
     }
 }
 
-uint32_t BitValue(int index) { return uint32_t{1} << (index % kWordBits); }
+uint32_t BitValue(int index) { return uint32_t{1} << (index % WORD_BITS); }
 }  // namespace
 
 void AutoTradeRule::SetSymbolBit(int selector, int index) {

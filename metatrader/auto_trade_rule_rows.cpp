@@ -4,7 +4,7 @@
 #include "base/byte_text.h"
 
 namespace {
-constexpr int kMaskBits = 64;
+constexpr int MASK_BITS = 64;
 
 std::string RowTitle(const IndicatorRecord& first) {
     const LocalTime local = ToLocalTime(first.when);
@@ -60,7 +60,7 @@ void ClearListedRules(AutoTradeRuleStore& rules, const std::vector<int32_t>& lis
         AutoTradeRule* rule = rules.FindRule(id);
         if (!rule) continue;
         for (int selector : {PAIR_MASK, SPARE_MASK, DIRECTION_WORDS})
-            for (int index = 0; index < kMaskBits; ++index) rule->ClearSymbolBit(selector, index);
+            for (int index = 0; index < MASK_BITS; ++index) rule->ClearSymbolBit(selector, index);
     }
     rules.SaveRules();
 }

@@ -51,7 +51,7 @@ struct DriveScanWorker::State {
 DriveScanWorker::DriveScanWorker() : state_(std::make_shared<State>()) {}
 
 DriveScanWorker::~DriveScanWorker() {
-    if (started_) Stop(kStopAllowanceMilliseconds);
+    if (started_) Stop(STOP_ALLOWANCE_MILLISECONDS);
 }
 
 bool DriveScanWorker::Start(std::vector<std::string> roots, DriveScanListener& listener) {

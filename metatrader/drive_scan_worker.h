@@ -27,10 +27,10 @@ protected:
 class DriveScanWorker {
 public:
     // How long the destructor waits for a scan that was asked to stop.
-    static constexpr int kStopAllowanceMilliseconds = 5000;
+    static constexpr int STOP_ALLOWANCE_MILLISECONDS = 5000;
 
     DriveScanWorker();
-    // Stops a running scan (Stop with kStopAllowanceMilliseconds).
+    // Stops a running scan (Stop with STOP_ALLOWANCE_MILLISECONDS).
     ~DriveScanWorker();
     DriveScanWorker(const DriveScanWorker&) = delete;
     DriveScanWorker& operator=(const DriveScanWorker&) = delete;

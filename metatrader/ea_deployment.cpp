@@ -7,9 +7,9 @@
 #include "store/local_files.h"
 
 namespace {
-constexpr const char* kLibraryName = "qzea.dll";
-constexpr const char* kEaName = "QZEA.ex4";
-constexpr const char* kEaTtName = "QZEA_TT.ex4";
+constexpr const char* LIBRARY_NAME = "qzea.dll";
+constexpr const char* EA_NAME = "QZEA.ex4";
+constexpr const char* EA_TT_NAME = "QZEA_TT.ex4";
 }  // namespace
 
 EaFileSet EaFileSetFor(const TerminalFolderEntry& entry) {
@@ -19,16 +19,16 @@ EaFileSet EaFileSetFor(const TerminalFolderEntry& entry) {
     const std::string experts = layout.root + "experts" + separator;
     const std::string libraries =
         layout.underMql4 ? layout.root + "libraries" + separator : experts + "libraries" + separator;
-    return EaFileSet{libraries + kLibraryName, experts + kEaName, experts + kEaTtName};
+    return EaFileSet{libraries + LIBRARY_NAME, experts + EA_NAME, experts + EA_TT_NAME};
 }
 
 EaCheckResult CheckEaFiles(const EaFileSet& files) {
     if (!Os().PathExists(files.library)) return EaCheckResult::LibraryMissing;
     if (!Os().PathExists(files.ea)) return EaCheckResult::EaMissing;
     if (!Os().PathExists(files.eaTt)) return EaCheckResult::EaTtMissing;
-    if (FileDigest(files.library) != kQzeaDllReferenceDigest) return EaCheckResult::LibraryWrong;
-    if (FileDigest(files.ea) != kQzeaEx4ReferenceDigest) return EaCheckResult::EaWrong;
-    if (FileDigest(files.eaTt) != kQzeaTtEx4ReferenceDigest) return EaCheckResult::EaTtWrong;
+    if (FileDigest(files.library) != QZEA_DLL_REFERENCE_DIGEST) return EaCheckResult::LibraryWrong;
+    if (FileDigest(files.ea) != QZEA_EX4_REFERENCE_DIGEST) return EaCheckResult::EaWrong;
+    if (FileDigest(files.eaTt) != QZEA_TT_EX4_REFERENCE_DIGEST) return EaCheckResult::EaTtWrong;
     return EaCheckResult::AllCorrect;
 }
 
@@ -48,7 +48,7 @@ void SetupEaFiles(const TerminalFolderEntry& entry) {
     const EaFileSet targets = EaFileSetFor(entry);
     if (targets.library.empty()) return;
     const std::string source = ProgramFolderPath();
-    CopyWholeFile(source + kLibraryName, targets.library);
-    CopyWholeFile(source + kEaName, targets.ea);
-    CopyWholeFile(source + kEaTtName, targets.eaTt);
+    CopyWholeFile(source + LIBRARY_NAME, targets.library);
+    CopyWholeFile(source + EA_NAME, targets.ea);
+    CopyWholeFile(source + EA_TT_NAME, targets.eaTt);
 }

@@ -3,7 +3,7 @@
 #include "base/os.h"
 
 namespace {
-constexpr int64_t kSevenDays = 604800;
+constexpr int64_t SEVEN_DAYS = 604800;
 
 int32_t Low32Bits(int64_t time) { return static_cast<int32_t>(static_cast<uint32_t>(time)); }
 
@@ -24,7 +24,7 @@ const AutoTradeRule* NextRuledIndicator(const IndicatorStore& indicators,
     for (const auto& [when, indicator] : indicators.All()) {
         const int32_t time = Low32Bits(when);
         // Widened before adding, so a window reaching past 2038 cannot overflow.
-        if (time < now || time > int64_t{now} + kSevenDays) continue;
+        if (time < now || time > int64_t{now} + SEVEN_DAYS) continue;
         const AutoTradeRule* rule = rules.FindRule(indicator.id);
         if (rule && rule->pairMask != 0) return rule;
     }
@@ -33,8 +33,8 @@ const AutoTradeRule* NextRuledIndicator(const IndicatorStore& indicators,
 
 void MailboxWriter(EaMailbox& mailbox, const IndicatorStore& indicators,
                    const AutoTradeRuleStore& rules) {
-    for (int chain = 1; chain <= EaMailbox::kChains; ++chain)
-        for (int level = 1; level <= EaMailbox::kLevels; ++level) mailbox.SetValue(chain, level, 0);
+    for (int chain = 1; chain <= EaMailbox::CHAINS; ++chain)
+        for (int level = 1; level <= EaMailbox::LEVELS; ++level) mailbox.SetValue(chain, level, 0);
 
     const AutoTradeRule* rule = NextRuledIndicator(indicators, rules);
     if (!rule) return;

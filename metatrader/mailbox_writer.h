@@ -11,8 +11,8 @@
 // one 32-bit value each. The Windows shell sets them with SetWindowLongPtrA; tests record them.
 class EaMailbox {
 public:
-    static constexpr int kChains = 3;
-    static constexpr int kLevels = 3;
+    static constexpr int CHAINS = 3;
+    static constexpr int LEVELS = 3;
 
     // chain and level from 1 to 3.
     virtual void SetValue(int chain, int level, int32_t value) = 0;

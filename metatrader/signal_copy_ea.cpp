@@ -7,21 +7,21 @@
 #include "store/local_files.h"
 
 namespace {
-constexpr const char* kQzgiName = "QZGI.ex4";
+constexpr const char* QZGI_NAME = "QZGI.ex4";
 }
 
 QzgiPaths QzgiPathsFor(const TerminalFolderEntry& entry) {
     const TerminalLayout layout = LayoutOf(entry);
     if (layout.root.empty()) return QzgiPaths{};
     const char separator = PathSeparator();
-    return QzgiPaths{layout.root + "experts" + separator + kQzgiName,
+    return QzgiPaths{layout.root + "experts" + separator + QZGI_NAME,
                      layout.root + "Files" + separator + "QZGCOPY.csv"};
 }
 
 QzgiCheckResult CheckQzgi(const TerminalFolderEntry& entry) {
     const QzgiPaths paths = QzgiPathsFor(entry);
     if (paths.ea.empty() || !Os().PathExists(paths.ea)) return QZGI_MISSING;
-    return FileDigest(paths.ea) == kQzgiEx4ReferenceDigest ? QZGI_CORRECT : QZGI_WRONG;
+    return FileDigest(paths.ea) == QZGI_EX4_REFERENCE_DIGEST ? QZGI_CORRECT : QZGI_WRONG;
 }
 
 const char* QzgiCheckText(int32_t result) {
@@ -34,5 +34,5 @@ const char* QzgiCheckText(int32_t result) {
 
 void SetupQzgi(const TerminalFolderEntry& entry) {
     const QzgiPaths paths = QzgiPathsFor(entry);
-    if (!paths.ea.empty()) CopyWholeFile(ProgramFolderPath() + kQzgiName, paths.ea);
+    if (!paths.ea.empty()) CopyWholeFile(ProgramFolderPath() + QZGI_NAME, paths.ea);
 }

@@ -5,17 +5,17 @@
 #include "base/byte_text.h"
 
 namespace {
-constexpr int kExaminedEntries = 21;
-constexpr int kCommasNeeded = 8;
+constexpr int EXAMINED_ENTRIES = 21;
+constexpr int COMMAS_NEEDED = 8;
 
 // The lines of the newest entries that carry all their fields, oldest first.
 std::string CopyFileText(const SignalMap& signals) {
     std::string text;
     int examined = 0;
-    for (auto entry = signals.rbegin(); entry != signals.rend() && examined < kExaminedEntries;
+    for (auto entry = signals.rbegin(); entry != signals.rend() && examined < EXAMINED_ENTRIES;
          ++entry, ++examined) {
         std::string rest = entry->second, first;
-        if (!SplitFirst(rest, first, ",") || CountOccurrences(rest, ",") < kCommasNeeded) continue;
+        if (!SplitFirst(rest, first, ",") || CountOccurrences(rest, ",") < COMMAS_NEEDED) continue;
         TrimSuffix(rest, ",");
         text.insert(0, rest + "\r\n");
     }

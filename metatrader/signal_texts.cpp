@@ -5,8 +5,8 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr int kHistorySignals = 6;
-constexpr int kShownMessages = 10;
+constexpr int HISTORY_SIGNALS = 6;
+constexpr int SHOWN_MESSAGES = 10;
 
 std::string ClockText(const TradeSignal& signal) {
     LocalTime time;
@@ -34,7 +34,7 @@ std::string LatestSignalText(const SignalMap& signals) {
 std::vector<std::string> SignalHistoryLines(const SignalMap& signals) {
     std::vector<std::string> lines;
     int shown = 0;
-    for (auto entry = signals.rbegin(); entry != signals.rend() && shown < kHistorySignals;
+    for (auto entry = signals.rbegin(); entry != signals.rend() && shown < HISTORY_SIGNALS;
          ++entry, ++shown) {
         const TradeSignal signal(entry->second);
         lines.push_back(FormatText("%s %s #%d-%s", DateAndClockText(signal).c_str(),
@@ -48,7 +48,7 @@ std::vector<std::string> SignalHistoryLines(const SignalMap& signals) {
 std::string SignalMessagesHtml(const MessageMap& messages, const TraderNameMap& traderNames) {
     std::string html;
     int shown = 0;
-    for (auto entry = messages.rbegin(); entry != messages.rend() && shown < kShownMessages;
+    for (auto entry = messages.rbegin(); entry != messages.rend() && shown < SHOWN_MESSAGES;
          ++entry, ++shown) {
         std::string traderId, text;
         FieldAt(entry->second, 1, ",", traderId);

@@ -4,8 +4,8 @@
 #include "base/cp932_text.h"
 
 namespace {
-constexpr const char* kMarkerFolders[] = {"history", "languages", "tester", "experts", "MQL4"};
-constexpr int kMarkerFoldersNeeded = 4;
+constexpr const char* MARKER_FOLDERS[] = {"history", "languages", "tester", "experts", "MQL4"};
+constexpr int MARKER_FOLDERS_NEEDED = 4;
 }  // namespace
 
 TerminalFolderEntry PairedEntry(const std::string& installationFolder,
@@ -23,9 +23,9 @@ std::string DataFolderOf(const TerminalFolderEntry& entry) {
 bool IsTerminalFolder(const std::string& folder) {
     if (!Os().PathExists(folder + "terminal.exe")) return false;
     int markers = 0;
-    for (const char* name : kMarkerFolders)
+    for (const char* name : MARKER_FOLDERS)
         if (Os().PathExists(folder + name)) ++markers;
-    return markers >= kMarkerFoldersNeeded;
+    return markers >= MARKER_FOLDERS_NEEDED;
 }
 
 TerminalLayout LayoutOf(const TerminalFolderEntry& entry) {

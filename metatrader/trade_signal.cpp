@@ -6,13 +6,13 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr SignalKind kSell{0, "BID(売り)", "1▲", "BID売"};
-constexpr SignalKind kBuy{1, "ASK(買い)", "0▼", "ASK買"};
-constexpr SignalKind kModifySell{2, "MOD(変更)", "3■", "MOD変"};
-constexpr SignalKind kModifyBuy{3, "MOD(変更)", "3■", "MOD変"};
-constexpr SignalKind kClose{4, "CLOSE(決済)", "2◆", "CLS決"};
+constexpr SignalKind SELL_KIND{0, "BID(売り)", "1▲", "BID売"};
+constexpr SignalKind BUY_KIND{1, "ASK(買い)", "0▼", "ASK買"};
+constexpr SignalKind MODIFY_SELL_KIND{2, "MOD(変更)", "3■", "MOD変"};
+constexpr SignalKind MODIFY_BUY_KIND{3, "MOD(変更)", "3■", "MOD変"};
+constexpr SignalKind CLOSE_KIND{4, "CLOSE(決済)", "2◆", "CLS決"};
 
-constexpr int kSignalTimeField = 9;
+constexpr int SIGNAL_TIME_FIELD = 9;
 
 bool IsValidCalendarTime(int year, int month, int day, int hour, int minute, int second) {
     return year >= 1900 && month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour >= 0 &&
@@ -21,11 +21,11 @@ bool IsValidCalendarTime(int year, int month, int day, int hour, int minute, int
 }  // namespace
 
 const SignalKind& SignalKindOf(std::string_view kindLetter, std::string_view sideLetter) {
-    if (kindLetter == "C") return kClose;
-    if (kindLetter == "N") return sideLetter == "B" ? kBuy : kSell;
-    if (sideLetter == "S") return kModifySell;
-    if (sideLetter == "B") return kModifyBuy;
-    return kSell;
+    if (kindLetter == "C") return CLOSE_KIND;
+    if (kindLetter == "N") return sideLetter == "B" ? BUY_KIND : SELL_KIND;
+    if (sideLetter == "S") return MODIFY_SELL_KIND;
+    if (sideLetter == "B") return MODIFY_BUY_KIND;
+    return SELL_KIND;
 }
 
 TradeSignal::TradeSignal(std::string entryText) : text_(std::move(entryText)) {}
@@ -48,7 +48,7 @@ std::string TradeSignal::PriceText() const {
 
 bool TradeSignal::Time(LocalTime& local) const {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    if (std::sscanf(Field(kSignalTimeField).c_str(), "%4d.%2d.%2d %2d:%2d:%2d", &year, &month, &day,
+    if (std::sscanf(Field(SIGNAL_TIME_FIELD).c_str(), "%4d.%2d.%2d %2d:%2d:%2d", &year, &month, &day,
                     &hour, &minute, &second) != 6)
         return false;
     if (!IsValidCalendarTime(year, month, day, hour, minute, second)) return false;

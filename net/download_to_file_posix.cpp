@@ -9,18 +9,18 @@
 #include "net/url_parts.h"
 
 namespace {
-constexpr size_t kReceiveChunkBytes = 65536;
-constexpr int kHttpPort = 80;
-constexpr const char* kCacheBypassHeaders = "Cache-Control: no-cache\r\nPragma: no-cache\r\n";
+constexpr size_t RECEIVE_CHUNK_BYTES = 65536;
+constexpr int HTTP_PORT = 80;
+constexpr const char* CACHE_BYPASS_HEADERS = "Cache-Control: no-cache\r\nPragma: no-cache\r\n";
 
 bool ReceiveBody(HttpConnection& connection, std::string& body) {
-    std::unique_ptr<char[]> buffer(new char[kReceiveChunkBytes]);
+    std::unique_ptr<char[]> buffer(new char[RECEIVE_CHUNK_BYTES]);
     std::string received;
     for (;;) {
-        int count = connection.Receive(buffer.get(), kReceiveChunkBytes);
+        int count = connection.Receive(buffer.get(), RECEIVE_CHUNK_BYTES);
         if (count < 0) return false;
         received.append(buffer.get(), static_cast<size_t>(count));
-        if (received.size() > kMaxResponseBytes) return false;
+        if (received.size() > MAX_RESPONSE_BYTES) return false;
         DownloadState state = ExamineDownloadResponse(received, count == 0, body);
         if (state != DownloadState::Incomplete) return state == DownloadState::Complete;
     }
@@ -33,8 +33,8 @@ bool DownloadToFile(const std::string& url, const std::string& localFile) {
     const std::string path = UrlPath(url);
     HttpConnection connection;
     std::string body;
-    if (!ConnectHost(host, connection, kHttpPort) ||
-        !connection.SendAll(BuildGetRequest(path.empty() ? std::string("/") : path, true, host, kCacheBypassHeaders)) ||
+    if (!ConnectHost(host, connection, HTTP_PORT) ||
+        !connection.SendAll(BuildGetRequest(path.empty() ? std::string("/") : path, true, host, CACHE_BYPASS_HEADERS)) ||
         !ReceiveBody(connection, body))
         return false;
     return WriteFileAtomically(localFile, body);

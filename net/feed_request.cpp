@@ -8,10 +8,10 @@
 
 namespace {
 // The access report goes out last of the four fetches the panel starts together.
-constexpr int kAccessReportDelayMilliseconds = 5000;
+constexpr int ACCESS_REPORT_DELAY_MILLISECONDS = 5000;
 
 int DelayMilliseconds(FeedKind kind) {
-    return kind == FEED_ACCESS_REPORT ? kAccessReportDelayMilliseconds : (kind - 1) * 1000;
+    return kind == FEED_ACCESS_REPORT ? ACCESS_REPORT_DELAY_MILLISECONDS : (kind - 1) * 1000;
 }
 }  // namespace
 

@@ -23,7 +23,7 @@ bool FetchUrl(const std::string& url, const std::string& localFile, std::string&
 // ":port"; port 80 otherwise), sends one GET for target and reads until the server closes the
 // connection. Succeeds only when the answer begins with "HTTP/1.0 200 OK" or "HTTP/1.1 200 OK",
 // ended by an orderly close (an error or time-out part way is a failure) and is no longer than
-// kMaxResponseBytes. On success the whole answer is in result and in localFile; on failure
+// MAX_RESPONSE_BYTES. On success the whole answer is in result and in localFile; on failure
 // result is empty.
 bool SocketGet(const std::string& host, const std::string& target, std::string& result,
                const std::string& localFile, bool http11, const std::string& extraHeaders);

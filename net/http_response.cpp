@@ -1,8 +1,8 @@
 #include "net/http_response.h"
 
 namespace {
-constexpr std::string_view kHeaderEnd = "\r\n\r\n";
-constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view HEADER_END = "\r\n\r\n";
+constexpr std::string_view LINE_END = "\r\n";
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -21,14 +21,14 @@ std::string_view TrimBlanks(std::string_view text) {
 
 // "HTTP/1.x 200", then the end of the line or a reason phrase.
 bool IsStatus200(std::string_view line) {
-    constexpr std::string_view kVersion = "HTTP/1.";
-    constexpr std::string_view kCode = " 200";
-    if (line.size() < kVersion.size() + 1 + kCode.size()) return false;
-    if (line.substr(0, kVersion.size()) != kVersion) return false;
-    char minor = line[kVersion.size()];
+    constexpr std::string_view VERSION = "HTTP/1.";
+    constexpr std::string_view CODE = " 200";
+    if (line.size() < VERSION.size() + 1 + CODE.size()) return false;
+    if (line.substr(0, VERSION.size()) != VERSION) return false;
+    char minor = line[VERSION.size()];
     if (minor < '0' || minor > '9') return false;
-    std::string_view rest = line.substr(kVersion.size() + 1);
-    return rest.substr(0, kCode.size()) == kCode && (rest.size() == kCode.size() || rest[kCode.size()] == ' ');
+    std::string_view rest = line.substr(VERSION.size() + 1);
+    return rest.substr(0, CODE.size()) == CODE && (rest.size() == CODE.size() || rest[CODE.size()] == ' ');
 }
 
 bool ReadLength(std::string_view text, size_t& length) {
@@ -37,7 +37,7 @@ bool ReadLength(std::string_view text, size_t& length) {
     for (char digit : text) {
         if (digit < '0' || digit > '9') return false;
         length = length * 10 + static_cast<size_t>(digit - '0');
-        if (length > kMaxResponseBytes) return false;
+        if (length > MAX_RESPONSE_BYTES) return false;
     }
     return true;
 }
@@ -50,9 +50,9 @@ struct BodyFraming {
 // False when a header rules the answer out.
 bool ReadFraming(std::string_view headerLines, BodyFraming& framing) {
     while (!headerLines.empty()) {
-        size_t end = headerLines.find(kLineEnd);
+        size_t end = headerLines.find(LINE_END);
         std::string_view line = headerLines.substr(0, end);
-        headerLines = end == std::string_view::npos ? std::string_view() : headerLines.substr(end + kLineEnd.size());
+        headerLines = end == std::string_view::npos ? std::string_view() : headerLines.substr(end + LINE_END.size());
         size_t colon = line.find(':');
         if (colon == std::string_view::npos) continue;
         std::string_view name = TrimBlanks(line.substr(0, colon));
@@ -75,20 +75,20 @@ bool IsOkStatusLine(std::string_view response) {
 }
 
 std::string ResponseBody(std::string_view fetched) {
-    size_t headerEnd = fetched.find(kHeaderEnd);
+    size_t headerEnd = fetched.find(HEADER_END);
     if (headerEnd == std::string_view::npos) return std::string(fetched);
-    return std::string(fetched.substr(headerEnd + kHeaderEnd.size()));
+    return std::string(fetched.substr(headerEnd + HEADER_END.size()));
 }
 
 DownloadState ExamineDownloadResponse(std::string_view received, bool closed, std::string& body) {
-    size_t headerEnd = received.find(kHeaderEnd);
+    size_t headerEnd = received.find(HEADER_END);
     if (headerEnd == std::string_view::npos) return closed ? DownloadState::Failed : DownloadState::Incomplete;
     std::string_view head = received.substr(0, headerEnd);
-    std::string_view rest = received.substr(headerEnd + kHeaderEnd.size());
-    size_t statusEnd = head.find(kLineEnd);
+    std::string_view rest = received.substr(headerEnd + HEADER_END.size());
+    size_t statusEnd = head.find(LINE_END);
     BodyFraming framing;
     if (!IsStatus200(head.substr(0, statusEnd))) return DownloadState::Failed;
-    if (statusEnd != std::string_view::npos && !ReadFraming(head.substr(statusEnd + kLineEnd.size()), framing))
+    if (statusEnd != std::string_view::npos && !ReadFraming(head.substr(statusEnd + LINE_END.size()), framing))
         return DownloadState::Failed;
     if (framing.hasLength) {
         if (rest.size() < framing.length) return closed ? DownloadState::Failed : DownloadState::Incomplete;

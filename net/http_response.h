@@ -6,7 +6,7 @@
 #include <string_view>
 
 // An answer longer than this is refused as a whole; no server file comes near it.
-inline constexpr size_t kMaxResponseBytes = 32u * 1024u * 1024u;
+inline constexpr size_t MAX_RESPONSE_BYTES = 32u * 1024u * 1024u;
 
 // True when the answer begins with exactly "HTTP/1.0 200 OK" or "HTTP/1.1 200 OK" (case
 // included); any other status, redirects too, and anything shorter is not a success.

@@ -4,7 +4,7 @@
 
 namespace {
 // Polls never overlap: they all use this one slot.
-constexpr int kPollSlot = 0;
+constexpr int POLL_SLOT = 0;
 }  // namespace
 
 ServerDownloads::ServerDownloads(std::function<void()> wakeUp) : feeds_(wakeUp), polls_(std::move(wakeUp)) {}
@@ -20,7 +20,7 @@ bool ServerDownloads::StartFeedFetch(const std::string& url, FeedKind kind) {
 }
 
 bool ServerDownloads::StartServerPoll(int32_t lastCounter) {
-    return polls_.Start(kPollSlot, [lastCounter] {
+    return polls_.Start(POLL_SLOT, [lastCounter] {
         return std::make_unique<ServerPollDownload>(DownloadServerPoll(lastCounter));
     });
 }

@@ -2,7 +2,7 @@
 //
 // The panel owns one of these. A finished download wakes the panel (on Windows by posting it
 // UM_FETCH_DONE); the panel then takes the finished feeds and polls and handles them on its own
-// thread (HandleFetchedFeed, ServerPoll). Destroying this object waits for the downloads still
+// thread (FetchedData). Destroying this object waits for the downloads still
 // running, at most as long as their socket time-outs, and releases whatever was not taken.
 #pragma once
 

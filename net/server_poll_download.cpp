@@ -9,11 +9,11 @@
 namespace {
 // The poll has a scratch file of its own: it runs beside the version check of the
 // user-interface thread, and the system download reads its scratch file back.
-constexpr int kPollScratchNumber = 4;
+constexpr int POLL_SCRATCH_NUMBER = 4;
 
 std::optional<std::string> FetchBody(const std::string& path) {
     std::string fetched;
-    if (!FetchUrl(ServerFileUrl(path), ScratchFilePath(kPollScratchNumber), fetched, false, ""))
+    if (!FetchUrl(ServerFileUrl(path), ScratchFilePath(POLL_SCRATCH_NUMBER), fetched, false, ""))
         return std::nullopt;
     return ResponseBody(fetched);
 }

@@ -8,12 +8,12 @@
 #include <string>
 
 using SocketHandle = std::uintptr_t;
-inline constexpr SocketHandle kNoSocket = ~SocketHandle{0};
+inline constexpr SocketHandle NO_SOCKET = ~SocketHandle{0};
 
 // Starts the platform's socket library once per process (Winsock); nothing elsewhere.
 void StartSocketLibrary();
 
-// A new TCP socket; kNoSocket when none can be made.
+// A new TCP socket; NO_SOCKET when none can be made.
 SocketHandle OpenTcpSocket();
 // Shuts the socket down in both directions and closes it.
 void CloseSocket(SocketHandle socket);

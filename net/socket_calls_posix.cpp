@@ -26,7 +26,7 @@ void StartSocketLibrary() {}
 
 SocketHandle OpenTcpSocket() {
     int socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    return socket < 0 ? kNoSocket : static_cast<SocketHandle>(socket);
+    return socket < 0 ? NO_SOCKET : static_cast<SocketHandle>(socket);
 }
 
 void CloseSocket(SocketHandle socket) {

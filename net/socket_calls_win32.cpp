@@ -34,7 +34,7 @@ void StartSocketLibrary() { static WinsockSession session; }
 
 SocketHandle OpenTcpSocket() {
     SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    return socket == INVALID_SOCKET ? kNoSocket : static_cast<SocketHandle>(socket);
+    return socket == INVALID_SOCKET ? NO_SOCKET : static_cast<SocketHandle>(socket);
 }
 
 void CloseSocket(SocketHandle socket) {

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <climits>
 
+#include "base/os.h"
 #include "net/socket_calls.h"
 
 namespace {
@@ -49,7 +50,7 @@ void EnsureSocketsStarted() { StartSocketLibrary(); }
 HttpConnection::HttpConnection() : timeoutMilliseconds_(SocketTimeoutMilliseconds()) {}
 
 HttpConnection::~HttpConnection() {
-    if (socket_ == kNoSocket) return;
+    if (socket_ == NO_SOCKET) return;
     CloseSocket(socket_);
 }
 
@@ -60,6 +61,7 @@ bool HttpConnection::SendAll(std::string_view bytes) {
         if (sent > 0) {
             bytes.remove_prefix(static_cast<size_t>(sent));
         } else if (sent == 0 || !LastCallInterrupted()) {
+            Os().Trace("socket: send failed or timed out");
             return false;
         }
     }
@@ -71,7 +73,10 @@ int HttpConnection::Receive(char* buffer, size_t capacity) {
     for (;;) {
         int count = ReceiveSome(socket_, buffer, wanted);
         if (count >= 0) return count;
-        if (!LastCallInterrupted()) return -1;
+        if (!LastCallInterrupted()) {
+            Os().Trace("socket: receive failed or timed out");
+            return -1;
+        }
     }
 }
 
@@ -80,11 +85,22 @@ bool ConnectHost(const std::string& host, HttpConnection& connection, int defaul
     std::string name;
     int port = 0;
     uint32_t address = 0;
-    if (!SplitHostPort(host, defaultPort, name, port) || name.empty() || !ResolveIpv4(name, address))
+    if (!SplitHostPort(host, defaultPort, name, port) || name.empty()) {
+        Os().Trace("socket: no host and port in \"" + host + "\"");
         return false;
+    }
+    if (!ResolveIpv4(name, address)) {
+        Os().Trace("socket: cannot resolve " + name);
+        return false;
+    }
     SocketHandle socket = OpenTcpSocket();
-    if (socket == kNoSocket) return false;
+    if (socket == NO_SOCKET) {
+        Os().Trace("socket: cannot open a socket");
+        return false;
+    }
     connection.socket_ = socket;
     SetSendAndReceiveTimeouts(socket, connection.timeoutMilliseconds_);
-    return ConnectWithin(socket, address, port, connection.timeoutMilliseconds_);
+    if (ConnectWithin(socket, address, port, connection.timeoutMilliseconds_)) return true;
+    Os().Trace("socket: cannot connect to " + host);
+    return false;
 }

@@ -24,7 +24,7 @@ void EnsureSocketsStarted();
 class HttpConnection {
 public:
     using SocketHandle = std::uintptr_t;
-    static constexpr SocketHandle kNoSocket = ~SocketHandle{0};
+    static constexpr SocketHandle NO_SOCKET = ~SocketHandle{0};
 
     HttpConnection();
     ~HttpConnection();
@@ -40,7 +40,7 @@ public:
 private:
     friend bool ConnectHost(const std::string& host, HttpConnection& connection, int defaultPort);
 
-    SocketHandle socket_ = kNoSocket;
+    SocketHandle socket_ = NO_SOCKET;
     uint32_t timeoutMilliseconds_;
 };
 

@@ -9,25 +9,25 @@
 #include "base/line_file.h"
 
 namespace {
-constexpr size_t kReceiveBufferBytes = 924288;
+constexpr size_t RECEIVE_BUFFER_BYTES = 924288;
 // A short pause before every attempt, so that retries do not hammer a struggling server.
-constexpr int kPauseBeforeAttemptMilliseconds = 100;
-constexpr int kHttpPort = 80;
+constexpr int PAUSE_BEFORE_ATTEMPT_MILLISECONDS = 100;
+constexpr int HTTP_PORT = 80;
 
 // Reads the answer until the server closes the connection. The answer is text, so it ends at
 // its first NUL byte; what follows is read (the close still has to come) but dropped, whichever
 // way the network happened to split it into chunks. An error or a time-out means the answer
 // may be cut short, so it fails rather than pass on partial data.
 bool ReceiveResponseText(HttpConnection& connection, std::string& response) {
-    std::unique_ptr<char[]> buffer(new char[kReceiveBufferBytes]);
+    std::unique_ptr<char[]> buffer(new char[RECEIVE_BUFFER_BYTES]);
     size_t received = 0;
     bool textEnded = false;
     for (;;) {
-        int count = connection.Receive(buffer.get(), kReceiveBufferBytes);
+        int count = connection.Receive(buffer.get(), RECEIVE_BUFFER_BYTES);
         if (count == 0) return true;
         if (count < 0) return false;
         received += static_cast<size_t>(count);
-        if (received > kMaxResponseBytes) return false;
+        if (received > MAX_RESPONSE_BYTES) return false;
         if (textEnded) continue;
         const char* nul = static_cast<const char*>(std::memchr(buffer.get(), '\0', static_cast<size_t>(count)));
         response.append(buffer.get(), nul ? static_cast<size_t>(nul - buffer.get()) : static_cast<size_t>(count));
@@ -40,11 +40,11 @@ bool SocketGet(const std::string& host, const std::string& target, std::string& 
                const std::string& localFile, bool http11, const std::string& extraHeaders) {
     result.clear();
     Os().RemoveFile(localFile);
-    Os().SleepMilliseconds(kPauseBeforeAttemptMilliseconds);
+    Os().SleepMilliseconds(PAUSE_BEFORE_ATTEMPT_MILLISECONDS);
     std::string response;
     {
         HttpConnection connection;
-        if (!ConnectHost(host, connection, kHttpPort)) return false;
+        if (!ConnectHost(host, connection, HTTP_PORT)) return false;
         if (!connection.SendAll(BuildGetRequest(target, http11, host, extraHeaders))) return false;
         if (!ReceiveResponseText(connection, response)) return false;
     }

@@ -12,8 +12,6 @@
 #include "metatrader/dialogs/signal_trade_dlg_win32.h"
 #include "metatrader/dialogs/test_dlg_win32.h"
 #include "net/fetch_done_win32.h"
-#include "app/fetched_feed.h"
-#include "app/server_poll.h"
 #include "app/update_check.h"
 #include "prefs/about_dlg_win32.h"
 #include "prefs/first_dlg_win32.h"
@@ -26,9 +24,9 @@
 
 namespace {
 
-constexpr COLORREF kHoleColour = RGB(255, 255, 255);
-constexpr int kBackBufferWidth = 300;
-constexpr int kBackBufferHeight = 600;
+constexpr COLORREF HOLE_COLOUR = RGB(255, 255, 255);
+constexpr int BACK_BUFFER_WIDTH = 300;
+constexpr int BACK_BUFFER_HEIGHT = 600;
 
 struct ButtonPlace {
     int code;  // the bitmap's number, reported by the click
@@ -39,7 +37,7 @@ struct ButtonPlace {
     int view;  // the page view the button shows and hides with, or -1 for the panel's own
 };
 
-constexpr ButtonPlace kButtons[CCorvaneDlg::BUTTON_COUNT] = {
+constexpr ButtonPlace BUTTONS[CCorvaneDlg::BUTTON_COUNT] = {
     {IDB_HIDE, 216, 17, 3, false, -1},
     {IDB_TITLE, 5, 16, 1, false, -1},
     {IDB_TAB_INDICATORS, 4, 44, 4, true, -1},
@@ -62,7 +60,7 @@ struct ToolTipText {
     const char* text;
 };
 
-constexpr ToolTipText kToolTips[] = {
+constexpr ToolTipText TOOL_TIPS[] = {
     {IDB_HIDE, "非表示"},           {IDB_TITLE, "ホームページ"},
     {IDB_TAB_INDICATORS, "指標表示"}, {IDB_TAB_NEWS, "ニュース表示"},
     {IDB_TAB_NOTICES, "その他表示"},  {IDB_NOTICE_NEXT, "次へ"},
@@ -77,16 +75,15 @@ CCorvaneDlg::CCorvaneDlg()
       views_{&calendar_, &index_, &news_, &notices_, &signals_},
       pages_(theCore, news_.Sheet(), notices_.Sheet(), signals_.Sheet()),
       schedule_(theCore),
-      newItems_(theCore) {}
+      fetched_(theCore) {}
 
 CCorvaneDlg::~CCorvaneDlg() = default;
 
 bool CCorvaneDlg::OnInitDialog() {
-    theCore.m_mainWnd = m_hWnd;
     tray_.SetOwner(m_hWnd);
     downloads_ = std::make_unique<ServerDownloads>(PostFetchDoneTo(m_hWnd));
     htmlPane_.Create(this);
-    backBuffer_.CreateBlank(kBackBufferWidth, kBackBufferHeight);
+    backBuffer_.CreateBlank(BACK_BUFFER_WIDTH, BACK_BUFFER_HEIGHT);
     LoadPageArt();
     CreateButtons();
     SetWindowText("__QZ__PELIMOR");
@@ -113,13 +110,13 @@ bool CCorvaneDlg::OnInitDialog() {
 void CCorvaneDlg::LoadPageArt() {
     for (int page = 0; page < PANEL_PAGE_COUNT; ++page) {
         pageArt_[page].Load(LayoutOfPage(page).art);
-        pageArt_[page].MakeRegion(kHoleColour);
+        pageArt_[page].MakeRegion(HOLE_COLOUR);
     }
 }
 
 void CCorvaneDlg::CreateButtons() {
     for (int i = 0; i < BUTTON_COUNT; ++i) {
-        const ButtonPlace& place = kButtons[i];
+        const ButtonPlace& place = BUTTONS[i];
         buttons_[i] = std::make_unique<CButtonWnd>();
         buttons_[i]->Create(this, place.code, place.x, place.y, place.frames, place.tab);
         if (place.tab) {
@@ -131,7 +128,7 @@ void CCorvaneDlg::CreateButtons() {
 
 void CCorvaneDlg::AttachViewChildren() {
     for (int i = 0; i < BUTTON_COUNT; ++i)
-        if (kButtons[i].view >= 0) views_[kButtons[i].view]->AddChild(buttons_[i].get());
+        if (BUTTONS[i].view >= 0) views_[BUTTONS[i].view]->AddChild(buttons_[i].get());
     index_.AddChild(&list_);
 }
 
@@ -143,7 +140,7 @@ CButtonWnd* CCorvaneDlg::Button(int code) const {
 
 void CCorvaneDlg::CreateToolTips() {
     toolTips_.Create(this);
-    for (const ToolTipText& tip : kToolTips)
+    for (const ToolTipText& tip : TOOL_TIPS)
         if (CButtonWnd* button = Button(tip.code)) toolTips_.AddTool(*button, tip.text);
 }
 
@@ -166,7 +163,7 @@ void CCorvaneDlg::ApplyLayout() {
     ShapeWindow(pageArt_[theCore.m_page]);
     for (int view = 0; view < PANEL_VIEW_COUNT; ++view) {
         const ViewRect& place = layout.views[view];
-        views_[view]->Place(place.left, place.top, place.right - place.left,
+        views_[view]->Place(m_hWnd, place.left, place.top, place.right - place.left,
                             place.bottom - place.top, layout.shown[view]);
         if (!layout.shown[view]) views_[view]->Hide();
     }
@@ -204,6 +201,15 @@ void CCorvaneDlg::PerformPageEffects(const PageEffects& effects) {
 void CCorvaneDlg::PerformCommandEffects(const CommandEffects& effects) {
     if (effects.refillList) RefreshIndicatorPage();
     if (effects.startFetch) StartFeedFetch(effects.fetchKind);
+}
+
+void CCorvaneDlg::RefreshIndicatorPage() {
+    if (list_.GetSafeHwnd()) {
+        list_.FillIndicatorList();
+    } else {
+        theCore.m_selectedIndicator = 0;
+    }
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void CCorvaneDlg::PlaceHtmlPane() {
@@ -246,6 +252,7 @@ void CCorvaneDlg::OnMouse(UINT message, LPARAM) {
         bool changed = message == WM_MOUSEMOVE     ? view->OnMouseMove(cursor.x, cursor.y)
                      : message == WM_LBUTTONDOWN ? view->OnLButtonDown(cursor.x, cursor.y)
                                                  : view->OnLButtonUp(cursor.x, cursor.y);
+        if (view == &calendar_ && calendar_.TakeDayChosen()) RefreshIndicatorPage();
         if (!changed) continue;
         RedrawArea(view->Bounds());
         // The pane shows the body of the news item just chosen.
@@ -358,31 +365,19 @@ void CCorvaneDlg::PerformTimerActions(const TimerActions& actions) {
 }
 
 void CCorvaneDlg::OnFetchDone() {
-    for (auto& request : downloads_->TakeFinishedFeeds()) {
-        if (!request->succeeded) continue;
-        if (request->kind == FEED_NEWS) {
-            AnnounceNewItems(newItems_.OnNewsFetched(request->result));
-        } else if (request->kind == FEED_NOTICES) {
-            AnnounceNewItems(newItems_.OnNoticesFetched(request->result));
-        } else if (HandleFetchedFeed(theCore, *request).refillIndicatorList) {
-            RefreshIndicatorPage();
-        }
-    }
-    for (auto& poll : downloads_->TakeFinishedPolls()) {
-        ServerPollOutcome outcome = ServerPoll(theCore, *poll);
-        if (outcome.sound) SoundFilePlayer().Play(*outcome.sound);
-        PerformTimerActions(schedule_.AfterServerPoll(outcome.changed));
-    }
+    for (auto& request : downloads_->TakeFinishedFeeds()) PerformFetchEffects(fetched_.TakeFeed(*request));
+    for (auto& poll : downloads_->TakeFinishedPolls()) PerformFetchEffects(fetched_.TakeServerPoll(*poll));
 }
 
-void CCorvaneDlg::AnnounceNewItems(const NewItemNotice& notice) {
-    if (notice.sound) SoundFilePlayer().Play(*notice.sound);
-    if (notice.balloon)
-        tray_.ShowBalloon(notice.balloon->kind, notice.balloon->title, notice.balloon->text,
-                          notice.balloon->timeout);
-    if (!notice.showPageAgain) return;
-    if (theCore.m_page == PAGE_NEWS) PerformPageEffects(pages_.ShowNewsPage());
-    if (theCore.m_page == PAGE_NOTICES) PerformPageEffects(pages_.ShowNoticePage());
+void CCorvaneDlg::PerformFetchEffects(const FetchEffects& effects) {
+    if (effects.refreshIndicatorPage) RefreshIndicatorPage();
+    if (effects.sound) SoundFilePlayer().Play(*effects.sound);
+    if (effects.balloon)
+        tray_.ShowBalloon(effects.balloon->kind, effects.balloon->title, effects.balloon->text,
+                          effects.balloon->timeout);
+    if (effects.showPageAgain && theCore.m_page == PAGE_NEWS) PerformPageEffects(pages_.ShowNewsPage());
+    if (effects.showPageAgain && theCore.m_page == PAGE_NOTICES) PerformPageEffects(pages_.ShowNoticePage());
+    if (effects.serverPolled) PerformTimerActions(schedule_.AfterServerPoll(effects.signalsChanged));
 }
 
 void CCorvaneDlg::OnTrayNotify(LPARAM event) {
@@ -405,7 +400,6 @@ void CCorvaneDlg::OnDestroy() {
     tray_.RemoveTrayIcon();
     KillTimer(TIMER_SECOND);
     KillTimer(TIMER_MINUTE);
-    theCore.m_mainWnd = nullptr;
 }
 
 void CCorvaneDlg::RunCommand(int command) {

@@ -7,12 +7,12 @@
 #include <array>
 #include <memory>
 
+#include "app/fetched_data.h"
 #include "app/timer_schedule.h"
 #include "framework/dialog.h"
 #include "framework/tool_tip_ctrl.h"
 #include "net/server_downloads.h"
 #include "panel/mailbox_windows_win32.h"
-#include "panel/new_item_notices.h"
 #include "panel/panel_commands.h"
 #include "panel/page_layout.h"
 #include "panel/panel_pages.h"
@@ -55,6 +55,10 @@ private:
     void ShapeWindow(const BitmapImage& art);
     void PerformPageEffects(const PageEffects& effects);
     void PerformCommandEffects(const CommandEffects& effects);
+    // Refills the indicator list for the calendar date, takes its selection into
+    // m_selectedIndicator and repaints the whole panel: what follows every change of the
+    // calendar date (a day click, the change of day, a new feed).
+    void RefreshIndicatorPage();
     void PlaceHtmlPane();
     void Paint();
     void RedrawArea(const RECT& area);
@@ -67,7 +71,7 @@ private:
     void OnTimer(UINT_PTR id);
     void PerformTimerActions(const TimerActions& actions);
     void OnFetchDone();
-    void AnnounceNewItems(const NewItemNotice& notice);
+    void PerformFetchEffects(const FetchEffects& effects);
     void OnTrayNotify(LPARAM event);
     void OnDestroy();
 
@@ -94,7 +98,7 @@ private:
 
     PanelPages pages_;
     TimerSchedule schedule_;
-    NewItemNotices newItems_;
+    FetchedData fetched_;
     CTrayIcon tray_;
     std::unique_ptr<ServerDownloads> downloads_;
     bool rightButtonPressed_ = false;

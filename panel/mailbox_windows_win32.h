@@ -18,5 +18,5 @@ public:
     void SetValue(int chain, int level, int32_t value) override;
 
 private:
-    HWND levels_[kChains][kLevels] = {};
+    HWND levels_[CHAINS][LEVELS] = {};
 };

@@ -6,7 +6,7 @@
 
 namespace {
 // Out of sight, outside the window.
-const ViewRect kPaneAway = ViewRect::At(-40, -40, 20, 20);
+const ViewRect PANE_AWAY = ViewRect::At(-40, -40, 20, 20);
 }  // namespace
 
 PanelPages::PanelPages(CAppCore& core, NewsSheet& news, NoticeSheet& notices,
@@ -99,7 +99,7 @@ HtmlPanePlace PanelPages::HtmlPane() const {
     case PAGE_SIGNALS:
         return {signals_.BodyRect(), true};
     default:
-        return {kPaneAway, false};
+        return {PANE_AWAY, false};
     }
 }
 

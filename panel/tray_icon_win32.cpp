@@ -15,7 +15,7 @@ static_assert(BALLOON_TEXT_BYTES < sizeof(NOTIFYICONDATAA::szInfo));
 
 namespace {
 
-constexpr UINT kIconId = 0;
+constexpr UINT ICON_ID = 0;
 
 // A record of the version every shell since Windows XP reads, for the panel's icon.
 NOTIFYICONDATAA IconRecord(HWND owner) {
@@ -23,7 +23,7 @@ NOTIFYICONDATAA IconRecord(HWND owner) {
     std::memset(&record, 0, sizeof(record));
     record.cbSize = NOTIFYICONDATAA_V3_SIZE;
     record.hWnd = owner;
-    record.uID = kIconId;
+    record.uID = ICON_ID;
     return record;
 }
 

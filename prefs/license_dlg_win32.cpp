@@ -4,7 +4,7 @@
 
 namespace {
 // Nine articles, each continued on lines that start with an ideographic space, then the date.
-const char kTermsText[] =
+const char TERMS_TEXT[] =
     "第1条 本ソフトウェアに関する著作権その他一切の権利（知的財産権を含みます）は、\r\n"
     "　開発元に帰属します。本ソフトウェアおよび付属文書を、開発元の許可なく複製、\r\n"
     "　改変することを禁じます。\r\n"
@@ -32,17 +32,17 @@ CLicenseDlg::CLicenseDlg() : CDialog(IDD_LICENSE) {}
 namespace {
 // Asked for once the dialog is active: the dialog manager selects an edit's whole text when it
 // gives it the focus, which would show the terms highlighted.
-constexpr UINT kCaretToStart = WM_APP + 1;
+constexpr UINT CARET_TO_START = WM_APP + 1;
 }  // namespace
 
 bool CLicenseDlg::OnInitDialog() {
-    SetDlgItemText(IDC_TERMS_TEXT, kTermsText);
-    PostMessage(kCaretToStart);
+    SetDlgItemText(IDC_TERMS_TEXT, TERMS_TEXT);
+    PostMessage(CARET_TO_START);
     return false;
 }
 
 bool CLicenseDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message != kCaretToStart) return CDialog::OnMessage(message, wParam, lParam, result);
+    if (message != CARET_TO_START) return CDialog::OnMessage(message, wParam, lParam, result);
     // The text opens at its first line with nothing selected.
     SendDlgItemMessage(IDC_TERMS_TEXT, EM_SETSEL, 0, 0);
     SendDlgItemMessage(IDC_TERMS_TEXT, EM_SCROLLCARET);

@@ -4,10 +4,18 @@
 #include <mmsystem.h>
 
 #include "app/app_core.h"
+#include "framework/win_app.h"
+#include "framework/wnd.h"
 #include "prefs/sound_playback.h"
 #include "prefs/sound_worker_win32.h"
 
 namespace {
+// The panel: the application's main window, told when a sound is over.
+HWND PanelWindow() {
+    CWinApp* app = AfxGetApp();
+    return app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
+}
+
 SoundMode CurrentSoundMode() {
     return theCore.m_avoidSoundErrors != 0 ? SoundMode::SimplePlayer : SoundMode::MediaPlayer;
 }
@@ -17,7 +25,7 @@ void StartMediaPlayer(const SoundPlayback& playback) {
     request.path = playback.path;
     request.delayMilliseconds = playback.delayMilliseconds;
     request.identity = theCore.m_soundThreads.ReserveIdentity();
-    request.panel = theCore.m_mainWnd;
+    request.panel = PanelWindow();
     request.aliasCounter = &theCore.m_mediaAliasCounter;
     theCore.m_soundThreads.Add(request.identity, StartSoundWorker(request));
 }

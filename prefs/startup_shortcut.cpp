@@ -4,8 +4,8 @@
 #include "store/local_files.h"
 
 namespace {
-const char kProgramFile[] = "Pelimor.exe";
-const char kDescription[] = "Pelimor";
+const char PROGRAM_FILE[] = "Pelimor.exe";
+const char DESCRIPTION[] = "Pelimor";
 
 std::string InFolder(const std::string& folder, const char* name) {
     return folder.empty() ? std::string() : folder + PathSeparator() + name;
@@ -13,7 +13,7 @@ std::string InFolder(const std::string& folder, const char* name) {
 
 bool CreateProgramShortcut(const std::string& linkPath) {
     return !linkPath.empty() &&
-           Os().CreateShortcut(linkPath, ShortcutTarget(), "", kDescription, ProgramFolderPath());
+           Os().CreateShortcut(linkPath, ShortcutTarget(), "", DESCRIPTION, ProgramFolderPath());
 }
 
 // Creates the shortcut unless it exists; reports success or failure, nothing when it existed.
@@ -30,7 +30,7 @@ void CreateUnlessPresent(const std::string& linkPath, const char* createdText,
 std::string StartupShortcutPath() { return InFolder(Os().StartupFolder(), "Pelimor.lnk"); }
 std::string OldStartupShortcutPath() { return InFolder(Os().StartupFolder(), "Olverin.lnk"); }
 std::string DesktopShortcutPath() { return InFolder(Os().DesktopFolder(), "Pelimor.lnk"); }
-std::string ShortcutTarget() { return ProgramFolderPath() + kProgramFile; }
+std::string ShortcutTarget() { return ProgramFolderPath() + PROGRAM_FILE; }
 
 void CreateFirstRunShortcuts(bool atStartup, bool onDesktop) {
     if (atStartup)

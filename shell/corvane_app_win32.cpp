@@ -11,6 +11,7 @@
 #include "prefs/first_dlg_win32.h"
 #include "prefs/license_dlg_win32.h"
 #include "resources/resource.h"
+#include "views/hand_cursor_win32.h"
 
 // The one application object.
 CCorvaneApp theApp;
@@ -36,13 +37,20 @@ bool CCorvaneApp::InitInstance() {
     return false;
 }
 
-void CCorvaneApp::StartPlatform() {
+GdiplusSession::GdiplusSession() {
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback, background thread on
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok)
-        theCore.m_gdiplusToken = token;
-    theCore.m_handCursor = LoadImageA(m_hInstance, MAKEINTRESOURCEA(IDC_HAND_CURSOR), IMAGE_CURSOR,
-                                      0, 0, LR_DEFAULTSIZE);
+    if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok) token_ = 0;
+}
+
+GdiplusSession::~GdiplusSession() {
+    if (token_) Gdiplus::GdiplusShutdown(token_);
+}
+
+void CCorvaneApp::StartPlatform() {
+    gdiplus_ = std::make_unique<GdiplusSession>();
+    handCursor_.Reset(static_cast<HCURSOR>(
+        LoadImageA(m_hInstance, MAKEINTRESOURCEA(IDC_HAND_CURSOR), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
+    LendHandCursor(handCursor_.Get());
 }
 
 bool CCorvaneApp::PassTermsGate() {
@@ -56,10 +64,9 @@ bool CCorvaneApp::PassTermsGate() {
 }
 
 int CCorvaneApp::ExitInstance() {
-    if (theCore.m_gdiplusToken) Gdiplus::GdiplusShutdown(theCore.m_gdiplusToken);
-    theCore.m_gdiplusToken = 0;
-    if (theCore.m_handCursor) DestroyCursor(static_cast<HCURSOR>(theCore.m_handCursor));
-    theCore.m_handCursor = nullptr;
+    gdiplus_.reset();
+    LendHandCursor(nullptr);
+    handCursor_.Reset();
     theCore.Reset();
     return CWinApp::ExitInstance();
 }

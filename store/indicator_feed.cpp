@@ -11,10 +11,10 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr std::string_view kFieldSeparator = "##";
-constexpr std::string_view kHeaderEnd = "\r\n\r\n";
+constexpr std::string_view FIELD_SEPARATOR = "##";
+constexpr std::string_view HEADER_END = "\r\n\r\n";
 
-enum FeedField { kDate, kTime, kCountry, kName, kHighlight, kResult, kForecast, kPrevious, kRank };
+enum FeedField { FIELD_DATE, FIELD_TIME, FIELD_COUNTRY, FIELD_NAME, FIELD_HIGHLIGHT, FIELD_RESULT, FIELD_FORECAST, FIELD_PREVIOUS, FIELD_RANK };
 
 bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -50,8 +50,8 @@ std::array<int32_t, Count> ScanNumbers(std::string_view text, char separator) {
 bool IsLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int32_t year, int32_t month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+    static constexpr int DAYS_IN_MONTH[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : DAYS_IN_MONTH[month - 1];
 }
 
 // The announcement time of the date and time fields, or none when they name no real local time
@@ -69,7 +69,7 @@ std::optional<int64_t> AnnouncementTime(std::string_view dateField, std::string_
 
 std::string Field(std::string_view line, FeedField index) {
     std::string field;
-    FieldAt(line, index, kFieldSeparator, field);
+    FieldAt(line, index, FIELD_SEPARATOR, field);
     return field;
 }
 
@@ -80,26 +80,26 @@ std::string FileSafeText(std::string text) {
 }
 
 std::optional<IndicatorRecord> ParseFeedLine(std::string_view line) {
-    std::optional<int64_t> when = AnnouncementTime(Field(line, kDate), Field(line, kTime));
+    std::optional<int64_t> when = AnnouncementTime(Field(line, FIELD_DATE), Field(line, FIELD_TIME));
     if (!when) return std::nullopt;
     IndicatorRecord record;
     record.when = *when;
-    record.name = FileSafeText(Field(line, kName));
+    record.name = FileSafeText(Field(line, FIELD_NAME));
     ReplaceAllMbcs(record.name, "&amp;", "&");
-    record.forecast = FileSafeText(Field(line, kForecast));
-    record.result = FileSafeText(Field(line, kResult));
-    record.previous = FileSafeText(Field(line, kPrevious));
-    record.country = ReadDecimal(Field(line, kCountry));
-    record.rank = ReadDecimal(Field(line, kRank));
-    record.highlight = ReadDecimal(Field(line, kHighlight));
+    record.forecast = FileSafeText(Field(line, FIELD_FORECAST));
+    record.result = FileSafeText(Field(line, FIELD_RESULT));
+    record.previous = FileSafeText(Field(line, FIELD_PREVIOUS));
+    record.country = ReadDecimal(Field(line, FIELD_COUNTRY));
+    record.rank = ReadDecimal(Field(line, FIELD_RANK));
+    record.highlight = ReadDecimal(Field(line, FIELD_HIGHLIGHT));
     return record;
 }
 
 // The feed is a C string: it ends at its first NUL. A header ends at the first empty line.
 std::string_view FeedBody(std::string_view feed) {
     feed = feed.substr(0, feed.find('\0'));
-    size_t headerEnd = feed.find(kHeaderEnd);
-    if (headerEnd != std::string_view::npos) feed.remove_prefix(headerEnd + kHeaderEnd.size());
+    size_t headerEnd = feed.find(HEADER_END);
+    if (headerEnd != std::string_view::npos) feed.remove_prefix(headerEnd + HEADER_END.size());
     return feed;
 }
 }  // namespace

@@ -8,16 +8,16 @@
 // The file holds two years of announcements, some 50,000 lines, and a merge writes it twice and
 // reads it once. Lines are therefore written straight into the text without printf, and cut
 // without copying the rest of the line for every field, with the same results as the field
-// operations of text_utils.h.
+// operations of field_codec.h.
 namespace {
-constexpr uint32_t kNotifyFlag = 1;
-constexpr uint32_t kMutedFlag = 2;
+constexpr uint32_t NOTIFY_FLAG = 1;
+constexpr uint32_t MUTED_FLAG = 2;
 
-constexpr size_t kHexFieldBytes = 9;  // eight digits and the separator
+constexpr size_t HEX_FIELD_BYTES = 9;  // eight digits and the separator
 
 char* WriteHex(char* out, uint32_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (int shift = 28; shift >= 0; shift -= 4) *out++ = kDigits[(value >> shift) & 15];
+    static constexpr char DIGITS[] = "0123456789ABCDEF";
+    for (int shift = 28; shift >= 0; shift -= 4) *out++ = DIGITS[(value >> shift) & 15];
     *out++ = FIELD_SEP;
     return out;
 }
@@ -61,7 +61,7 @@ std::string TakeText(std::string_view& rest) { return std::string(TakeField(rest
 }  // namespace
 
 void AppendIndicatorFileLine(std::string& text, const IndicatorRecord& record) {
-    const size_t length = 7 * kHexFieldBytes + record.name.size() + record.forecast.size() +
+    const size_t length = 7 * HEX_FIELD_BYTES + record.name.size() + record.forecast.size() +
                           record.result.size() + record.previous.size() + 4 + 2;
     const size_t start = text.size();
     text.resize(start + length);
@@ -75,7 +75,7 @@ void AppendIndicatorFileLine(std::string& text, const IndicatorRecord& record) {
     out = WriteHex(out, static_cast<uint32_t>(record.rank));
     out = WriteHex(out, static_cast<uint32_t>(record.highlight));
     out = WriteHex(out, record.firedAlerts);
-    out = WriteHex(out, (record.notify ? kNotifyFlag : 0) | (record.muted ? kMutedFlag : 0));
+    out = WriteHex(out, (record.notify ? NOTIFY_FLAG : 0) | (record.muted ? MUTED_FLAG : 0));
     out = WriteHex(out, static_cast<uint32_t>(record.id));
     *out++ = '\r';
     *out++ = '\n';
@@ -93,8 +93,8 @@ IndicatorRecord ReadIndicatorFileLine(std::string_view line) {
     record.highlight = TakeHex(line);
     record.firedAlerts = static_cast<uint32_t>(TakeHex(line));
     uint32_t flags = static_cast<uint32_t>(TakeHex(line));
-    record.notify = (flags & kNotifyFlag) != 0;
-    record.muted = (flags & kMutedFlag) != 0;
+    record.notify = (flags & NOTIFY_FLAG) != 0;
+    record.muted = (flags & MUTED_FLAG) != 0;
     record.id = TakeHex(line);
     AsReadBack(record);
     return record;

@@ -10,9 +10,9 @@
 
 namespace {
 // Announcements are kept for two years (730 days).
-constexpr int64_t kKeptSeconds = 63072000;
+constexpr int64_t KEPT_SECONDS = 63072000;
 // Room for one line of the file; only a reservation, longer lines still fit.
-constexpr size_t kTypicalLineBytes = 128;
+constexpr size_t TYPICAL_LINE_BYTES = 128;
 
 using Entry = IndicatorStore::Entry;
 
@@ -30,7 +30,7 @@ size_t CountLines(std::string_view text) {
     return count;
 }
 
-int64_t OldestKept() { return Os().Now() - kKeptSeconds; }
+int64_t OldestKept() { return Os().Now() - KEPT_SECONDS; }
 
 bool KeyBefore(const Entry& a, const Entry& b) { return a.first < b.first; }
 bool KeyBeforeTime(const Entry& entry, int64_t when) { return entry.first < when; }
@@ -220,7 +220,7 @@ bool IndicatorStore::Save(const std::string& path) const {
 
 std::string IndicatorStore::FileText() const {
     std::string text;
-    text.reserve(records_.size() * kTypicalLineBytes);
+    text.reserve(records_.size() * TYPICAL_LINE_BYTES);
     for (const auto& [key, record] : records_) AppendIndicatorFileLine(text, record);
     return text;
 }

@@ -6,10 +6,10 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr std::string_view kHttpHeaderEnd = "\r\n\r\n";
-constexpr std::string_view kFieldSeparator = "<<>>";
-constexpr std::string_view kAdvertMarker = "XCF";
-constexpr int kFieldCount = 5;
+constexpr std::string_view HTTP_HEADER_END = "\r\n\r\n";
+constexpr std::string_view FIELD_SEPARATOR = "<<>>";
+constexpr std::string_view ADVERT_MARKER = "XCF";
+constexpr int FIELD_COUNT = 5;
 
 // A 0x07 kept in a text would split it into two fields when the store is read back.
 std::string WithoutFieldSeparators(std::string text) {
@@ -19,10 +19,10 @@ std::string WithoutFieldSeparators(std::string text) {
 
 iaNews ParseItemLine(std::string_view line) {
     std::string rest(line);
-    std::string fields[kFieldCount];
+    std::string fields[FIELD_COUNT];
     std::string field;  // keeps the previous text where a separator is missing
     for (std::string& next : fields) {
-        SplitFirst(rest, field, kFieldSeparator);
+        SplitFirst(rest, field, FIELD_SEPARATOR);
         next = field;
     }
     iaNews item;
@@ -30,8 +30,8 @@ iaNews ParseItemLine(std::string_view line) {
     item.title = WithoutFieldSeparators(fields[1]);
     item.body = WithoutFieldSeparators(fields[2]);
     item.when = ReadDecimal(fields[4]);
-    if (item.body.ends_with(kAdvertMarker)) {
-        item.body.erase(item.body.size() - kAdvertMarker.size());
+    if (item.body.ends_with(ADVERT_MARKER)) {
+        item.body.erase(item.body.size() - ADVERT_MARKER.size());
         item.advert = true;
         item.unread = false;
         item.announced = true;
@@ -40,8 +40,8 @@ iaNews ParseItemLine(std::string_view line) {
 }
 
 std::string_view WithoutHttpHeader(std::string_view feed) {
-    const size_t end = feed.find(kHttpHeaderEnd);
-    return end == std::string_view::npos ? feed : feed.substr(end + kHttpHeaderEnd.size());
+    const size_t end = feed.find(HTTP_HEADER_END);
+    return end == std::string_view::npos ? feed : feed.substr(end + HTTP_HEADER_END.size());
 }
 }  // namespace
 

@@ -3,14 +3,14 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr uint32_t kUnreadFlag = 1;
-constexpr uint32_t kAnnouncedFlag = 2;
-constexpr uint32_t kAdvertFlag = 4;
+constexpr uint32_t UNREAD_FLAG = 1;
+constexpr uint32_t ANNOUNCED_FLAG = 2;
+constexpr uint32_t ADVERT_FLAG = 4;
 }  // namespace
 
 std::string NewsFileLine(const iaNews& item) {
-    const uint32_t flags = (item.unread ? kUnreadFlag : 0) | (item.announced ? kAnnouncedFlag : 0) |
-                           (item.advert ? kAdvertFlag : 0);
+    const uint32_t flags = (item.unread ? UNREAD_FLAG : 0) | (item.announced ? ANNOUNCED_FLAG : 0) |
+                           (item.advert ? ADVERT_FLAG : 0);
     std::string line;
     AppendHexField(line, static_cast<uint32_t>(item.id));
     AppendHexField(line, static_cast<uint32_t>(item.when));
@@ -27,8 +27,8 @@ iaNews ParseNewsFileLine(std::string line) {
     item.title = TakeTextField(line);
     item.body = TakeTextField(line);
     const uint32_t flags = static_cast<uint32_t>(TakeHexField(line));
-    item.unread = (flags & kUnreadFlag) != 0;
-    item.announced = (flags & kAnnouncedFlag) != 0;
-    item.advert = (flags & kAdvertFlag) != 0;
+    item.unread = (flags & UNREAD_FLAG) != 0;
+    item.announced = (flags & ANNOUNCED_FLAG) != 0;
+    item.advert = (flags & ADVERT_FLAG) != 0;
     return item;
 }

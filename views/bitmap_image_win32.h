@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "framework/gdi_handles.h"
+
 class BitmapImage {
 public:
     BitmapImage() = default;
@@ -24,19 +26,20 @@ public:
     bool MakeRegion(COLORREF key);
     void Release();
 
-    bool Empty() const { return dc_ == nullptr; }
-    HDC Dc() const { return dc_; }
-    HBITMAP Bitmap() const { return bitmap_; }
-    HRGN Region() const { return region_; }
+    bool Empty() const { return !dc_; }
+    HDC Dc() const { return dc_.Get(); }
+    HBITMAP Bitmap() const { return bitmap_.Get(); }
+    HRGN Region() const { return region_.Get(); }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
 private:
     bool Adopt(HBITMAP bitmap);
 
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
+    // The bitmap is declared first so that it outlives the context it is selected into.
+    OwnedBitmap bitmap_;
+    OwnedMemoryDc dc_;
     int width_ = 0;
     int height_ = 0;
-    HRGN region_ = nullptr;
+    OwnedRegion region_;
 };

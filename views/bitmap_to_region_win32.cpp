@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/gdi_handles.h"
 #include "views/pixel_runs.h"
 
 namespace {
@@ -44,10 +45,8 @@ bool ReadPixels(HBITMAP bitmap, Pixels& pixels) {
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(pixels.height), pixels.copy.data(),
-                         &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    int rows = GetDIBits(WindowDc(nullptr).Get(), bitmap, 0, static_cast<UINT>(pixels.height),
+                         pixels.copy.data(), &format, DIB_RGB_COLORS);
     if (rows != pixels.height) return false;
     pixels.data = pixels.copy.data();
     pixels.bottomUp = true;
@@ -79,17 +78,13 @@ HRGN BitmapToRegion(HBITMAP bitmap, COLORREF key) {
     if (!ReadPixels(bitmap, pixels)) return nullptr;
     std::vector<PixelRect> runs = FindSolidRuns(pixels.data, pixels.width, pixels.height,
                                                 ColorRefToPixel(key), pixels.bottomUp);
-    HRGN result = CreateRectRgn(0, 0, 0, 0);
+    OwnedRegion result(CreateRectRgn(0, 0, 0, 0));
     if (!result) return nullptr;
     for (const RunBatch& batch : BatchRuns(runs, RECTS_PER_BATCH)) {
-        HRGN part = RegionOfBatch(batch);
+        OwnedRegion part(RegionOfBatch(batch));
         // A region missing a batch would give the window a wrong outline: none is better.
-        if (!part) {
-            DeleteObject(result);
-            return nullptr;
-        }
-        CombineRgn(result, result, part, RGN_OR);
-        DeleteObject(part);
+        if (!part) return nullptr;
+        CombineRgn(result.Get(), result.Get(), part.Get(), RGN_OR);
     }
-    return result;
+    return result.Release();
 }

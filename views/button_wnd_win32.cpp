@@ -1,6 +1,6 @@
 #include "views/button_wnd_win32.h"
 
-#include "app/app_core.h"
+#include "views/hand_cursor_win32.h"
 
 bool CButtonWnd::Create(CWnd* parent, int resourceId, int x, int y, int frames, bool grouped) {
     code_ = resourceId;
@@ -84,11 +84,6 @@ bool CButtonWnd::PointerInside() const {
     GetCursorPos(&pointer);
     RECT rect = GetWindowRect();
     return IsWindowVisible() && PtInRect(&rect, pointer);
-}
-
-void CButtonWnd::ShowHandCursor() const {
-    HCURSOR hand = static_cast<HCURSOR>(theCore.m_handCursor);
-    SetCursor(hand ? hand : LoadCursorA(nullptr, IDC_HAND));
 }
 
 void CButtonWnd::Paint() {

@@ -37,7 +37,6 @@ protected:
 private:
     void Apply(const ButtonEffects& effects);
     bool PointerInside() const;
-    void ShowHandCursor() const;
     void Paint();
     void Repaint() const;
 

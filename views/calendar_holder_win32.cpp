@@ -1,9 +1,10 @@
 #include "views/calendar_holder_win32.h"
 
+#include <utility>
+
 #include "app/app_core.h"
 #include "resources/resource.h"
-#include "views/calendar_month.h"
-#include "views/index_list2_win32.h"
+#include "views/hand_cursor_win32.h"
 
 namespace {
 
@@ -14,11 +15,6 @@ HICON LoadDayIcon(int resourceId) {
                                          IMAGE_ICON, ICON_SIZE, ICON_SIZE, LR_DEFAULTCOLOR));
 }
 
-void ShowHandCursor() {
-    HCURSOR hand = static_cast<HCURSOR>(theCore.m_handCursor);
-    SetCursor(hand ? hand : LoadCursorA(nullptr, IDC_HAND));
-}
-
 }  // namespace
 
 CalendarHolder::CalendarHolder()
@@ -26,15 +22,9 @@ CalendarHolder::CalendarHolder()
       weekdayFont_(L"ＭＳ 明朝", 10.0f, FONT_BOLD),
       yearFont_(L"Times New Roman", 12.0f, FONT_BOLD),
       monthFont_(L"Times New Roman", 18.0f, FONT_BOLD) {
-    icons_[static_cast<size_t>(DayIcon::Selected)] = LoadDayIcon(IDI_SELECTED_DAY);
-    icons_[static_cast<size_t>(DayIcon::Pressed)] = LoadDayIcon(IDI_PRESSED_DAY);
-    icons_[static_cast<size_t>(DayIcon::Hover)] = LoadDayIcon(IDI_HOVER_DAY);
-}
-
-CalendarHolder::~CalendarHolder() {
-    for (HICON icon : icons_) {
-        if (icon) DestroyIcon(icon);
-    }
+    icons_[static_cast<size_t>(DayIcon::Selected)].Reset(LoadDayIcon(IDI_SELECTED_DAY));
+    icons_[static_cast<size_t>(DayIcon::Pressed)].Reset(LoadDayIcon(IDI_PRESSED_DAY));
+    icons_[static_cast<size_t>(DayIcon::Hover)].Reset(LoadDayIcon(IDI_HOVER_DAY));
 }
 
 void CalendarHolder::Layout() { sheet_.Layout(OriginX(), OriginY()); }
@@ -54,7 +44,7 @@ void CalendarHolder::Draw(HDC dc) {
 
 void CalendarHolder::DrawIcons(HDC dc, const CalendarPicture& picture) const {
     for (const DayIconStamp& stamp : picture.icons) {
-        HICON icon = icons_[static_cast<size_t>(stamp.icon)];
+        HICON icon = icons_[static_cast<size_t>(stamp.icon)].Get();
         if (icon) DrawIconEx(dc, stamp.x, stamp.y, icon, ICON_SIZE, ICON_SIZE, 0, nullptr, DI_NORMAL);
     }
 }
@@ -85,11 +75,8 @@ bool CalendarHolder::OnLButtonUp(int screenX, int screenY) {
 
 bool CalendarHolder::Follow(const CalendarPointerResult& result) {
     if (result.handCursor) ShowHandCursor();
-    if (result.dayChosen) RefreshIndicatorPage();
+    if (result.dayChosen) dayChosen_ = true;
     return result.repaint;
 }
 
-void StepCalendarMonth(int step) {
-    theCore.m_calendarDate = FirstOfMonthAfter(theCore.m_calendarDate, step);
-    RefreshIndicatorPage();
-}
+bool CalendarHolder::TakeDayChosen() { return std::exchange(dayChosen_, false); }

@@ -73,6 +73,21 @@ ViewGraphics::~ViewGraphics() {
     if (graphics_) GdipDeleteGraphics(graphics_);
 }
 
+ViewBrush::ViewBrush(COLORREF colour) {
+    const Gdiplus::ARGB opaque = 0xFF000000u | static_cast<Gdiplus::ARGB>(GetRValue(colour)) << 16 |
+                                 static_cast<Gdiplus::ARGB>(GetGValue(colour)) << 8 | GetBValue(colour);
+    if (GdipCreateSolidFill(opaque, &brush_) != Gdiplus::Ok) brush_ = nullptr;
+}
+
+ViewBrush::~ViewBrush() {
+    if (brush_) GdipDeleteBrush(brush_);
+}
+
+void FillSolid(GpGraphics* graphics, int left, int top, int width, int height, COLORREF colour) {
+    ViewBrush brush(colour);
+    if (brush.Get()) GdipFillRectangleI(graphics, brush.Get(), left, top, width, height);
+}
+
 void ViewGraphics::Smooth() const {
     if (!graphics_) return;
     GdipSetSmoothingMode(graphics_, Gdiplus::SmoothingModeAntiAlias);

@@ -1,5 +1,5 @@
-// The GDI+ objects the views own: fonts made once with the view, and the graphics object each
-// drawing makes on the panel's back buffer. Each wrapper releases its object.
+// The GDI+ objects the views own: fonts made once with the view, and the graphics object and
+// solid brushes each drawing makes on the panel's back buffer. Each wrapper releases its object.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 
 using Gdiplus::GpFont;
 using Gdiplus::GpGraphics;
+using Gdiplus::GpSolidFill;
 
 enum ViewFontStyle { FONT_REGULAR = 0, FONT_BOLD = 1, FONT_BOLD_ITALIC = 3, FONT_UNDERLINE = 4 };
 
@@ -42,3 +43,21 @@ public:
 private:
     GpGraphics* graphics_ = nullptr;
 };
+
+// A solid brush of one opaque colour.
+class ViewBrush {
+public:
+    explicit ViewBrush(COLORREF colour);
+    ~ViewBrush();
+    ViewBrush(const ViewBrush&) = delete;
+    ViewBrush& operator=(const ViewBrush&) = delete;
+
+    // nullptr when GDI+ made none; draw nothing then.
+    GpSolidFill* Get() const { return brush_; }
+
+private:
+    GpSolidFill* brush_ = nullptr;
+};
+
+// Fills the rectangle (left, top, width, height) with one opaque colour.
+void FillSolid(GpGraphics* graphics, int left, int top, int width, int height, COLORREF colour);

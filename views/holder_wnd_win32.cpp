@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/app_core.h"
 #include "framework/wnd.h"
 
 using namespace Gdiplus::DllExports;
@@ -62,14 +61,10 @@ Gdiplus::RectF LayoutRect(const RECT& rect, int dy) {
                           static_cast<float>(rect.bottom - rect.top));
 }
 
-Gdiplus::ARGB OpaqueArgb(COLORREF colour) {
-    return 0xFF000000u | static_cast<Gdiplus::ARGB>(GetRValue(colour)) << 16 |
-           static_cast<Gdiplus::ARGB>(GetGValue(colour)) << 8 | GetBValue(colour);
-}
-
 }  // namespace
 
-void XHolderWnd::Place(int x, int y, int width, int height, bool visible) {
+void XHolderWnd::Place(HWND panel, int x, int y, int width, int height, bool visible) {
+    panel_ = panel;
     originX_ = x;
     originY_ = y;
     width_ = width;
@@ -109,7 +104,7 @@ void XHolderWnd::OffsetByOrigin(RECT& rect, int dx, int dy) const {
 
 POINT XHolderWnd::ToPanelClient(int screenX, int screenY) const {
     POINT point{screenX, screenY};
-    ScreenToClient(static_cast<HWND>(theCore.m_mainWnd), &point);
+    ScreenToClient(panel_, &point);
     return point;
 }
 
@@ -119,11 +114,10 @@ void XHolderWnd::DrawTextBox(GpGraphics* graphics, const std::string& text, cons
     TextFormat format(align, true);
     std::wstring wide = Utf16Of(text);
     Gdiplus::RectF layout = LayoutRect(rect, dy);
-    Gdiplus::GpSolidFill* brush = nullptr;
-    if (GdipCreateSolidFill(OpaqueArgb(colour), &brush) != Gdiplus::Ok) return;
+    ViewBrush brush(colour);
+    if (!brush.Get()) return;
     GdipDrawString(graphics, wide.c_str(), static_cast<INT>(wide.size()), font, &layout,
-                   format.Get(), brush);
-    GdipDeleteBrush(brush);
+                   format.Get(), brush.Get());
 }
 
 void XHolderWnd::DrawTextBox(GpGraphics* graphics, const TextBox& box, GpFont* font) {

@@ -4,7 +4,7 @@
 // to it (buttons, the indicator list; it does not own them).
 //
 // Rectangles are panel-client pixels; mouse points arrive in screen pixels and are taken into
-// the panel's client area (the core's m_mainWnd). A hidden view neither draws nor reacts.
+// the client area of the panel it was placed on. A hidden view neither draws nor reacts.
 #pragma once
 
 #include <windows.h>
@@ -34,8 +34,9 @@ public:
     virtual bool OnLButtonDown(int, int) { return false; }
     virtual bool OnLButtonUp(int, int) { return false; }
 
-    // Puts the view at (x, y) with that size, lays it out, and shows it when visible is true.
-    void Place(int x, int y, int width, int height, bool visible);
+    // Puts the view at (x, y) of the panel window with that size, lays it out, and shows it
+    // when visible is true.
+    void Place(HWND panel, int x, int y, int width, int height, bool visible);
     // Moves the view by (dx, dy) and lays it out again (the list view when the calendar folds).
     void MoveBy(int dx, int dy);
     void Show();
@@ -67,6 +68,7 @@ protected:
 
 private:
     bool visible_ = false;
+    HWND panel_ = nullptr;
     std::vector<CWnd*> children_;
     int originX_ = 0;
     int originY_ = 0;

@@ -12,7 +12,7 @@ namespace {
 
 // As far from the edges as the page's own margin.
 constexpr int TEXT_MARGIN = 4;
-constexpr Gdiplus::ARGB TEXT_COLOUR = 0xFFFFFFFFu;
+constexpr COLORREF TEXT_COLOUR = RGB(255, 255, 255);
 
 std::wstring Utf16Of(const std::string& text) {
     int length = MultiByteToWideChar(932, 0, text.c_str(), -1, nullptr, 0);
@@ -84,9 +84,8 @@ void CHtmlPane::Draw(HDC dc) const {
                           static_cast<float>(rect_.top + TEXT_MARGIN),
                           static_cast<float>(rect_.Width() - 2 * TEXT_MARGIN),
                           static_cast<float>(rect_.Height() - 2 * TEXT_MARGIN));
-    Gdiplus::GpSolidFill* brush = nullptr;
-    if (GdipCreateSolidFill(TEXT_COLOUR, &brush) != Gdiplus::Ok) return;
+    ViewBrush brush(TEXT_COLOUR);
+    if (!brush.Get()) return;
     GdipDrawString(graphics.Get(), text.c_str(), static_cast<INT>(text.size()), font_.Get(),
-                   &layout, nullptr, brush);
-    GdipDeleteBrush(brush);
+                   &layout, nullptr, brush.Get());
 }

@@ -44,10 +44,8 @@ int32_t IdOfItemData(ULONG_PTR data) {
 
 // "ＭＳ Ｐゴシック" at a size in tenths of a point on the screen.
 HFONT CreateListFont() {
-    HDC screen = GetDC(nullptr);
     LOGFONTA font{};
-    font.lfHeight = -MulDiv(FONT_TENTHS_OF_POINT, GetDeviceCaps(screen, LOGPIXELSY), 720);
-    ReleaseDC(nullptr, screen);
+    font.lfHeight = -MulDiv(FONT_TENTHS_OF_POINT, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 720);
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
     return CreateFontIndirectA(&font);
@@ -65,20 +63,13 @@ int TextWidthIn(HDC dc, const std::string& text) {
 
 }  // namespace
 
-CIndexList2::~CIndexList2() {
-    if (theCore.m_listBox == this) theCore.m_listBox = nullptr;
-    if (timeFont_) DeleteObject(timeFont_);
-    if (nameFont_) DeleteObject(nameFont_);
-}
-
 bool CIndexList2::Setup(CWnd* panel) {
     if (!SubclassDlgItem(IDC_INDICATOR_LIST, panel)) return false;
     LoadPictures();
-    timeFont_ = CreateListFont();
-    nameFont_ = CreateListFont();
+    timeFont_.Reset(CreateListFont());
+    nameFont_.Reset(CreateListFont());
     ResetContent();
     AddRow(0);
-    theCore.m_listBox = this;
     return true;
 }
 
@@ -93,7 +84,7 @@ void CIndexList2::LoadPictures() {
         }
     }
     for (int country = 0; country < FLAG_COUNT; ++country) {
-        flags_[static_cast<size_t>(country)].Load(theCore.m_flagBitmapIds[static_cast<size_t>(country)]);
+        flags_[static_cast<size_t>(country)].Load(FLAG_BITMAP_IDS[static_cast<size_t>(country)]);
     }
 }
 
@@ -143,7 +134,7 @@ void CIndexList2::DrawRow(const DRAWITEMSTRUCT& item, const IndicatorRecord& rec
     checkBox_.DrawPart(dc, x + CHECK_BOX_X, top + CHECK_BOX_Y, 0, record.notify ? boxHeight : 0,
                        checkBox_.Width(), boxHeight);
 
-    HGDIOBJ previousFont = SelectObject(dc, timeFont_);
+    HGDIOBJ previousFont = SelectObject(dc, timeFont_.Get());
     SetTextColor(dc, TEXT_WHITE);
     LocalTime local = ToLocalTime(record.when);
     DrawText(dc, x + TIME_X, top + TEXT_Y, FormatText("%02d:%02d", local.hour, local.minute));
@@ -161,16 +152,14 @@ void CIndexList2::DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRe
     const RECT& row = item.rcItem;
     int x = row.left;
     RECT client = GetClientRect();
-    SelectObject(dc, nameFont_);
+    SelectObject(dc, nameFont_.Get());
     int limit = client.right - (x + NAME_X) - NAME_RIGHT_MARGIN;
     // The name ends at its first NUL, as every program text does.
     std::string name = FitNameToWidth(record.name.c_str(), limit,
                                       [dc](const std::string& text) { return TextWidthIn(dc, text); });
     if (item.itemState & ODS_SELECTED) {
         RECT bar{x + SELECTION_BAR_X, row.top + TEXT_Y, client.right - 4, row.bottom - 6};
-        HBRUSH brush = CreateSolidBrush(SELECTION_BAR);
-        FillRect(dc, &bar, brush);
-        DeleteObject(brush);
+        FillSolidRect(dc, bar, SELECTION_BAR);
         SetTextColor(dc, RGB(0, 0, 0));
     } else if (record.highlight != 0) {
         SetTextColor(dc, HIGHLIGHT_RED);
@@ -215,15 +204,4 @@ void CIndexList2::OnButtonUp() {
     // Show the new state at once rather than at the row's next redraw.
     RECT rect = GetItemRect(row);
     InvalidateRect(m_hWnd, &rect, FALSE);
-}
-
-void RefreshIndicatorPage() {
-    if (auto* list = static_cast<CIndexList2*>(theCore.m_listBox)) {
-        list->FillIndicatorList();
-    } else {
-        theCore.m_selectedIndicator = 0;
-    }
-    if (HWND panel = static_cast<HWND>(theCore.m_mainWnd)) {
-        RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
 }

@@ -19,10 +19,9 @@
 class CIndexList2 : public CListBox {
 public:
     CIndexList2() = default;
-    ~CIndexList2() override;
 
-    // Takes over the panel's list control, loads the pictures and fonts, leaves the one empty
-    // row and stores this list in the core's m_listBox. False when the panel has no such control.
+    // Takes over the panel's list control, loads the pictures and fonts and leaves the one empty
+    // row. False when the panel has no such control.
     bool Setup(CWnd* panel);
 
     // The rows of the core's calendar date, in time order; then the (now empty) selection goes
@@ -50,12 +49,7 @@ private:
     BitmapImage background_;
     BitmapImage checkBox_;  // upper half empty, lower half ticked
     std::array<BitmapImage, FLAG_COUNT> flags_;
-    HFONT timeFont_ = nullptr;
-    HFONT nameFont_ = nullptr;
+    OwnedFont timeFont_;
+    OwnedFont nameFont_;
     CheckBoxClick click_;
 };
-
-// Refills the core's indicator list for the calendar date, takes its selection into
-// m_selectedIndicator and repaints the whole panel: what follows every change of the calendar
-// date (a day click, the month buttons, the change of day).
-void RefreshIndicatorPage();

@@ -3,6 +3,7 @@
 #include "app/app_core.h"
 #include "base/os.h"
 #include "resources/resource.h"
+#include "views/hand_cursor_win32.h"
 
 using namespace Gdiplus::DllExports;
 
@@ -10,22 +11,12 @@ namespace {
 
 constexpr int ADVERT_ICON_SIZE = 16;
 
-void ShowHandCursor() {
-    HCURSOR hand = static_cast<HCURSOR>(theCore.m_handCursor);
-    SetCursor(hand ? hand : LoadCursorA(nullptr, IDC_HAND));
-}
-
 ViewRect ToViewRect(const RECT& rect) {
     return ViewRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
 void FillRect(GpGraphics* graphics, const ViewRect& rect, COLORREF colour) {
-    Gdiplus::GpSolidFill* brush = nullptr;
-    Gdiplus::ARGB argb = 0xFF000000u | static_cast<Gdiplus::ARGB>(GetRValue(colour)) << 16 |
-                         static_cast<Gdiplus::ARGB>(GetGValue(colour)) << 8 | GetBValue(colour);
-    if (GdipCreateSolidFill(argb, &brush) != Gdiplus::Ok) return;
-    GdipFillRectangleI(graphics, brush, rect.left, rect.top, rect.Width(), rect.Height());
-    GdipDeleteBrush(brush);
+    FillSolid(graphics, rect.left, rect.top, rect.Width(), rect.Height(), colour);
 }
 
 }  // namespace
@@ -34,14 +25,10 @@ NewsHolder::NewsHolder()
     : plainFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_REGULAR),
       linkFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_UNDERLINE),
       selectedFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_REGULAR) {
-    advertIcon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                MAKEINTRESOURCEA(IDI_ADVERT_LINK), IMAGE_ICON,
-                                                ADVERT_ICON_SIZE, ADVERT_ICON_SIZE,
-                                                LR_DEFAULTCOLOR));
-}
-
-NewsHolder::~NewsHolder() {
-    if (advertIcon_) DestroyIcon(advertIcon_);
+    advertIcon_.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                    MAKEINTRESOURCEA(IDI_ADVERT_LINK), IMAGE_ICON,
+                                                    ADVERT_ICON_SIZE, ADVERT_ICON_SIZE,
+                                                    LR_DEFAULTCOLOR)));
 }
 
 void NewsHolder::Layout() { sheet_.Layout(OriginX(), OriginY()); }
@@ -65,7 +52,7 @@ void NewsHolder::Draw(HDC dc) {
     }
     // The icon goes down with GDI once GDI+ has let go of the context.
     if (picture.advertIcon && advertIcon_) {
-        DrawIconEx(dc, picture.advertIcon->left, picture.advertIcon->top, advertIcon_,
+        DrawIconEx(dc, picture.advertIcon->left, picture.advertIcon->top, advertIcon_.Get(),
                    ADVERT_ICON_SIZE, ADVERT_ICON_SIZE, 0, nullptr, DI_NORMAL);
     }
 }

@@ -5,13 +5,13 @@
 // buttons are its children.
 #pragma once
 
+#include "framework/gdi_handles.h"
 #include "views/holder_wnd_win32.h"
 #include "views/news_sheet.h"
 
 class NewsHolder : public XHolderWnd {
 public:
     NewsHolder();
-    ~NewsHolder() override;
 
     void Layout() override;
     void Draw(HDC dc) override;
@@ -32,5 +32,5 @@ private:
     ViewFont plainFont_;
     ViewFont linkFont_;
     ViewFont selectedFont_;
-    HICON advertIcon_ = nullptr;
+    OwnedIcon advertIcon_;
 };

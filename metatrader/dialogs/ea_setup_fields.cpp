@@ -3,9 +3,9 @@
 #include "metatrader/ea_deployment.h"
 
 namespace {
-constexpr const char* kVerified =
+constexpr const char* VERIFIED =
     "状態検証が完了しました。\n各インストール先の下部に状態が表示されます。\n";
-constexpr const char* kInstalled =
+constexpr const char* INSTALLED =
     "ファイルの導入が完了しました。\nこの後必ずMT4にて、該当EAを有効にして下さい。\n";
 }  // namespace
 
@@ -13,14 +13,14 @@ EaSetupReport VerifyEaFolders(const TerminalFolderFields& fields, bool tellUser)
     EaSetupReport report;
     for (size_t row = 0; row < fields.size(); ++row)
         report.statusTexts[row] = EaCheckText(CheckEaFiles(EaFileSetFor(fields[row])));
-    if (tellUser) report.notices.push_back(kVerified);
+    if (tellUser) report.notices.push_back(VERIFIED);
     return report;
 }
 
 EaSetupReport InstallEaFiles(const TerminalFolderFields& fields) {
     for (const std::string& field : fields) SetupEaFiles(field);
     EaSetupReport report = VerifyEaFolders(fields, true);
-    report.notices.push_back(kInstalled);
+    report.notices.push_back(INSTALLED);
     return report;
 }
 

@@ -5,15 +5,15 @@
 #include "base/cp932_text.h"
 
 namespace {
-constexpr const char* kInstructions =
+constexpr const char* INSTRUCTIONS =
     "メタトレーダーのフォルダを選択して下さい。\n"
     "下の再検索ボタンを押すとPC内の対象フォルダ一覧を検索します。\n"
     "<<検索には非常に時間がかかります。>>\n";
-constexpr const char* kSearching =
+constexpr const char* SEARCHING =
     "メタトレーダーのフォルダを選択して下さい。\n"
     "リアルタイムで対象フォルダ一覧を検索中です。\n"
     "現在検索中のフォルダ:\n";
-constexpr const char* kChooseOne = "対象フォルダを選択して下さい。";
+constexpr const char* CHOOSE_ONE = "対象フォルダを選択して下さい。";
 
 // A folder counts as shown when an entry begins with it, ignoring the case of letters as the
 // list control does: the entry is that folder or one below it, and the scan always finds a folder
@@ -33,8 +33,8 @@ FolderSearch::FolderSearch(CAppCore& core, DriveScanListener& listener)
 }
 
 std::string FolderSearch::StatusText() const {
-    if (state_ != State::Scanning) return kInstructions;
-    return kSearching + scan_->CurrentFolder();
+    if (state_ != State::Scanning) return INSTRUCTIONS;
+    return SEARCHING + scan_->CurrentFolder();
 }
 
 void FolderSearch::Search() {
@@ -74,7 +74,7 @@ void FolderSearch::ScanEnded() {
 
 std::optional<std::string> FolderSearch::Choose(int index) const {
     if (index < 0 || static_cast<size_t>(index) >= entries_.size()) {
-        Os().AskUser(kChooseOne, MessageButtons::Ok);
+        Os().AskUser(CHOOSE_ONE, MessageButtons::Ok);
         return std::nullopt;
     }
     return entries_[static_cast<size_t>(index)];
@@ -82,7 +82,7 @@ std::optional<std::string> FolderSearch::Choose(int index) const {
 
 void FolderSearch::Close() {
     if (state_ == State::Scanning) {
-        scan_->Stop(DriveScanWorker::kStopAllowanceMilliseconds);
+        scan_->Stop(DriveScanWorker::STOP_ALLOWANCE_MILLISECONDS);
         KeepScanResults();
         state_ = State::Idle;
     }

@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "app/alert_stages.h"
 #include "app/app_core.h"
 #include "base/local_time.h"
 #include "app/timer_schedule.h"
@@ -11,9 +12,6 @@
 #include "tests/app/heard_sounds.h"
 
 namespace {
-constexpr uint32_t kJustBefore = 1u << 22;
-constexpr uint32_t kAtAnnouncement = 1u << 23;
-
 int64_t At(int hour, int minute, int second) {
     return FromLocalTime(2013, 9, 4, hour, minute, second);
 }
@@ -80,8 +78,8 @@ TEST_F(AlertRulesTest, EachAlertSoundsOnceForIndicatorsSharingATimeThenTheNextOn
     EXPECT_EQ(Sound(4), "sound\\default\\5.mp3");
 
     // Both 10:30 records carry the marks, the one without notification too.
-    EXPECT_EQ(FiredAlertsOf("Retail Sales"), 0x1FFFF | kJustBefore | kAtAnnouncement);
-    EXPECT_EQ(FiredAlertsOf("Trade Balance"), 0x1FFFF | kJustBefore | kAtAnnouncement);
+    EXPECT_EQ(FiredAlertsOf("Retail Sales"), 0x1FFFF | JUST_BEFORE_BIT | AT_ANNOUNCEMENT_BIT);
+    EXPECT_EQ(FiredAlertsOf("Trade Balance"), 0x1FFFF | JUST_BEFORE_BIT | AT_ANNOUNCEMENT_BIT);
     EXPECT_EQ(FiredAlertsOf("Jobless Claims"), 0x1F800u);  // 30 minutes and longer
 }
 
@@ -106,7 +104,7 @@ TEST_F(AlertRulesTest, StartThreeSecondsBeforeGivesBothAnnouncementAlertsInOneTi
               (std::vector<Heard>{{At(10, 29, 57), 0, Sound(EVENT_CHIME)},
                                   {At(10, 29, 57), 2000, Sound(EVENT_JUST_BEFORE)},
                                   {At(10, 29, 57), 2000, Sound(EVENT_AT_ANNOUNCEMENT)}}));
-    EXPECT_EQ(FiredAlertsOf("Trade Balance"), kJustBefore | kAtAnnouncement);
+    EXPECT_EQ(FiredAlertsOf("Trade Balance"), JUST_BEFORE_BIT | AT_ANNOUNCEMENT_BIT);
 }
 
 TEST_F(AlertRulesTest, SwitchedOffSoundsAreSkippedButTheirAlertsStillCountAsGiven) {

@@ -1,4 +1,4 @@
-#include "panel/new_item_notices.h"
+#include "app/new_item_notices.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ std::string Item(int id, const std::string& body, int64_t when) {
 
 std::string Feed(const std::string& items) { return "header\n" + items; }
 
-const SoundCue kNewsSound{"sound\\default\\anews.wav", 1000};
-const SoundCue kNoticeSound{"sound\\default\\ainfo.wav", 2000};
+const SoundCue NEWS_SOUND{"sound\\default\\anews.wav", 1000};
+const SoundCue NOTICE_SOUND{"sound\\default\\ainfo.wav", 2000};
 
 class NewItemNoticesTest : public ::testing::Test {
 protected:
@@ -41,7 +41,7 @@ TEST_F(NewItemNoticesTest, NewsArrivingTogetherAreAnnouncedOnceNamingTheNewest) 
     const std::string feed =
         Feed(Item(1, "b", At(10, 0)) + Item(3, "b", At(10, 10)) + Item(2, "b", At(10, 5)));
     NewItemNotice notice = notices.OnNewsFetched(feed);
-    EXPECT_EQ(notice.sound, kNewsSound);
+    EXPECT_EQ(notice.sound, NEWS_SOUND);
     EXPECT_EQ(notice.balloon, (BalloonNotice{BALLOON_NEWS, "新着ニュースがあります",
                                              "2013/09/04 10:10:00\nTitle3", 30}));
     EXPECT_FALSE(notice.showPageAgain);
@@ -51,7 +51,7 @@ TEST_F(NewItemNoticesTest, NewsArrivingTogetherAreAnnouncedOnceNamingTheNewest) 
     core.m_newsBalloon = false;
     core.m_page = 2;
     notice = notices.OnNewsFetched(Feed(Item(4, "b", At(12, 0) + 1)));
-    EXPECT_EQ(notice.sound, kNewsSound);
+    EXPECT_EQ(notice.sound, NEWS_SOUND);
     EXPECT_FALSE(notice.balloon);
     EXPECT_TRUE(notice.showPageAgain);
     EXPECT_TRUE(core.m_newsStore.ItemFromNewest(0)->announced);
@@ -67,7 +67,7 @@ TEST_F(NewItemNoticesTest, NewNoticeBalloonShowsItsTimeAndBodyWithLineBreaks) {
     core.m_page = 3;
     NewItemNotice notice = notices.OnNoticesFetched(
         Feed(Item(7, "old", At(9, 0)) + Item(8, "一行目<br>二行目", At(11, 30))));
-    EXPECT_EQ(notice.sound, kNoticeSound);
+    EXPECT_EQ(notice.sound, NOTICE_SOUND);
     EXPECT_EQ(notice.balloon, (BalloonNotice{BALLOON_NOTICES, "新着のお知らせがあります",
                                              "2013/09/04 11:30:00\n一行目\n二行目", 3600}));
     EXPECT_TRUE(notice.showPageAgain);
@@ -104,7 +104,7 @@ TEST_F(NewItemNoticesTest, FirstCheckWithoutNewNoticesRemindsOfUnreadOnesOnce) {
     const std::string feed = Feed(Item(1, "b", At(9, 0)) + Item(2, "b", At(9, 10)) +
                                   Item(3, "b", At(9, 20)) + Item(4, "b", At(9, 30)));
     NewItemNotice notice = notices.OnNoticesFetched(feed);
-    EXPECT_EQ(notice.sound, kNoticeSound);
+    EXPECT_EQ(notice.sound, NOTICE_SOUND);
     EXPECT_EQ(notice.balloon, (BalloonNotice{BALLOON_NOTICES, "未読のお知らせがあります",
                                              "未読のお知らせが4件あります。\n", 3600}));
     EXPECT_TRUE(notice.showPageAgain);

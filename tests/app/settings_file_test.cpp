@@ -253,8 +253,8 @@ TEST_F(SettingsFile, GarbageLoadsAndTheNextSaveIsWellFormed) {
         size_t length = round == 0 ? 3'000'000 : random() % 4000;
         for (size_t at = 0; at < length; ++at) {
             // Plenty of separators, line ends and hex digits keep the garbage near the format.
-            static const char kAlphabet[] = "\a\a\b\r\n\n0123456789ABCDEF-\\:\x81\x5C";
-            bytes += random() % 4 == 0 ? kAlphabet[random() % (sizeof kAlphabet - 1)]
+            static const char ALPHABET[] = "\a\a\b\r\n\n0123456789ABCDEF-\\:\x81\x5C";
+            bytes += random() % 4 == 0 ? ALPHABET[random() % (sizeof ALPHABET - 1)]
                                        : static_cast<char>(random());
         }
         Os().CreateFolder(os.folder.Path() + "setting");

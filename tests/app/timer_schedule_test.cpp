@@ -11,10 +11,10 @@
 namespace {
 using Kind = TimerActionKind;
 
-constexpr TimerAction kTray{Kind::AddTrayIcon};
-constexpr TimerAction kRefill{Kind::RefillIndicatorList};
-constexpr TimerAction kRedraw{Kind::RedrawPanel};
-constexpr TimerAction kLayOut{Kind::LayOutPanel};
+constexpr TimerAction TRAY{Kind::AddTrayIcon};
+constexpr TimerAction REFILL{Kind::RefillIndicatorList};
+constexpr TimerAction REDRAW{Kind::RedrawPanel};
+constexpr TimerAction LAY_OUT{Kind::LayOutPanel};
 
 TimerAction Fetch(FeedKind kind) { return {Kind::StartFeedFetch, kind}; }
 
@@ -48,7 +48,7 @@ TEST_F(TimerScheduleTest, ArmsFiveTimersAndStartsEachFeedOnItsOwnMinuteCount) {
     EXPECT_EQ(schedule.Arm(),
               (std::vector<TimerArming>{
                   {1100, 60000}, {1101, 1000}, {3033, 10}, {1200, 5000}, {2000, 60000}}));
-    EXPECT_EQ(MinuteTicksWith(240, kTray), EveryNth(1, 240));
+    EXPECT_EQ(MinuteTicksWith(240, TRAY), EveryNth(1, 240));
     schedule.Arm();
     EXPECT_EQ(MinuteTicksWith(240, Fetch(FEED_NEWS)), EveryNth(10, 240));
     schedule.Arm();
@@ -57,22 +57,22 @@ TEST_F(TimerScheduleTest, ArmsFiveTimersAndStartsEachFeedOnItsOwnMinuteCount) {
     EXPECT_EQ(MinuteTicksWith(240, Fetch(FEED_ACCESS_REPORT)), (std::vector<int>{1, 121}));
 
     schedule.Arm();
-    MinuteTicksWith(9, kTray);
+    MinuteTicksWith(9, TRAY);
     // News before notices in the same tick; the tray icon always first.
-    EXPECT_EQ(Tick(TIMER_MINUTE), (TimerActions{kTray, Fetch(FEED_NEWS), Fetch(FEED_NOTICES)}));
+    EXPECT_EQ(Tick(TIMER_MINUTE), (TimerActions{TRAY, Fetch(FEED_NEWS), Fetch(FEED_NOTICES)}));
 }
 
 TEST_F(TimerScheduleTest, HalfHourlyRefillOnlyWhileEnabledWithTheCounterStandingStillMeanwhile) {
     schedule.Arm();
-    EXPECT_EQ(MinuteTicksWith(60, kRefill), (std::vector<int>{30, 60}));
-    MinuteTicksWith(20, kRefill);
+    EXPECT_EQ(MinuteTicksWith(60, REFILL), (std::vector<int>{30, 60}));
+    MinuteTicksWith(20, REFILL);
     core.m_autoClockAdjust = false;
-    EXPECT_TRUE(MinuteTicksWith(60, kRefill).empty());
+    EXPECT_TRUE(MinuteTicksWith(60, REFILL).empty());
     core.m_autoClockAdjust = true;
-    EXPECT_EQ(MinuteTicksWith(10, kRefill), std::vector<int>{10});
-    MinuteTicksWith(29, kRefill);
+    EXPECT_EQ(MinuteTicksWith(10, REFILL), std::vector<int>{10});
+    MinuteTicksWith(29, REFILL);
     const TimerActions tick = Tick(TIMER_MINUTE);
-    EXPECT_EQ(TimerActions(tick.end() - 2, tick.end()), (TimerActions{kRefill, kRedraw}));
+    EXPECT_EQ(TimerActions(tick.end() - 2, tick.end()), (TimerActions{REFILL, REDRAW}));
 }
 
 TEST_F(TimerScheduleTest, AtMidnightTheCalendarFollowsTheDayUnlessTheUserChoseAnother) {
@@ -81,7 +81,7 @@ TEST_F(TimerScheduleTest, AtMidnightTheCalendarFollowsTheDayUnlessTheUserChoseAn
     core.m_calendarDate = core.m_lastSeenDate = CalendarDate{2013, 9, 4};
     EXPECT_TRUE(Tick(TIMER_SECOND).empty());
     ++os.now;
-    EXPECT_EQ(Tick(TIMER_SECOND), (TimerActions{kRefill, kRedraw, kLayOut}));
+    EXPECT_EQ(Tick(TIMER_SECOND), (TimerActions{REFILL, REDRAW, LAY_OUT}));
     EXPECT_EQ(core.m_calendarDate, (CalendarDate{2013, 9, 5}));
     ++os.now;
     EXPECT_TRUE(Tick(TIMER_SECOND).empty());
@@ -100,7 +100,7 @@ TEST_F(TimerScheduleTest, ClockPagesAreRedrawnAroundTheTurnOfEachMinuteOnly) {
         std::vector<int> redrawnAt;
         for (os.now = start; os.now < start + 120; ++os.now) {
             core.m_calendarDate = core.m_lastSeenDate = LocalDateOf(os.now);
-            if (Tick(TIMER_SECOND) == TimerActions{kRedraw}) redrawnAt.push_back(os.now - start);
+            if (Tick(TIMER_SECOND) == TimerActions{REDRAW}) redrawnAt.push_back(os.now - start);
         }
         const std::vector<int> turnsOfMinute{29, 30, 31, 89, 90, 91};
         EXPECT_EQ(redrawnAt, page <= 1 ? turnsOfMinute : std::vector<int>{}) << "page " << page;
@@ -116,7 +116,7 @@ TEST_F(TimerScheduleTest, EachOtherTimerHasItsOwnWork) {
 
     // A changed poll answer is rebuilt only where it is shown: on the signal page.
     core.m_page = 4;
-    EXPECT_EQ(schedule.AfterServerPoll(true), (TimerActions{{Kind::RebuildHtmlPane}, kRedraw}));
+    EXPECT_EQ(schedule.AfterServerPoll(true), (TimerActions{{Kind::RebuildHtmlPane}, REDRAW}));
     EXPECT_TRUE(schedule.AfterServerPoll(false).empty());
     core.m_page = 2;
     EXPECT_TRUE(schedule.AfterServerPoll(true).empty());

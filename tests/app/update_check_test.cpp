@@ -7,9 +7,9 @@
 #include "tests/support/loopback_server.h"
 
 namespace {
-const std::string kNotFound = "HTTP/1.0 404 Not Found\r\n\r\n";
-const std::string kQuestion = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
-const std::string kUpToDate = "現在プログラムは最新です。";
+const std::string NOT_FOUND = "HTTP/1.0 404 Not Found\r\n\r\n";
+const std::string QUESTION = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
+const std::string UP_TO_DATE = "現在プログラムは最新です。";
 
 std::string Ok(const std::string& body) { return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body; }
 
@@ -42,10 +42,10 @@ TEST_F(UpdateCheckTest, OnlyANumberAbove3100IsNewerWithOrWithoutTheHeader) {
         {{{Ok("")}}, false},
         {{{Ok("v3200")}}, false},
         // Through the system download the body comes alone.
-        {{{kNotFound}, {kNotFound}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}}, true},
-        {{{kNotFound}, {kNotFound}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3100"}}, false},
+        {{{NOT_FOUND}, {NOT_FOUND}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}}, true},
+        {{{NOT_FOUND}, {NOT_FOUND}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3100"}}, false},
         // A failed download counts as up to date.
-        {{{kNotFound}, {kNotFound}, {kNotFound}}, false},
+        {{{NOT_FOUND}, {NOT_FOUND}, {NOT_FOUND}}, false},
     };
     for (const auto& c : cases) {
         LoopbackServer server(c.replies);
@@ -64,11 +64,11 @@ TEST_F(UpdateCheckTest, UpToDateProgramIsReportedOnlyWhenAskedFor) {
         CheckForUpdate(core, false);
         EXPECT_TRUE(os.questions.empty());
         CheckForUpdate(core, true);
-        EXPECT_EQ(os.questions, std::vector<std::string>{kUpToDate});
+        EXPECT_EQ(os.questions, std::vector<std::string>{UP_TO_DATE});
     }
     ScopedBaseUrl nowhere("127.0.0.1:" + std::to_string(UnusedLoopbackPort()));
     CheckForUpdate(core, true);
-    EXPECT_EQ(os.questions, (std::vector<std::string>{kUpToDate, kUpToDate}));
+    EXPECT_EQ(os.questions, (std::vector<std::string>{UP_TO_DATE, UP_TO_DATE}));
     EXPECT_TRUE(os.shellOpened.empty());
     EXPECT_TRUE(os.exitCodes.empty());
 }
@@ -78,7 +78,7 @@ TEST_F(UpdateCheckTest, DeclinedUpdateLeavesEverythingAsItWas) {
     ScopedBaseUrl base(server.HostAndPort());
     os.answer = MessageAnswer::No;
     CheckForUpdate(core, false);
-    EXPECT_EQ(os.questions, std::vector<std::string>{kQuestion});
+    EXPECT_EQ(os.questions, std::vector<std::string>{QUESTION});
     EXPECT_TRUE(os.shellOpened.empty());
     EXPECT_TRUE(os.exitCodes.empty());
     EXPECT_FALSE(os.PathExists(SettingsFilePath()));

@@ -14,17 +14,17 @@
 #include "base/byte_text.h"
 
 namespace {
-constexpr int kStoredRecords = 50000;
-constexpr int64_t kSpacingSeconds = 21 * 60;  // 50,000 announcements fill about two years
-constexpr int64_t kWeekSeconds = 7 * 86400;
-constexpr int kFeedLines = 700;
-constexpr int kNewFeedLines = 200;  // the rest of the feed updates stored announcements
+constexpr int STORED_RECORDS = 50000;
+constexpr int64_t SPACING_SECONDS = 21 * 60;  // 50,000 announcements fill about two years
+constexpr int64_t WEEK_SECONDS = 7 * 86400;
+constexpr int FEED_LINES = 700;
+constexpr int NEW_FEED_LINES = 200;  // the rest of the feed updates stored announcements
 
-const char* const kBaseNames[] = {"米・雇用統計", "独・ＩＦＯ景況感指数", "日・日銀短観",
+const char* const BASE_NAMES[] = {"米・雇用統計", "独・ＩＦＯ景況感指数", "日・日銀短観",
                                   "英・消費者物価指数", "豪・RBA政策金利発表", "米・GDP速報値"};
 
 std::string IndicatorName(int index) {
-    return FormatText("%s（第%d回）", kBaseNames[index % 6], index);
+    return FormatText("%s（第%d回）", BASE_NAMES[index % 6], index);
 }
 
 // A folder of its own below the temporary folder, removed when the benchmarks end.
@@ -45,11 +45,11 @@ struct BenchFolder {
 struct Fixture {
     Fixture() {
         const int64_t now = Os().Now() / 60 * 60;
-        const int64_t first = now + kWeekSeconds - kStoredRecords * kSpacingSeconds;
+        const int64_t first = now + WEEK_SECONDS - STORED_RECORDS * SPACING_SECONDS;
         std::string text;
-        for (int index = 0; index < kStoredRecords; ++index) {
+        for (int index = 0; index < STORED_RECORDS; ++index) {
             IndicatorRecord record;
-            record.when = first + index * kSpacingSeconds;
+            record.when = first + index * SPACING_SECONDS;
             record.name = IndicatorName(index);
             record.forecast = "1.5%";
             record.result = record.when < now ? "1.4%" : "";
@@ -63,11 +63,11 @@ struct Fixture {
         storedBytes = text;
         WriteFileAtomically(storePath, text);
 
-        const int firstUpdated = kStoredRecords - (kFeedLines - kNewFeedLines);
-        for (int line = 0; line < kFeedLines; ++line) {
-            bool isNew = line >= kFeedLines - kNewFeedLines;
-            int index = isNew ? kStoredRecords + line : firstUpdated + line;
-            LocalTime at = ToLocalTime(now + (line * kWeekSeconds / kFeedLines) / 60 * 60);
+        const int firstUpdated = STORED_RECORDS - (FEED_LINES - NEW_FEED_LINES);
+        for (int line = 0; line < FEED_LINES; ++line) {
+            bool isNew = line >= FEED_LINES - NEW_FEED_LINES;
+            int index = isNew ? STORED_RECORDS + line : firstUpdated + line;
+            LocalTime at = ToLocalTime(now + (line * WEEK_SECONDS / FEED_LINES) / 60 * 60);
             feed += FormatText("%d/%d/%d##%d:%02d##%d##%s##0##1.6%%##1.5%%##1.2%%##%d\r\n",
                                at.year, at.month, at.day, at.hour, at.minute, index % 16,
                                IndicatorName(index).c_str(), index % 5 + 1);
@@ -87,7 +87,7 @@ Fixture& Data() {
 }
 
 void LoadedStore(IndicatorStore& store) {
-    int32_t nextId = kStoredRecords + 1;
+    int32_t nextId = STORED_RECORDS + 1;
     store.Load(Data().storePath, nextId);
 }
 
@@ -96,7 +96,7 @@ void BM_IndicatorMergeWeeklyFeed(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         LoadedStore(store);
-        int32_t nextId = kStoredRecords + 1;
+        int32_t nextId = STORED_RECORDS + 1;
         state.ResumeTiming();
         store.Merge(Data().feed, Data().outputPath, 3, nextId);
     }

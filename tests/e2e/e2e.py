@@ -96,9 +96,9 @@ class Run:
         with open(self.setting_path(name), "wb") as f:
             f.write("".join(line + "\r\n" for line in lines).encode("cp932"))
 
-    def start(self, command, log=None):
+    def start(self, command, log=None, env=None):
         out = open(log, "wb") if log else subprocess.DEVNULL
-        process = subprocess.Popen(command, stdout=out, stderr=subprocess.STDOUT)
+        process = subprocess.Popen(command, stdout=out, stderr=subprocess.STDOUT, env=env)
         self.processes.append(process)
         return process
 
@@ -114,8 +114,20 @@ class Run:
 
     # --- helpers --------------------------------------------------------------------------
     def start_program(self, name):
+        # Wine's debugstr channel prints the program's trace lines (OutputDebugStringA) into
+        # the log, so a failed case can tell why.
         return self.start(["wine", os.path.join(PROGRAM, "Pelimor.exe")],
-                          os.path.join(WORK, name + ".log"))
+                          os.path.join(WORK, name + ".log"),
+                          dict(os.environ, WINEDEBUG="-all,+debugstr"))
+
+    def traces(self):
+        """The panel's trace lines so far."""
+        try:
+            with open(os.path.join(WORK, "panel.log"), "rb") as f:
+                text = f.read().decode("cp932", errors="replace")
+        except OSError:
+            return []
+        return [line for line in text.splitlines() if "Pelimor: " in line]
 
     def probe(self, *arguments):
         # Output into a file, not a pipe: Wine's background processes keep pipes open.
@@ -155,6 +167,8 @@ class Run:
         else:
             self.failed += 1
             print("FAIL", name, detail)
+            for line in self.traces()[-5:]:
+                print("     trace:", line)
 
     def setting_bytes(self, name):
         try:

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr UINT kSendTimeout = 5000;
+constexpr UINT SEND_TIMEOUT = 5000;
 
 std::string Narrow(const wchar_t* text) {
     int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -36,7 +36,7 @@ std::string Escaped(const std::string& text) {
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeout, &answer);
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, SEND_TIMEOUT, &answer);
     return static_cast<LRESULT>(answer);
 }
 
@@ -86,20 +86,20 @@ private:
     size_t size_;
 };
 
-constexpr size_t kTextOffset = 512;
-constexpr size_t kTextSize = 1024;
+constexpr size_t TEXT_OFFSET = 512;
+constexpr size_t TEXT_SIZE = 1024;
 
 std::string ListViewText(HWND list, int row, int column) {
-    RemoteBuffer buffer(list, kTextOffset + kTextSize);
+    RemoteBuffer buffer(list, TEXT_OFFSET + TEXT_SIZE);
     if (!buffer.Valid()) return "";
     LVITEMA item{};
     item.iSubItem = column;
-    item.pszText = buffer.At(kTextOffset);
-    item.cchTextMax = kTextSize;
+    item.pszText = buffer.At(TEXT_OFFSET);
+    item.cchTextMax = TEXT_SIZE;
     buffer.Write(0, &item, sizeof item);
     Send(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(buffer.At(0)));
-    std::vector<char> text(kTextSize + 1, '\0');
-    buffer.Read(kTextOffset, text.data(), kTextSize);
+    std::vector<char> text(TEXT_SIZE + 1, '\0');
+    buffer.Read(TEXT_OFFSET, text.data(), TEXT_SIZE);
     return text.data();
 }
 
@@ -149,7 +149,7 @@ void PrintListBox(HWND list, int id) {
         std::vector<wchar_t> text(static_cast<size_t>(Send(list, LB_GETTEXTLEN, index, 0)) + 2, L'\0');
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_NORMAL, kSendTimeout, &ignored);
+                            SMTO_NORMAL, SEND_TIMEOUT, &ignored);
         std::printf("lb.%d.item=%s\n", id, Narrow(text.data()).c_str());
     }
     std::printf("lb.%d.sel=%d\n", id, static_cast<int>(Send(list, LB_GETCURSEL, 0, 0)));
@@ -245,10 +245,10 @@ int RunDialogVerb() {
     if (!argv) return -1;
     std::vector<std::wstring> words(argv + 1, argv + count);
     LocalFree(argv);
-    static const wchar_t* const kVerbs[] = {L"dialog", L"press", L"settext", L"check",
+    static const wchar_t* const VERBS[] = {L"dialog", L"press", L"settext", L"check",
                                             L"lvcheck", L"lvdblclick", L"lbselect", L"cbselect"};
     bool known = false;
-    for (const wchar_t* verb : kVerbs) known = known || (!words.empty() && words[0] == verb);
+    for (const wchar_t* verb : VERBS) known = known || (!words.empty() && words[0] == verb);
     if (!known) return -1;
     if (words.size() < 2) return 2;
     HWND dialog = FindDialog(words[1].c_str());

@@ -31,6 +31,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(atClose != DownloadState::Incomplete);
     if (whileOpen == DownloadState::Complete) Require(atClose == DownloadState::Complete && open == closed);
     if (atClose == DownloadState::Complete)
-        Require(closed.size() <= kMaxResponseBytes && received.find(closed) != std::string_view::npos);
+        Require(closed.size() <= MAX_RESPONSE_BYTES && received.find(closed) != std::string_view::npos);
     return 0;
 }

@@ -14,8 +14,8 @@
 
 class FixedClockProgramFolder : public FuzzProgramFolder {
 public:
-    static constexpr int64_t kNow = 1700000000;  // 2023-11-14 22:13:20 UTC
-    int64_t Now() override { return kNow; }
+    static constexpr int64_t NOW = 1700000000;  // 2023-11-14 22:13:20 UTC
+    int64_t Now() override { return NOW; }
 };
 
 // Time order, keys equal to the times, one record per name and country, unique nonzero ids that
@@ -31,8 +31,8 @@ inline void CheckIndicatorStore(const IndicatorStore& store) {
         if (!names.emplace(record.name, record.country).second) std::abort();
         if (record.id == 0 || !ids.insert(record.id).second) std::abort();
         if (store.FindById(record.id) != &record) std::abort();
-        if (!firstTarget && when > FixedClockProgramFolder::kNow && record.notify && !record.muted)
+        if (!firstTarget && when > FixedClockProgramFolder::NOW && record.notify && !record.muted)
             firstTarget = &record;
     }
-    if (store.NextAlertTarget(FixedClockProgramFolder::kNow) != firstTarget) std::abort();
+    if (store.NextAlertTarget(FixedClockProgramFolder::NOW) != firstTarget) std::abort();
 }

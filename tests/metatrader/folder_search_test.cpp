@@ -10,11 +10,11 @@
 #include "tests/metatrader/folder_tree.h"
 
 namespace {
-const std::string kInstructions =
+const std::string INSTRUCTIONS =
     "メタトレーダーのフォルダを選択して下さい。\n"
     "下の再検索ボタンを押すとPC内の対象フォルダ一覧を検索します。\n"
     "<<検索には非常に時間がかかります。>>\n";
-const std::string kSearching =
+const std::string SEARCHING =
     "メタトレーダーのフォルダを選択して下さい。\n"
     "リアルタイムで対象フォルダ一覧を検索中です。\n"
     "現在検索中のフォルダ:\n";
@@ -113,7 +113,7 @@ TEST_F(FolderSearchTest, OpensWithTheFoldersOfTheLastScan) {
     EXPECT_EQ(search.Entries(), (std::vector<std::string>{"C:\\MT4\\", "D:\\FX\\MT4\\"}));
     EXPECT_EQ(search.CurrentState(), FolderSearch::State::Idle);
     EXPECT_TRUE(search.CanSearch());
-    EXPECT_EQ(search.StatusText(), kInstructions);
+    EXPECT_EQ(search.StatusText(), INSTRUCTIONS);
 }
 
 TEST_F(FolderSearchTest, TheTerminalsOwnRecordsAreShownWithoutAScanAndNotKept) {
@@ -131,7 +131,7 @@ TEST_F(FolderSearchTest, TheTerminalsOwnRecordsAreShownWithoutAScanAndNotKept) {
     EXPECT_EQ(search.Entries(),
               std::vector<std::string>{"C:\\Program Files\\MT4|" + data.substr(0, data.size() - 1)});
     EXPECT_FALSE(search.CanSearch());  // until the dialog is opened again
-    EXPECT_EQ(search.StatusText(), kInstructions);
+    EXPECT_EQ(search.StatusText(), INSTRUCTIONS);
     EXPECT_TRUE(search.TakeFoundFolders().empty());
     search.Close();
 
@@ -156,7 +156,7 @@ TEST_F(FolderSearchTest, WithoutRecordsEveryFixedDriveIsScannedAndTheListFollows
     EXPECT_EQ(search.Entries(), expected);
     EXPECT_EQ(core.m_foundTerminalFolders, expected);
     EXPECT_TRUE(search.CanSearch());
-    EXPECT_EQ(search.StatusText(), kInstructions);
+    EXPECT_EQ(search.StatusText(), INSTRUCTIONS);
 
     search.Close();
     CAppCore restarted;
@@ -210,13 +210,13 @@ TEST_F(FolderSearchTest, WhileScanningTheTextFollowsTheFolderBeingSearched) {
 
     EXPECT_FALSE(search.CanSearch());
     std::string text = search.StatusText();
-    ASSERT_EQ(text.compare(0, kSearching.size(), kSearching), 0) << text;
+    ASSERT_EQ(text.compare(0, SEARCHING.size(), SEARCHING), 0) << text;
     // The scan never ends here, so it soon enters a folder of the drive.
-    while (text == kSearching) {
+    while (text == SEARCHING) {
         std::this_thread::yield();
         text = search.StatusText();
     }
-    EXPECT_EQ(text.compare(kSearching.size(), drive.size(), drive), 0) << text;
+    EXPECT_EQ(text.compare(SEARCHING.size(), drive.size(), drive), 0) << text;
     search.Search();  // "再検索" is disabled while the scan runs
     EXPECT_EQ(search.CurrentState(), FolderSearch::State::Scanning);
     search.Close();

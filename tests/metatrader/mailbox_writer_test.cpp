@@ -21,7 +21,7 @@ public:
     std::vector<Write> writes;
 };
 
-const std::vector<Write> kCleared = {{1, 1, 0}, {1, 2, 0}, {1, 3, 0}, {2, 1, 0}, {2, 2, 0},
+const std::vector<Write> CLEARED = {{1, 1, 0}, {1, 2, 0}, {1, 3, 0}, {2, 1, 0}, {2, 2, 0},
                                      {2, 3, 0}, {3, 1, 0}, {3, 2, 0}, {3, 3, 0}};
 
 class MailboxWriterTest : public ::testing::Test {
@@ -57,7 +57,7 @@ protected:
     }
 
     static std::vector<Write> ClearedThen(int32_t time, int32_t mask, int32_t direction) {
-        std::vector<Write> writes = kCleared;
+        std::vector<Write> writes = CLEARED;
         writes.insert(writes.end(), {{1, 1, time}, {1, 2, mask}, {1, 3, direction}});
         return writes;
     }
@@ -71,7 +71,7 @@ protected:
 
 TEST_F(MailboxWriterTest, WithoutRulesEveryValueIsZero) {
     EXPECT_EQ(NextRuledIndicator(indicators, rules), nullptr);
-    EXPECT_EQ(Published(), kCleared);
+    EXPECT_EQ(Published(), CLEARED);
 }
 
 TEST_F(MailboxWriterTest, PublishesTheNextRuledAnnouncementInChainOne) {

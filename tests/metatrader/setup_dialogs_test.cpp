@@ -10,8 +10,8 @@
 #include "tests/metatrader/folder_tree.h"
 
 namespace {
-const std::string kVerified = "状態検証が完了しました。\n各インストール先の下部に状態が表示されます。\n";
-const std::string kInstalled =
+const std::string VERIFIED = "状態検証が完了しました。\n各インストール先の下部に状態が表示されます。\n";
+const std::string INSTALLED =
     "ファイルの導入が完了しました。\nこの後必ずMT4にて、該当EAを有効にして下さい。\n";
 
 class SetupDialogsTest : public ::testing::Test {
@@ -55,7 +55,7 @@ TEST_F(SetupDialogsTest, SetupInstallsIntoEveryNamedFolderAndTellsTheUserTwice) 
     EXPECT_EQ(report.statusTexts[0], "状態は正常です");
     EXPECT_EQ(report.statusTexts[1], "DLLファイルが存在しません。");  // the empty row is skipped
     EXPECT_EQ(report.statusTexts[2], "状態は正常です");
-    EXPECT_EQ(report.notices, (std::vector<std::string>{kVerified, kInstalled}));
+    EXPECT_EQ(report.notices, (std::vector<std::string>{VERIFIED, INSTALLED}));
     const std::string newRoot = newTerminal + "MQL4" + s;
     EXPECT_EQ(ReadBytes(newRoot + "libraries" + s + "qzea.dll"), shipped["qzea.dll"]);
     EXPECT_EQ(ReadBytes(newRoot + "experts" + s + "QZEA_TT.ex4"), shipped["QZEA_TT.ex4"]);
@@ -74,7 +74,7 @@ TEST_F(SetupDialogsTest, VerificationReportsEachRowAndNotesItWhenAsked) {
     const EaSetupReport report = VerifyEaFolders({terminal, terminals.Path() + "none", ""}, true);
     EXPECT_EQ(report.statusTexts[0], "EX4ファイル(TT)が正しくありません。");
     EXPECT_EQ(report.statusTexts[1], "DLLファイルが存在しません。");
-    EXPECT_EQ(report.notices, std::vector<std::string>{kVerified});
+    EXPECT_EQ(report.notices, std::vector<std::string>{VERIFIED});
 }
 
 TEST_F(SetupDialogsTest, StoredTerminalFoldersAreSavedAndReadBack) {

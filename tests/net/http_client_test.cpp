@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "net/http_request.h"
 #include "net/http_response.h"
 #include "net/socket_connection.h"
@@ -15,7 +17,7 @@ std::string Ok(const std::string& body) { return "HTTP/1.0 200 OK\r\nContent-Typ
 
 std::string Http10Get(const std::string& target) { return "GET " + target + " HTTP/1.0\r\nConnection: close\r\n\r\n"; }
 
-const std::string kNotFound = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n";
+const std::string NOT_FOUND = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n";
 
 class HttpClient : public ::testing::Test {
 protected:
@@ -49,7 +51,7 @@ TEST_F(HttpClient, FirstAttemptAsksForTheWholeUrlAndKeepsTheWholeAnswer) {
 TEST_F(HttpClient, AnythingButExactly200OkMakesTheSecondAttemptAskForThePathAlone) {
     const std::string rejected[] = {
         "HTTP/1.0 302 Found\r\nLocation: http://elsewhere/\r\n\r\n",
-        kNotFound,
+        NOT_FOUND,
         "http/1.0 200 ok\r\n\r\nbody",
         "HTTP/1.0 200 O",
     };
@@ -65,7 +67,7 @@ TEST_F(HttpClient, AnythingButExactly200OkMakesTheSecondAttemptAskForThePathAlon
 }
 
 TEST_F(HttpClient, ThirdAttemptIsTheSystemDownloadWhichGivesTheBodyAlone) {
-    LoopbackServer server({{kNotFound}, {kNotFound}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}});
+    LoopbackServer server({{NOT_FOUND}, {NOT_FOUND}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}});
     const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
     std::string result;
     ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
@@ -81,7 +83,7 @@ TEST_F(HttpClient, WhenAllThreeAttemptsFailTheResultIsEmpty) {
     // system download cannot tell a 404 from a file there.
     GTEST_SKIP() << "the system download takes an error page for the file";
 #endif
-    LoopbackServer server({{kNotFound}, {kNotFound}, {kNotFound}});
+    LoopbackServer server({{NOT_FOUND}, {NOT_FOUND}, {NOT_FOUND}});
     const std::string url = "http://" + server.HostAndPort() + "/a/b.dat";
     std::string result = "stale";
     EXPECT_FALSE(FetchUrl(url, ScratchFile(), result, false, ""));
@@ -97,7 +99,7 @@ TEST_F(HttpClient, WhenAllThreeAttemptsFailTheResultIsEmpty) {
 }
 
 TEST_F(HttpClient, UrlWithoutPathSkipsTheSecondAttempt) {
-    LoopbackServer server({{kNotFound}, {"HTTP/1.1 200 OK\r\n\r\nroot"}});
+    LoopbackServer server({{NOT_FOUND}, {"HTTP/1.1 200 OK\r\n\r\nroot"}});
     const std::string url = "http://" + server.HostAndPort();
     std::string result;
     ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
@@ -172,7 +174,7 @@ TEST_F(HttpClient, AnswerLongerThanTheLimitFailsButALongAnswerWithinItArrivesWho
         EXPECT_EQ(ResponseBody(result), big);
     }
     {
-        LoopbackServer server({{Ok(std::string(kMaxResponseBytes, 'z'))}});
+        LoopbackServer server({{Ok(std::string(MAX_RESPONSE_BYTES, 'z'))}});
         EXPECT_FALSE(Get(server, result));
         EXPECT_EQ(result, "");
     }
@@ -181,11 +183,18 @@ TEST_F(HttpClient, AnswerLongerThanTheLimitFailsButALongAnswerWithinItArrivesWho
 TEST_F(HttpClient, UnreachableHostsFailAndTheOldScratchFileIsGone) {
     WriteBytes(ScratchFile(), "old copy");
     std::string result;
-    EXPECT_FALSE(SocketGet("127.0.0.1:" + std::to_string(UnusedLoopbackPort()), "/f", result, ScratchFile(), false, ""));
+    const std::string refused = "127.0.0.1:" + std::to_string(UnusedLoopbackPort());
+    EXPECT_FALSE(SocketGet(refused, "/f", result, ScratchFile(), false, ""));
     EXPECT_FALSE(os.PathExists(ScratchFile()));
     EXPECT_FALSE(SocketGet("127.0.0.1:http", "/f", result, ScratchFile(), false, ""));
     EXPECT_FALSE(SocketGet("127.0.0.1:70000", "/f", result, ScratchFile(), false, ""));
     EXPECT_FALSE(SocketGet("", "/f", result, ScratchFile(), false, ""));
+    // Each failed step says why on the trace channel.
+    const std::vector<std::string> traces = os.Traces();
+    EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: cannot connect to " + refused), 1);
+    EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: no host and port in \"127.0.0.1:http\""), 1);
+    EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: no host and port in \"127.0.0.1:70000\""), 1);
+    EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: no host and port in \"\""), 1);
 }
 
 #ifndef _WIN32

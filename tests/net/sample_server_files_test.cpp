@@ -18,7 +18,7 @@
 #include "tests/support/test_os.h"
 
 namespace {
-constexpr int64_t kNow = 1700000000;  // Wednesday 15 November 2023, 07:13:20 in Tokyo
+constexpr int64_t NOW = 1700000000;  // Wednesday 15 November 2023, 07:13:20 in Tokyo
 
 class SampleServerFiles : public ::testing::Test {
 protected:
@@ -27,7 +27,7 @@ protected:
         const auto script = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
                             "tools" / "sample_server" / "make_server_files.py";
         const std::string command = "python3 '" + script.string() + "' '" + folder_->Path() +
-                                    "' --now " + std::to_string(kNow);
+                                    "' --now " + std::to_string(NOW);
         ASSERT_EQ(std::system(command.c_str()), 0);
     }
     static void TearDownTestSuite() { delete folder_; }
@@ -52,11 +52,11 @@ TEST_F(SampleServerFiles, IndicatorFeedIsAWeekOfDistinctAnnouncementsSomeDueInMi
         EXPECT_GE(record.name.size(), 4u);
         EXPECT_TRUE(nameAndCountry.insert({record.name, record.country}).second) << record.name;
         EXPECT_TRUE(record.country >= 0 && record.country <= 15);
-        EXPECT_EQ(record.result == "-", record.when > kNow) << record.name;
+        EXPECT_EQ(record.result == "-", record.when > NOW) << record.name;
         days.insert(ToLocalTime(record.when).day);
         ranks.insert(record.rank);
         countries.insert(record.country);
-        dueSoon += record.when > kNow && record.when <= kNow + 15 * 60;
+        dueSoon += record.when > NOW && record.when <= NOW + 15 * 60;
         ampersand |= record.name.find("S&P") != std::string::npos;
     }
     EXPECT_EQ(days.size(), 7u);
@@ -74,8 +74,8 @@ TEST_F(SampleServerFiles, NewsAndNoticesConvertCleanlyAndNewsCarryOneVideoAdvert
     for (const iaNews& item : news) {
         EXPECT_TRUE(Clean(item.title) && Clean(item.body)) << item.id;
         EXPECT_TRUE(ids.insert(item.id).second);
-        EXPECT_LE(item.when, kNow);
-        lastHour += item.when > kNow - 3600;
+        EXPECT_LE(item.when, NOW);
+        lastHour += item.when > NOW - 3600;
         if (!item.advert) continue;
         ++adverts;
         EXPECT_NE(item.body.find(" src=http://www.youtube.com/embed/"), std::string::npos);
@@ -89,7 +89,7 @@ TEST_F(SampleServerFiles, NewsAndNoticesConvertCleanlyAndNewsCarryOneVideoAdvert
 
 TEST_F(SampleServerFiles, VersionAndPollFilesHoldWhatThePollAndTheSignalPageRead) {
     EXPECT_EQ(ReadDecimal(File("prims/version.dat")), 3100);
-    EXPECT_EQ(ReadDecimal(File("qznhnd_update.dat")), kNow);
+    EXPECT_EQ(ReadDecimal(File("qznhnd_update.dat")), NOW);
 
     std::set<int32_t> traders;
     for (const std::string& line : SplitLines(File("qznhnd_trader.dat"))) traders.insert(ReadDecimal(line));
@@ -120,7 +120,7 @@ TEST_F(SampleServerFiles, VersionAndPollFilesHoldWhatThePollAndTheSignalPageRead
         kinds.insert(signal.Field(3));
     }
     EXPECT_EQ(kinds, (std::set<std::string>{"N", "C", "M"}));
-    const int64_t newestAge = kNow - ReadDecimal(TradeSignal(signals.rbegin()->second).Field(2));
+    const int64_t newestAge = NOW - ReadDecimal(TradeSignal(signals.rbegin()->second).Field(2));
     EXPECT_TRUE(newestAge >= 0 && newestAge < 180) << "the newest signal should still sound on arrival";
 }
 }  // namespace

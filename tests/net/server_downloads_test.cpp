@@ -9,9 +9,9 @@
 namespace {
 using Ending = ScriptedReply::Ending;
 
-const std::string kEucA = "\xA4\xA2";    // あ in EUC-JP
-const std::string kCp932A = "\x82\xA0";  // あ in CP932
-const std::string kSocketHeader = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+const std::string EUC_A = "\xA4\xA2";    // あ in EUC-JP
+const std::string CP932_A = "\x82\xA0";  // あ in CP932
+const std::string SOCKET_HEADER = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
 
 std::string NowhereUrl() { return "http://127.0.0.1:" + std::to_string(UnusedLoopbackPort()) + "/sv_pelimor/websys/f.dat"; }
 
@@ -44,10 +44,10 @@ TEST_F(ServerDownloadsTest, EachKindWaitsItsTurnAndHandsOverItsText) {
     // on untouched. The other kinds come over a socket with their header, converted from
     // EUC-JP; each socket attempt pauses 100 ms first.
     const Case cases[] = {
-        {FEED_INDICATORS, "iadat2.dat", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n" + kEucA, {}, kEucA},
-        {FEED_NEWS, "qznnews.dat", kSocketHeader + kEucA, {1000, 100}, kSocketHeader + kCp932A},
-        {FEED_NOTICES, "qzninfo.dat", kSocketHeader + kEucA, {2000, 100}, kSocketHeader + kCp932A},
-        {FEED_ACCESS_REPORT, "acs/aa.php", kSocketHeader + kEucA, {5000, 100}, kSocketHeader + kCp932A},
+        {FEED_INDICATORS, "iadat2.dat", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n" + EUC_A, {}, EUC_A},
+        {FEED_NEWS, "qznnews.dat", SOCKET_HEADER + EUC_A, {1000, 100}, SOCKET_HEADER + CP932_A},
+        {FEED_NOTICES, "qzninfo.dat", SOCKET_HEADER + EUC_A, {2000, 100}, SOCKET_HEADER + CP932_A},
+        {FEED_ACCESS_REPORT, "acs/aa.php", SOCKET_HEADER + EUC_A, {5000, 100}, SOCKET_HEADER + CP932_A},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -70,7 +70,7 @@ TEST_F(ServerDownloadsTest, EachKindWaitsItsTurnAndHandsOverItsText) {
         ASSERT_EQ(server.Requests().size(), 1u);
         EXPECT_EQ(server.Requests()[0].substr(0, requestLine.size()), requestLine);
         // Each kind keeps its own scratch copy, as it came from the server.
-        EXPECT_NE(ReadBytes(ScratchFilePath(c.kind)).find(kEucA), std::string::npos);
+        EXPECT_NE(ReadBytes(ScratchFilePath(c.kind)).find(EUC_A), std::string::npos);
     }
 }
 

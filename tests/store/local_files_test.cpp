@@ -120,6 +120,8 @@ TEST(AtomicSave, AFailedReplaceLeavesTheOldFileWholeAndNoLeftovers) {
     EXPECT_FALSE(WriteLineFile(path, {"new"}));
     EXPECT_EQ(ReadBytes(path), "old\r\n");
     EXPECT_EQ(FolderEntries(os.folder.Path()), std::vector<std::string>{"f.dat"});
+    // The failure says why on the trace channel.
+    EXPECT_EQ(os.Traces(), std::vector<std::string>{"cannot replace " + path});
 }
 
 TEST(AtomicSave, ATargetThatIsAFolderIsNotReplaced) {
@@ -137,6 +139,7 @@ TEST(AtomicSave, AFolderThatCannotBeCreatedMakesSavesFailAndLoadsEmpty) {
     // A file where the setting folder should be: the folder cannot be made.
     WriteBytes(os.folder.Path() + "setting", "not a folder");
     EXPECT_FALSE(WriteLineFile(SettingsFilePath(), {"x"}));
+    EXPECT_EQ(os.Traces(), std::vector<std::string>{"cannot write " + SettingsFilePath()});
     EXPECT_TRUE(ReadLineFile(SettingsFilePath()).empty());
     EXPECT_EQ(ReadBytes(os.folder.Path() + "setting"), "not a folder");
 }

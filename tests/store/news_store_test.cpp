@@ -8,8 +8,8 @@
 #include "tests/support/test_os.h"
 
 namespace {
-constexpr bool kNotice = false;
-constexpr bool kNews = true;
+constexpr bool NOTICE = false;
+constexpr bool NEWS = true;
 
 std::string Item(int id, const std::string& title, const std::string& body, long when) {
     return std::to_string(id) + "<<>>" + title + "<<>>" + body + "<<>>x<<>>" +
@@ -32,7 +32,7 @@ protected:
 }  // namespace
 
 TEST_F(NewsStoreTest, WritesTheFileByteExactInTimeOrder) {
-    NewsStore notices(kNotice);
+    NewsStore notices(NOTICE);
     notices.UpdateFromFeed(Feed(Item(2, "Later", "B2", 0x20) + Item(1, "お知らせ", "本文<br>", 0x10) +
                                 Item(12, "Ad", "clipXCF", 0x30)),
                            true);
@@ -44,11 +44,11 @@ TEST_F(NewsStoreTest, WritesTheFileByteExactInTimeOrder) {
 }
 
 TEST_F(NewsStoreTest, WritesNegativeNumbersAsTwosComplementAndTimesAsTheirLowWord) {
-    NewsStore news(kNews);
+    NewsStore news(NEWS);
     news.UpdateFromFeed(Feed(Item(-2, "T", "B", -1)), false);
     EXPECT_EQ(ReadBytes(NewsFilePath(true)),
               "FFFFFFFE\x07" "FFFFFFFF\x07" "T\x07" "B\x07" "00000001\x07\r\n");
-    NewsStore reloaded(kNews);
+    NewsStore reloaded(NEWS);
     reloaded.Load();
     ASSERT_NE(reloaded.ItemFromNewest(0), nullptr);
     EXPECT_EQ(reloaded.ItemFromNewest(0)->id, -2);
@@ -56,12 +56,12 @@ TEST_F(NewsStoreTest, WritesNegativeNumbersAsTwosComplementAndTimesAsTheirLowWor
 }
 
 TEST_F(NewsStoreTest, RoundTripsItemsAndMarksThroughTheFile) {
-    NewsStore news(kNews);
+    NewsStore news(NEWS);
     news.UpdateFromFeed(Feed(Item(1, "a", "x", 100) + Item(2, "b", "y", 200) +
                              Item(3, "c", "zXCF", 300) + Item(4, "d", "w", 200)),
                         false);
     news.MarkRead(1);  // item 4
-    NewsStore reloaded(kNews);
+    NewsStore reloaded(NEWS);
     reloaded.Load();
     ASSERT_EQ(IdsFromNewest(reloaded), (std::vector<int>{3, 4, 2, 1}));  // equal times: feed order
     const iaNews* advert = reloaded.ItemFromNewest(0);
@@ -79,7 +79,7 @@ TEST_F(NewsStoreTest, RoundTripsItemsAndMarksThroughTheFile) {
 }
 
 TEST_F(NewsStoreTest, KeepsTheMarksOfAnItemDeliveredAgainAndTakesItsNewTexts) {
-    NewsStore notices(kNotice);
+    NewsStore notices(NOTICE);
     notices.UpdateFromFeed(Feed(Item(1, "old", "old body", 100) + Item(2, "two", "b", 150)), true);
     notices.MarkRead(1);  // item 1
     notices.MarkAllAnnounced();
@@ -92,17 +92,17 @@ TEST_F(NewsStoreTest, KeepsTheMarksOfAnItemDeliveredAgainAndTakesItsNewTexts) {
     EXPECT_EQ(item->body, "new body");
     EXPECT_FALSE(item->unread);
     EXPECT_TRUE(item->announced);
-    NewsStore reloaded(kNotice);
+    NewsStore reloaded(NOTICE);
     reloaded.Load();
     EXPECT_EQ(IdsFromNewest(reloaded), (std::vector<int>{1, 2}));
 }
 
 TEST_F(NewsStoreTest, DropsANoticeMissingFromTheNextFeed) {
-    NewsStore notices(kNotice);
+    NewsStore notices(NOTICE);
     notices.UpdateFromFeed(Feed(Item(1, "a", "x", 100) + Item(2, "b", "y", 200)), true);
     notices.UpdateFromFeed(Feed(Item(2, "b", "y", 200)), true);
     EXPECT_EQ(IdsFromNewest(notices), (std::vector<int>{2}));
-    NewsStore reloaded(kNotice);
+    NewsStore reloaded(NOTICE);
     reloaded.Load();
     EXPECT_EQ(IdsFromNewest(reloaded), (std::vector<int>{2}));
 
@@ -112,10 +112,10 @@ TEST_F(NewsStoreTest, DropsANoticeMissingFromTheNextFeed) {
 }
 
 TEST_F(NewsStoreTest, KeepsNewsSeenDuringThisRunButDropsStaleItemsFromTheFile) {
-    NewsStore earlier(kNews);
+    NewsStore earlier(NEWS);
     earlier.UpdateFromFeed(Feed(Item(1, "saved", "x", 100) + Item(2, "saved too", "x", 150)), false);
 
-    NewsStore news(kNews);
+    NewsStore news(NEWS);
     news.Load();
     news.UpdateFromFeed(Feed(Item(2, "still here", "x", 150) + Item(3, "fresh", "y", 200)), false);
     EXPECT_EQ(IdsFromNewest(news), (std::vector<int>{3, 2}));  // item 1 came only from the file
@@ -124,7 +124,7 @@ TEST_F(NewsStoreTest, KeepsNewsSeenDuringThisRunButDropsStaleItemsFromTheFile) {
 }
 
 TEST_F(NewsStoreTest, CountsNewItemsOnlyWhenUnreadUnannouncedAndLaterThanTheLastCheck) {
-    NewsStore news(kNews);
+    NewsStore news(NEWS);
     news.UpdateFromFeed(Feed(Item(1, "a", "x", 100) + Item(2, "ad", "yXCF", 300)), false);
     EXPECT_TRUE(news.HasNewItemsSince(99));
     EXPECT_FALSE(news.HasNewItemsSince(100));  // not later
@@ -132,7 +132,7 @@ TEST_F(NewsStoreTest, CountsNewItemsOnlyWhenUnreadUnannouncedAndLaterThanTheLast
     EXPECT_FALSE(news.HasNewItemsSince(0));
     EXPECT_EQ(news.UnreadCount(), 0);
 
-    NewsStore notices(kNotice);
+    NewsStore notices(NOTICE);
     notices.UpdateFromFeed(Feed(Item(1, "a", "x", 100)), true);
     notices.MarkAllAnnounced();
     EXPECT_FALSE(notices.HasNewItemsSince(0));
@@ -142,7 +142,7 @@ TEST_F(NewsStoreTest, CountsNewItemsOnlyWhenUnreadUnannouncedAndLaterThanTheLast
 TEST_F(NewsStoreTest, TakesAFetchedFeedAgainstTheLastCheckAndMovesItToNow) {
     os.now = 1700000500;
     int64_t checkedAt = 1700000000;
-    NewsStore notices(kNotice);
+    NewsStore notices(NOTICE);
     EXPECT_TRUE(notices.TakeFetchedFeed(Feed(Item(1, "a", "x", 1700000100)), checkedAt));
     EXPECT_EQ(checkedAt, 1700000500);
     notices.MarkAllAnnounced();
@@ -150,7 +150,7 @@ TEST_F(NewsStoreTest, TakesAFetchedFeedAgainstTheLastCheckAndMovesItToNow) {
 
     // After a restart the announced notice is not announced again; the notice store drops
     // what left the feed, the news store would not.
-    NewsStore restarted(kNotice);
+    NewsStore restarted(NOTICE);
     restarted.Load();
     os.now = 1700001100;
     EXPECT_FALSE(restarted.TakeFetchedFeed(Feed(Item(1, "a", "x", 1700000100)), checkedAt));
@@ -158,14 +158,14 @@ TEST_F(NewsStoreTest, TakesAFetchedFeedAgainstTheLastCheckAndMovesItToNow) {
     EXPECT_FALSE(restarted.TakeFetchedFeed(Feed(""), checkedAt));
     EXPECT_EQ(restarted.Count(), 0);
 
-    NewsStore news(kNews);
+    NewsStore news(NEWS);
     EXPECT_FALSE(news.TakeFetchedFeed(Feed(Item(5, "old", "x", 1700000000)), checkedAt));
     EXPECT_FALSE(news.TakeFetchedFeed(Feed(""), checkedAt));
     EXPECT_EQ(news.Count(), 1);
 }
 
 TEST_F(NewsStoreTest, FindsItemsAndUnreadItemsByPositionFromTheNewest) {
-    NewsStore notices(kNotice);
+    NewsStore notices(NOTICE);
     notices.UpdateFromFeed(Feed(Item(1, "a", "x", 100) + Item(2, "b", "x", 200) +
                                 Item(3, "c", "x", 300) + Item(4, "d", "x", 400)),
                            true);
@@ -191,7 +191,7 @@ TEST_F(NewsStoreTest, LoadsDamagedFilesWithoutLosingTheLinesAround) {
                "zz\x07" "--\x07" "title only\r\n"
                "00000003\x07" "000000C8\x07" "a\rb\x07" "c\x07" "FFFFFFFF\x07\r\n"
                "00000004\x07" "0000012C\x07" "unterminated\x07" "x\x07" "00000001\x07");
-    NewsStore news(kNews);
+    NewsStore news(NEWS);
     news.Load();
     ASSERT_EQ(IdsFromNewest(news), (std::vector<int>{3, 1, 0}));
     const iaNews* allFlags = news.ItemFromNewest(0);
@@ -205,9 +205,9 @@ TEST_F(NewsStoreTest, LoadsDamagedFilesWithoutLosingTheLinesAround) {
 }
 
 TEST_F(NewsStoreTest, LoadsAMissingFileAsAnEmptyStoreAndReplacesWhatItHeld) {
-    NewsStore news(kNews);
+    NewsStore news(NEWS);
     news.UpdateFromFeed(Feed(Item(1, "a", "x", 1)), false);
-    NewsStore notices(kNotice);
+    NewsStore notices(NOTICE);
     notices.UpdateFromFeed(Feed(Item(2, "b", "y", 2)), true);
     ASSERT_TRUE(Os().RemoveFile(NewsFilePath(true)));
     news.Load();

@@ -18,13 +18,13 @@
 namespace {
 #ifdef _WIN32
 using NativeSocket = SOCKET;
-constexpr int kSendFlags = 0;
-constexpr int kShutdownSend = SD_SEND;
+constexpr int SEND_FLAGS = 0;
+constexpr int SHUTDOWN_SEND = SD_SEND;
 void CloseNative(NativeSocket socket) { closesocket(socket); }
 #else
 using NativeSocket = int;
-constexpr int kSendFlags = MSG_NOSIGNAL;
-constexpr int kShutdownSend = SHUT_WR;
+constexpr int SEND_FLAGS = MSG_NOSIGNAL;
+constexpr int SHUTDOWN_SEND = SHUT_WR;
 void CloseNative(NativeSocket socket) { close(socket); }
 #endif
 
@@ -68,7 +68,7 @@ void SendEverything(NativeSocket connection, const std::string& bytes) {
     size_t sent = 0;
     while (sent < bytes.size()) {
         int chunk = static_cast<int>(std::min<size_t>(bytes.size() - sent, 1 << 20));
-        auto count = send(connection, bytes.data() + sent, chunk, kSendFlags);
+        auto count = send(connection, bytes.data() + sent, chunk, SEND_FLAGS);
         if (count <= 0) return;  // the client gave up; that is what some tests want
         sent += static_cast<size_t>(count);
     }
@@ -140,7 +140,7 @@ void LoopbackServer::Answer(std::uintptr_t handle, const ScriptedReply& reply) {
     NativeSocket connection = Native(handle);
     SendEverything(connection, reply.bytes);
     switch (reply.ending) {
-    case ScriptedReply::Ending::Close: shutdown(connection, kShutdownSend); break;
+    case ScriptedReply::Ending::Close: shutdown(connection, SHUTDOWN_SEND); break;
     case ScriptedReply::Ending::Stall: WaitForClientToClose(connection); break;
     case ScriptedReply::Ending::Reset: AbortConnection(connection); break;
     }

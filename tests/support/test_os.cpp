@@ -51,6 +51,16 @@ bool FakeOs::CreateShortcut(const std::string& linkPath, const std::string& targ
     return PathExists(linkPath);
 }
 
+void FakeOs::Trace(const std::string& line) {
+    std::lock_guard<std::mutex> hold(traceLock_);
+    traces_.push_back(line);
+}
+
+std::vector<std::string> FakeOs::Traces() const {
+    std::lock_guard<std::mutex> hold(traceLock_);
+    return traces_;
+}
+
 std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;

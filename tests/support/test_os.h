@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,10 @@ public:
     bool CreateShortcut(const std::string& linkPath, const std::string& target,
                         const std::string& arguments, const std::string& description,
                         const std::string& workingFolder) override;
+    // Records the line (download threads trace too).
+    void Trace(const std::string& line) override;
+    // The lines traced so far, in order.
+    std::vector<std::string> Traces() const;
 
     TempFolder folder;
     int64_t now = 1700000000;
@@ -62,6 +67,8 @@ public:
     bool shortcutsFail = false;
 
 private:
+    mutable std::mutex traceLock_;
+    std::vector<std::string> traces_;
     ScopedOs installed_;
 };
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::filesystem::path kSourceRoot =
+const std::filesystem::path SOURCE_ROOT =
     std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
 
 constexpr uint32_t WHITE = 0x00FFFFFF;
@@ -65,18 +65,18 @@ Bitmap ReadBitmap(const std::filesystem::path& path) {
 // Bitmap number -> file, as the resource script and resource.h say.
 std::map<int, std::filesystem::path> BitmapFiles() {
     std::map<std::string, int> numbers;
-    std::istringstream header(ReadBytes((kSourceRoot / "resources/resource.h").string()));
+    std::istringstream header(ReadBytes((SOURCE_ROOT / "resources/resource.h").string()));
     std::regex define(R"(#define\s+(\w+)\s+(\d+))");
     std::smatch match;
     for (std::string line; std::getline(header, line);) {
         if (std::regex_search(line, match, define)) numbers[match[1]] = std::stoi(match[2]);
     }
     std::map<int, std::filesystem::path> files;
-    std::istringstream script(ReadBytes((kSourceRoot / "resources/Pelimor.rc").string()));
+    std::istringstream script(ReadBytes((SOURCE_ROOT / "resources/Pelimor.rc").string()));
     std::regex bitmap(R"(^(\w+)\s+BITMAP\s+\"([^\"]+)\")");
     for (std::string line; std::getline(script, line);) {
         if (std::regex_search(line, match, bitmap) && numbers.count(match[1])) {
-            files[numbers[match[1]]] = kSourceRoot / match[2].str();
+            files[numbers[match[1]]] = SOURCE_ROOT / match[2].str();
         }
     }
     return files;
@@ -90,7 +90,7 @@ struct Button {
 };
 
 // Where the panel puts its buttons, and how many frames each strip holds.
-const std::vector<Button> kButtons = {
+const std::vector<Button> BUTTONS = {
     {131, 216, 17, 3}, {134, 5, 16, 1},    {135, 4, 44, 4},    {136, 61, 44, 4},
     {160, 119, 44, 4}, {141, 42, 87, 3},   {140, 188, 87, 3},  {154, 220, 275, 3},
     {155, 220, 87, 3}, {179, 187, 294, 4}, {182, 97, 294, 4},  {181, 56, 294, 4},
@@ -153,7 +153,7 @@ TEST_F(ArtTest, PageBackgroundsAreHoledOnlyAtTheirRoundedCorners) {
 
 TEST_F(ArtTest, ButtonStripsHoldWholeFramesAndFitThePanelSideBySide) {
     std::vector<PixelRect> placed;
-    for (const Button& button : kButtons) {
+    for (const Button& button : BUTTONS) {
         Bitmap strip = Load(button.number);
         ASSERT_GT(strip.width, 0) << "bitmap " << button.number;
         EXPECT_EQ(strip.height % button.frames, 0) << "bitmap " << button.number;
@@ -168,7 +168,7 @@ TEST_F(ArtTest, ButtonStripsHoldWholeFramesAndFitThePanelSideBySide) {
             const PixelRect& a = placed[i];
             const PixelRect& b = placed[j];
             bool overlap = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-            EXPECT_FALSE(overlap) << "buttons " << kButtons[i].number << " and " << kButtons[j].number;
+            EXPECT_FALSE(overlap) << "buttons " << BUTTONS[i].number << " and " << BUTTONS[j].number;
         }
     }
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-const std::string kHead =
+const std::string HEAD =
     "<!-- saved from url=(0014)about:internet -->\n"
     "<html><head><meta http-equiv=\"X-UA-Compatible\" content=\"IE=11\">"
     "<meta http-equiv=\"Content-Style-Type\" content=\"text/css\"><link rel=\"stylesheet\" "
@@ -20,17 +20,17 @@ const std::string kHead =
 
 TEST(HtmlPageTest, PutsATextBodyInTheFrameWithAMargin) {
     EXPECT_EQ(BuildHtmlPage("お知らせ<br>本文"),
-              kHead + "margin: 4px; \">お知らせ<br>本文</body></html>");
-    EXPECT_EQ(BuildHtmlPage(""), kHead + "margin: 4px; \"></body></html>");
+              HEAD + "margin: 4px; \">お知らせ<br>本文</body></html>");
+    EXPECT_EQ(BuildHtmlPage(""), HEAD + "margin: 4px; \"></body></html>");
 }
 
 TEST(HtmlPageTest, LetsAVideoPlayerFillThePaneWithoutScrollBars) {
     std::string player = "<iframe src=http://www.youtube.com/embed/abc123 width=220></iframe>";
     EXPECT_EQ(BuildHtmlPage(player),
-              kHead + "margin: 0px; overflow-x: hidden; overflow-y: hidden; \">" + player +
+              HEAD + "margin: 0px; overflow-x: hidden; overflow-y: hidden; \">" + player +
                   "</body></html>");
     // Only the exact spelling marks a player.
-    EXPECT_EQ(BuildHtmlPage("YouTube"), kHead + "margin: 4px; \">YouTube</body></html>");
+    EXPECT_EQ(BuildHtmlPage("YouTube"), HEAD + "margin: 4px; \">YouTube</body></html>");
 }
 
 TEST(HtmlPageTest, WritesThePageFileWithCrLfLineEnds) {

@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int kOriginX = 2;
-constexpr int kOriginY = 70;
-constexpr int kTitleHeight = 24;  // every title measures one line of this height
+constexpr int ORIGIN_X = 2;
+constexpr int ORIGIN_Y = 70;
+constexpr int TITLE_HEIGHT = 24;  // every title measures one line of this height
 
 std::string FeedItem(int id, const std::string& body, long when) {
     return std::to_string(id) + "<<>>title " + std::to_string(id) + "<<>>" + body + "<<>>x<<>>" +
@@ -19,12 +19,12 @@ std::string FeedItem(int id, const std::string& body, long when) {
 
 // A title measures from the top-left corner of its box, 100 pixels wide.
 ViewRect MeasureOneLine(const std::string&, const ViewRect& box) {
-    return ViewRect::At(box.left, box.top, 100, kTitleHeight);
+    return ViewRect::At(box.left, box.top, 100, TITLE_HEIGHT);
 }
 
 class NewsSheetTest : public ::testing::Test {
 protected:
-    NewsSheetTest() { sheet.Layout(kOriginX, kOriginY); }
+    NewsSheetTest() { sheet.Layout(ORIGIN_X, ORIGIN_Y); }
 
     // Items 1..count, item n at 2023-11-15 07:13:20 JST + n minutes; the newest is item count.
     void Fill(int count, int advertItem = 0) {
@@ -41,10 +41,10 @@ protected:
     NewsPicture Draw(int page = 0) { return sheet.Picture(news, page, MeasureOneLine); }
 
     // A point inside the title at the position, with the first item of the page expanded.
-    static int TitleX() { return kOriginX + 10 + 50; }
+    static int TitleX() { return ORIGIN_X + 10 + 50; }
     static int TitleY(int position) {
         int top = 98;
-        if (position > 0) top += 140 + 6 + (kTitleHeight + 12 + 12) * position;
+        if (position > 0) top += 140 + 6 + (TITLE_HEIGHT + 12 + 12) * position;
         return top + 5;
     }
 
@@ -87,13 +87,13 @@ TEST_F(NewsSheetTest, ExpandsTheSelectedItemAndListsTheOthersBelowIt) {
                                          NewsSheet::FONT_SELECTED, NewsSheet::TITLE_COLOUR,
                                          TextAlign::Near}));
     // The body goes 6 pixels below the measured title, at x 10 on the panel.
-    EXPECT_EQ(sheet.BodyRect(), ViewRect::At(10, 98 + kTitleHeight + 6, 220, 140));
+    EXPECT_EQ(sheet.BodyRect(), ViewRect::At(10, 98 + TITLE_HEIGHT + 6, 220, 140));
     // The next item follows the body, the title's and the date's heights and the gap.
-    int next = 86 + (140 + 6) + (kTitleHeight + 12) + 12;
+    int next = 86 + (140 + 6) + (TITLE_HEIGHT + 12) + 12;
     EXPECT_EQ(picture.texts[2].rect, ViewRect::At(12, next, 220, 12));
     EXPECT_EQ(picture.texts[3].rect, ViewRect::At(12, next + 12, 220, 36));
     EXPECT_EQ(picture.texts[3].font, NewsSheet::FONT_LINK);
-    EXPECT_EQ(picture.texts[4].rect.top, next + kTitleHeight + 12 + 12);
+    EXPECT_EQ(picture.texts[4].rect.top, next + TITLE_HEIGHT + 12 + 12);
     EXPECT_FALSE(picture.advertIcon.has_value());
 }
 
@@ -174,7 +174,7 @@ TEST_F(NewsSheetTest, LayoutKeepsTheSelectionAndForgetsThePlaces) {
     Fill(5);
     sheet.Select(3);
     Draw();
-    sheet.Layout(kOriginX, kOriginY);
+    sheet.Layout(ORIGIN_X, ORIGIN_Y);
     EXPECT_EQ(sheet.Selected(), 3);
     EXPECT_EQ(sheet.BodyRect(), ViewRect{});
     EXPECT_FALSE(sheet.HitTest(TitleX(), TitleY(0)));
