@@ -69,6 +69,11 @@ layers() {
   else
     cat build/logs/layers.log; count "layers (every include points down, no cycle)" 0 1
   fi
+  # The check's own cases, on made-up trees, so that it cannot pass by finding nothing.
+  local cases
+  cases=$(python3 tools/check_layers_test.py 2>&1 | tee build/logs/layers-test.log | sed -n 's/^Ran \([0-9]*\) tests.*/\1/p')
+  if grep -q '^OK' build/logs/layers-test.log; then count "layer check cases" "${cases:-0}" 0
+  else tail -n 30 build/logs/layers-test.log; count "layer check cases" 0 1; fi
 }
 
 windows_program() {

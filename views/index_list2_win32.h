@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 
+#include "framework/gdi_handles.h"
 #include "framework/list_box.h"
 #include "views/bitmap_image_win32.h"
 #include "views/check_box_click.h"
