@@ -102,6 +102,31 @@ std::string_view FeedBody(std::string_view feed) {
 }
 }  // namespace
 
+namespace {
+// CP932 bytes of the full-width number sign, which stands in for "#" in a text.
+constexpr std::string_view kFullWidthNumberSign = "\x81\x94";
+
+std::string LineSafeText(std::string_view text) {
+    std::string safe;
+    safe.reserve(text.size());
+    for (char c : text) {
+        if (c == '#')
+            safe += kFullWidthNumberSign;
+        else if (c == '\r' || c == '\n' || c == FIELD_SEP || c == '\0')
+            safe += ' ';
+        else
+            safe += c;
+    }
+    return safe;
+}
+
+std::string NameFieldText(std::string_view name) {
+    std::string text = LineSafeText(name);
+    ReplaceAllMbcs(text, "&", "&amp;");
+    return text;
+}
+}  // namespace
+
 std::vector<IndicatorRecord> ParseIndicatorFeed(std::string_view feed) {
     std::vector<IndicatorRecord> records;
     std::string_view body = FeedBody(feed);
@@ -116,4 +141,23 @@ std::vector<IndicatorRecord> ParseIndicatorFeed(std::string_view feed) {
             records.push_back(std::move(*record));
     }
     return records;
+}
+
+std::string IndicatorFeedLine(const LocalTime& at, const IndicatorRecord& record) {
+    std::array<std::string, kRank + 1> fields;
+    fields[kDate] = FormatText("%d/%d/%d", at.year, at.month, at.day);
+    fields[kTime] = FormatText("%d:%02d", at.hour, at.minute);
+    fields[kCountry] = std::to_string(record.country);
+    fields[kName] = NameFieldText(record.name);
+    fields[kHighlight] = std::to_string(record.highlight);
+    fields[kResult] = LineSafeText(record.result);
+    fields[kForecast] = LineSafeText(record.forecast);
+    fields[kPrevious] = LineSafeText(record.previous);
+    fields[kRank] = std::to_string(record.rank);
+    std::string line = fields[kDate];
+    for (size_t index = kDate + 1; index < fields.size(); ++index) {
+        line += kFieldSeparator;
+        line += fields[index];
+    }
+    return line;
 }

@@ -38,6 +38,17 @@ iaNews ParseItemLine(std::string_view line) {
     return item;
 }
 
+std::string LineSafeText(std::string_view text) {
+    std::string safe(text);
+    for (char& c : safe)
+        if (c == '\r' || c == '\n' || c == '\0' || c == FIELD_SEP) c = ' ';
+    // A separator inside a text would end its field early; "<< >>" reads the same to a person.
+    for (size_t at = safe.find(kFieldSeparator); at != std::string::npos;
+         at = safe.find(kFieldSeparator, at))
+        safe.insert(at + 2, 1, ' ');
+    return safe;
+}
+
 std::string_view WithoutHttpHeader(std::string_view feed) {
     const size_t end = feed.find(kHttpHeaderEnd);
     return end == std::string_view::npos ? feed : feed.substr(end + kHttpHeaderEnd.size());
@@ -56,4 +67,26 @@ std::vector<iaNews> ParseNewsFeed(std::string_view feed) {
         start = end + 1;
     }
     return items;
+}
+
+std::string NewsFeedHeaderLine(std::string_view feedName, size_t itemCount, int64_t writtenAt) {
+    return FormatText("%s,%zu,%lld\n", LineSafeText(feedName).c_str(), itemCount,
+                      static_cast<long long>(writtenAt));
+}
+
+std::string NewsFeedItemLine(const iaNews& item) {
+    std::string body = LineSafeText(item.body);
+    if (item.advert)
+        body += kAdvertMarker;
+    else if (body.ends_with(kAdvertMarker))
+        body += ' ';
+    const std::string fields[kFieldCount] = {std::to_string(item.id), LineSafeText(item.title),
+                                             body, "0", std::to_string(item.when)};
+    std::string line;
+    for (const std::string& field : fields) {
+        line += field;
+        line += kFieldSeparator;
+    }
+    line += '\n';
+    return line;
 }
