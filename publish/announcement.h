@@ -7,6 +7,8 @@
 
 // The rank of an announcement whose source names no importance.
 inline constexpr int32_t kDefaultRank = 3;
+// Announcements of this rank are drawn in red unless a source says otherwise.
+inline constexpr int32_t kHighlightedRank = 5;
 // The country index of a code outside the flag table: the panel draws no flag for it.
 inline constexpr int32_t kNoCountry = -1;
 

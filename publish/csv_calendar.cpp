@@ -85,7 +85,9 @@ bool ReadCsvCalendar(std::string_view text, const ZoneClock& zone, CalendarReadi
         announcement.name = std::string(Trimmed(columns.Get(record, "name")));
         announcement.country = country.value_or(kNoCountry);
         announcement.rank = *rank;
-        announcement.highlight = SmallNumber(columns.Get(record, "highlight")).value_or(0) != 0;
+        announcement.highlight = columns.Find("highlight") >= 0
+                                     ? SmallNumber(columns.Get(record, "highlight")).value_or(0) != 0
+                                     : *rank >= kHighlightedRank;
         announcement.forecast = std::string(Trimmed(columns.Get(record, "forecast")));
         announcement.previous = std::string(Trimmed(columns.Get(record, "previous")));
         announcement.result = std::string(Trimmed(columns.Get(record, "result")));

@@ -4,7 +4,7 @@
 //   date, time  instead of datetime ("2026-12-09", "21:30")
 //   country   a code (see country_codes.h) or the panel's index number 0..15
 //   name, rank (a number 1..5 or a word, see rank_words.h), forecast, previous, result,
-//   highlight (a number; 0 or empty is none)
+//   highlight (a number; 0 or empty is none; without the column rank 5 is highlighted)
 //
 // Columns may come in any order; unknown columns are ignored.
 #pragma once

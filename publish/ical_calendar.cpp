@@ -100,6 +100,7 @@ void ReadCountryAndRank(icalcomponent* event, Announcement& announcement) {
             rank = RankOfPriority(icalproperty_get_priority(priority));
     }
     announcement.rank = rank.value_or(kDefaultRank);
+    announcement.highlight = announcement.rank >= kHighlightedRank;
 }
 
 // The event's start with its zone resolved; none with `error` set when it cannot be read.
