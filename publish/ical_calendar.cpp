@@ -155,6 +155,19 @@ std::vector<int64_t> StartsOf(icalcomponent* event, icaltimetype start, const Zo
     return occurrences.starts;
 }
 
+// Sub-daily recurrences are no economic calendar's, and expanding one from a start years back
+// would take the run hours.
+bool RecursMoreOftenThanDaily(icalcomponent* event) {
+    for (icalproperty* rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); rule;
+         rule = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype_frequency frequency = icalproperty_get_rrule(rule).freq;
+        if (frequency == ICAL_SECONDLY_RECURRENCE || frequency == ICAL_MINUTELY_RECURRENCE ||
+            frequency == ICAL_HOURLY_RECURRENCE)
+            return true;
+    }
+    return false;
+}
+
 std::string TextProperty(const char* value) { return value ? std::string(Trimmed(value)) : ""; }
 }  // namespace
 
@@ -201,6 +214,10 @@ bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarW
         if (start->is_date) {
             ++reading.skippedAllDay;
             return true;
+        }
+        if (RecursMoreOftenThanDaily(event)) {
+            error = "line " + std::to_string(line) + " (VEVENT): a recurrence more often than daily";
+            return false;
         }
         Announcement announcement;
         announcement.name = TextProperty(icalcomponent_get_summary(event));

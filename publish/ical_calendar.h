@@ -24,7 +24,8 @@ struct CalendarReading {
 // Consensus, Prior, Result and 予想, 前回, 結果) give the values.
 //
 // False, with the line and reason in `error`, for a text that is no calendar, an event without
-// a readable DTSTART and an event in a zone that neither the calendar nor the system knows.
+// a readable DTSTART, an event in a zone that neither the calendar nor the system knows and an
+// event that recurs more often than daily.
 bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarWindow& window,
                    CalendarReading& reading, std::string& error);
 
