@@ -118,9 +118,11 @@ std::optional<icaltimetype> StartOf(icalcomponent* event, std::string& error) {
     icalparameter* tzid = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
     if (tzid && !icaltime_is_utc(start) && !start.is_date) {
         const char* name = icalparameter_get_tzid(tzid);
-        icaltimezone* found = icalcomponent_get_timezone(icalcomponent_get_parent(event), name);
-        if (!found) found = icaltimezone_get_builtin_timezone(name);
-        if (!found) found = icaltimezone_get_builtin_timezone_from_tzid(name);
+        // A lone VEVENT has no calendar around it to hold VTIMEZONEs.
+        icalcomponent* calendar = icalcomponent_get_parent(event);
+        icaltimezone* found = calendar && name ? icalcomponent_get_timezone(calendar, name) : nullptr;
+        if (!found && name) found = icaltimezone_get_builtin_timezone(name);
+        if (!found && name) found = icaltimezone_get_builtin_timezone_from_tzid(name);
         if (!found) {
             error = std::string("unknown time zone \"") + (name ? name : "") + "\" in DTSTART";
             return std::nullopt;

@@ -35,7 +35,7 @@ bool IsICalendar(std::string_view text) {
     while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
     std::string start(text.substr(at, 15));
     for (char& c : start) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return start == "BEGIN:VCALENDAR";
+    return start == "BEGIN:VCALENDAR" || start.starts_with("BEGIN:VEVENT");
 }
 
 bool ReadSource(const std::string& source, std::string& bytes, std::string& error) {

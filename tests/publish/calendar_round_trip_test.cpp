@@ -158,6 +158,18 @@ TEST_F(CalendarRoundTrip, TheWindowBoundsTheAnnouncementsAndRecurringEventsAreEx
     EXPECT_EQ(records[0].when, Utc(2026, 3, 12, 12, 30));
 }
 
+TEST_F(CalendarRoundTrip, ALoneEventWithAZoneIsRead) {
+    options.calendars = {Source("event.ics", Lines({u8"BEGIN:VEVENT", u8"UID:1",
+                                                    u8"DTSTART;TZID=Europe/London:20260310T093000",
+                                                    u8"SUMMARY:GBP CPI y/y", u8"END:VEVENT"}))};
+    ASSERT_TRUE(Run()) << error;
+    const std::vector<IndicatorRecord> records = Announcements();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].name, "CPI y/y");
+    EXPECT_EQ(records[0].when, Utc(2026, 3, 10, 9, 30));
+    EXPECT_EQ(records[0].country, 4);
+}
+
 TEST_F(CalendarRoundTrip, BadCalendarsAreRefusedNamingSourceAndLine) {
     struct Case {
         std::string name, text, message;
