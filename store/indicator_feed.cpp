@@ -104,6 +104,31 @@ std::string_view FeedBody(std::string_view feed) {
 }
 }  // namespace
 
+namespace {
+// CP932 bytes of the full-width number sign, which stands in for "#" in a text.
+constexpr std::string_view kFullWidthNumberSign = "\x81\x94";
+
+std::string LineSafeText(std::string_view text) {
+    std::string safe;
+    safe.reserve(text.size());
+    for (char c : text) {
+        if (c == '#')
+            safe += kFullWidthNumberSign;
+        else if (c == '\r' || c == '\n' || c == FIELD_SEP || c == '\0')
+            safe += ' ';
+        else
+            safe += c;
+    }
+    return safe;
+}
+
+std::string NameFieldText(std::string_view name) {
+    std::string text = LineSafeText(name);
+    ReplaceAllMbcs(text, "&", "&amp;");
+    return text;
+}
+}  // namespace
+
 std::vector<IndicatorRecord> ParseIndicatorFeed(std::string_view feed) {
     std::vector<IndicatorRecord> records;
     std::string_view body = FeedBody(feed);
@@ -118,4 +143,23 @@ std::vector<IndicatorRecord> ParseIndicatorFeed(std::string_view feed) {
             records.push_back(std::move(*record));
     }
     return records;
+}
+
+std::string IndicatorFeedLine(const LocalTime& at, const IndicatorRecord& record) {
+    std::array<std::string, FIELD_RANK + 1> fields;
+    fields[FIELD_DATE] = FormatText("%d/%d/%d", at.year, at.month, at.day);
+    fields[FIELD_TIME] = FormatText("%d:%02d", at.hour, at.minute);
+    fields[FIELD_COUNTRY] = std::to_string(record.country);
+    fields[FIELD_NAME] = NameFieldText(record.name);
+    fields[FIELD_HIGHLIGHT] = std::to_string(record.highlight);
+    fields[FIELD_RESULT] = LineSafeText(record.result);
+    fields[FIELD_FORECAST] = LineSafeText(record.forecast);
+    fields[FIELD_PREVIOUS] = LineSafeText(record.previous);
+    fields[FIELD_RANK] = std::to_string(record.rank);
+    std::string line = fields[FIELD_DATE];
+    for (size_t index = FIELD_DATE + 1; index < fields.size(); ++index) {
+        line += FIELD_SEPARATOR;
+        line += fields[index];
+    }
+    return line;
 }

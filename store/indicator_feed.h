@@ -2,9 +2,11 @@
 // (date, time, country, name, highlight, result, forecast, previous, rank).
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/local_time.h"
 #include "store/indicator_record.h"
 
 // The announcements of a fetched feed, in feed order. An HTTP header in front of the text is cut
@@ -15,3 +17,10 @@
 // is left out, and so is one whose time the indicator file cannot hold (before 1970 or after
 // 2106): written as its low 32 bits it would come back as a wrong date, perhaps in the future.
 std::vector<IndicatorRecord> ParseIndicatorFeed(std::string_view feed);
+
+// The feed line that ParseIndicatorFeed reads back as the record's name, values, country, rank
+// and highlight at the local date and time `at` (minutes; seconds are not in the format). The
+// texts are made safe for a line: "&" is written as "&amp;" in the name, as the reader expects;
+// "#" becomes the full-width "＃" so that no "##" can form inside or at the edge of a field;
+// CR, LF, 0x07 and NUL become spaces.
+std::string IndicatorFeedLine(const LocalTime& at, const IndicatorRecord& record);

@@ -39,6 +39,17 @@ iaNews ParseItemLine(std::string_view line) {
     return item;
 }
 
+std::string LineSafeText(std::string_view text) {
+    std::string safe(text);
+    for (char& c : safe)
+        if (c == '\r' || c == '\n' || c == '\0' || c == FIELD_SEP) c = ' ';
+    // A separator inside a text would end its field early; "<< >>" reads the same to a person.
+    for (size_t at = safe.find(FIELD_SEPARATOR); at != std::string::npos;
+         at = safe.find(FIELD_SEPARATOR, at))
+        safe.insert(at + 2, 1, ' ');
+    return safe;
+}
+
 std::string_view WithoutHttpHeader(std::string_view feed) {
     const size_t end = feed.find(HTTP_HEADER_END);
     return end == std::string_view::npos ? feed : feed.substr(end + HTTP_HEADER_END.size());
@@ -57,4 +68,26 @@ std::vector<iaNews> ParseNewsFeed(std::string_view feed) {
         start = end + 1;
     }
     return items;
+}
+
+std::string NewsFeedHeaderLine(std::string_view feedName, size_t itemCount, int64_t writtenAt) {
+    return FormatText("%s,%zu,%lld\n", LineSafeText(feedName).c_str(), itemCount,
+                      static_cast<long long>(writtenAt));
+}
+
+std::string NewsFeedItemLine(const iaNews& item) {
+    std::string body = LineSafeText(item.body);
+    if (item.advert)
+        body += ADVERT_MARKER;
+    else if (body.ends_with(ADVERT_MARKER))
+        body += ' ';
+    const std::string fields[FIELD_COUNT] = {std::to_string(item.id), LineSafeText(item.title),
+                                             body, "0", std::to_string(item.when)};
+    std::string line;
+    for (const std::string& field : fields) {
+        line += field;
+        line += FIELD_SEPARATOR;
+    }
+    line += '\n';
+    return line;
 }

@@ -7,6 +7,7 @@
 // text of the field before it. A body ending in "XCF" marks an advertisement.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,3 +17,13 @@
 // announced). The text ends at its first NUL byte. The byte 0x07, which separates the fields of
 // the local news files, is removed from titles and bodies.
 std::vector<iaNews> ParseNewsFeed(std::string_view feed);
+
+// The first line of a feed, which the reader skips: the feed's name, its item count and the
+// time it was written (seconds since 1970), LF-ended.
+std::string NewsFeedHeaderLine(std::string_view feedName, size_t itemCount, int64_t writtenAt);
+
+// The LF-ended line that ParseNewsFeed reads back as the item's id, title, body, time and advert
+// mark. Texts are made safe for the line: CR, LF, NUL and 0x07 become spaces and "<<>>" inside
+// a text is broken up ("<< >>"); a body that is no advert but ends in "XCF" gets a trailing space
+// so that it is not taken for one.
+std::string NewsFeedItemLine(const iaNews& item);

@@ -23,7 +23,7 @@ LAYERS = [
     ["metatrader"],
     ["net"],
     ["app"],
-    ["metatrader/dialogs", "prefs"],
+    ["metatrader/dialogs", "prefs", "publish"],
     ["views"],
     ["panel"],
     ["shell"],

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds Pelimor.exe, serves sample data on 127.0.0.1 and starts the panel under Wine.
+# Builds Pelimor.exe and pelimor-publish, publishes the sample sources of tools/sample_sources
+# (dated around now) into the data server's files, serves them on 127.0.0.1 with python3's HTTP
+# server and starts the panel under Wine.
 #
 # On a desktop (DISPLAY set) the panel appears there; without one it runs on a private Xvfb
 # display and a screenshot is written to build/run/panel.png. Installs what it needs with
@@ -13,7 +15,9 @@ RUN=build/run
 install_packages
 mkdir -p build/logs "$RUN"
 cmake --preset windows >build/logs/run-configure.log 2>&1 &&
-  cmake --build build/windows -j "$(nproc)" >build/logs/run-build.log 2>&1 ||
+  cmake --build build/windows -j "$(nproc)" >build/logs/run-build.log 2>&1 &&
+  cmake --preset native >>build/logs/run-configure.log 2>&1 &&
+  cmake --build build/native --target pelimor-publish -j "$(nproc)" >>build/logs/run-build.log 2>&1 ||
   { tail -n 40 build/logs/run-build.log build/logs/run-configure.log; exit 1; }
 # The program folder keeps its setting/ folder (the user's data) across runs.
 cmake --install build/windows --prefix "$RUN/program" >/dev/null
@@ -26,7 +30,16 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-tools/sample_server/serve.sh "$PORT" "$RUN/server" >build/logs/run-server.log 2>&1 &
+# The sample sources, dated around now, published as the data server's files.
+SOURCES=tools/sample_sources
+python3 "$SOURCES/make_sources.py" "$RUN/sources" &&
+  build/native/pelimor-publish --out "$RUN/server/sv_pelimor/websys" \
+    --calendar "$RUN/sources/calendar.ics" --calendar "$RUN/sources/calendar.csv" \
+    --news "$RUN/sources/news.rss" --news "$RUN/sources/news.atom" \
+    --notices "$SOURCES/notices" --signals "$RUN/sources/signals.csv" \
+    --traders "$SOURCES/traders.csv" --messages "$RUN/sources/messages.csv" ||
+  exit 1
+python3 -m http.server "$PORT" --bind 127.0.0.1 --directory "$RUN/server" >build/logs/run-server.log 2>&1 &
 pids+=($!)
 export PELIMOR_BASE_URL="http://127.0.0.1:$PORT/sv_pelimor/websys/"
 

@@ -8,6 +8,7 @@ PELIMOR_PACKAGES=(
   wine wine64 xvfb x11-utils xdotool imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
   clang libclang-rt-14-dev
+  pkg-config libical-dev libxml2-dev libcurl4-openssl-dev tzdata
 )
 
 # Installs whatever of the packages is missing (apt-get, as root); quiet when nothing is.

@@ -1,0 +1,33 @@
+// Economic calendars in iCalendar (RFC 5545), read with libical.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "publish/announcement.h"
+#include "publish/zone_clock.h"
+
+struct CalendarReading {
+    std::vector<Announcement> announcements;
+    int skippedAllDay = 0;  // all-day events: no instant to announce
+};
+
+// Every VEVENT with a timed DTSTART becomes an announcement at that instant: a UTC time as it
+// is, a TZID time in its zone (the calendar's VTIMEZONE, else the system's zone of that name),
+// a floating time in `zone`. Recurring events give one announcement per occurrence inside the
+// window; other events are kept whatever their time (the caller bounds them).
+//
+// SUMMARY is the name. The country is a CATEGORIES code or a code in front of the SUMMARY
+// (removed from the name). The rank is X-IMPACT, else a CATEGORIES word, else PRIORITY (see
+// rank_words.h); rank 5 is highlighted. DESCRIPTION lines "Forecast: ...", "Previous: ...", "Actual: ..." (also
+// Consensus, Prior, Result and 予想, 前回, 結果) give the values.
+//
+// False, with the line and reason in `error`, for a text that is no calendar, an event without
+// a readable DTSTART, an event in a zone that neither the calendar nor the system knows and an
+// event that recurs more often than daily.
+bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarWindow& window,
+                   CalendarReading& reading, std::string& error);
+
+// The values of a description: "Forecast: 3.1%" and the like, one per line.
+void ReadDescriptionValues(std::string_view description, Announcement& announcement);

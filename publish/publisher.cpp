@@ -1,0 +1,245 @@
+#include "publish/publisher.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+#include <set>
+#include <tuple>
+
+#include "app/program_version.h"
+#include "publish/cp932_text.h"
+#include "publish/csv_calendar.h"
+#include "publish/ical_calendar.h"
+#include "publish/item_ids.h"
+#include "publish/notice_folder.h"
+#include "publish/signal_sources.h"
+#include "publish/source_bytes.h"
+#include "publish/staged_output.h"
+#include "publish/syndication_feed.h"
+#include "base/euc_jp.h"
+#include "store/indicator_feed.h"
+#include "base/line_file.h"
+#include "store/news_feed.h"
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
+#include "base/field_codec.h"
+
+namespace {
+constexpr int64_t kDaySeconds = 86400;
+constexpr const char* kUpdateCounterFile = "qznhnd_update.dat";
+constexpr const char* kTraderFile = "qznhnd_trader.dat";
+constexpr const char* kMessageFile = "qznhnd_message.dat";
+constexpr const char* kSignalFile = "qznhnd_data.dat";
+
+bool IsICalendar(std::string_view text) {
+    size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
+    std::string start(text.substr(at, 15));
+    for (char& c : start) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return start == "BEGIN:VCALENDAR" || start.starts_with("BEGIN:VEVENT");
+}
+
+bool ReadSource(const std::string& source, std::string& bytes, std::string& error) {
+    std::string reason;
+    if (ReadSourceBytes(source, bytes, reason)) return true;
+    error = source + ": " + reason;
+    return false;
+}
+
+bool ReadCalendars(const PublishOptions& options, const ZoneClock& zone,
+                   const CalendarWindow& window, std::vector<Announcement>& announcements,
+                   PublishSummary& summary, std::string& error) {
+    for (const std::string& source : options.calendars) {
+        std::string bytes;
+        if (!ReadSource(source, bytes, error)) return false;
+        CalendarReading reading;
+        std::string reason;
+        const bool read = IsICalendar(bytes) ? ReadICalendar(bytes, zone, window, reading, reason)
+                                             : ReadCsvCalendar(bytes, zone, reading, reason);
+        if (!read) {
+            error = source + ": " + reason;
+            return false;
+        }
+        summary.skippedAllDay += reading.skippedAllDay;
+        for (Announcement& announcement : reading.announcements)
+            if (window.Contains(announcement.when)) announcements.push_back(std::move(announcement));
+    }
+    return true;
+}
+
+// Gives every item of one feed kind its stable id; an item already taken from an earlier
+// source (same key) is left out.
+std::vector<NumberedItem> Numbered(std::vector<FeedItem> items, const std::string& prefix,
+                                   ItemIds& ids, int64_t now) {
+    std::vector<NumberedItem> numbered;
+    std::set<std::string> keys;
+    for (FeedItem& item : items) {
+        const std::string key = prefix + item.key;
+        if (!keys.insert(key).second) continue;
+        const ItemIds::Entry entry = ids.IdFor(key, now);
+        numbered.push_back(NumberedItem{entry.id, item.when.value_or(entry.firstSeen), std::move(item)});
+    }
+    return numbered;
+}
+
+bool ReadNews(const PublishOptions& options, std::vector<FeedItem>& items, std::string& error) {
+    for (const std::string& source : options.news) {
+        std::string bytes;
+        if (!ReadSource(source, bytes, error)) return false;
+        std::vector<FeedItem> feed;
+        std::string reason;
+        if (!ReadSyndicationFeed(bytes, feed, reason)) {
+            error = source + ": " + reason;
+            return false;
+        }
+        std::move(feed.begin(), feed.end(), std::back_inserter(items));
+    }
+    return true;
+}
+
+std::string ExistingFile(const std::string& folder, const char* name) {
+    std::string bytes;
+    ReadTextFile(folder + "/" + name, bytes, true);
+    return bytes;
+}
+
+bool ReadPollFiles(const PublishOptions& options, const ZoneClock& zone, PollFiles& files,
+                   std::string& error) {
+    if (options.signals.empty()) return true;
+    std::string signals, traders, messages;
+    if (!ReadSource(options.signals, signals, error) || !ReadSource(options.traders, traders, error) ||
+        !ReadSource(options.messages, messages, error))
+        return false;
+    return ReadSignalSources(traders, messages, signals, zone, files, error);
+}
+
+// The update counter moves only when the trader, message or signal file changes; it never
+// falls below the run's time, so that a folder made afresh still moves past a panel's counter.
+int32_t NextPollCounter(const std::string& folder, const PollFiles& files, int64_t now) {
+    const int32_t previous = ReadDecimal(ExistingFile(folder, kUpdateCounterFile));
+    const bool changed = ExistingFile(folder, kTraderFile) != files.traders ||
+                         ExistingFile(folder, kMessageFile) != files.messages ||
+                         ExistingFile(folder, kSignalFile) != files.signals;
+    if (!changed && previous != 0) return previous;
+    const int64_t next = std::max<int64_t>(int64_t{previous} + 1, now);
+    return static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX));
+}
+
+int ReleaseNumber(const PublishOptions& options) {
+    return options.version ? options.version : PROGRAM_VERSION_MAJOR * 1000 + PROGRAM_VERSION_MINOR;
+}
+
+// The names that need a date to stay apart: one name and country at several instants.
+std::string DatedName(const Announcement& announcement, const ZoneClock& zone, bool withTime) {
+    const LocalTime at = zone.ToLocal(announcement.when);
+    return announcement.name + (withTime ? FormatText(" (%d/%d %d:%02d)", at.month, at.day, at.hour, at.minute)
+                                         : FormatText(" (%d/%d)", at.month, at.day));
+}
+
+void DisambiguateNames(std::vector<Announcement>& announcements, const ZoneClock& zone) {
+    std::map<std::pair<std::string, int32_t>, std::set<int64_t>> instants;
+    for (const Announcement& announcement : announcements)
+        instants[{announcement.name, announcement.country}].insert(announcement.when);
+    for (Announcement& announcement : announcements) {
+        const std::set<int64_t>& times = instants[{announcement.name, announcement.country}];
+        if (times.size() < 2) continue;
+        const LocalTime day = zone.ToLocal(announcement.when);
+        const bool sameDayTwice = std::count_if(times.begin(), times.end(), [&](int64_t when) {
+            const LocalTime other = zone.ToLocal(when);
+            return other.year == day.year && other.month == day.month && other.day == day.day;
+        }) > 1;
+        announcement.name = DatedName(announcement, zone, sameDayTwice);
+    }
+}
+
+IndicatorRecord RecordOf(const Announcement& announcement) {
+    IndicatorRecord record;
+    record.when = announcement.when;
+    record.name = Utf8ToCp932(announcement.name);
+    record.forecast = Utf8ToCp932(announcement.forecast);
+    record.previous = Utf8ToCp932(announcement.previous);
+    record.result = Utf8ToCp932(announcement.result);
+    record.country = announcement.country;
+    record.rank = announcement.rank;
+    record.highlight = announcement.highlight;
+    return record;
+}
+}  // namespace
+
+std::string IndicatorFeedText(std::vector<Announcement> announcements, const ZoneClock& zone) {
+    std::stable_sort(announcements.begin(), announcements.end(),
+                     [](const Announcement& a, const Announcement& b) { return a.when < b.when; });
+    std::set<std::tuple<std::string, int32_t, int64_t>> seen;
+    std::erase_if(announcements, [&](const Announcement& announcement) {
+        return !seen.emplace(announcement.name, announcement.country, announcement.when).second;
+    });
+    DisambiguateNames(announcements, zone);
+    std::string text;
+    for (const Announcement& announcement : announcements)
+        text += IndicatorFeedLine(zone.ToLocal(announcement.when), RecordOf(announcement)) + "\n";
+    return text;
+}
+
+std::string NewsFeedText(const char* feedName, std::vector<NumberedItem> items, int64_t now) {
+    std::stable_sort(items.begin(), items.end(), [](const NumberedItem& a, const NumberedItem& b) {
+        return a.when != b.when ? a.when > b.when : a.id > b.id;
+    });
+    std::string text = NewsFeedHeaderLine(feedName, items.size(), now);
+    for (const NumberedItem& numbered : items) {
+        iaNews item;
+        item.id = numbered.id;
+        item.when = numbered.when;
+        item.title = Utf8ToCp932(numbered.item.title);
+        item.body = Utf8ToCp932(numbered.item.body);
+        text += NewsFeedItemLine(item);
+    }
+    return Cp932ToEucJp(text);
+}
+
+bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary,
+             std::string& error) {
+    summary = PublishSummary{};
+    const std::optional<ZoneClock> zone = ZoneClock::ForZone(options.zone);
+    if (!zone) {
+        error = "--tz " + options.zone + ": no such time zone";
+        return false;
+    }
+    const CalendarWindow window{now - int64_t{options.daysBack} * kDaySeconds,
+                                now + int64_t{options.daysAhead} * kDaySeconds};
+    std::vector<Announcement> announcements;
+    if (!ReadCalendars(options, *zone, window, announcements, summary, error)) return false;
+
+    std::vector<FeedItem> newsItems;
+    if (!ReadNews(options, newsItems, error)) return false;
+    std::vector<FeedItem> notices;
+    if (!options.noticeFolder.empty() && !ReadNoticeFolder(options.noticeFolder, *zone, notices, error)) {
+        error = options.noticeFolder + ": " + error;
+        return false;
+    }
+    PollFiles pollFiles;
+    if (!ReadPollFiles(options, *zone, pollFiles, error)) return false;
+
+    ItemIds ids(ExistingFile(options.outFolder, kItemIdStateFile));
+    std::vector<NumberedItem> numberedNews = Numbered(std::move(newsItems), "news:", ids, now);
+    std::vector<NumberedItem> numberedNotices = Numbered(std::move(notices), "notice:", ids, now);
+    summary.newsItems = numberedNews.size();
+    summary.notices = numberedNotices.size();
+    summary.pollCounter = NextPollCounter(options.outFolder, pollFiles, now);
+
+    StagedOutput output;
+    const std::string indicatorFeed = IndicatorFeedText(std::move(announcements), *zone);
+    summary.announcements = static_cast<size_t>(std::count(indicatorFeed.begin(), indicatorFeed.end(), '\n'));
+    output.Add("iadat2.dat", indicatorFeed);
+    output.Add("qznnews.dat", NewsFeedText("QZNNEWS", std::move(numberedNews), now));
+    output.Add("qzninfo.dat", NewsFeedText("QZNINFO", std::move(numberedNotices), now));
+    output.Add("prims/version.dat", std::to_string(ReleaseNumber(options)) + "\n");
+    output.Add("acs/aa.php", "OK\n");
+    output.Add(kTraderFile, pollFiles.traders);
+    output.Add(kMessageFile, pollFiles.messages);
+    output.Add(kSignalFile, pollFiles.signals);
+    // Last, so that a panel which sees the new counter finds the new files.
+    output.Add(kUpdateCounterFile, std::to_string(summary.pollCounter) + "\n");
+    output.Add(kItemIdStateFile, ids.StateText(now));
+    return output.Commit(options.outFolder, error);
+}

@@ -1,0 +1,43 @@
+#include "publish/rank_words.h"
+
+#include <cctype>
+#include <string>
+
+namespace {
+constexpr int32_t kHigh = 5, kMedium = 3, kLow = 1;
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+std::string LowerFirstWord(std::string_view text) {
+    std::string word(text.substr(0, text.find(' ')));
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word;
+}
+}  // namespace
+
+std::optional<int32_t> RankOfWord(std::string_view text) {
+    text = Trimmed(text);
+    if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') return text[0] - '0';
+    // Whole words only: "中国" is China, not a medium rank.
+    if (text == "高") return kHigh;
+    if (text == "中") return kMedium;
+    if (text == "低") return kLow;
+    const std::string word = LowerFirstWord(text);
+    if (word == "high") return kHigh;
+    if (word == "medium" || word == "moderate") return kMedium;
+    if (word == "low") return kLow;
+    return std::nullopt;
+}
+
+std::optional<int32_t> RankOfPriority(int priority) {
+    if (priority < 1 || priority > 9) return std::nullopt;
+    if (priority <= 2) return 5;
+    if (priority <= 4) return 4;
+    if (priority == 5) return 3;
+    if (priority <= 7) return 2;
+    return 1;
+}

@@ -1,0 +1,76 @@
+#include "publish/staged_output.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+namespace fs = std::filesystem;
+constexpr std::string_view kTemporarySuffix = ".publish-new";
+
+// Writes the whole file and flushes it to the disk, so that the rename that follows never
+// exposes a file whose bytes are not there yet.
+bool WriteWhole(const fs::path& path, const std::string& bytes, std::string& error) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (file < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(file, bytes.data() + written, bytes.size() - written);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) {
+            error = std::strerror(errno);
+            ::close(file);
+            return false;
+        }
+        written += static_cast<size_t>(count);
+    }
+    const bool synced = ::fsync(file) == 0;
+    if (!synced) error = std::strerror(errno);
+    return ::close(file) == 0 && synced;
+}
+}  // namespace
+
+void StagedOutput::Add(std::string relativePath, std::string bytes) {
+    files_.emplace_back(std::move(relativePath), std::move(bytes));
+}
+
+bool StagedOutput::Commit(const std::string& folder, std::string& error) const {
+    std::vector<fs::path> staged;
+    auto removeStaged = [&] {
+        std::error_code ignored;
+        for (const fs::path& path : staged) fs::remove(path, ignored);
+    };
+    for (const auto& [relativePath, bytes] : files_) {
+        const fs::path target = fs::path(folder) / relativePath;
+        std::error_code failure;
+        fs::create_directories(target.parent_path(), failure);
+        fs::path temporary = target;
+        temporary += kTemporarySuffix;
+        std::string reason;
+        if (failure || !WriteWhole(temporary, bytes, reason)) {
+            error = target.string() + ": cannot be written: " + (failure ? failure.message() : reason);
+            if (!failure) staged.push_back(temporary);
+            removeStaged();
+            return false;
+        }
+        staged.push_back(temporary);
+    }
+    for (size_t index = 0; index < files_.size(); ++index) {
+        std::error_code failure;
+        const fs::path target = fs::path(folder) / files_[index].first;
+        fs::rename(staged[index], target, failure);
+        if (failure) {
+            error = target.string() + ": cannot be replaced: " + failure.message();
+            staged.erase(staged.begin(), staged.begin() + static_cast<std::ptrdiff_t>(index));
+            removeStaged();
+            return false;
+        }
+    }
+    return true;
+}
