@@ -171,8 +171,7 @@ bool RecursMoreOftenThanDaily(icalcomponent* event) {
 }
 
 std::string TextProperty(const char* value) { return value ? std::string(Trimmed(value)) : ""; }
-}  // namespace
-
+// The values of a description: "Forecast: 3.1%" and the like, one per line.
 void ReadDescriptionValues(std::string_view description, Announcement& announcement) {
     while (!description.empty()) {
         const size_t end = description.find('\n');
@@ -191,6 +190,7 @@ void ReadDescriptionValues(std::string_view description, Announcement& announcem
         if (*kind == ValueKind::Result) announcement.result = value;
     }
 }
+}  // namespace
 
 bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarWindow& window,
                    CalendarReading& reading, std::string& error) {

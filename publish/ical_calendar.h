@@ -28,6 +28,3 @@ struct CalendarReading {
 // event that recurs more often than daily.
 bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarWindow& window,
                    CalendarReading& reading, std::string& error);
-
-// The values of a description: "Forecast: 3.1%" and the like, one per line.
-void ReadDescriptionValues(std::string_view description, Announcement& announcement);

@@ -86,11 +86,10 @@ bool ReadFile(const std::string& path, std::string& bytes, std::string& error) {
     }
     return true;
 }
-}  // namespace
-
 bool IsUrlSource(const std::string& source) {
     return source.starts_with("http://") || source.starts_with("https://");
 }
+}  // namespace
 
 bool ReadSourceBytes(const std::string& source, std::string& bytes, std::string& error) {
     bytes.clear();

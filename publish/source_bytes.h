@@ -11,6 +11,3 @@ inline constexpr size_t kMaxSourceBytes = 32u * 1024 * 1024;
 // time-out of 20 s and a whole-transfer time-out of 120 s; an HTTP status of 400 or more is a
 // failure). False, with the reason in `error`, when the source cannot be read or is too large.
 bool ReadSourceBytes(const std::string& source, std::string& bytes, std::string& error);
-
-// True for a source that names an http or https URL.
-bool IsUrlSource(const std::string& source);

@@ -3,10 +3,10 @@
 #include <libical/ical.h>
 
 std::optional<ZoneClock> ZoneClock::ForZone(const std::string& name) {
-    if (name == "UTC" || name == "Etc/UTC") return ZoneClock(icaltimezone_get_utc_timezone(), name);
+    if (name == "UTC" || name == "Etc/UTC") return ZoneClock(icaltimezone_get_utc_timezone());
     icaltimezone* zone = icaltimezone_get_builtin_timezone(name.c_str());
     if (!zone) return std::nullopt;
-    return ZoneClock(zone, name);
+    return ZoneClock(zone);
 }
 
 int64_t ZoneClock::ToUtc(int year, int month, int day, int hour, int minute, int second) const {

@@ -21,11 +21,9 @@ public:
     LocalTime ToLocal(int64_t secondsSince1970) const;
 
     _icaltimezone* Zone() const { return zone_; }
-    const std::string& Name() const { return name_; }
 
 private:
-    ZoneClock(_icaltimezone* zone, std::string name) : zone_(zone), name_(std::move(name)) {}
+    explicit ZoneClock(_icaltimezone* zone) : zone_(zone) {}
 
     _icaltimezone* zone_;  // owned by libical's table of built-in zones
-    std::string name_;
 };
