@@ -4,6 +4,7 @@
 #include "app/app_core.h"
 #include "app/os.h"
 #include "store/local_files.h"
+#include "update/interrupted_update.h"
 
 namespace {
 const char kInstanceLockName[] = "IAQZ___MUTEX";
@@ -18,6 +19,8 @@ bool CAppCore::Startup(const std::string& commandLine) {
         return false;
     }
     m_instanceMutex = true;
+    // Before any file is read: a killed updater may have left the program half replaced.
+    EndInterruptedUpdate(ProgramFolderPath());
 
     // Tested before anything writes the settings file: LoadAll below always writes one.
     m_firstRun = !Os().PathExists(SettingsFilePath());
