@@ -8,6 +8,7 @@ PELIMOR_PACKAGES=(
   wine wine64 xvfb x11-utils xdotool imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
   clang libclang-rt-14-dev
+  openssl libssl-dev python3-cryptography zip
 )
 
 # Installs whatever of the packages is missing (apt-get, as root); quiet when nothing is.

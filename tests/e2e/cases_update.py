@@ -1,0 +1,257 @@
+"""The signed update: a release one number newer than the running program (the same build with
+one changed file) published on the sample server, offered by the panel and installed by
+system\\pelimorupdater.exe; releases signed with another key, with a file whose bytes differ from
+its digest, or with a path containing ".." refused with the program unchanged; and a swap
+interrupted half way (the state a killed updater leaves) completed by the next updater.
+Runs last: it restarts the panel several times and leaves a fresh one for the quit test."""
+import hashlib
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.getcwd(), "tools", "lib"))
+import publish_update  # noqa: E402
+
+from cryptography.hazmat.primitives.asymmetric import ec  # noqa: E402
+from cryptography.hazmat.primitives import serialization  # noqa: E402
+
+IDOK, IDYES, IDNO = 1, 6, 7
+ID_CHECK_UPDATE = 32778
+OFFER = "最新バージョンのプログラムが利用可能です。"
+KEPT = "プログラムは元のままです。"
+TEST_KEY = os.path.join("tools", "keys", "test-only-update-key.pem")
+CHANGED = "system/qz.css"  # a file the panel reads, replaced by every release here
+SENTINEL = "e2e-user-data.dat"
+
+
+def own_version(r):
+    with open(os.path.join(r.build, "CMakeCache.txt")) as f:
+        for line in f:
+            if line.startswith("PELIMOR_PROGRAM_VERSION:"):
+                return int(line.split("=", 1)[1])
+    return 3100
+
+
+def websys(r):
+    return os.path.join(r.WORK, "server", "sv_pelimor", "websys")
+
+
+def program_files(r):
+    """The installed program (what a release may change): every file but the user's data and
+    the panel's and updater's own run-time files."""
+    files = {}
+    for path in publish_update.program_files(r.PROGRAM):
+        if path.startswith("system/") and (path.startswith("system/update.") or
+                                           path.startswith("system/iaweb") or
+                                           path == "system/ialweb.dat"):
+            continue
+        with open(os.path.join(r.PROGRAM, path), "rb") as f:
+            files[path] = hashlib.sha256(f.read()).hexdigest()
+    return files
+
+
+def setting_files(r):
+    found = {}
+    for name in sorted(os.listdir(r.SETTING)):
+        with open(os.path.join(r.SETTING, name), "rb") as f:
+            found[name] = f.read()
+    return found
+
+
+def release_source(r, version, changed_bytes):
+    """A copy of the installed program with the changed file's new bytes."""
+    source = os.path.join(r.WORK, "release-%d" % version)
+    shutil.rmtree(source, ignore_errors=True)
+    shutil.copytree(r.PROGRAM, source, ignore=shutil.ignore_patterns("setting", "update.*", "iaweb*",
+                                                                      "ialweb.dat"))
+    with open(os.path.join(source, *CHANGED.split("/")), "ab") as f:
+        f.write(changed_bytes)
+    return source
+
+
+def publish(r, version, changed_bytes):
+    source = release_source(r, version, changed_bytes)
+    publish_update.publish(source, version, TEST_KEY, websys(r))
+    return source
+
+
+def release_file(r, version, path):
+    return os.path.join(websys(r), "prims", "update", str(version), *path.split("/"))
+
+
+def window_texts(r):
+    return r.probe("windows").get("window", [])
+
+
+def wait_window(r, text, seconds):
+    return r.wait_for(lambda: any(text in w for w in window_texts(r)), seconds)
+
+
+def answer(r, text, button):
+    r.probe("answer", text, str(button))
+
+
+def log_text(r):
+    try:
+        with open(os.path.join(r.PROGRAM, "system", "update.log"), "rb") as f:
+            return f.read().decode("ascii", errors="replace")
+    except OSError:
+        return ""
+
+
+def panel_back(r):
+    """The panel started again: it offers the release still on the server (same build); No."""
+    offered = wait_window(r, OFFER, 90)
+    if offered:
+        answer(r, OFFER, IDNO)
+    visible = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 60)
+    return offered and visible
+
+
+def accept_offer(r):
+    r.probe("command", str(ID_CHECK_UPDATE))
+    offered = wait_window(r, OFFER, 60)
+    r.screenshot("update-offer")
+    answer(r, OFFER, IDYES)
+    return offered
+
+
+def updated_at(r):
+    settings = r.setting_bytes("iasetting.dat").split(b"\r\n")[0].split(b"\x07")
+    return int(settings[7], 16) if len(settings) > 7 else 0
+
+
+def test_update(r, version):
+    with open(os.path.join(r.SETTING, SENTINEL), "wb") as f:
+        f.write(os.urandom(256))
+    source = publish(r, version, b"\n/* release %d */\n" % version)
+    log_before = len(log_text(r))
+    r.check("the panel offers the newer release", accept_offer(r))
+    # The old panel ends at once on Yes; the settings it saved are the user's data to keep.
+    r.wait_for(lambda: r.panel_facts().get("panel.found") != "1", 30)
+    before = setting_files(r)
+    end = time.time() + 120
+    while "updated to release" not in log_text(r)[log_before:] and time.time() < end:
+        time.sleep(0.05)
+    after = setting_files(r)
+    r.screenshot("update-done")
+    r.check("the updater installs the release", "updated to release %d" % version in log_text(r),
+            log_text(r)[-800:])
+    with open(os.path.join(source, *CHANGED.split("/")), "rb") as f:
+        expected = f.read()
+    with open(os.path.join(r.PROGRAM, *CHANGED.split("/")), "rb") as f:
+        installed = f.read()
+    r.check("the changed file is replaced", installed == expected)
+    r.check("setting\\ is left byte-identical", before == after and SENTINEL in after,
+            sorted(set(before) ^ set(after)))
+    r.check("the panel comes back after the update", panel_back(r))
+    r.check("the panel was started with byupdater (m_updatedAt set)",
+            r.wait_for(lambda: updated_at(r) != 0, 30), r.setting_bytes("iasetting.dat")[:120])
+    r.check("the update leaves no work files",
+            not any(os.path.exists(os.path.join(r.PROGRAM, "system", name))
+                    for name in ("update.new", "update.journal")))
+
+
+def other_key_signature(manifest):
+    other = ec.generate_private_key(ec.SECP256R1())
+    path = os.path.join(os.getcwd(), "build", "e2e-other-key.pem")
+    with open(path, "wb") as f:
+        f.write(other.private_bytes(serialization.Encoding.PEM, serialization.PrivateFormat.PKCS8,
+                                    serialization.NoEncryption()))
+    try:
+        return publish_update.sign(manifest, path)
+    finally:
+        os.remove(path)
+
+
+def tamper_other_key(r, version):
+    with open(release_file(r, version, "manifest.txt"), "rb") as f:
+        manifest = f.read()
+    with open(release_file(r, version, "manifest.sig"), "wb") as f:
+        f.write(other_key_signature(manifest))
+
+
+def tamper_file_bytes(r, version):
+    with open(release_file(r, version, "files/" + CHANGED), "ab") as f:
+        f.write(b"/* not what the manifest says */")
+
+
+def tamper_dot_dot(r, version):
+    path = release_file(r, version, "manifest.txt")
+    with open(path, "rb") as f:
+        manifest = f.read()
+    manifest += b"%s 4 ..\\evil.txt\n" % hashlib.sha256(b"evil").hexdigest().encode()
+    with open(path, "wb") as f:
+        f.write(manifest)
+    with open(release_file(r, version, "manifest.sig"), "wb") as f:
+        f.write(publish_update.sign(manifest, TEST_KEY))
+
+
+def test_refusal(r, version, name, tamper, message):
+    publish(r, version, b"\n/* refused %s */\n" % name.encode())
+    tamper(r, version)
+    before = program_files(r)
+    settings_before = setting_files(r)
+    accept_offer(r)
+    shown = wait_window(r, message, 120)
+    r.screenshot("update-refused-" + name)
+    r.check("a release with %s is refused with one message" % name, shown, window_texts(r))
+    answer(r, KEPT, IDOK)
+    r.check("after refusing %s the panel is started again" % name, panel_back(r))
+    r.check("a refused release (%s) leaves the program unchanged" % name, program_files(r) == before)
+    r.check("a refused release (%s) leaves setting\\ alone" % name,
+            set(setting_files(r)) == set(settings_before) and
+            setting_files(r)[SENTINEL] == settings_before[SENTINEL])
+    r.check("a refused release (%s) writes nothing outside the program" % name,
+            not os.path.exists(os.path.join(os.path.dirname(r.PROGRAM), "evil.txt")))
+
+
+def quit_panel(r):
+    r.probe("command", "32772")
+    return r.wait_for(lambda: r.panel_facts().get("panel.found") != "1", 30)
+
+
+def test_interrupted_swap(r, version):
+    """A killed updater's state half way through the swap: the journal is written, the changed
+    file's old copy has moved to update.old and its new copy still waits in update.new."""
+    source = publish(r, version, b"\n/* release %d, after an interrupted swap */\n" % version)
+    r.check("the panel quits before the swap", quit_panel(r))
+    local = CHANGED.replace("/", os.sep)
+    system = os.path.join(r.PROGRAM, "system")
+    for folder in ("update.new", "update.old"):
+        os.makedirs(os.path.dirname(os.path.join(system, folder, local)), exist_ok=True)
+    shutil.copyfile(os.path.join(source, local), os.path.join(system, "update.new", local))
+    os.replace(os.path.join(r.PROGRAM, local), os.path.join(system, "update.old", local))
+    with open(os.path.join(system, "update.journal"), "wb") as f:
+        f.write(b"swapping\nR %s\n" % CHANGED.replace("/", "\\").encode())
+    r.start(["wine", os.path.join(system, "pelimorupdater.exe"), "S0"],
+            os.path.join(r.WORK, "updater-after-kill.log"))
+    done = r.wait_for(lambda: "updated to release %d" % version in log_text(r), 120)
+    r.check("the next updater ends the interrupted swap and completes the update",
+            done and "rolled back the previous swap" in log_text(r), log_text(r)[-800:])
+    with open(os.path.join(source, local), "rb") as f:
+        expected = f.read()
+    with open(os.path.join(r.PROGRAM, local), "rb") as f:
+        r.check("the interrupted release is installed", f.read() == expected)
+    r.check("the panel comes back after the completed update", panel_back(r))
+
+
+def leave_a_fresh_panel(r, version):
+    """The quit test that follows needs a panel of its own and no offer at its start."""
+    with open(os.path.join(websys(r), "prims", "version.dat"), "wb") as f:
+        f.write(b"%d\n" % version)
+    quit_panel(r)
+    r.panel = r.start_program("panel-after-update")
+    r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 90)
+
+
+def run(r):
+    version = own_version(r)
+    test_update(r, version + 1)
+    test_refusal(r, version + 2, "another key's signature", tamper_other_key, "署名が正しくない")
+    test_refusal(r, version + 2, "a file unlike its digest", tamper_file_bytes, "壊れている")
+    test_refusal(r, version + 2, "a path with ..", tamper_dot_dot, "内容が正しくない")
+    test_interrupted_swap(r, version + 3)
+    leave_a_fresh_panel(r, version)
