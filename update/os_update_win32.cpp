@@ -39,10 +39,20 @@ Algorithm OpenAlgorithm(LPCWSTR name) {
 
 PUCHAR Bytes(std::string_view text) { return reinterpret_cast<PUCHAR>(const_cast<char*>(text.data())); }
 
+struct HashDestroyer {
+    void operator()(BCRYPT_HASH_HANDLE hash) const { BCryptDestroyHash(hash); }
+};
+using Hash = std::unique_ptr<void, HashDestroyer>;
+
+// The hash object's create, data and finish calls rather than the one-call BCryptHash, which
+// only Windows 10 has: the program runs from Windows 7 on.
 bool Sha256(std::string_view bytes, UCHAR (&digest)[kDigestBytes]) {
     Algorithm sha256 = OpenAlgorithm(BCRYPT_SHA256_ALGORITHM);
-    return sha256 && BCRYPT_SUCCESS(BCryptHash(sha256.get(), nullptr, 0, Bytes(bytes),
-                                               static_cast<ULONG>(bytes.size()), digest, kDigestBytes));
+    BCRYPT_HASH_HANDLE created = nullptr;
+    if (!sha256 || !BCRYPT_SUCCESS(BCryptCreateHash(sha256.get(), &created, nullptr, 0, nullptr, 0, 0))) return false;
+    Hash hash(created);
+    return BCRYPT_SUCCESS(BCryptHashData(hash.get(), Bytes(bytes), static_cast<ULONG>(bytes.size()), 0)) &&
+           BCRYPT_SUCCESS(BCryptFinishHash(hash.get(), digest, kDigestBytes, 0));
 }
 
 // The key blob CNG imports: its header, then X and Y.

@@ -48,7 +48,7 @@ CUpdaterDlg::~CUpdaterDlg() {
 }
 
 bool CUpdaterDlg::OnInitDialog() {
-    SetWindowTextA(GetSafeHwnd(), kCaption);
+    SetWindowText(kCaption);
     SetDlgItemText(IDC_UPDATER_STATUS, kStarting);
     SendDlgItemMessage(IDC_UPDATER_PROGRESS, PBM_SETRANGE32, 0, 100);
     worker_ = std::thread(&CUpdaterDlg::RunWorker, this);
