@@ -79,10 +79,7 @@ bool IsSafeUpdatePath(std::string_view path) {
         if (c < 0x20 || c > 0x7E || c == ':' || c == '/' || c == '~') return false;
     if (!LevelsAreExact(path)) return false;
     if (LevelIs(path, "setting")) return false;
-    const std::string lower = Lower(path);
-    for (const char* reserved : kUpdaterWorkPaths)
-        if (lower == reserved || lower.rfind(std::string(reserved) + "\\", 0) == 0) return false;
-    return true;
+    return Lower(path).rfind(kUpdaterWorkPrefix, 0) != 0;
 }
 
 bool ParseManifest(std::string_view text, Manifest& manifest, std::string& reason) {

@@ -30,5 +30,6 @@ bool ParseManifest(std::string_view text, Manifest& manifest, std::string& reaso
 // A path the updater may write: printable ASCII without ":" (no drive letter, no stream) and
 // without "~" (no short-name alias), relative (no leading "\"), "\"-separated with no "/", no
 // empty level and no level ending in "." or " " (which Windows drops), without ".." anywhere, and
-// neither in the user's data folder "setting" nor among the updater's own work files in "system".
+// neither in the user's data folder "setting" nor among the updater's own work files
+// ("system\update.*").
 bool IsSafeUpdatePath(std::string_view path);

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-// The work paths as manifest paths, lower case; no manifest may name them.
-inline constexpr const char* kUpdaterWorkPaths[] = {"system\\update.new", "system\\update.old",
-                                                    "system\\update.journal", "system\\update.log"};
+// Every work path, and their temporary files, start with this (as a manifest path, lower case);
+// no manifest may name a path that does.
+inline constexpr const char kUpdaterWorkPrefix[] = "system\\update.";
 
 // The local path of a manifest path below a folder (which ends with the path separator): every
 // "\" becomes the platform's separator.
