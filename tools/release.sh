@@ -40,7 +40,8 @@ cmake --install "$BUILD/windows" --prefix "$PROGRAM" >/dev/null
 # the same zip.
 STAGE=$BUILD/zip
 rm -rf "$STAGE" && mkdir -p "$STAGE" && cp -r "$PROGRAM" "$STAGE/Pelimor"
-find "$STAGE" -exec touch -h -d "@$(git log -1 --format=%ct)" {} +
+STAMP=$(git log -1 --format=%ct 2>/dev/null || date +%s)
+find "$STAGE" -exec touch -h -d "@$STAMP" {} +
 ZIP=$PWD/dist/Pelimor-$VERSION.zip
 rm -f "$ZIP"
 (cd "$STAGE" && find Pelimor | LC_ALL=C sort | zip -q -X -D "$ZIP" -@)
