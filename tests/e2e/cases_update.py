@@ -2,7 +2,8 @@
 one changed file) published on the sample server, offered by the panel and installed by
 system\\pelimorupdater.exe; releases signed with another key, with a file whose bytes differ from
 its digest, or with a path containing ".." refused with the program unchanged; and a swap
-interrupted half way (the state a killed updater leaves) completed by the next updater.
+interrupted half way (the state a killed updater leaves) rolled back by the panel's start, or
+ended and completed by the next updater.
 Runs last: it restarts the panel several times and leaves a fresh one for the quit test."""
 import hashlib
 import os
@@ -226,11 +227,9 @@ def quit_panel(r):
     return r.wait_for(lambda: r.panel_facts().get("panel.found") != "1", 30)
 
 
-def test_interrupted_swap(r, version):
-    """A killed updater's state half way through the swap: the journal is written, the changed
-    file's old copy has moved to update.old and its new copy still waits in update.new."""
-    source = publish(r, version, b"\n/* release %d, after an interrupted swap */\n" % version)
-    r.check("the panel quits before the swap", quit_panel(r))
+def leave_swap_half_done(r, source):
+    """What an updater killed half way through the swap leaves: the journal is written, the
+    changed file's old copy has moved to update.old and its new copy still waits in update.new."""
     local = CHANGED.replace("/", os.sep)
     system = os.path.join(r.PROGRAM, "system")
     for folder in ("update.new", "update.old"):
@@ -239,15 +238,33 @@ def test_interrupted_swap(r, version):
     os.replace(os.path.join(r.PROGRAM, local), os.path.join(system, "update.old", local))
     with open(os.path.join(system, "update.journal"), "wb") as f:
         f.write(b"swapping\nR %s\n" % CHANGED.replace("/", "\\").encode())
+
+
+def test_panel_ends_interrupted_swap(r, version):
+    source = publish(r, version, b"\n/* release %d, swap interrupted */\n" % version)
+    installed = read(r.PROGRAM, CHANGED)
+    r.check("the panel quits before the swap", quit_panel(r))
+    leave_swap_half_done(r, source)
+    r.start_program("panel-after-kill")
+    r.check("a panel started after a killed swap comes up", panel_back(r))
+    r.check("the panel rolls the interrupted swap back to the complete old program",
+            read(r.PROGRAM, CHANGED) == installed and
+            not os.path.exists(os.path.join(r.PROGRAM, "system", "update.journal")) and
+            "the panel rolled back the previous swap" in log_text(r), log_text(r)[-400:])
+
+
+def test_interrupted_swap(r, version):
+    source = publish(r, version, b"\n/* release %d, after an interrupted swap */\n" % version)
+    r.check("the panel quits before the swap", quit_panel(r))
+    leave_swap_half_done(r, source)
+    system = os.path.join(r.PROGRAM, "system")
+    log_before = len(log_text(r))
     r.start(["wine", os.path.join(system, "pelimorupdater.exe"), "S0"],
             os.path.join(r.WORK, "updater-after-kill.log"))
-    done = r.wait_for(lambda: "updated to release %d" % version in log_text(r), 120)
+    done = r.wait_for(lambda: "updated to release %d" % version in log_text(r)[log_before:], 120)
     r.check("the next updater ends the interrupted swap and completes the update",
-            done and "rolled back the previous swap" in log_text(r), log_text(r)[-800:])
-    with open(os.path.join(source, local), "rb") as f:
-        expected = f.read()
-    with open(os.path.join(r.PROGRAM, local), "rb") as f:
-        r.check("the interrupted release is installed", f.read() == expected)
+            done and "rolled back the previous swap" in log_text(r)[log_before:], log_text(r)[-800:])
+    r.check("the interrupted release is installed", read(r.PROGRAM, CHANGED) == read(source, CHANGED))
     r.check("the panel comes back after the completed update", panel_back(r))
 
 
@@ -266,5 +283,6 @@ def run(r):
     test_refusal(r, version + 2, "another key's signature", tamper_other_key, "署名が正しくない")
     test_refusal(r, version + 2, "a file unlike its digest", tamper_file_bytes, "壊れている")
     test_refusal(r, version + 2, "a path with ..", tamper_dot_dot, "内容が正しくない")
-    test_interrupted_swap(r, version + 3)
+    test_panel_ends_interrupted_swap(r, version + 3)
+    test_interrupted_swap(r, version + 4)
     leave_a_fresh_panel(r, version)
