@@ -45,18 +45,29 @@ bool ParseJournal(const std::string& text, std::string& state, std::vector<SwapI
     return state == kSwapping || state == kCommitted;
 }
 
+bool SameBytes(const std::string& first, const std::string& second) {
+    std::string a, b;
+    return UpdateOs().ReadFileBytes(first, a) && UpdateOs().ReadFileBytes(second, b) && a == b;
+}
+
 // Puts one file back as it was before the swap; each branch matches what the file system shows
-// after any number of the swap's two moves.
+// after any number of the steps of MoveIn.
 bool RollBackItem(const std::string& programFolder, const SwapItem& item) {
     UpdateOsSeam& os = UpdateOs();
     const ItemPaths paths = PathsOf(programFolder, item);
     if (item.replaces) {
-        if (!os.PathExists(paths.backup)) return true;  // the old file never left
-        if (os.PathExists(paths.installed)) {
-            os.CreateFolders(ParentFolder(paths.staged));
-            if (!os.MoveReplacing(paths.installed, paths.staged)) return false;
-        }
-        return os.MoveReplacing(paths.backup, paths.installed);
+        if (!os.PathExists(paths.backup)) return true;  // no step was taken
+        if (!os.PathExists(paths.installed)) return os.MoveReplacing(paths.backup, paths.installed);
+        // Only the copy was made: the old file is still in place.
+        if (SameBytes(paths.installed, paths.backup)) return os.RemoveFile(paths.backup);
+        // The new file is kept for the next try, then the old one put back over it in one move, as
+        // in MoveIn; a running new file is renamed away first.
+        std::string fresh;
+        os.CreateFolders(ParentFolder(paths.staged));
+        if (!os.PathExists(paths.staged) && os.ReadFileBytes(paths.installed, fresh))
+            os.WriteFileBytes(paths.staged, fresh);
+        if (os.MoveReplacing(paths.backup, paths.installed)) return true;
+        return os.MoveReplacing(paths.installed, paths.staged) && os.MoveReplacing(paths.backup, paths.installed);
     }
     if (!os.PathExists(paths.installed) || os.PathExists(paths.staged)) return true;  // never moved in
     os.CreateFolders(ParentFolder(paths.staged));
@@ -76,16 +87,22 @@ void RemoveLeftovers(const std::string& programFolder) {
     UpdateOs().RemoveFile(JournalPath(programFolder));
 }
 
+// A replaced file is first copied to update.old and then replaced in one move, so the program
+// folder never lacks it, not even for a moment: the panel can always start and recover. A
+// running program (the updater's own file) cannot be replaced, only renamed; it is moved aside
+// over its copy instead, and the new one moved into the free place.
 bool MoveIn(const std::string& programFolder, const SwapItem& item) {
     UpdateOsSeam& os = UpdateOs();
     const ItemPaths paths = PathsOf(programFolder, item);
-    if (item.replaces) {
-        os.CreateFolders(ParentFolder(paths.backup));
-        if (!os.MoveReplacing(paths.installed, paths.backup)) return false;
-    } else {
+    if (!item.replaces) {
         os.CreateFolders(ParentFolder(paths.installed));
+        return os.MoveReplacing(paths.staged, paths.installed);
     }
-    return os.MoveReplacing(paths.staged, paths.installed);
+    std::string old;
+    os.CreateFolders(ParentFolder(paths.backup));
+    if (!os.ReadFileBytes(paths.installed, old) || !os.WriteFileBytes(paths.backup, old)) return false;
+    if (os.MoveReplacing(paths.staged, paths.installed)) return true;
+    return os.MoveReplacing(paths.installed, paths.backup) && os.MoveReplacing(paths.staged, paths.installed);
 }
 
 bool FailAndRollBack(const std::string& programFolder, const std::vector<SwapItem>& items, std::string& reason,

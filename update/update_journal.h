@@ -3,8 +3,9 @@
 //
 // The files to install wait in system\update.new\. Before the first move the journal
 // system\update.journal (written whole, through a temporary file) lists every file and whether it
-// replaces an installed one; then each installed file is moved to system\update.old\ and the new
-// one moved into its place. When all are in place the journal is rewritten as committed, and only
+// replaces an installed one; then each installed file is copied to system\update.old\ and the
+// new one moved over it in one step (a running program, which cannot be replaced, is moved aside
+// first), so the program folder never lacks a file. When all are in place the journal is rewritten as committed, and only
 // then are the old files deleted. Whoever starts next, the updater or the panel, runs
 // RecoverUnfinishedSwap first: a committed journal is finished (old files deleted), any other is
 // rolled back (new files back to update.new, old files back into place). Every step goes through

@@ -30,7 +30,8 @@ public:
         return true;
     }
     bool MoveReplacing(const std::string& source, const std::string& target) override {
-        if (!Change() || Refused(source) || !files.count(source)) return false;
+        if (!Change() || Refused(source) || Refused(target) || !files.count(source)) return false;
+        if (target == runningPath && files.count(target)) return false;  // renamed, never replaced
         files[target] = files[source];
         files.erase(source);
         return true;
@@ -72,7 +73,8 @@ public:
     Files files;
     int budget;
     int changes = 0;
-    std::string refusedPath;  // a write or move from this path fails, as for a locked file
+    std::string refusedPath;  // a write to, or a move from or to, this path fails (a locked file)
+    std::string runningPath;  // a running program: it can be moved away but not replaced
     bool otherUpdaterRunning = false;
     bool lockHeld = false;
 

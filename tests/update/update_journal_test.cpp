@@ -59,66 +59,89 @@ bool HasWorkFilesBesidesStagingAndLog(const Files& files) {
     return false;
 }
 
-Files SwapKilledAfter(int changes) {
+// Whether the updater's own file runs (as it does when the updater swaps and recovers) or not (as
+// when the panel recovers).
+const std::string kNothingRuns;
+const std::string kUpdaterRuns = At("system\\pelimorupdater.exe");
+
+Files SwapKilledAfter(int changes, const std::string& running) {
     MemoryUpdateOs os(ReadyToSwap(), changes);
+    os.runningPath = running;
     std::string reason;
     SwapInStagedFiles(kFolder, kSwapped, reason);
     return os.files;
 }
 
-Files Recovered(const Files& files, int changes = INT_MAX) {
+Files Recovered(const Files& files, const std::string& running, int changes = INT_MAX) {
     MemoryUpdateOs os(files, changes);
+    os.runningPath = running;
     RecoverUnfinishedSwap(kFolder);
     return os.files;
 }
 
-int ChangesOfAWholeSwap() {
+int ChangesOfAWholeSwap(const std::string& running) {
     MemoryUpdateOs os(ReadyToSwap());
+    os.runningPath = running;
     std::string reason;
     EXPECT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
     return os.changes;
 }
+
+// The program the user starts must be there at every moment, so the panel can always recover.
+bool PanelPresent(const Files& files) { return files.count(At("Pelimor.exe")) == 1; }
 }  // namespace
 
 TEST(UpdateJournal, AWholeSwapInstallsTheNewProgramAndLeavesNoWorkFiles) {
-    MemoryUpdateOs os(ReadyToSwap());
-    std::string reason;
-    ASSERT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
-    EXPECT_EQ(os.files, NewProgram());
+    for (const std::string& running : {kNothingRuns, kUpdaterRuns}) {
+        MemoryUpdateOs os(ReadyToSwap());
+        os.runningPath = running;
+        std::string reason;
+        ASSERT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
+        EXPECT_EQ(os.files, NewProgram()) << running;
+    }
 }
 
 TEST(UpdateJournal, AKillAfterAnyStepIsRecoveredToExactlyTheOldOrTheNewProgram) {
-    const int total = ChangesOfAWholeSwap();
-    ASSERT_GT(total, 6);
-    bool sawOld = false, sawNew = false;
-    for (int killedAfter = 0; killedAfter <= total; ++killedAfter) {
-        const Files recovered = Recovered(SwapKilledAfter(killedAfter));
-        const Files view = ProgramView(recovered);
-        const bool isOld = view == OldProgram(), isNew = view == NewProgram();
-        EXPECT_TRUE(isOld || isNew) << "killed after " << killedAfter << " changes";
-        EXPECT_FALSE(HasWorkFilesBesidesStagingAndLog(recovered)) << "killed after " << killedAfter << " changes";
-        sawOld |= isOld;
-        sawNew |= isNew;
-        // After a roll-back the release still waits in update.new: the next updater completes it.
-        if (isOld) {
-            MemoryUpdateOs again(recovered);
-            std::string reason;
-            EXPECT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
-            EXPECT_EQ(again.files, NewProgram()) << "killed after " << killedAfter << " changes";
+    for (const std::string& running : {kNothingRuns, kUpdaterRuns}) {
+        const int total = ChangesOfAWholeSwap(running);
+        ASSERT_GT(total, 6);
+        bool sawOld = false, sawNew = false;
+        for (int killedAfter = 0; killedAfter <= total; ++killedAfter) {
+            const Files left = SwapKilledAfter(killedAfter, running);
+            EXPECT_TRUE(PanelPresent(left)) << "killed after " << killedAfter << " changes";
+            const Files recovered = Recovered(left, running);
+            const Files view = ProgramView(recovered);
+            const bool isOld = view == OldProgram(), isNew = view == NewProgram();
+            EXPECT_TRUE(isOld || isNew) << running << " killed after " << killedAfter << " changes";
+            EXPECT_FALSE(HasWorkFilesBesidesStagingAndLog(recovered)) << "killed after " << killedAfter;
+            sawOld |= isOld;
+            sawNew |= isNew;
+            // After a roll-back the release still waits in update.new: the next updater completes it.
+            if (isOld) {
+                MemoryUpdateOs again(recovered);
+                again.runningPath = running;
+                std::string reason;
+                EXPECT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
+                EXPECT_EQ(again.files, NewProgram()) << running << " killed after " << killedAfter;
+            }
         }
+        EXPECT_TRUE(sawOld);
+        EXPECT_TRUE(sawNew);
     }
-    EXPECT_TRUE(sawOld);
-    EXPECT_TRUE(sawNew);
 }
 
 TEST(UpdateJournal, ARecoveryKilledInTurnIsCompletedByTheNextStart) {
-    const int total = ChangesOfAWholeSwap();
-    for (int killedAfter = 0; killedAfter <= total; ++killedAfter) {
-        const Files left = SwapKilledAfter(killedAfter);
-        for (int recoveryKilledAfter = 0; recoveryKilledAfter < total; ++recoveryKilledAfter) {
-            const Files view = ProgramView(Recovered(Recovered(left, recoveryKilledAfter)));
-            EXPECT_TRUE(view == OldProgram() || view == NewProgram())
-                << "swap killed after " << killedAfter << ", recovery after " << recoveryKilledAfter;
+    for (const std::string& running : {kNothingRuns, kUpdaterRuns}) {
+        const int total = ChangesOfAWholeSwap(running);
+        for (int killedAfter = 0; killedAfter <= total; ++killedAfter) {
+            const Files left = SwapKilledAfter(killedAfter, running);
+            for (int recoveryKilledAfter = 0; recoveryKilledAfter < total; ++recoveryKilledAfter) {
+                const Files half = Recovered(left, running, recoveryKilledAfter);
+                EXPECT_TRUE(PanelPresent(half));
+                const Files view = ProgramView(Recovered(half, running));
+                EXPECT_TRUE(view == OldProgram() || view == NewProgram())
+                    << running << " swap killed after " << killedAfter << ", recovery after " << recoveryKilledAfter;
+            }
         }
     }
 }
@@ -155,7 +178,7 @@ TEST(UpdateJournal, AJournalThatNamesAPathOutsideTheProgramIsNotFollowed) {
 }
 
 TEST(UpdateJournal, ThePanelEndsAnInterruptedSwapUnlessAnUpdaterIsAtWork) {
-    const Files left = SwapKilledAfter(4);
+    const Files left = SwapKilledAfter(4, kNothingRuns);
     ASSERT_NE(ProgramView(left), OldProgram());
     {
         MemoryUpdateOs os(left);
