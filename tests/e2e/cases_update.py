@@ -222,20 +222,38 @@ def test_refusal(r, version, name, tamper, message):
             not os.path.exists(os.path.join(os.path.dirname(r.PROGRAM), "evil.txt")))
 
 
+def panel_process_running(r):
+    """A Pelimor.exe of this run's program folder still runs (Wine shows its Windows path)."""
+    program = ("z:" + os.path.join(r.PROGRAM, "Pelimor.exe").replace("/", "\\")).lower()
+    for entry in os.listdir("/proc"):
+        try:
+            with open(os.path.join("/proc", entry, "cmdline"), "rb") as f:
+                if program in f.read().decode("utf-8", errors="replace").lower():
+                    return True
+        except OSError:
+            continue
+    return False
+
+
 def quit_panel(r):
+    """The panel's window goes first; its process, and with it the single-instance mutex that a
+    new panel would trip over, a moment later."""
     r.probe("command", "32772")
-    return r.wait_for(lambda: r.panel_facts().get("panel.found") != "1", 30)
+    closed = r.wait_for(lambda: r.panel_facts().get("panel.found") != "1", 30)
+    ended = r.wait_for(lambda: not panel_process_running(r), 30)
+    time.sleep(1)
+    return closed and ended
 
 
 def leave_swap_half_done(r, source):
     """What an updater killed half way through the swap leaves: the journal is written, the
-    changed file's old copy has moved to update.old and its new copy still waits in update.new."""
+    changed file's old bytes are copied to update.old and the new file has been moved in, but the
+    journal was not committed."""
     local = CHANGED.replace("/", os.sep)
     system = os.path.join(r.PROGRAM, "system")
-    for folder in ("update.new", "update.old"):
-        os.makedirs(os.path.dirname(os.path.join(system, folder, local)), exist_ok=True)
-    shutil.copyfile(os.path.join(source, local), os.path.join(system, "update.new", local))
-    os.replace(os.path.join(r.PROGRAM, local), os.path.join(system, "update.old", local))
+    os.makedirs(os.path.dirname(os.path.join(system, "update.old", local)), exist_ok=True)
+    shutil.copyfile(os.path.join(r.PROGRAM, local), os.path.join(system, "update.old", local))
+    shutil.copyfile(os.path.join(source, local), os.path.join(r.PROGRAM, local))
     with open(os.path.join(system, "update.journal"), "wb") as f:
         f.write(b"swapping\nR %s\n" % CHANGED.replace("/", "\\").encode())
 

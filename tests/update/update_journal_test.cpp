@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/os.h"
+#include "tests/support/test_os.h"
 #include "tests/update/memory_update_os.h"
 #include "update/interrupted_update.h"
 #include "update/update_paths.h"
@@ -191,4 +192,25 @@ TEST(UpdateJournal, ThePanelEndsAnInterruptedSwapUnlessAnUpdaterIsAtWork) {
     EXPECT_EQ(ProgramView(os.files), OldProgram());
     EXPECT_NE(os.files[UpdateLogPath(kFolder)].find("rolled back"), std::string::npos);
     EXPECT_FALSE(os.lockHeld);
+}
+
+TEST(UpdateJournal, OnTheRealFileSystemAHalfDoneSwapRollsBackAndKeepsTheNewFileForTheNextTry) {
+    TempFolder temp;
+    const std::string folder = temp.Path();
+    auto write = [](const std::string& path, const std::string& bytes) {
+        UpdateOs().CreateFolders(ParentFolder(path));
+        ASSERT_TRUE(UpdateOs().WriteFileBytes(path, bytes)) << path;
+    };
+    const std::string css = LocalPath(folder, "system\\qz.css");
+    write(css, "new css");
+    write(LocalPath(BackupFolder(folder), "system\\qz.css"), "old css");
+    write(JournalPath(folder), "swapping\nR system\\qz.css\n");
+
+    EXPECT_EQ(RecoverUnfinishedSwap(folder), RecoveryResult::RolledBack);
+    std::string bytes;
+    EXPECT_TRUE(UpdateOs().ReadFileBytes(css, bytes));
+    EXPECT_EQ(bytes, "old css");
+    EXPECT_TRUE(UpdateOs().ReadFileBytes(LocalPath(StagingFolder(folder), "system\\qz.css"), bytes));
+    EXPECT_EQ(bytes, "new css");
+    EXPECT_FALSE(UpdateOs().PathExists(JournalPath(folder)));
 }
