@@ -6,6 +6,7 @@
 #include "base/line_file.h"
 #include "base/os.h"
 #include "store/local_files.h"
+#include "update/interrupted_update.h"
 
 namespace {
 const char INSTANCE_LOCK_NAME[] = "IAQZ___MUTEX";
@@ -85,6 +86,8 @@ bool CAppCore::Startup(const std::string& commandLine) {
         return false;
     }
     m_instanceMutex = true;
+    // Before any file is read: a killed updater may have left the program half replaced.
+    EndInterruptedUpdate(ProgramFolderPath());
 
     // Tested before anything writes the settings file: LoadAll below always writes one.
     m_firstRun = !Os().PathExists(SettingsFilePath());

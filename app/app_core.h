@@ -24,8 +24,9 @@ class CAppCore {
 public:
     static constexpr int PAIR_COUNT = 99;
     static constexpr int TERMINAL_FOLDER_COUNT = 3;
-    // Every settings file is written with this format version.
-    static constexpr int32_t SETTINGS_VERSION = 3100;
+    // Every settings file is written with this format version: the program's release number
+    // (3100 unless a release is built with another PELIMOR_PROGRAM_VERSION).
+    static constexpr int32_t SETTINGS_VERSION = PELIMOR_PROGRAM_VERSION;
     // Settings files of this version or older were written beside notices that must be fetched
     // afresh.
     static constexpr int32_t LAST_STALE_NOTICE_VERSION = 1006;

@@ -4,8 +4,9 @@
 
 #include <string>
 
-inline constexpr int PROGRAM_VERSION_MAJOR = 3;
-inline constexpr int PROGRAM_VERSION_MINOR = 100;
+// The release number PELIMOR_PROGRAM_VERSION (from the build) read as major * 1000 + minor.
+inline constexpr int PROGRAM_VERSION_MAJOR = PELIMOR_PROGRAM_VERSION / 1000;
+inline constexpr int PROGRAM_VERSION_MINOR = PELIMOR_PROGRAM_VERSION % 1000;
 
 // "Pelimor version,3.100" (no space after the comma).
 std::string VersionLine();

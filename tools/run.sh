@@ -6,12 +6,21 @@
 # On a desktop (DISPLAY set) the panel appears there; without one it runs on a private Xvfb
 # display and a screenshot is written to build/run/panel.png. Installs what it needs with
 # apt-get (run as root on Debian). Safe to re-run. Stop with Ctrl+C.
+#
+# --offer-update: the sample server also offers a release one number newer than the program
+# (built by tools/release.sh and signed with the test key), so the update can be watched.
 set -u
 cd "$(dirname "$0")/.."
 source tools/lib/setup.sh
 
 PORT=${PELIMOR_SAMPLE_PORT:-18080}
 RUN=build/run
+OFFER_UPDATE=
+case "${1:-}" in
+  --offer-update) OFFER_UPDATE=1 ;;
+  "") ;;
+  *) echo "usage: bash tools/run.sh [--offer-update]" >&2; exit 2 ;;
+esac
 install_packages
 mkdir -p build/logs "$RUN"
 cmake --preset windows >build/logs/run-configure.log 2>&1 &&
@@ -21,6 +30,12 @@ cmake --preset windows >build/logs/run-configure.log 2>&1 &&
   { tail -n 40 build/logs/run-build.log build/logs/run-configure.log; exit 1; }
 # The program folder keeps its setting/ folder (the user's data) across runs.
 cmake --install build/windows --prefix "$RUN/program" >/dev/null
+if [ -n "$OFFER_UPDATE" ]; then
+  OWN_VERSION=$(sed -n 's/^PELIMOR_PROGRAM_VERSION:STRING=//p' build/windows/CMakeCache.txt)
+  rm -rf "$RUN/offer"
+  bash tools/release.sh --version $((OWN_VERSION + 1)) --key tools/keys/test-only-update-key.pem \
+    --out "$RUN/offer" || exit 1
+fi
 use_wine
 
 pids=()
@@ -42,6 +57,14 @@ python3 "$SOURCES/make_sources.py" "$RUN/sources" &&
 python3 -m http.server "$PORT" --bind 127.0.0.1 --directory "$RUN/server" >build/logs/run-server.log 2>&1 &
 pids+=($!)
 export PELIMOR_BASE_URL="http://127.0.0.1:$PORT/sv_pelimor/websys/"
+if [ -n "$OFFER_UPDATE" ]; then
+  # Once the server answers, its sample files are written; the offer then replaces its
+  # version file.
+  until python3 -c "import urllib.request,sys; urllib.request.urlopen(sys.argv[1], timeout=2)" \
+    "${PELIMOR_BASE_URL}prims/version.dat" 2>/dev/null; do sleep 1; done
+  cp -r "$RUN/offer/prims/." "$RUN/server/sv_pelimor/websys/prims/"
+  echo "Offered update: release $((OWN_VERSION + 1))"
+fi
 
 if [ -z "${DISPLAY:-}" ]; then
   # Nobody can answer the terms dialog on a private display: accept the terms for this demo

@@ -9,6 +9,7 @@ PELIMOR_PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
   clang libclang-rt-14-dev
   pkg-config libical-dev libxml2-dev libcurl4-openssl-dev tzdata
+  openssl libssl-dev python3-cryptography zip
 )
 
 # Installs whatever of the packages is missing (apt-get, as root); quiet when nothing is.

@@ -1,0 +1,52 @@
+# The updater: the portable update logic (joins the core), the public key it trusts, and the
+# Win32 program system\pelimorupdater.exe.
+
+set(PELIMOR_UPDATE_PUBLIC_KEY "${CMAKE_CURRENT_SOURCE_DIR}/tools/keys/test-only-update-key.pub.pem" CACHE FILEPATH
+    "PEM file of the ECDSA P-256 public key whose signatures the updater accepts (the default is a test key)")
+
+file(GLOB PELIMOR_UPDATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/update/*.cpp)
+foreach(file IN LISTS PELIMOR_UPDATE_SOURCES)
+  get_filename_component(name ${file} NAME)
+  if((name MATCHES "_win32\\.cpp$" AND NOT WIN32) OR (name MATCHES "_posix\\.cpp$" AND WIN32))
+    list(REMOVE_ITEM PELIMOR_UPDATE_SOURCES ${file})
+  endif()
+endforeach()
+target_sources(pelimor_core PRIVATE ${PELIMOR_UPDATE_SOURCES})
+if(WIN32)
+  target_link_libraries(pelimor_core PUBLIC bcrypt)
+else()
+  find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)
+  target_link_libraries(pelimor_core PUBLIC OpenSSL::Crypto)
+endif()
+
+# The key as CNG imports it: X and Y, 32 bytes each, taken from the DER form of the PEM file,
+# which for a P-256 key is a fixed 27-byte prefix, the byte 04 (uncompressed point), X and Y.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PELIMOR_UPDATE_PUBLIC_KEY})
+set(der_file ${CMAKE_CURRENT_BINARY_DIR}/update_public_key.der)
+execute_process(COMMAND openssl pkey -pubin -in ${PELIMOR_UPDATE_PUBLIC_KEY} -outform DER -out ${der_file}
+                RESULT_VARIABLE key_result ERROR_VARIABLE key_error)
+if(NOT key_result EQUAL 0)
+  message(FATAL_ERROR "PELIMOR_UPDATE_PUBLIC_KEY: cannot read ${PELIMOR_UPDATE_PUBLIC_KEY}: ${key_error}")
+endif()
+file(READ ${der_file} der_hex HEX)
+set(p256_prefix "3059301306072a8648ce3d020106082a8648ce3d03010703420004")
+string(LENGTH "${der_hex}" der_length)
+string(SUBSTRING "${der_hex}" 0 54 der_prefix)
+if(NOT der_length EQUAL 182 OR NOT der_prefix STREQUAL p256_prefix)
+  message(FATAL_ERROR "PELIMOR_UPDATE_PUBLIC_KEY: ${PELIMOR_UPDATE_PUBLIC_KEY} is not an ECDSA P-256 public key")
+endif()
+string(SUBSTRING "${der_hex}" 54 128 key_hex)
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" PELIMOR_UPDATE_PUBLIC_KEY_BYTES "${key_hex}")
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/update/update_public_key.h.in
+               ${CMAKE_CURRENT_BINARY_DIR}/generated/update/update_public_key.h @ONLY)
+target_include_directories(pelimor_core PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/generated)
+
+if(PELIMOR_WIN32_PROGRAM)
+  file(GLOB PELIMOR_UPDATER_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/updater/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/updater/*.rc)
+  add_executable(pelimorupdater WIN32 ${PELIMOR_UPDATER_SOURCES} ${PELIMOR_FRAMEWORK_SOURCES})
+  pelimor_target_options(pelimorupdater)
+  target_include_directories(pelimorupdater PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(pelimorupdater PRIVATE pelimor_core comctl32 ole32 oleaut32 uuid shell32 shlwapi gdi32 user32)
+  install(TARGETS pelimorupdater RUNTIME DESTINATION system)
+endif()

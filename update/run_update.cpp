@@ -1,0 +1,149 @@
+#include "update/run_update.h"
+
+#include <vector>
+
+#include "base/byte_text.h"
+#include "base/cp932_text.h"
+#include "base/field_codec.h"
+#include "update/fetch_file.h"
+#include "update/manifest.h"
+#include "update/update_journal.h"
+#include "update/update_log.h"
+#include "update/update_os.h"
+#include "update/update_paths.h"
+#include "update/update_plan.h"
+
+namespace {
+const char kKeptAsItWas[] = "\nプログラムは元のままです。";
+const char kNoNetwork[] = "更新データをダウンロードできませんでした。\nネットワークの接続を確かめて、後でもう一度お試しください。";
+const char kBadSignature[] = "更新データの署名が正しくないため、更新を中止しました。";
+const char kBadManifest[] = "更新データの内容が正しくないため、更新を中止しました。";
+const char kBadFile[] = "ダウンロードしたファイルが壊れているため、更新を中止しました。";
+const char kCannotWrite[] = "ファイルを書き込めないため、更新を中止しました。\nディスクの空き容量と書き込みの権限を確かめてください。";
+const char kCancelled[] = "Pelimorが終了しなかったため、更新を中止しました。";
+const char kCannotRecover[] = "前回中断された更新を元に戻せませんでした。\nプログラムのフォルダーに書き込めるか確かめてください。";
+
+const char kChecking[] = "更新情報を確認しています...";
+const char kDownloading[] = "ファイルをダウンロードしています (%d/%d)...";
+const char kWaiting[] = "Pelimorの終了を待っています...";
+const char kReplacing[] = "ファイルを置き換えています...";
+const char kDone[] = "更新が完了しました。";
+
+constexpr size_t kSignatureBytes = 64;
+
+class Update {
+public:
+    Update(const std::string& programFolder, const UpdateSource& source, UpdateProgress& progress)
+        : folder_(programFolder), source_(source), progress_(progress) {}
+
+    UpdateResult Run() {
+        if (!Recover() || !FetchManifest() || !StageFiles() || !WaitForProgram() || !Swap()) return Failure();
+        progress_.ShowStatus(kDone, 100);
+        Log("updated to release " + std::to_string(manifest_.version));
+        return {true, ""};
+    }
+
+private:
+    bool Fail(const char* message, const std::string& logText) {
+        message_ = message;
+        Log("failed: " + logText);
+        return false;
+    }
+
+    UpdateResult Failure() const {
+        // A recovery that failed may have left the folder half swapped: saying it is unchanged
+        // would be a lie.
+        return {false, message_ + (message_ == kCannotRecover ? "" : kKeptAsItWas)};
+    }
+
+    void Log(const std::string& text) const { LogUpdate(folder_, text); }
+
+    bool Recover() {
+        switch (RecoverUnfinishedSwap(folder_)) {
+        case RecoveryResult::Failed: return Fail(kCannotRecover, "cannot end the previous swap");
+        case RecoveryResult::Finished: Log("finished the previous swap"); break;
+        case RecoveryResult::RolledBack: Log("rolled back the previous swap"); break;
+        case RecoveryResult::NothingToDo: break;
+        }
+        return true;
+    }
+
+    bool Fetch(const std::string& path, std::string& bytes) {
+        if (FetchFileBytes(source_.baseUrl + path, bytes)) return true;
+        return Fail(kNoNetwork, "cannot download " + path);
+    }
+
+    std::string ReleasePath(const std::string& name) const { return FormatText("prims/update/%d/", release_) + name; }
+
+    bool FetchManifest() {
+        progress_.ShowStatus(kChecking, 0);
+        std::string version, text, signature, reason;
+        if (!Fetch("prims/version.dat", version)) return false;
+        release_ = ReadDecimal(version);
+        if (release_ <= 0) return Fail(kBadManifest, "version.dat holds no release number");
+        Log("release " + std::to_string(release_) + " offered");
+        if (!Fetch(ReleasePath("manifest.txt"), text) || !Fetch(ReleasePath("manifest.sig"), signature)) return false;
+        if (signature.size() != kSignatureBytes || !UpdateOs().VerifyP256Signature(text, signature, source_.publicKey))
+            return Fail(kBadSignature, "the manifest's signature does not match the built-in key");
+        if (!ParseManifest(text, manifest_, reason)) return Fail(kBadManifest, reason);
+        if (manifest_.version != release_)
+            return Fail(kBadManifest, "the manifest is for release " + std::to_string(manifest_.version));
+        if (manifest_.version < source_.ownVersion)
+            return Fail(kBadManifest, "release " + std::to_string(manifest_.version) + " is older than this one");
+        return true;
+    }
+
+    bool StageFiles() {
+        std::vector<ManifestEntry> changed = FilesToReplace(folder_, manifest_);
+        Log(std::to_string(changed.size()) + " of " + std::to_string(manifest_.entries.size()) + " files differ");
+        const std::string staging = StagingFolder(folder_);
+        int done = 0;
+        for (const ManifestEntry& entry : changed) {
+            progress_.ShowStatus(FormatText(kDownloading, done + 1, static_cast<int>(changed.size())),
+                                 10 + 70 * done / static_cast<int>(changed.size()));
+            if (!StageFile(staging, entry)) return false;
+            stagedPaths_.push_back(entry.path);
+            ++done;
+        }
+        return true;
+    }
+
+    bool StageFile(const std::string& staging, const ManifestEntry& entry) {
+        const std::string staged = LocalPath(staging, entry.path);
+        // A copy left by an interrupted update is as good as a fresh one when it matches.
+        if (FileMatches(staged, entry)) return true;
+        std::string url = entry.path;
+        ReplaceAllMbcs(url, "\\", "/");
+        std::string bytes;
+        if (!Fetch(ReleasePath("files/") + url, bytes)) return false;
+        if (!BytesMatch(bytes, entry)) return Fail(kBadFile, entry.path + " does not match its size and SHA-256");
+        UpdateOs().CreateFolders(ParentFolder(staged));
+        if (!UpdateOs().WriteFileBytes(staged, bytes)) return Fail(kCannotWrite, "cannot write " + staged);
+        return true;
+    }
+
+    bool WaitForProgram() {
+        progress_.ShowStatus(kWaiting, 85);
+        return progress_.WaitForProgramExit() || Fail(kCancelled, "Pelimor.exe did not end");
+    }
+
+    bool Swap() {
+        progress_.ShowStatus(kReplacing, 90);
+        std::string reason;
+        if (!SwapInStagedFiles(folder_, stagedPaths_, reason)) return Fail(kCannotWrite, reason);
+        return true;
+    }
+
+    const std::string& folder_;
+    const UpdateSource& source_;
+    UpdateProgress& progress_;
+    int32_t release_ = 0;
+    Manifest manifest_;
+    std::vector<std::string> stagedPaths_;
+    std::string message_;
+};
+}  // namespace
+
+UpdateResult RunUpdate(const std::string& programFolder, const UpdateSource& source, UpdateProgress& progress) {
+    return Update(programFolder, source, progress).Run();
+}

@@ -1,0 +1,92 @@
+#include "updater/updater_dlg_win32.h"
+
+#include <commctrl.h>
+
+#include "base/os.h"
+#include "net/server_url.h"
+#include "update/update_public_key.h"
+#include "updater/updater_resource.h"
+
+namespace {
+constexpr UINT UM_UPDATE_STATUS = WM_APP + 1;
+constexpr UINT UM_UPDATE_DONE = WM_APP + 2;
+
+const char kCaption[] = "Pelimor 更新";
+const char kStarting[] = "更新を準備しています...";
+const char kCloseProgram[] =
+    "Pelimorがまだ起動しています。\nPelimorを終了してから「OK」を押してください。\n"
+    "「キャンセル」を押すと更新を中止します。";
+
+// The panel's single-instance mutex: it exists exactly while a panel runs.
+const char kPanelMutexName[] = "IAQZ___MUTEX";
+constexpr ULONGLONG kPanelWaitMilliseconds = 30000;
+constexpr DWORD kPanelPollMilliseconds = 250;
+
+bool PanelRunning() {
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kPanelMutexName);
+    if (!mutex) return false;
+    // Closed at once: a handle kept here would keep the mutex alive after the panel ended.
+    CloseHandle(mutex);
+    return true;
+}
+
+bool PanelEndsWithin(ULONGLONG milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (PanelRunning()) {
+        if (GetTickCount64() >= end) return false;
+        Sleep(kPanelPollMilliseconds);
+    }
+    return true;
+}
+}  // namespace
+
+CUpdaterDlg::CUpdaterDlg(std::string programFolder)
+    : CDialog(IDD_UPDATER), programFolder_(std::move(programFolder)) {}
+
+CUpdaterDlg::~CUpdaterDlg() {
+    if (worker_.joinable()) worker_.join();
+}
+
+bool CUpdaterDlg::OnInitDialog() {
+    SetWindowText(kCaption);
+    SetDlgItemText(IDC_UPDATER_STATUS, kStarting);
+    SendDlgItemMessage(IDC_UPDATER_PROGRESS, PBM_SETRANGE32, 0, 100);
+    worker_ = std::thread(&CUpdaterDlg::RunWorker, this);
+    return true;
+}
+
+void CUpdaterDlg::RunWorker() {
+    const UpdateSource source{ServerBaseUrl(), std::string(kUpdatePublicKey), PELIMOR_PROGRAM_VERSION};
+    result_ = RunUpdate(programFolder_, source, *this);
+    PostMessage(UM_UPDATE_DONE);
+}
+
+void CUpdaterDlg::ShowStatus(const std::string& text, int percent) {
+    {
+        std::lock_guard<std::mutex> lock(statusMutex_);
+        statusText_ = text;
+        statusPercent_ = percent;
+    }
+    PostMessage(UM_UPDATE_STATUS);
+}
+
+bool CUpdaterDlg::WaitForProgramExit() {
+    while (!PanelEndsWithin(kPanelWaitMilliseconds))
+        if (Os().AskUser(kCloseProgram, MessageButtons::OkCancel) != MessageAnswer::Ok) return false;
+    return true;
+}
+
+bool CUpdaterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == UM_UPDATE_STATUS) {
+        std::lock_guard<std::mutex> lock(statusMutex_);
+        SetDlgItemText(IDC_UPDATER_STATUS, statusText_);
+        SendDlgItemMessage(IDC_UPDATER_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(statusPercent_));
+        return true;
+    }
+    if (message == UM_UPDATE_DONE) {
+        worker_.join();
+        EndDialog(IDOK);
+        return true;
+    }
+    return CDialog::OnMessage(message, wParam, lParam, result);
+}
