@@ -6,7 +6,7 @@
 #include "app/app_core.h"
 #include "app/os.h"
 #include "app/terms.h"
-#include "net/update_check.h"
+#include "app/test_timings.h"
 #include "panel/corvane_dlg_win32.h"
 #include "prefs/first_dlg_win32.h"
 #include "prefs/license_dlg_win32.h"
@@ -18,12 +18,13 @@ CCorvaneApp theApp;
 bool CCorvaneApp::InitInstance() {
     // The panel's browser pane is an ActiveX control inside the dialog template.
     EnableControlContainer();
+    ApplyTestNetworkTimeout();
     if (!theCore.Startup(m_commandLine)) {
         PostQuitMessage(0);
         return false;
     }
     StartPlatform();
-    CheckForUpdate(theCore, false);
+    // The silent update check starts with the panel, off this thread (CCorvaneDlg).
     if (!PassTermsGate()) return false;
     if (theCore.m_firstRun) {
         CFirstDlg first;

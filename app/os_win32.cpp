@@ -9,6 +9,7 @@
 
 #include <ctime>
 
+#include "app/cancel_token.h"
 #include "store/text_utils.h"
 
 namespace {
@@ -19,9 +20,8 @@ char PathSeparator() { return '\\'; }
 
 int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
 
-void OsSeam::SleepMilliseconds(int milliseconds) {
-    if (milliseconds > 0) ::Sleep(static_cast<DWORD>(milliseconds));
-}
+// A worker's pause ends early when its work is cancelled.
+void OsSeam::SleepMilliseconds(int milliseconds) { SleepUnlessCancelled(milliseconds); }
 
 std::string OsSeam::ProgramFolder() {
     char buffer[MAX_PATH * 2] = {};

@@ -3,11 +3,13 @@
 #include <utility>
 
 namespace {
-// Polls never overlap: they all use this one slot.
+// Polls never overlap: they all use this one slot; so do update checks, in their own work.
 constexpr int kPollSlot = 0;
+constexpr int kUpdateCheckSlot = 0;
 }  // namespace
 
-ServerDownloads::ServerDownloads(std::function<void()> wakeUp) : feeds_(wakeUp), polls_(std::move(wakeUp)) {}
+ServerDownloads::ServerDownloads(std::function<void()> wakeUp)
+    : feeds_(wakeUp), polls_(wakeUp), updateChecks_(std::move(wakeUp)) {}
 
 bool ServerDownloads::StartFeedFetch(const std::string& url, FeedKind kind) {
     return feeds_.Start(kind, [url, kind] {
@@ -29,4 +31,14 @@ std::vector<std::unique_ptr<FeedRequest>> ServerDownloads::TakeFinishedFeeds() {
 
 std::vector<std::unique_ptr<ServerPollDownload>> ServerDownloads::TakeFinishedPolls() {
     return polls_.TakeFinished();
+}
+
+bool ServerDownloads::StartUpdateCheck(bool manual) {
+    return updateChecks_.Start(kUpdateCheckSlot, [manual] {
+        return std::make_unique<UpdateCheckAnswer>(UpdateCheckAnswer{CheckVersion(), manual});
+    });
+}
+
+std::vector<std::unique_ptr<UpdateCheckAnswer>> ServerDownloads::TakeFinishedUpdateChecks() {
+    return updateChecks_.TakeFinished();
 }

@@ -19,8 +19,14 @@
 #include <unistd.h>
 #endif
 
+#include "app/cancel_token.h"
+
 namespace {
 std::atomic<uint32_t> g_timeoutMilliseconds{30000};
+// How often a waiting socket looks whether its work was cancelled.
+constexpr uint32_t kCancelCheckMilliseconds = 100;
+
+enum class Readiness { Read, Write };
 
 // The few calls whose shape differs between Winsock and BSD sockets.
 #ifdef _WIN32
@@ -53,14 +59,19 @@ bool ConnectIsPending() { return WSAGetLastError() == WSAEWOULDBLOCK; }
 bool LastCallInterrupted() { return false; }
 
 // select, not WSAPoll: WSAPoll does not report a refused connection on older Windows.
-bool WaitUntilWritable(NativeSocket socket, uint32_t milliseconds) {
-    fd_set writable, failed;
-    FD_ZERO(&writable);
+// 1 when the socket is ready, 0 when the time ran out, -1 on an error.
+int WaitOnce(NativeSocket socket, Readiness readiness, uint32_t milliseconds) {
+    fd_set ready, failed;
+    FD_ZERO(&ready);
     FD_ZERO(&failed);
-    FD_SET(socket, &writable);
+    FD_SET(socket, &ready);
     FD_SET(socket, &failed);
     timeval limit{static_cast<long>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000};
-    return select(0, nullptr, &writable, &failed, &limit) == 1 && FD_ISSET(socket, &writable);
+    fd_set* readable = readiness == Readiness::Read ? &ready : nullptr;
+    fd_set* writable = readiness == Readiness::Write ? &ready : nullptr;
+    int count = select(0, readable, writable, &failed, &limit);
+    if (count == 0) return 0;
+    return count > 0 && FD_ISSET(socket, &ready) ? 1 : -1;
 }
 
 void SetSendAndReceiveTimeouts(NativeSocket socket, uint32_t milliseconds) {
@@ -86,13 +97,17 @@ bool SetBlocking(NativeSocket socket, bool blocking) {
 bool ConnectIsPending() { return errno == EINPROGRESS; }
 bool LastCallInterrupted() { return errno == EINTR; }
 
-bool WaitUntilWritable(NativeSocket socket, uint32_t milliseconds) {
-    pollfd entry{socket, POLLOUT, 0};
+// 1 when the socket is ready (or has a condition that the next call will report), 0 when the
+// time ran out, -1 on an error.
+int WaitOnce(NativeSocket socket, Readiness readiness, uint32_t milliseconds) {
+    const short wanted = readiness == Readiness::Read ? POLLIN : POLLOUT;
+    pollfd entry{socket, wanted, 0};
     int ready;
     do {
         ready = poll(&entry, 1, static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX)));
     } while (ready < 0 && errno == EINTR);
-    return ready == 1 && (entry.revents & POLLOUT) != 0;
+    if (ready <= 0) return ready;
+    return (entry.revents & (wanted | POLLHUP | POLLERR)) != 0 ? 1 : -1;
 }
 
 void SetSendAndReceiveTimeouts(NativeSocket socket, uint32_t milliseconds) {
@@ -105,6 +120,18 @@ void SetSendAndReceiveTimeouts(NativeSocket socket, uint32_t milliseconds) {
 
 NativeSocket Native(HttpConnection::SocketHandle handle) { return static_cast<NativeSocket>(handle); }
 
+// Waits in short slices, so that cancelled work lets go of its socket within a slice instead of
+// at the end of the whole time-out. True when the socket became ready in time.
+bool WaitUntilReady(NativeSocket socket, Readiness readiness, uint32_t milliseconds) {
+    for (uint32_t waited = 0; waited < milliseconds && !ThisThreadCancelled();) {
+        const uint32_t slice = std::min(kCancelCheckMilliseconds, milliseconds - waited);
+        int ready = WaitOnce(socket, readiness, slice);
+        if (ready != 0) return ready > 0;
+        waited += slice;
+    }
+    return false;
+}
+
 bool ConnectionSucceeded(NativeSocket socket) {
     int error = 0;
     socklen_t length = sizeof error;
@@ -116,7 +143,7 @@ bool ConnectionSucceeded(NativeSocket socket) {
 bool ConnectWithin(NativeSocket socket, const sockaddr_in& address, uint32_t milliseconds) {
     if (!SetBlocking(socket, false)) return false;
     int status = connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    bool connected = status == 0 || (ConnectIsPending() && WaitUntilWritable(socket, milliseconds) &&
+    bool connected = status == 0 || (ConnectIsPending() && WaitUntilReady(socket, Readiness::Write, milliseconds) &&
                                      ConnectionSucceeded(socket));
     return connected && SetBlocking(socket, true);
 }
@@ -190,6 +217,7 @@ bool HttpConnection::SendAll(std::string_view bytes) {
 int HttpConnection::Receive(char* buffer, size_t capacity) {
     int wanted = static_cast<int>(std::min<size_t>(capacity, INT_MAX));
     for (;;) {
+        if (!WaitUntilReady(Native(socket_), Readiness::Read, timeoutMilliseconds_)) return -1;
         auto count = recv(Native(socket_), buffer, wanted, 0);
         if (count >= 0) return static_cast<int>(count);
         if (!LastCallInterrupted()) return -1;

@@ -1,12 +1,14 @@
 #include "net/http_client.h"
 
+#include "app/cancel_token.h"
 #include "app/os.h"
 #include "store/line_file.h"
 
 #ifdef _WIN32
 #include <windows.h>
-#include <urlmon.h>
 #include <wininet.h>
+
+#include "net/os_url_download_win32.h"
 #else
 #include <memory>
 
@@ -21,7 +23,7 @@ namespace {
 // The system's download service; its cache entry goes first so that the answer is fresh.
 bool DownloadToFile(const std::string& url, const std::string& localFile) {
     DeleteUrlCacheEntryA(url.c_str());
-    return URLDownloadToFileA(nullptr, url.c_str(), localFile.c_str(), 0, nullptr) == S_OK;
+    return DownloadUrlToFileWithinLimits(url, localFile);
 }
 #else
 constexpr size_t kReceiveChunkBytes = 65536;
@@ -58,6 +60,8 @@ bool DownloadToFile(const std::string& url, const std::string& localFile) {
 
 bool SystemDownload(const std::string& url, std::string& result, const std::string& localFile) {
     result.clear();
+    // Cancelled work touches no file: its owner may be gone.
+    if (ThisThreadCancelled()) return false;
     Os().RemoveFile(localFile);
     if (!DownloadToFile(url, localFile) || !Os().PathExists(localFile)) return false;
     return ReadTextFile(localFile, result, true);

@@ -12,7 +12,7 @@
 namespace {
 // This release; the settings file records the same number as its format version.
 constexpr int32_t kOwnVersion = CAppCore::SETTINGS_VERSION;
-// Downloads on the user-interface thread use scratch file 0.
+// The version file goes to scratch file 0, as the server poll's files do.
 constexpr int kScratchNumber = 0;
 
 const char kUpdateQuestion[] = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
@@ -34,12 +34,12 @@ bool CheckVersion() {
     return ReadDecimal(ResponseBody(fetched)) > kOwnVersion;
 }
 
-void CheckForUpdate(CAppCore& core, bool manual) {
-    if (CheckVersion()) {
+void AskAboutUpdate(CAppCore& core, const UpdateCheckAnswer& answer) {
+    if (answer.newer) {
         if (Os().AskUser(kUpdateQuestion, MessageButtons::YesNo) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
         return;
     }
-    if (manual) Os().AskUser(kUpToDate, MessageButtons::Ok);
+    if (answer.manual) Os().AskUser(kUpToDate, MessageButtons::Ok);
 }
 
 void StartForcedUpdate() { Os().OpenWithShell(UpdaterPath(), ""); }
