@@ -26,7 +26,7 @@ DISPLAY = os.environ.get("PELIMOR_E2E_DISPLAY", ":97")
 PORT = int(os.environ.get("PELIMOR_E2E_PORT", "18097"))
 # Later groups change what earlier ones rely on: the page clicks read the notices, the settings
 # dialog empties the rules, the erase command the indicators.
-GROUPS = ["pages", "panel", "rules", "mt4", "prefs", "erase"]
+GROUPS = ["pages", "panel", "rules", "mt4", "prefs", "erase", "robust"]
 SEP = "\x07"
 
 # A ruled indicator two hours ahead: the mailbox must carry its time, mask and direction.
