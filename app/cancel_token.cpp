@@ -24,7 +24,9 @@ bool CancelToken::WaitFor(int milliseconds) const {
     return !changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return cancelled_; });
 }
 
-ScopedThreadCancelToken::ScopedThreadCancelToken(const CancelToken& token) : previous_(t_token) { t_token = &token; }
+ScopedThreadCancelToken::ScopedThreadCancelToken(const CancelToken& token) : previous_(t_token) {
+    t_token = &token;
+}
 
 ScopedThreadCancelToken::~ScopedThreadCancelToken() { t_token = previous_; }
 

@@ -143,8 +143,9 @@ bool ConnectionSucceeded(NativeSocket socket) {
 bool ConnectWithin(NativeSocket socket, const sockaddr_in& address, uint32_t milliseconds) {
     if (!SetBlocking(socket, false)) return false;
     int status = connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    bool connected = status == 0 || (ConnectIsPending() && WaitUntilReady(socket, Readiness::Write, milliseconds) &&
-                                     ConnectionSucceeded(socket));
+    bool connected = status == 0 ||
+                     (ConnectIsPending() && WaitUntilReady(socket, Readiness::Write, milliseconds) &&
+                      ConnectionSucceeded(socket));
     return connected && SetBlocking(socket, true);
 }
 

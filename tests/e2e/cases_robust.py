@@ -139,8 +139,8 @@ def stalled_everywhere(r, server, healthy):
     r.check("with downloads stalled the exit takes no longer than with a healthy server",
             seconds is not None and seconds <= healthy[1] + 1.5, (seconds, healthy))
     again, seconds = start_panel(r, "robust-restart")
-    r.check("a new start right after the exit succeeds", seconds is not None and not windows_with(r, ALREADY_RUNNING),
-            seconds)
+    r.check("a new start right after the exit succeeds",
+            seconds is not None and not windows_with(r, ALREADY_RUNNING), seconds)
     quit_panel(r, again)
 
 
