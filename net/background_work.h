@@ -41,10 +41,9 @@ public:
         : shared_(std::make_shared<Shared>(std::move(wakeUp))), closeAllowance_(closeAllowanceMilliseconds) {}
 
     ~BackgroundWork() {
+        Close();
         std::unique_lock<std::mutex> lock(shared_->mutex);
-        shared_->closed = true;
-        for (auto& worker : workers_) worker.second.cancel->Cancel();
-        shared_->changed.wait_for(lock, closeAllowance_, [this] { return shared_->running.empty(); });
+        shared_->changed.wait_until(lock, closeDeadline_, [this] { return shared_->running.empty(); });
         const std::set<int> stillRunning = shared_->running;
         lock.unlock();
         for (auto& [slot, worker] : workers_) {
@@ -58,13 +57,25 @@ public:
     BackgroundWork(const BackgroundWork&) = delete;
     BackgroundWork& operator=(const BackgroundWork&) = delete;
 
-    // User-interface thread. False, and nothing started, while work of the slot is pending or
-    // when the system has no thread to give.
+    // Cancels the work still running and drops whatever it finds from now on; the close
+    // allowance counts from the first call. An owner of several calls it on each before they
+    // are destroyed, so that together they wait no longer than one allowance.
+    void Close() {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        if (shared_->closed) return;
+        shared_->closed = true;
+        closeDeadline_ = std::chrono::steady_clock::now() + closeAllowance_;
+        for (auto& worker : workers_) worker.second.cancel->Cancel();
+    }
+
+    // User-interface thread. False, and nothing started, while work of the slot is pending,
+    // once closed, or when the system has no thread to give.
     bool Start(int slot, Work work) {
         if (workers_.count(slot) != 0) return false;
         auto cancel = std::make_shared<CancelToken>();
         {
             std::lock_guard<std::mutex> lock(shared_->mutex);
+            if (shared_->closed) return false;
             shared_->running.insert(slot);
         }
         try {
@@ -136,5 +147,6 @@ private:
     // <chrono> itself cannot be compiled for CP932 literals; <condition_variable> brings the
     // duration types.
     const std::chrono::milliseconds closeAllowance_;
+    std::chrono::steady_clock::time_point closeDeadline_;  // set by the first Close
     std::map<int, Worker> workers_;  // user-interface thread only
 };

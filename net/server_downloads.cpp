@@ -11,6 +11,12 @@ constexpr int kUpdateCheckSlot = 0;
 ServerDownloads::ServerDownloads(std::function<void()> wakeUp)
     : feeds_(wakeUp), polls_(wakeUp), updateChecks_(std::move(wakeUp)) {}
 
+ServerDownloads::~ServerDownloads() {
+    feeds_.Close();
+    polls_.Close();
+    updateChecks_.Close();
+}
+
 bool ServerDownloads::StartFeedFetch(const std::string& url, FeedKind kind) {
     return feeds_.Start(kind, [url, kind] {
         auto request = std::make_unique<FeedRequest>();

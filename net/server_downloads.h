@@ -23,6 +23,10 @@ class ServerDownloads {
 public:
     // wakeUp runs on a download thread and must not wait for the panel's thread.
     explicit ServerDownloads(std::function<void()> wakeUp);
+    // Closes the three kinds of work together, so that closing waits one allowance in all.
+    ~ServerDownloads();
+    ServerDownloads(const ServerDownloads&) = delete;
+    ServerDownloads& operator=(const ServerDownloads&) = delete;
 
     // Starts a background fetch of url as the kind; false while the previous fetch of the kind
     // has not been taken yet (the two would share a scratch file).

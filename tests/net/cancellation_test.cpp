@@ -62,6 +62,14 @@ TEST(BackgroundWorkClosing, LetsGoOfWorkThatIgnoresTheCancelAfterItsAllowance) {
     EXPECT_EQ(wakeUps.Count(), 0);
 }
 
+TEST(BackgroundWorkClosing, ClosedWorkStartsNothingMore) {
+    WakeUps wakeUps;
+    BackgroundWork<int> work(wakeUps.Callback());
+    work.Close();
+    EXPECT_FALSE(work.Start(1, [] { return std::make_unique<int>(1); }));
+    EXPECT_TRUE(work.TakeFinished().empty());
+}
+
 TEST(BackgroundWorkClosing, SlotOfAFinishedWorkIsFreeOnceTaken) {
     WakeUps wakeUps;
     BackgroundWork<int> work(wakeUps.Callback());
