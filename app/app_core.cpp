@@ -97,7 +97,8 @@ bool CAppCore::Startup(const std::string& commandLine) {
         m_updatedAt = Os().Now();
         SaveSettings();
     }
-    // The silent update check runs here, once every file has been loaded and rewritten.
+    // The silent update check follows once the panel is up, on a worker thread: it never holds
+    // up the start, and m_updatedAt is saved before it begins.
     return true;
 }
 

@@ -13,7 +13,7 @@
 namespace {
 // This release; the settings file records the same number as its format version.
 constexpr int32_t OWN_VERSION = CAppCore::SETTINGS_VERSION;
-// Downloads on the user-interface thread use scratch file 0.
+// The version file goes to scratch file 0, as the server poll's files do.
 constexpr int SCRATCH_NUMBER = 0;
 
 const char UPDATE_QUESTION[] = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
@@ -35,12 +35,12 @@ bool CheckVersion() {
     return ReadDecimal(ResponseBody(fetched)) > OWN_VERSION;
 }
 
-void CheckForUpdate(CAppCore& core, bool manual) {
-    if (CheckVersion()) {
+void AskAboutUpdate(CAppCore& core, const UpdateCheckAnswer& answer) {
+    if (answer.newer) {
         if (Os().AskUser(UPDATE_QUESTION, MessageButtons::YesNo) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
         return;
     }
-    if (manual) Os().AskUser(UP_TO_DATE, MessageButtons::Ok);
+    if (answer.manual) Os().AskUser(UP_TO_DATE, MessageButtons::Ok);
 }
 
 void StartForcedUpdate() { Os().OpenWithShell(UpdaterPath(), ""); }

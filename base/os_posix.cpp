@@ -12,6 +12,8 @@
 
 #include <cstdlib>
 
+#include "base/cancel_token.h"
+
 namespace {
 int g_instanceLockFile = -1;
 }
@@ -22,9 +24,8 @@ void OsSeam::Trace(const std::string& line) { std::fprintf(stderr, "Pelimor: %s\
 
 int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
 
-void OsSeam::SleepMilliseconds(int milliseconds) {
-    if (milliseconds > 0) usleep(static_cast<useconds_t>(milliseconds) * 1000);
-}
+// A worker's pause ends early when its work is cancelled.
+void OsSeam::SleepMilliseconds(int milliseconds) { SleepUnlessCancelled(milliseconds); }
 
 std::string OsSeam::ProgramFolder() {
     char buffer[4096];

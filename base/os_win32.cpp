@@ -9,6 +9,7 @@
 
 #include <ctime>
 
+#include "base/cancel_token.h"
 #include "base/cp932_text.h"
 
 namespace {
@@ -21,9 +22,8 @@ void OsSeam::Trace(const std::string& line) { OutputDebugStringA(("Pelimor: " + 
 
 int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
 
-void OsSeam::SleepMilliseconds(int milliseconds) {
-    if (milliseconds > 0) ::Sleep(static_cast<DWORD>(milliseconds));
-}
+// A worker's pause ends early when its work is cancelled.
+void OsSeam::SleepMilliseconds(int milliseconds) { SleepUnlessCancelled(milliseconds); }
 
 std::string OsSeam::ProgramFolder() {
     char buffer[MAX_PATH * 2] = {};

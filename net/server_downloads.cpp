@@ -3,11 +3,19 @@
 #include <utility>
 
 namespace {
-// Polls never overlap: they all use this one slot.
+// Polls never overlap: they all use this one slot; so do update checks, in their own work.
 constexpr int POLL_SLOT = 0;
+constexpr int UPDATE_CHECK_SLOT = 0;
 }  // namespace
 
-ServerDownloads::ServerDownloads(std::function<void()> wakeUp) : feeds_(wakeUp), polls_(std::move(wakeUp)) {}
+ServerDownloads::ServerDownloads(std::function<void()> wakeUp)
+    : feeds_(wakeUp), polls_(wakeUp), updateChecks_(std::move(wakeUp)) {}
+
+ServerDownloads::~ServerDownloads() {
+    feeds_.Close();
+    polls_.Close();
+    updateChecks_.Close();
+}
 
 bool ServerDownloads::StartFeedFetch(const std::string& url, FeedKind kind) {
     return feeds_.Start(kind, [url, kind] {
@@ -29,4 +37,14 @@ std::vector<std::unique_ptr<FeedRequest>> ServerDownloads::TakeFinishedFeeds() {
 
 std::vector<std::unique_ptr<ServerPollDownload>> ServerDownloads::TakeFinishedPolls() {
     return polls_.TakeFinished();
+}
+
+bool ServerDownloads::StartUpdateCheck(bool manual, std::function<bool()> isNewer) {
+    return updateChecks_.Start(UPDATE_CHECK_SLOT, [manual, isNewer = std::move(isNewer)] {
+        return std::make_unique<UpdateCheckAnswer>(UpdateCheckAnswer{isNewer(), manual});
+    });
+}
+
+std::vector<std::unique_ptr<UpdateCheckAnswer>> ServerDownloads::TakeFinishedUpdateChecks() {
+    return updateChecks_.TakeFinished();
 }

@@ -24,8 +24,13 @@ bool ResolveIpv4(const std::string& name, uint32_t& address);
 enum class ConnectStart { Connected, Pending, Failed };
 // Starts a connect of a non-blocking socket to the address (network byte order) and port.
 ConnectStart StartConnect(SocketHandle socket, uint32_t address, int port);
-// Waits until the pending connect finished; true when it succeeded in time.
-bool FinishConnect(SocketHandle socket, uint32_t milliseconds);
+// After a pending connect became writable: true when it succeeded.
+bool ConnectSucceeded(SocketHandle socket);
+
+enum class Readiness { Read, Write };
+// One wait of up to the given time: 1 when the socket is ready (or has a condition that the next
+// call will report), 0 when the time ran out, -1 on an error.
+int WaitReady(SocketHandle socket, Readiness readiness, uint32_t milliseconds);
 
 bool SetBlocking(SocketHandle socket, bool blocking);
 void SetSendAndReceiveTimeouts(SocketHandle socket, uint32_t milliseconds);

@@ -55,13 +55,17 @@ ConnectStart StartConnect(SocketHandle socket, uint32_t address, int port) {
     return errno == EINPROGRESS ? ConnectStart::Pending : ConnectStart::Failed;
 }
 
-bool FinishConnect(SocketHandle socket, uint32_t milliseconds) {
-    pollfd entry{Native(socket), POLLOUT, 0};
+bool ConnectSucceeded(SocketHandle socket) { return ConnectionSucceeded(Native(socket)); }
+
+int WaitReady(SocketHandle socket, Readiness readiness, uint32_t milliseconds) {
+    const short wanted = readiness == Readiness::Read ? POLLIN : POLLOUT;
+    pollfd entry{Native(socket), wanted, 0};
     int ready;
     do {
         ready = poll(&entry, 1, static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX)));
     } while (ready < 0 && errno == EINTR);
-    return ready == 1 && (entry.revents & POLLOUT) != 0 && ConnectionSucceeded(Native(socket));
+    if (ready <= 0) return ready;
+    return (entry.revents & (wanted | POLLHUP | POLLERR)) != 0 ? 1 : -1;
 }
 
 bool SetBlocking(SocketHandle socket, bool blocking) {

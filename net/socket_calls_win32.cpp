@@ -63,16 +63,21 @@ ConnectStart StartConnect(SocketHandle socket, uint32_t address, int port) {
     return WSAGetLastError() == WSAEWOULDBLOCK ? ConnectStart::Pending : ConnectStart::Failed;
 }
 
+bool ConnectSucceeded(SocketHandle socket) { return ConnectionSucceeded(Native(socket)); }
+
 // select, not WSAPoll: WSAPoll does not report a refused connection on older Windows.
-bool FinishConnect(SocketHandle socket, uint32_t milliseconds) {
-    fd_set writable, failed;
-    FD_ZERO(&writable);
+int WaitReady(SocketHandle socket, Readiness readiness, uint32_t milliseconds) {
+    fd_set ready, failed;
+    FD_ZERO(&ready);
     FD_ZERO(&failed);
-    FD_SET(Native(socket), &writable);
+    FD_SET(Native(socket), &ready);
     FD_SET(Native(socket), &failed);
     timeval limit{static_cast<long>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000};
-    return select(0, nullptr, &writable, &failed, &limit) == 1 && FD_ISSET(Native(socket), &writable) &&
-           ConnectionSucceeded(Native(socket));
+    fd_set* readable = readiness == Readiness::Read ? &ready : nullptr;
+    fd_set* writable = readiness == Readiness::Write ? &ready : nullptr;
+    int count = select(0, readable, writable, &failed, &limit);
+    if (count == 0) return 0;
+    return count > 0 && FD_ISSET(Native(socket), &ready) ? 1 : -1;
 }
 
 bool SetBlocking(SocketHandle socket, bool blocking) {

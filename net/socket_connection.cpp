@@ -4,18 +4,34 @@
 #include <atomic>
 #include <climits>
 
+#include "base/cancel_token.h"
 #include "base/os.h"
 #include "net/socket_calls.h"
 
 namespace {
 std::atomic<uint32_t> g_timeoutMilliseconds{30000};
+// How often a waiting socket looks whether its work was cancelled.
+constexpr uint32_t CANCEL_CHECK_MILLISECONDS = 100;
+
+// Waits in short slices, so that cancelled work lets go of its socket within a slice instead of
+// at the end of the whole time-out. True when the socket became ready in time.
+bool WaitUntilReady(SocketHandle socket, Readiness readiness, uint32_t milliseconds) {
+    for (uint32_t waited = 0; waited < milliseconds && !ThisThreadCancelled();) {
+        const uint32_t slice = std::min(CANCEL_CHECK_MILLISECONDS, milliseconds - waited);
+        int ready = WaitReady(socket, readiness, slice);
+        if (ready != 0) return ready > 0;
+        waited += slice;
+    }
+    return false;
+}
 
 // The connect itself runs non-blocking so that it, too, gives up after the time-out.
 bool ConnectWithin(SocketHandle socket, uint32_t address, int port, uint32_t milliseconds) {
     if (!SetBlocking(socket, false)) return false;
     ConnectStart start = StartConnect(socket, address, port);
     bool connected = start == ConnectStart::Connected ||
-                     (start == ConnectStart::Pending && FinishConnect(socket, milliseconds));
+                     (start == ConnectStart::Pending && WaitUntilReady(socket, Readiness::Write, milliseconds) &&
+                      ConnectSucceeded(socket));
     return connected && SetBlocking(socket, true);
 }
 
@@ -71,10 +87,14 @@ bool HttpConnection::SendAll(std::string_view bytes) {
 int HttpConnection::Receive(char* buffer, size_t capacity) {
     int wanted = static_cast<int>(std::min<size_t>(capacity, INT_MAX));
     for (;;) {
+        if (!WaitUntilReady(socket_, Readiness::Read, timeoutMilliseconds_)) {
+            Os().Trace(ThisThreadCancelled() ? "socket: receive cancelled" : "socket: receive timed out");
+            return -1;
+        }
         int count = ReceiveSome(socket_, buffer, wanted);
         if (count >= 0) return count;
         if (!LastCallInterrupted()) {
-            Os().Trace("socket: receive failed or timed out");
+            Os().Trace("socket: receive failed");
             return -1;
         }
     }

@@ -1,8 +1,9 @@
 // One TCP connection of the HTTP client, and the socket set-up around it.
 //
 // Every connection waits a bounded time for connecting, sending and receiving, so a server
-// that accepts and then never answers cannot hold a download thread, or the panel during the
-// update check, for ever.
+// that accepts and then never answers cannot hold a download thread for ever. Connecting and
+// receiving also give up within a tenth of a second once the thread's work is cancelled
+// (base/cancel_token.h), and the connection then closes its socket.
 #pragma once
 
 #include <cstddef>
@@ -34,7 +35,7 @@ public:
     // Sends every byte; false on an error or a time-out.
     bool SendAll(std::string_view bytes);
     // Receives at most capacity bytes: their count, 0 when the peer closed the connection in
-    // order, -1 on an error or a time-out.
+    // order, -1 on an error, a time-out or when the calling thread's work is cancelled.
     int Receive(char* buffer, size_t capacity);
 
 private:

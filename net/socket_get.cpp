@@ -1,6 +1,7 @@
 #include <cstring>
 #include <memory>
 
+#include "base/cancel_token.h"
 #include "base/os.h"
 #include "net/http_client.h"
 #include "net/http_request.h"
@@ -39,6 +40,8 @@ bool ReceiveResponseText(HttpConnection& connection, std::string& response) {
 bool SocketGet(const std::string& host, const std::string& target, std::string& result,
                const std::string& localFile, bool http11, const std::string& extraHeaders) {
     result.clear();
+    // Cancelled work touches no file: its owner may be gone.
+    if (ThisThreadCancelled()) return false;
     Os().RemoveFile(localFile);
     Os().SleepMilliseconds(PAUSE_BEFORE_ATTEMPT_MILLISECONDS);
     std::string response;
@@ -48,7 +51,7 @@ bool SocketGet(const std::string& host, const std::string& target, std::string& 
         if (!connection.SendAll(BuildGetRequest(target, http11, host, extraHeaders))) return false;
         if (!ReceiveResponseText(connection, response)) return false;
     }
-    if (!IsOkStatusLine(response)) return false;
+    if (!IsOkStatusLine(response) || ThisThreadCancelled()) return false;
     WriteFileAtomically(localFile, response);  // a copy only: failing to write it fails nothing
     result = std::move(response);
     return true;

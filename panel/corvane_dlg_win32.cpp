@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/app_core.h"
+#include "app/test_timings.h"
 #include "app/window_placement_win32.h"
 #include "metatrader/dialogs/auto_ba_dlg_win32.h"
 #include "metatrader/dialogs/auto_ba_set_dlg_win32.h"
@@ -82,6 +83,8 @@ CCorvaneDlg::~CCorvaneDlg() = default;
 bool CCorvaneDlg::OnInitDialog() {
     tray_.SetOwner(m_hWnd);
     downloads_ = std::make_unique<ServerDownloads>(PostFetchDoneTo(m_hWnd));
+    // The silent check at start: its answer comes with UM_FETCH_DONE, the panel never waits.
+    downloads_->StartUpdateCheck(false, CheckVersion);
     htmlPane_.Create(this);
     backBuffer_.CreateBlank(BACK_BUFFER_WIDTH, BACK_BUFFER_HEIGHT);
     LoadPageArt();
@@ -89,6 +92,8 @@ bool CCorvaneDlg::OnInitDialog() {
     SetWindowText("__QZ__PELIMOR");
     mailbox_.Create(m_hWnd, IDC_MAILBOX_ROOT1);
     list_.Setup(this);
+    // The stored announcements of the day at once, so a panel without a network is useful too.
+    list_.FillIndicatorList();
     AttachViewChildren();
     ApplyLayout();
     // Topmost before the tooltip exists: Wine puts an owner that has topmost owned pop-ups (a
@@ -145,7 +150,9 @@ void CCorvaneDlg::CreateToolTips() {
 }
 
 void CCorvaneDlg::ArmTimers() {
-    for (const TimerArming& timer : schedule_.Arm()) SetTimer(timer.id, timer.periodMilliseconds);
+    for (const TimerArming& timer : schedule_.Arm())
+        SetTimer(timer.id, timer.id == TIMER_MINUTE ? MinuteTickMilliseconds(timer.periodMilliseconds)
+                                                    : timer.periodMilliseconds);
 }
 
 void CCorvaneDlg::StartFeedFetch(int kind) {
@@ -316,7 +323,7 @@ bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         GetCursorPos(&cursor);
         RECT window = GetWindowRect();
         ReleaseCapture();
-        if (rightButtonPressed_ && PtInRect(&window, cursor)) RunCommand(TrackPanelMenu(m_hWnd));
+        if (rightButtonPressed_ && PtInRect(&window, cursor)) ShowPanelMenu();
         return true;
     }
     case WM_TIMER:
@@ -367,6 +374,8 @@ void CCorvaneDlg::PerformTimerActions(const TimerActions& actions) {
 void CCorvaneDlg::OnFetchDone() {
     for (auto& request : downloads_->TakeFinishedFeeds()) PerformFetchEffects(fetched_.TakeFeed(*request));
     for (auto& poll : downloads_->TakeFinishedPolls()) PerformFetchEffects(fetched_.TakeServerPoll(*poll));
+    for (auto& answer : downloads_->TakeFinishedUpdateChecks()) pendingUpdate_ = *answer;
+    AskPendingUpdateQuestion();
 }
 
 void CCorvaneDlg::PerformFetchEffects(const FetchEffects& effects) {
@@ -382,9 +391,11 @@ void CCorvaneDlg::PerformFetchEffects(const FetchEffects& effects) {
 
 void CCorvaneDlg::OnTrayNotify(LPARAM event) {
     TrayResponse response = tray_.OnNotify(event);
+    if (dialogs_.Open()) response = TrayResponseWhileDialogOpen(response);
     switch (response.action) {
     case TrayAction::TogglePanel: TogglePanel(); break;
-    case TrayAction::ShowMenu: RunCommand(TrackPanelMenu(m_hWnd)); break;
+    case TrayAction::ShowMenu: ShowPanelMenu(); break;
+    case TrayAction::BringDialogToFront: BringDialogToFront(); break;
     case TrayAction::OpenPage:
         ShowWindow(SW_SHOW);
         if (response.page == PAGE_NEWS) PerformPageEffects(pages_.ShowNewsPage());
@@ -400,9 +411,73 @@ void CCorvaneDlg::OnDestroy() {
     tray_.RemoveTrayIcon();
     KillTimer(TIMER_SECOND);
     KillTimer(TIMER_MINUTE);
+    // While the window still exists: downloads still running are cancelled, waited for at most
+    // 3 s and otherwise let go, and none of them can post to this window afterwards.
+    downloads_.reset();
 }
 
 void CCorvaneDlg::RunCommand(int command) {
+    if (!CommandOpensDialog(command)) {
+        PerformCommand(command);
+        return;
+    }
+    if (dialogs_.Open()) {
+        BringDialogToFront();
+        return;
+    }
+    {
+        DialogGate::Scope open(dialogs_);
+        PerformCommand(command);
+    }
+    AskPendingUpdateQuestion();
+}
+
+void CCorvaneDlg::ShowPanelMenu() {
+    // An ownerless message box leaves the panel enabled: its menu must not open a second one.
+    if (dialogs_.Open()) {
+        BringDialogToFront();
+        return;
+    }
+    RunCommand(TrackPanelMenu(m_hWnd));
+}
+
+namespace {
+// The open dialog or message box of this thread: the first visible, enabled dialog window other
+// than the panel, in z-order, which is the innermost of nested ones.
+struct OpenDialogSearch {
+    HWND panel;
+    HWND found;
+};
+
+BOOL CALLBACK FindOpenDialog(HWND window, LPARAM search) {
+    auto* state = reinterpret_cast<OpenDialogSearch*>(search);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (window == state->panel || std::string(className) != "#32770" || !::IsWindowVisible(window) ||
+        !::IsWindowEnabled(window))
+        return TRUE;
+    state->found = window;
+    return FALSE;
+}
+}  // namespace
+
+void CCorvaneDlg::BringDialogToFront() {
+    OpenDialogSearch search{m_hWnd, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOpenDialog, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return;
+    SetForegroundWindow(search.found);
+    BringWindowToTop(search.found);
+}
+
+void CCorvaneDlg::AskPendingUpdateQuestion() {
+    if (!pendingUpdate_ || dialogs_.Open()) return;
+    const UpdateCheckAnswer answer = *pendingUpdate_;
+    pendingUpdate_.reset();
+    DialogGate::Scope open(dialogs_);
+    AskAboutUpdate(theCore, answer);
+}
+
+void CCorvaneDlg::PerformCommand(int command) {
     switch (command) {
     case ID_SHOW_HIDE: TogglePanel(); break;
     case ID_RUN_SETUP: CFirstDlg().DoModal(); break;
@@ -415,7 +490,7 @@ void CCorvaneDlg::RunCommand(int command) {
     }
     case ID_HELP_MANUAL: OpenManual(); break;
     case ID_ABOUT: CAboutDlg().DoModal(); break;
-    case ID_CHECK_UPDATE: CheckForUpdate(theCore, true); break;
+    case ID_CHECK_UPDATE: downloads_->StartUpdateCheck(true, CheckVersion); break;
     case ID_FORCED_UPDATE:
         StartForcedUpdate();
         Quit();

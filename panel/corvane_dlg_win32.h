@@ -6,12 +6,15 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "app/fetched_data.h"
 #include "app/timer_schedule.h"
 #include "framework/dialog.h"
 #include "framework/tool_tip_ctrl.h"
 #include "net/server_downloads.h"
+#include "app/update_check.h"
+#include "panel/dialog_gate.h"
 #include "panel/mailbox_windows_win32.h"
 #include "panel/panel_commands.h"
 #include "panel/page_layout.h"
@@ -75,8 +78,12 @@ private:
     void OnTrayNotify(LPARAM event);
     void OnDestroy();
 
-    // The menu commands.
+    // The menu commands: RunCommand keeps to one dialog at a time, PerformCommand runs one.
     void RunCommand(int command);
+    void PerformCommand(int command);
+    void ShowPanelMenu();
+    void BringDialogToFront();
+    void AskPendingUpdateQuestion();
     void Quit();
 
     std::array<BitmapImage, PANEL_PAGE_COUNT> pageArt_;
@@ -101,5 +108,8 @@ private:
     FetchedData fetched_;
     CTrayIcon tray_;
     std::unique_ptr<ServerDownloads> downloads_;
+    DialogGate dialogs_;
+    // An update check's answer that waits for the open dialog to close.
+    std::optional<UpdateCheckAnswer> pendingUpdate_;
     bool rightButtonPressed_ = false;
 };

@@ -14,6 +14,7 @@ enum class TrayAction {
     TogglePanel,  // hide a shown panel, show a hidden one
     ShowMenu,     // the panel menu at the pointer; the chosen command then runs
     OpenPage,     // show a hidden panel, then the page (if any)
+    BringDialogToFront,  // a dialog of the program is open: it comes to the front
 };
 
 struct TrayResponse {

@@ -6,6 +6,7 @@
 #include "app/app_core.h"
 #include "base/os.h"
 #include "app/terms.h"
+#include "app/test_timings.h"
 #include "app/update_check.h"
 #include "panel/corvane_dlg_win32.h"
 #include "prefs/first_dlg_win32.h"
@@ -19,12 +20,13 @@ CCorvaneApp theApp;
 bool CCorvaneApp::InitInstance() {
     // The panel's browser pane is an ActiveX control inside the dialog template.
     EnableControlContainer();
+    ApplyTestNetworkTimeout();
     if (!theCore.Startup(m_commandLine)) {
         PostQuitMessage(0);
         return false;
     }
     StartPlatform();
-    CheckForUpdate(theCore, false);
+    // The silent update check starts with the panel, off this thread (CCorvaneDlg).
     if (!PassTermsGate()) return false;
     if (theCore.m_firstRun) {
         CFirstDlg first;

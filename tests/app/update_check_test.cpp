@@ -61,13 +61,13 @@ TEST_F(UpdateCheckTest, UpToDateProgramIsReportedOnlyWhenAskedFor) {
     {
         LoopbackServer server({{Ok("3100")}, {Ok("3100")}});
         ScopedBaseUrl base(server.HostAndPort());
-        CheckForUpdate(core, false);
+        AskAboutUpdate(core, {CheckVersion(), false});
         EXPECT_TRUE(os.questions.empty());
-        CheckForUpdate(core, true);
+        AskAboutUpdate(core, {CheckVersion(), true});
         EXPECT_EQ(os.questions, std::vector<std::string>{UP_TO_DATE});
     }
     ScopedBaseUrl nowhere("127.0.0.1:" + std::to_string(UnusedLoopbackPort()));
-    CheckForUpdate(core, true);
+    AskAboutUpdate(core, {CheckVersion(), true});
     EXPECT_EQ(os.questions, (std::vector<std::string>{UP_TO_DATE, UP_TO_DATE}));
     EXPECT_TRUE(os.shellOpened.empty());
     EXPECT_TRUE(os.exitCodes.empty());
@@ -77,7 +77,7 @@ TEST_F(UpdateCheckTest, DeclinedUpdateLeavesEverythingAsItWas) {
     LoopbackServer server({{Ok("3101")}});
     ScopedBaseUrl base(server.HostAndPort());
     os.answer = MessageAnswer::No;
-    CheckForUpdate(core, false);
+    AskAboutUpdate(core, {CheckVersion(), false});
     EXPECT_EQ(os.questions, std::vector<std::string>{QUESTION});
     EXPECT_TRUE(os.shellOpened.empty());
     EXPECT_TRUE(os.exitCodes.empty());
@@ -98,7 +98,7 @@ TEST_F(UpdateCheckTest, AcceptedUpdateSavesEverythingStartsTheUpdaterAndEnds) {
         core.m_updatedAt = c.updatedAt;
         core.m_windowLeft = 321;  // a change not saved yet
 
-        CheckForUpdate(core, false);
+        AskAboutUpdate(core, {CheckVersion(), false});
         EXPECT_EQ(os.shellOpened, std::vector<std::string>{UpdaterPath() + "|" + c.parameter});
         EXPECT_EQ(os.exitCodes, std::vector<int>{0});
         // Everything was saved before the updater started and the process ended.

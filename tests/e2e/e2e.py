@@ -27,8 +27,8 @@ PORT = int(os.environ.get("PELIMOR_E2E_PORT", "18097"))
 # Later groups change what earlier ones rely on: the page clicks read the notices, the settings
 # dialog empties the rules, the erase command the indicators, the publisher replaces the
 # server's files and restarts the panel, the
-# update group replaces the program.
-GROUPS = ["pages", "panel", "rules", "mt4", "prefs", "erase", "publish", "update"]
+# update group replaces the program; the robustness group runs panels of its own.
+GROUPS = ["pages", "panel", "rules", "mt4", "prefs", "erase", "publish", "update", "robust"]
 SEP = "\x07"
 
 # A ruled indicator two hours ahead: the mailbox must carry its time, mask and direction.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "app/update_check.h"
 #include "store/local_files.h"
 #include "tests/net/download_test_support.h"
 #include "tests/support/loopback_server.h"
@@ -112,15 +115,35 @@ TEST_F(ServerDownloadsTest, KindStaysBusyUntilItsFetchIsTakenWhileOtherKindsRun)
     EXPECT_TRUE(downloads.StartServerPoll(0));
 }
 
-TEST_F(ServerDownloadsTest, ClosingWaitsForARunningFetchAndReleasesWhatWasNotTaken) {
-    ShortSocketTimeout shortTimeout;
+TEST_F(ServerDownloadsTest, ClosingCancelsAStalledFetchAndReleasesWhatWasNotTaken) {
     LoopbackServer server({{"", Ending::Stall}});
     {
         ServerDownloads downloads(wakeUps.Callback());
-        ASSERT_TRUE(downloads.StartFeedFetch("http://" + server.HostAndPort() + "/f.dat", FEED_NEWS));
         ASSERT_TRUE(downloads.StartFeedFetch(NowhereUrl(), FEED_NOTICES));
+        wakeUps.WaitFor(1);  // finished, never taken
+        ASSERT_TRUE(downloads.StartFeedFetch("http://" + server.HostAndPort() + "/f.dat", FEED_NEWS));
+        while (server.Requests().empty()) std::this_thread::yield();
     }
-    // Both workers were done before the owner went; nothing of theirs outlives it.
-    EXPECT_EQ(wakeUps.Count(), 2);
+    // The stalled fetch was cancelled: it did not wake the panel that is gone and made no
+    // further attempt.
+    EXPECT_EQ(wakeUps.Count(), 1);
+    EXPECT_EQ(server.Requests().size(), 1u);
+}
+
+TEST_F(ServerDownloadsTest, UpdateCheckAnswersWithItsRequestAndASecondRequestWaits) {
+    LoopbackServer server({{"HTTP/1.0 200 OK\r\n\r\n3101"}});
+    ScopedBaseUrl base(server.HostAndPort());
+    ServerDownloads downloads(wakeUps.Callback());
+    os.HoldSleepers();
+    ASSERT_TRUE(downloads.StartUpdateCheck(true, CheckVersion));
+    os.WaitForSleepers(1);
+    EXPECT_FALSE(downloads.StartUpdateCheck(true, CheckVersion));
+    os.ReleaseSleepers();
+    wakeUps.WaitFor(1);
+    auto answers = downloads.TakeFinishedUpdateChecks();
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_TRUE(answers[0]->newer);
+    EXPECT_TRUE(answers[0]->manual);
+    EXPECT_TRUE(downloads.StartUpdateCheck(false, CheckVersion));
 }
 }  // namespace

@@ -1,0 +1,40 @@
+// One dialog or message box of the program at a time.
+//
+// A modal dialog or message box runs a message loop of its own, in which the panel still gets
+// tray clicks, posted commands, finished downloads and its timers. While one is open, nothing
+// opens a second on top of it: a command that would open a dialog, a message box or the erase
+// question is not run, a click for the tray or panel menu or on a balloon brings the open dialog
+// to the front instead, and an update question waits until the dialog has closed. Showing and
+// hiding the panel stay available.
+#pragma once
+
+#include "panel/tray_response.h"
+
+class DialogGate {
+public:
+    // True while a dialog or message box of the panel is open.
+    bool Open() const { return depth_ > 0; }
+
+    // Marks a dialog or message box open for the lifetime of this object (nested ones count).
+    class Scope {
+    public:
+        explicit Scope(DialogGate& gate) : gate_(gate) { ++gate_.depth_; }
+        ~Scope() { --gate_.depth_; }
+        Scope(const Scope&) = delete;
+        Scope& operator=(const Scope&) = delete;
+
+    private:
+        DialogGate& gate_;
+    };
+
+private:
+    int depth_ = 0;
+};
+
+// True for the panel commands that open a dialog or a message box (the erase and update
+// questions included); they are refused while another is open.
+bool CommandOpensDialog(int command);
+
+// What a tray event does while a dialog is open: the menu and a balloon's page would lead away
+// from the dialog, so they bring it to the front instead; showing and hiding the panel stays.
+TrayResponse TrayResponseWhileDialogOpen(const TrayResponse& response);
