@@ -32,12 +32,12 @@ template <class Result>
 class BackgroundWork {
 public:
     using Work = std::function<std::unique_ptr<Result>()>;
-    static constexpr int kCloseAllowanceMilliseconds = 3000;
+    static constexpr int CLOSE_ALLOWANCE_MILLISECONDS = 3000;
 
     // wakeUp runs on a worker thread once its result is queued (the panel posts itself a
     // message); it must return without waiting for the user-interface thread.
     explicit BackgroundWork(std::function<void()> wakeUp,
-                            int closeAllowanceMilliseconds = kCloseAllowanceMilliseconds)
+                            int closeAllowanceMilliseconds = CLOSE_ALLOWANCE_MILLISECONDS)
         : shared_(std::make_shared<Shared>(std::move(wakeUp))), closeAllowance_(closeAllowanceMilliseconds) {}
 
     ~BackgroundWork() {

@@ -18,7 +18,7 @@
 namespace {
 // How often the watch looks at the transfer. A stalled service calls nothing back, so the watch
 // cannot wait for a progress report.
-constexpr int kWatchMilliseconds = 200;
+constexpr int WATCH_MILLISECONDS = 200;
 
 int64_t SteadyMilliseconds() { return static_cast<int64_t>(GetTickCount64()); }
 
@@ -119,7 +119,7 @@ bool DownloadToFile(const std::string& url, const std::string& localFile) {
     BoundedBindCallback* callback = reference.callback;
     CancelToken downloadOver;  // "cancelled" once URLDownloadToFileA has returned
     std::thread watch([callback, &downloadOver] {
-        while (downloadOver.WaitFor(kWatchMilliseconds)) {
+        while (downloadOver.WaitFor(WATCH_MILLISECONDS)) {
             if (!callback->ShouldStop()) continue;
             callback->Abort();
             return;

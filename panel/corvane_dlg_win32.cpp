@@ -338,6 +338,11 @@ bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case UM_FETCH_DONE:
         OnFetchDone();
         return true;
+    case WM_ENDSESSION:
+        // Windows ends the process once this returns, without a WM_DESTROY: close the panel the
+        // usual way now, so that everything is saved and the workers are let go in time.
+        if (wParam) DestroyWindow();
+        return true;
     case WM_DESTROY:
         OnDestroy();
         return false;

@@ -6,17 +6,17 @@
 #include <string>
 
 // The rank of an announcement whose source names no importance.
-inline constexpr int32_t kDefaultRank = 3;
+inline constexpr int32_t DEFAULT_RANK = 3;
 // Announcements of this rank are drawn in red unless a source says otherwise.
-inline constexpr int32_t kHighlightedRank = 5;
+inline constexpr int32_t HIGHLIGHTED_RANK = 5;
 // The country index of a code outside the flag table: the panel draws no flag for it.
-inline constexpr int32_t kNoCountry = -1;
+inline constexpr int32_t NO_COUNTRY = -1;
 
 struct Announcement {
     int64_t when = 0;  // seconds since 1970 UTC
     std::string name;
-    int32_t country = kNoCountry;
-    int32_t rank = kDefaultRank;
+    int32_t country = NO_COUNTRY;
+    int32_t rank = DEFAULT_RANK;
     int32_t highlight = 0;
     std::string forecast;
     std::string previous;

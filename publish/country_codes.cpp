@@ -12,32 +12,32 @@ struct CodeIndex {
     int32_t index;
 };
 
-constexpr int32_t kCanada = 0, kSwitzerland = 1, kEuropeanUnion = 2, kFrance = 3, kUk = 4,
-                  kGermany = 5, kHongKong = 6, JAPAN = 7, kNewZealand = 8, kSouthAfrica = 9,
-                  kUs = 10, kSweden = 11, kAustralia = 12, kNorway = 13, kSingapore = 14,
-                  kChina = 15;
+constexpr int32_t CANADA = 0, SWITZERLAND = 1, EUROPEAN_UNION = 2, FRANCE = 3, UNITED_KINGDOM = 4,
+                  GERMANY = 5, HONG_KONG = 6, JAPAN = 7, NEW_ZEALAND = 8, SOUTH_AFRICA = 9,
+                  UNITED_STATES = 10, SWEDEN = 11, AUSTRALIA = 12, NORWAY = 13, SINGAPORE = 14,
+                  CHINA = 15;
 
-constexpr std::array kCodes = {
+constexpr std::array CODES = {
     // ISO 4217 currencies
-    CodeIndex{"CAD", kCanada}, CodeIndex{"CHF", kSwitzerland}, CodeIndex{"EUR", kEuropeanUnion},
-    CodeIndex{"GBP", kUk}, CodeIndex{"HKD", kHongKong}, CodeIndex{"JPY", JAPAN},
-    CodeIndex{"NZD", kNewZealand}, CodeIndex{"ZAR", kSouthAfrica}, CodeIndex{"USD", kUs},
-    CodeIndex{"SEK", kSweden}, CodeIndex{"AUD", kAustralia}, CodeIndex{"NOK", kNorway},
-    CodeIndex{"SGD", kSingapore}, CodeIndex{"CNY", kChina}, CodeIndex{"CNH", kChina},
+    CodeIndex{"CAD", CANADA}, CodeIndex{"CHF", SWITZERLAND}, CodeIndex{"EUR", EUROPEAN_UNION},
+    CodeIndex{"GBP", UNITED_KINGDOM}, CodeIndex{"HKD", HONG_KONG}, CodeIndex{"JPY", JAPAN},
+    CodeIndex{"NZD", NEW_ZEALAND}, CodeIndex{"ZAR", SOUTH_AFRICA}, CodeIndex{"USD", UNITED_STATES},
+    CodeIndex{"SEK", SWEDEN}, CodeIndex{"AUD", AUSTRALIA}, CodeIndex{"NOK", NORWAY},
+    CodeIndex{"SGD", SINGAPORE}, CodeIndex{"CNY", CHINA}, CodeIndex{"CNH", CHINA},
     // ISO 3166 countries, and the usual names of the euro area and the United Kingdom
-    CodeIndex{"CA", kCanada}, CodeIndex{"CH", kSwitzerland}, CodeIndex{"EU", kEuropeanUnion},
-    CodeIndex{"EZ", kEuropeanUnion}, CodeIndex{"EMU", kEuropeanUnion}, CodeIndex{"FR", kFrance},
-    CodeIndex{"GB", kUk}, CodeIndex{"UK", kUk}, CodeIndex{"DE", kGermany},
-    CodeIndex{"HK", kHongKong}, CodeIndex{"JP", JAPAN}, CodeIndex{"NZ", kNewZealand},
-    CodeIndex{"ZA", kSouthAfrica}, CodeIndex{"US", kUs}, CodeIndex{"SE", kSweden},
-    CodeIndex{"AU", kAustralia}, CodeIndex{"NO", kNorway}, CodeIndex{"SG", kSingapore},
-    CodeIndex{"CN", kChina},
+    CodeIndex{"CA", CANADA}, CodeIndex{"CH", SWITZERLAND}, CodeIndex{"EU", EUROPEAN_UNION},
+    CodeIndex{"EZ", EUROPEAN_UNION}, CodeIndex{"EMU", EUROPEAN_UNION}, CodeIndex{"FR", FRANCE},
+    CodeIndex{"GB", UNITED_KINGDOM}, CodeIndex{"UK", UNITED_KINGDOM}, CodeIndex{"DE", GERMANY},
+    CodeIndex{"HK", HONG_KONG}, CodeIndex{"JP", JAPAN}, CodeIndex{"NZ", NEW_ZEALAND},
+    CodeIndex{"ZA", SOUTH_AFRICA}, CodeIndex{"US", UNITED_STATES}, CodeIndex{"SE", SWEDEN},
+    CodeIndex{"AU", AUSTRALIA}, CodeIndex{"NO", NORWAY}, CodeIndex{"SG", SINGAPORE},
+    CodeIndex{"CN", CHINA},
     // euro-area members without a flag of their own
-    CodeIndex{"IT", kEuropeanUnion}, CodeIndex{"ES", kEuropeanUnion},
-    CodeIndex{"NL", kEuropeanUnion}, CodeIndex{"BE", kEuropeanUnion},
-    CodeIndex{"AT", kEuropeanUnion}, CodeIndex{"PT", kEuropeanUnion},
-    CodeIndex{"IE", kEuropeanUnion}, CodeIndex{"FI", kEuropeanUnion},
-    CodeIndex{"GR", kEuropeanUnion},
+    CodeIndex{"IT", EUROPEAN_UNION}, CodeIndex{"ES", EUROPEAN_UNION},
+    CodeIndex{"NL", EUROPEAN_UNION}, CodeIndex{"BE", EUROPEAN_UNION},
+    CodeIndex{"AT", EUROPEAN_UNION}, CodeIndex{"PT", EUROPEAN_UNION},
+    CodeIndex{"IE", EUROPEAN_UNION}, CodeIndex{"FI", EUROPEAN_UNION},
+    CodeIndex{"GR", EUROPEAN_UNION},
 };
 
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
@@ -61,14 +61,14 @@ std::string_view TrimmedLeft(std::string_view text) {
 }
 
 LeadingCode Split(std::string_view code, std::string_view rest) {
-    return LeadingCode{CountryIndexOfCode(code).value_or(kNoCountry),
+    return LeadingCode{CountryIndexOfCode(code).value_or(NO_COUNTRY),
                        std::string(TrimmedLeft(rest))};
 }
 }  // namespace
 
 std::optional<int32_t> CountryIndexOfCode(std::string_view code) {
     const std::string upper = Upper(code);
-    for (const CodeIndex& entry : kCodes)
+    for (const CodeIndex& entry : CODES)
         if (entry.code == upper) return entry.index;
     return std::nullopt;
 }

@@ -16,7 +16,7 @@ std::optional<int32_t> CountryIndexOfCode(std::string_view code);
 // "US - ". A bracketed, colon or dash code is taken even when unknown (it then draws no flag);
 // a bare code only when known, so that "GDP growth" keeps its first word.
 struct LeadingCode {
-    int32_t country;       // the index, or kNoCountry for an unknown code
+    int32_t country;       // the index, or NO_COUNTRY for an unknown code
     std::string restName;  // the name without the code
 };
 std::optional<LeadingCode> SplitLeadingCountryCode(std::string_view name);

@@ -13,7 +13,7 @@ struct Equivalent {
 
 // Characters whose JIS meaning CP932 keeps under another code point, and common Latin
 // characters it lacks.
-constexpr Equivalent kEquivalents[] = {
+constexpr Equivalent EQUIVALENTS[] = {
     {U'\u301C', "\uFF5E"}, {U'\u2016', "\u2225"}, {U'\u2212', "\uFF0D"}, {U'\u00A2', "\uFFE0"},
     {U'\u00A3', "\uFFE1"}, {U'\u00AC', "\uFFE2"}, {U'\u2014', "\u2015"}, {U'\u2013', "-"},
     {U'\u00A0', " "},      {U'\u20AC', "EUR"},    {U'\u2022', "\u30FB"}, {U'\u00AB', "<<"},
@@ -21,7 +21,7 @@ constexpr Equivalent kEquivalents[] = {
 };
 
 // Base letters of U+00C0..U+00FF ("?" where there is none).
-constexpr std::string_view kLatin1Letters =
+constexpr std::string_view LATIN1_LETTERS =
     "AAAAAAACEEEEIIIIDNOOOOO?OUUUUYTs"
     "aaaaaaaceeeeiiiidnooooo?ouuuuyty";
 
@@ -96,10 +96,10 @@ private:
 };
 
 void AppendUnmappable(Converter& converter, char32_t code, std::string& out) {
-    for (const Equivalent& equivalent : kEquivalents)
+    for (const Equivalent& equivalent : EQUIVALENTS)
         if (equivalent.from == code && converter.Character(equivalent.to, out)) return;
     if (code >= 0xC0 && code <= 0xFF) {
-        out += kLatin1Letters[code - 0xC0];
+        out += LATIN1_LETTERS[code - 0xC0];
         return;
     }
     out += '?';

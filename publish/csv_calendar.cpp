@@ -31,14 +31,14 @@ std::optional<int32_t> SmallNumber(std::string_view text) {
 
 std::optional<int32_t> CountryOf(std::string_view text) {
     text = Trimmed(text);
-    if (text.empty()) return kNoCountry;
+    if (text.empty()) return NO_COUNTRY;
     if (std::optional<int32_t> index = SmallNumber(text)) return *index;
     return CountryIndexOfCode(text);
 }
 
 std::optional<int32_t> RankOf(std::string_view text) {
     text = Trimmed(text);
-    if (text.empty()) return kDefaultRank;
+    if (text.empty()) return DEFAULT_RANK;
     if (std::optional<int32_t> number = SmallNumber(text))
         return std::clamp<int32_t>(*number, 1, 5);
     return RankOfWord(text);
@@ -83,11 +83,11 @@ bool ReadCsvCalendar(std::string_view text, const ZoneClock& zone, CalendarReadi
         Announcement announcement;
         announcement.when = *when;
         announcement.name = std::string(Trimmed(columns.Get(record, "name")));
-        announcement.country = country.value_or(kNoCountry);
+        announcement.country = country.value_or(NO_COUNTRY);
         announcement.rank = *rank;
         announcement.highlight = columns.Find("highlight") >= 0
                                      ? SmallNumber(columns.Get(record, "highlight")).value_or(0) != 0
-                                     : *rank >= kHighlightedRank;
+                                     : *rank >= HIGHLIGHTED_RANK;
         announcement.forecast = std::string(Trimmed(columns.Get(record, "forecast")));
         announcement.previous = std::string(Trimmed(columns.Get(record, "previous")));
         announcement.result = std::string(Trimmed(columns.Get(record, "result")));

@@ -3,7 +3,7 @@
 #include <cctype>
 
 namespace {
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 
 std::string NormalisedName(std::string_view name) {
     std::string normalised;
@@ -88,7 +88,7 @@ private:
 }  // namespace
 
 bool ReadCsv(std::string_view text, std::vector<CsvRecord>& records, std::string& error) {
-    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    if (text.starts_with(BYTE_ORDER_MARK)) text.remove_prefix(BYTE_ORDER_MARK.size());
     records.clear();
     return CsvReader(text).Read(records, error);
 }

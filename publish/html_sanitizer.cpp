@@ -10,15 +10,15 @@
 
 namespace {
 // Elements kept with their allowed attributes.
-constexpr std::array<std::string_view, 24> kKeptElements = {
+constexpr std::array<std::string_view, 24> KEPT_ELEMENTS = {
     "a",  "b",  "strong", "i",  "em", "u",  "br", "p",     "div",  "span",       "ul", "ol",
     "li", "h1", "h2",     "h3", "h4", "h5", "h6", "table", "tr",   "blockquote", "td", "img"};
 // Elements dropped with everything inside them.
-constexpr std::array<std::string_view, 19> kDroppedElements = {
+constexpr std::array<std::string_view, 19> DROPPED_ELEMENTS = {
     "script", "style",  "iframe", "frame",    "frameset", "object", "embed",
     "applet", "form",   "input",  "button",   "select",   "textarea", "noscript",
     "template", "svg", "math",    "link",     "meta"};
-constexpr std::array<std::string_view, 5> kVoidElements = {"br", "img", "hr", "wbr", "col"};
+constexpr std::array<std::string_view, 5> VOID_ELEMENTS = {"br", "img", "hr", "wbr", "col"};
 
 bool OneOf(std::string_view name, const auto& names) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -87,14 +87,14 @@ void AppendAllowedAttributes(std::string_view element, xmlNode* node, std::strin
 }
 
 // Deeper markup is dropped: no news body needs it, and the walk must not exhaust the stack.
-constexpr int kMaxDepth = 64;
+constexpr int MAX_DEPTH = 64;
 
 void WriteChildren(xmlNode* parent, int depth, std::string& out);
 
 void WriteElement(xmlNode* node, int depth, std::string& out) {
     const std::string name = Lower(NameOf(node->name));
-    if (OneOf(name, kDroppedElements) || depth > kMaxDepth) return;
-    if (!OneOf(name, kKeptElements)) {
+    if (OneOf(name, DROPPED_ELEMENTS) || depth > MAX_DEPTH) return;
+    if (!OneOf(name, KEPT_ELEMENTS)) {
         WriteChildren(node, depth + 1, out);
         return;
     }
@@ -112,7 +112,7 @@ void WriteElement(xmlNode* node, int depth, std::string& out) {
     out += name;
     AppendAllowedAttributes(name, node, out);
     out += '>';
-    if (OneOf(name, kVoidElements)) return;
+    if (OneOf(name, VOID_ELEMENTS)) return;
     WriteChildren(node, depth + 1, out);
     out += "</";
     out += name;

@@ -99,8 +99,8 @@ void ReadCountryAndRank(icalcomponent* event, Announcement& announcement) {
         if (icalproperty* priority = icalcomponent_get_first_property(event, ICAL_PRIORITY_PROPERTY))
             rank = RankOfPriority(icalproperty_get_priority(priority));
     }
-    announcement.rank = rank.value_or(kDefaultRank);
-    announcement.highlight = announcement.rank >= kHighlightedRank;
+    announcement.rank = rank.value_or(DEFAULT_RANK);
+    announcement.highlight = announcement.rank >= HIGHLIGHTED_RANK;
 }
 
 // The event's start with its zone resolved; none with `error` set when it cannot be read.

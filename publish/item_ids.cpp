@@ -5,9 +5,9 @@
 #include <climits>
 
 namespace {
-constexpr int64_t kForgetAfterSeconds = 400LL * 86400;
+constexpr int64_t FORGET_AFTER_SECONDS = 400LL * 86400;
 // The first line keeps the highest id ever given, so that forgetting an item never frees its id.
-constexpr std::string_view kHighestLabel = "highest\t";
+constexpr std::string_view HIGHEST_LABEL = "highest\t";
 
 template <class Number>
 bool ParseNumber(std::string_view text, Number& value) {
@@ -22,8 +22,8 @@ ItemIds::ItemIds(std::string_view stateText) {
         std::string_view line = stateText.substr(0, end);
         stateText = end == std::string_view::npos ? std::string_view() : stateText.substr(end + 1);
         int32_t highest = 0;
-        if (line.starts_with(kHighestLabel) &&
-            ParseNumber(line.substr(kHighestLabel.size()), highest)) {
+        if (line.starts_with(HIGHEST_LABEL) &&
+            ParseNumber(line.substr(HIGHEST_LABEL.size()), highest)) {
             highestId_ = std::max(highestId_, highest);
             continue;
         }
@@ -63,9 +63,9 @@ ItemIds::Entry ItemIds::IdFor(const std::string& key, int64_t now) {
 }
 
 std::string ItemIds::StateText(int64_t now) const {
-    std::string text = std::string(kHighestLabel) + std::to_string(highestId_) + '\n';
+    std::string text = std::string(HIGHEST_LABEL) + std::to_string(highestId_) + '\n';
     for (const auto& [key, record] : records_) {
-        if (now - record.lastSeen > kForgetAfterSeconds) continue;
+        if (now - record.lastSeen > FORGET_AFTER_SECONDS) continue;
         text += std::to_string(record.id) + '\t' + std::to_string(record.firstSeen) + '\t' +
                 std::to_string(record.lastSeen) + '\t' + key + '\n';
     }

@@ -26,11 +26,11 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr int64_t kDaySeconds = 86400;
-constexpr const char* kUpdateCounterFile = "qznhnd_update.dat";
-constexpr const char* kTraderFile = "qznhnd_trader.dat";
-constexpr const char* kMessageFile = "qznhnd_message.dat";
-constexpr const char* kSignalFile = "qznhnd_data.dat";
+constexpr int64_t DAY_SECONDS = 86400;
+constexpr const char* UPDATE_COUNTER_FILE = "qznhnd_update.dat";
+constexpr const char* TRADER_FILE = "qznhnd_trader.dat";
+constexpr const char* MESSAGE_FILE = "qznhnd_message.dat";
+constexpr const char* SIGNAL_FILE = "qznhnd_data.dat";
 
 bool IsICalendar(std::string_view text) {
     size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
@@ -117,10 +117,10 @@ bool ReadPollFiles(const PublishOptions& options, const ZoneClock& zone, PollFil
 // The update counter moves only when the trader, message or signal file changes; it never
 // falls below the run's time, so that a folder made afresh still moves past a panel's counter.
 int32_t NextPollCounter(const std::string& folder, const PollFiles& files, int64_t now) {
-    const int32_t previous = ReadDecimal(ExistingFile(folder, kUpdateCounterFile));
-    const bool changed = ExistingFile(folder, kTraderFile) != files.traders ||
-                         ExistingFile(folder, kMessageFile) != files.messages ||
-                         ExistingFile(folder, kSignalFile) != files.signals;
+    const int32_t previous = ReadDecimal(ExistingFile(folder, UPDATE_COUNTER_FILE));
+    const bool changed = ExistingFile(folder, TRADER_FILE) != files.traders ||
+                         ExistingFile(folder, MESSAGE_FILE) != files.messages ||
+                         ExistingFile(folder, SIGNAL_FILE) != files.signals;
     if (!changed && previous != 0) return previous;
     const int64_t next = std::max<int64_t>(int64_t{previous} + 1, now);
     return static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX));
@@ -205,8 +205,8 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
         error = "--tz " + options.zone + ": no such time zone";
         return false;
     }
-    const CalendarWindow window{now - int64_t{options.daysBack} * kDaySeconds,
-                                now + int64_t{options.daysAhead} * kDaySeconds};
+    const CalendarWindow window{now - int64_t{options.daysBack} * DAY_SECONDS,
+                                now + int64_t{options.daysAhead} * DAY_SECONDS};
     std::vector<Announcement> announcements;
     if (!ReadCalendars(options, *zone, window, announcements, summary, error)) return false;
 
@@ -220,7 +220,7 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
     PollFiles pollFiles;
     if (!ReadPollFiles(options, *zone, pollFiles, error)) return false;
 
-    ItemIds ids(ExistingFile(options.outFolder, kItemIdStateFile));
+    ItemIds ids(ExistingFile(options.outFolder, ITEM_ID_STATE_FILE));
     std::vector<NumberedItem> numberedNews = Numbered(std::move(newsItems), "news:", ids, now);
     std::vector<NumberedItem> numberedNotices = Numbered(std::move(notices), "notice:", ids, now);
     summary.newsItems = numberedNews.size();
@@ -235,11 +235,11 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
     output.Add("qzninfo.dat", NewsFeedText("QZNINFO", std::move(numberedNotices), now));
     output.Add("prims/version.dat", std::to_string(ReleaseNumber(options)) + "\n");
     output.Add("acs/aa.php", "OK\n");
-    output.Add(kTraderFile, pollFiles.traders);
-    output.Add(kMessageFile, pollFiles.messages);
-    output.Add(kSignalFile, pollFiles.signals);
+    output.Add(TRADER_FILE, pollFiles.traders);
+    output.Add(MESSAGE_FILE, pollFiles.messages);
+    output.Add(SIGNAL_FILE, pollFiles.signals);
     // Last, so that a panel which sees the new counter finds the new files.
-    output.Add(kUpdateCounterFile, std::to_string(summary.pollCounter) + "\n");
-    output.Add(kItemIdStateFile, ids.StateText(now));
+    output.Add(UPDATE_COUNTER_FILE, std::to_string(summary.pollCounter) + "\n");
+    output.Add(ITEM_ID_STATE_FILE, ids.StateText(now));
     return output.Commit(options.outFolder, error);
 }

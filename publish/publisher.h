@@ -12,7 +12,7 @@
 #include "publish/zone_clock.h"
 
 // The state file in the output folder that keeps news and notice ids across runs.
-inline constexpr const char* kItemIdStateFile = "pelimor-publish.state";
+inline constexpr const char* ITEM_ID_STATE_FILE = "pelimor-publish.state";
 
 struct PublishSummary {
     size_t announcements = 0;

@@ -4,7 +4,7 @@
 #include <string>
 
 namespace {
-constexpr int32_t kHigh = 5, kMedium = 3, kLow = 1;
+constexpr int32_t HIGH = 5, MEDIUM = 3, LOW = 1;
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
@@ -23,13 +23,13 @@ std::optional<int32_t> RankOfWord(std::string_view text) {
     text = Trimmed(text);
     if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') return text[0] - '0';
     // Whole words only: "中国" is China, not a medium rank.
-    if (text == "高") return kHigh;
-    if (text == "中") return kMedium;
-    if (text == "低") return kLow;
+    if (text == "高") return HIGH;
+    if (text == "中") return MEDIUM;
+    if (text == "低") return LOW;
     const std::string word = LowerFirstWord(text);
-    if (word == "high") return kHigh;
-    if (word == "medium" || word == "moderate") return kMedium;
-    if (word == "low") return kLow;
+    if (word == "high") return HIGH;
+    if (word == "medium" || word == "moderate") return MEDIUM;
+    if (word == "low") return LOW;
     return std::nullopt;
 }
 

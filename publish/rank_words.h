@@ -6,7 +6,7 @@
 //   Low, 低                                     1
 //   a number 1 to 5                             itself
 //   iCalendar PRIORITY 1-2 / 3-4 / 5 / 6-7 / 8-9 5 / 4 / 3 / 2 / 1 (0 means undefined)
-//   nothing                                     3 (kDefaultRank)
+//   nothing                                     3 (DEFAULT_RANK)
 #pragma once
 
 #include <cstdint>

@@ -6,9 +6,9 @@
 #include <memory>
 
 namespace {
-constexpr long kConnectTimeoutSeconds = 20;
-constexpr long kTransferTimeoutSeconds = 120;
-constexpr long kMaxRedirects = 5;
+constexpr long CONNECT_TIMEOUT_SECONDS = 20;
+constexpr long TRANSFER_TIMEOUT_SECONDS = 120;
+constexpr long MAX_REDIRECTS = 5;
 
 struct CurlDeleter {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
@@ -22,7 +22,7 @@ struct Download {
 size_t AppendChunk(char* data, size_t size, size_t count, void* context) {
     Download& download = *static_cast<Download*>(context);
     const size_t length = size * count;
-    if (download.bytes->size() + length > kMaxSourceBytes) {
+    if (download.bytes->size() + length > MAX_SOURCE_BYTES) {
         download.tooLarge = true;
         return 0;  // ends the transfer
     }
@@ -44,9 +44,9 @@ bool Fetch(const std::string& url, std::string& bytes, std::string& error) {
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, kTransferTimeoutSeconds);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, MAX_REDIRECTS);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, CONNECT_TIMEOUT_SECONDS);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, TRANSFER_TIMEOUT_SECONDS);
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "");
@@ -74,7 +74,7 @@ bool ReadFile(const std::string& path, std::string& bytes, std::string& error) {
     }
     char buffer[65536];
     while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-        if (bytes.size() + static_cast<size_t>(file.gcount()) > kMaxSourceBytes) {
+        if (bytes.size() + static_cast<size_t>(file.gcount()) > MAX_SOURCE_BYTES) {
             error = "larger than 32 MiB";
             return false;
         }

@@ -5,7 +5,7 @@
 #include <string>
 
 // Sources larger than this are refused, whether files or downloads.
-inline constexpr size_t kMaxSourceBytes = 32u * 1024 * 1024;
+inline constexpr size_t MAX_SOURCE_BYTES = 32u * 1024 * 1024;
 
 // A URL is fetched with libcurl (http and https only, redirects within those, a connect
 // time-out of 20 s and a whole-transfer time-out of 120 s; an HTTP status of 400 or more is a

@@ -9,7 +9,7 @@
 
 namespace {
 namespace fs = std::filesystem;
-constexpr std::string_view kTemporarySuffix = ".publish-new";
+constexpr std::string_view TEMPORARY_SUFFIX = ".publish-new";
 
 // Writes the whole file and flushes it to the disk, so that the rename that follows never
 // exposes a file whose bytes are not there yet.
@@ -51,7 +51,7 @@ bool StagedOutput::Commit(const std::string& folder, std::string& error) const {
         std::error_code failure;
         fs::create_directories(target.parent_path(), failure);
         fs::path temporary = target;
-        temporary += kTemporarySuffix;
+        temporary += TEMPORARY_SUFFIX;
         std::string reason;
         if (failure || !WriteWhole(temporary, bytes, reason)) {
             error = target.string() + ": cannot be written: " + (failure ? failure.message() : reason);

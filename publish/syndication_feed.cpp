@@ -12,8 +12,8 @@
 #include "publish/time_text.h"
 
 namespace {
-constexpr std::string_view kAtomNamespace = "http://www.w3.org/2005/Atom";
-constexpr std::string_view kContentNamespace = "http://purl.org/rss/1.0/modules/content/";
+constexpr std::string_view ATOM_NAMESPACE = "http://www.w3.org/2005/Atom";
+constexpr std::string_view CONTENT_NAMESPACE = "http://purl.org/rss/1.0/modules/content/";
 
 struct DocumentDeleter {
     void operator()(xmlDoc* document) const { xmlFreeDoc(document); }
@@ -97,7 +97,7 @@ FeedItem RssItem(xmlNode* node) {
     const std::string link = CollapsedSpaces(Content(Child(node, "link")));
     item.key = CollapsedSpaces(Content(Child(node, "guid")));
     item.title = Content(Child(node, "title"));
-    xmlNode* content = Child(node, "encoded", kContentNamespace);
+    xmlNode* content = Child(node, "encoded", CONTENT_NAMESPACE);
     if (!content) content = Child(node, "description");
     item.body = BodyWithLink(SanitizeHtml(Content(content)), link);
     if (xmlNode* date = Child(node, "pubDate"))
@@ -146,10 +146,10 @@ std::string AtomTitle(xmlNode* node) {
     }
     std::string decoded;
     for (size_t at = 0; at < text.size(); ++at) {
-        static constexpr std::pair<std::string_view, char> kEscapes[] = {
+        static constexpr std::pair<std::string_view, char> ESCAPES[] = {
             {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
         bool replaced = false;
-        for (const auto& [escape, c] : kEscapes)
+        for (const auto& [escape, c] : ESCAPES)
             if (std::string_view(text).substr(at).starts_with(escape)) {
                 decoded += c;
                 at += escape.size() - 1;
@@ -193,7 +193,7 @@ std::string ParseError(xmlParserCtxt* context) {
 bool ReadSyndicationFeed(std::string_view bytes, std::vector<FeedItem>& items,
                          std::string& error) {
     items.clear();
-    if (bytes.size() > kMaxSourceBytes || bytes.size() > static_cast<size_t>(INT_MAX)) {
+    if (bytes.size() > MAX_SOURCE_BYTES || bytes.size() > static_cast<size_t>(INT_MAX)) {
         error = "larger than 32 MiB";
         return false;
     }
@@ -231,7 +231,7 @@ bool ReadSyndicationFeed(std::string_view bytes, std::vector<FeedItem>& items,
             if (Named(node, "item")) items.push_back(RssItem(node));
         return true;
     }
-    if (root && Named(root, "feed") && NamespaceOf(root) == kAtomNamespace) {
+    if (root && Named(root, "feed") && NamespaceOf(root) == ATOM_NAMESPACE) {
         for (xmlNode* node = root->children; node; node = node->next)
             if (Named(node, "entry")) items.push_back(AtomEntry(node));
         return true;

@@ -126,12 +126,12 @@ std::optional<int64_t> InZone(const Civil& c, const ZoneClock& zone) {
     return zone.ToUtc(c.year, c.month, c.day, c.hour, c.minute, c.second);
 }
 
-constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+constexpr std::array<std::string_view, 12> MONTHS = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                        "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
 int MonthOfName(const std::string& word) {
-    for (size_t index = 0; index < kMonths.size(); ++index)
-        if (word.starts_with(kMonths[index])) return static_cast<int>(index) + 1;
+    for (size_t index = 0; index < MONTHS.size(); ++index)
+        if (word.starts_with(MONTHS[index])) return static_cast<int>(index) + 1;
     return 0;
 }
 
@@ -141,11 +141,11 @@ bool OffsetOfZoneName(const std::string& name, int& offset) {
         std::string_view name;
         int hours;
     };
-    static constexpr NamedOffset kZones[] = {{"GMT", 0},  {"UT", 0},   {"UTC", 0},  {"Z", 0},
+    static constexpr NamedOffset ZONES[] = {{"GMT", 0},  {"UT", 0},   {"UTC", 0},  {"Z", 0},
                                              {"EST", -5}, {"EDT", -4}, {"CST", -6}, {"CDT", -5},
                                              {"MST", -7}, {"MDT", -6}, {"PST", -8}, {"PDT", -7},
                                              {"JST", 9}};
-    for (const NamedOffset& zone : kZones)
+    for (const NamedOffset& zone : ZONES)
         if (zone.name == name) {
             offset = zone.hours * 3600;
             return true;

@@ -106,14 +106,14 @@ std::string_view FeedBody(std::string_view feed) {
 
 namespace {
 // CP932 bytes of the full-width number sign, which stands in for "#" in a text.
-constexpr std::string_view kFullWidthNumberSign = "\x81\x94";
+constexpr std::string_view FULL_WIDTH_NUMBER_SIGN = "\x81\x94";
 
 std::string LineSafeText(std::string_view text) {
     std::string safe;
     safe.reserve(text.size());
     for (char c : text) {
         if (c == '#')
-            safe += kFullWidthNumberSign;
+            safe += FULL_WIDTH_NUMBER_SIGN;
         else if (c == '\r' || c == '\n' || c == FIELD_SEP || c == '\0')
             safe += ' ';
         else

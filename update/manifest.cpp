@@ -7,9 +7,9 @@
 #include "update/update_paths.h"
 
 namespace {
-constexpr size_t kDigestHexLength = 64;
+constexpr size_t DIGEST_HEX_LENGTH = 64;
 // Sizes beyond this cannot come through the HTTP client anyway; the limit keeps the number sane.
-constexpr uint64_t kMaxFileSize = 1ull << 40;
+constexpr uint64_t MAX_FILE_SIZE = 1ull << 40;
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -47,13 +47,13 @@ bool SplitManifestLines(std::string_view text, std::vector<std::string_view>& li
 
 bool ParseEntry(std::string_view line, ManifestEntry& entry) {
     size_t firstSpace = line.find(' ');
-    if (firstSpace != kDigestHexLength) return false;
+    if (firstSpace != DIGEST_HEX_LENGTH) return false;
     size_t secondSpace = line.find(' ', firstSpace + 1);
     if (secondSpace == std::string_view::npos) return false;
     entry.sha256Hex = std::string(line.substr(0, firstSpace));
     entry.path = std::string(line.substr(secondSpace + 1));
     return IsLowerHex(entry.sha256Hex) &&
-           ParseDecimal(line.substr(firstSpace + 1, secondSpace - firstSpace - 1), kMaxFileSize, entry.size);
+           ParseDecimal(line.substr(firstSpace + 1, secondSpace - firstSpace - 1), MAX_FILE_SIZE, entry.size);
 }
 
 // Windows drops a trailing "." or " " from a level ("setting." is "setting").
@@ -79,7 +79,7 @@ bool IsSafeUpdatePath(std::string_view path) {
         if (c < 0x20 || c > 0x7E || c == ':' || c == '/' || c == '~') return false;
     if (!LevelsAreExact(path)) return false;
     if (LevelIs(path, "setting")) return false;
-    return Lower(path).rfind(kUpdaterWorkPrefix, 0) != 0;
+    return Lower(path).rfind(UPDATER_WORK_PREFIX, 0) != 0;
 }
 
 bool ParseManifest(std::string_view text, Manifest& manifest, std::string& reason) {

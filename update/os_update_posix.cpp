@@ -34,7 +34,7 @@ using EcdsaSig = std::unique_ptr<ECDSA_SIG, Freer<ECDSA_SIG, ECDSA_SIG_free>>;
 using ParamBuild = std::unique_ptr<OSSL_PARAM_BLD, Freer<OSSL_PARAM_BLD, OSSL_PARAM_BLD_free>>;
 using Params = std::unique_ptr<OSSL_PARAM, Freer<OSSL_PARAM, OSSL_PARAM_free>>;
 
-constexpr size_t kCoordinateBytes = 32;
+constexpr size_t COORDINATE_BYTES = 32;
 
 const unsigned char* Bytes(std::string_view text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 
@@ -58,8 +58,8 @@ Pkey PublicKeyFromRaw(std::string_view publicKey) {
 // OpenSSL verifies DER signatures; the raw r || s form is re-encoded first.
 std::string DerFromRaw(std::string_view signature) {
     EcdsaSig sig(ECDSA_SIG_new());
-    BIGNUM* r = BN_bin2bn(Bytes(signature), kCoordinateBytes, nullptr);
-    BIGNUM* s = BN_bin2bn(Bytes(signature) + kCoordinateBytes, kCoordinateBytes, nullptr);
+    BIGNUM* r = BN_bin2bn(Bytes(signature), COORDINATE_BYTES, nullptr);
+    BIGNUM* s = BN_bin2bn(Bytes(signature) + COORDINATE_BYTES, COORDINATE_BYTES, nullptr);
     if (!sig || !r || !s || !ECDSA_SIG_set0(sig.get(), r, s)) {
         BN_free(r);
         BN_free(s);
@@ -134,18 +134,18 @@ std::string UpdateOsSeam::Sha256Hex(std::string_view bytes) {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     if (!EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr)) return {};
-    static const char kHex[] = "0123456789abcdef";
+    static const char HEX[] = "0123456789abcdef";
     std::string hex;
     for (unsigned int i = 0; i < length; ++i) {
-        hex += kHex[digest[i] >> 4];
-        hex += kHex[digest[i] & 15];
+        hex += HEX[digest[i] >> 4];
+        hex += HEX[digest[i] & 15];
     }
     return hex;
 }
 
 bool UpdateOsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
                                        std::string_view publicKey) {
-    if (signature.size() != 2 * kCoordinateBytes || publicKey.size() != 2 * kCoordinateBytes) return false;
+    if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES) return false;
     Pkey key = PublicKeyFromRaw(publicKey);
     std::string der = DerFromRaw(signature);
     MdCtx context(EVP_MD_CTX_new());

@@ -10,11 +10,11 @@
 
 namespace {
 // A mutex of its own: the panel's is "IAQZ___MUTEX", and the updater must not hold that one.
-const char kUpdateLockName[] = "PELIMOR_UPDATER_MUTEX";
+const char UPDATE_LOCK_NAME[] = "PELIMOR_UPDATER_MUTEX";
 HANDLE g_updateLock = nullptr;
 
-constexpr ULONG kCoordinateBytes = 32;
-constexpr ULONG kDigestBytes = 32;
+constexpr ULONG COORDINATE_BYTES = 32;
+constexpr ULONG DIGEST_BYTES = 32;
 
 struct HandleCloser {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
@@ -46,19 +46,19 @@ using Hash = std::unique_ptr<void, HashDestroyer>;
 
 // The hash object's create, data and finish calls rather than the one-call BCryptHash, which
 // only Windows 10 has: the program runs from Windows 7 on.
-bool Sha256(std::string_view bytes, UCHAR (&digest)[kDigestBytes]) {
+bool Sha256(std::string_view bytes, UCHAR (&digest)[DIGEST_BYTES]) {
     Algorithm sha256 = OpenAlgorithm(BCRYPT_SHA256_ALGORITHM);
     BCRYPT_HASH_HANDLE created = nullptr;
     if (!sha256 || !BCRYPT_SUCCESS(BCryptCreateHash(sha256.get(), &created, nullptr, 0, nullptr, 0, 0))) return false;
     Hash hash(created);
     return BCRYPT_SUCCESS(BCryptHashData(hash.get(), Bytes(bytes), static_cast<ULONG>(bytes.size()), 0)) &&
-           BCRYPT_SUCCESS(BCryptFinishHash(hash.get(), digest, kDigestBytes, 0));
+           BCRYPT_SUCCESS(BCryptFinishHash(hash.get(), digest, DIGEST_BYTES, 0));
 }
 
 // The key blob CNG imports: its header, then X and Y.
 Key ImportPublicKey(BCRYPT_ALG_HANDLE ecdsa, std::string_view publicKey) {
     std::vector<UCHAR> blob(sizeof(BCRYPT_ECCKEY_BLOB) + publicKey.size());
-    BCRYPT_ECCKEY_BLOB header{BCRYPT_ECDSA_PUBLIC_P256_MAGIC, kCoordinateBytes};
+    BCRYPT_ECCKEY_BLOB header{BCRYPT_ECDSA_PUBLIC_P256_MAGIC, COORDINATE_BYTES};
     memcpy(blob.data(), &header, sizeof header);
     memcpy(blob.data() + sizeof header, publicKey.data(), publicKey.size());
     BCRYPT_KEY_HANDLE key = nullptr;
@@ -160,31 +160,31 @@ void UpdateOsSeam::RemoveFolderTree(const std::string& folder) {
 }
 
 std::string UpdateOsSeam::Sha256Hex(std::string_view bytes) {
-    UCHAR digest[kDigestBytes];
+    UCHAR digest[DIGEST_BYTES];
     if (!Sha256(bytes, digest)) return {};
-    static const char kHex[] = "0123456789abcdef";
+    static const char HEX[] = "0123456789abcdef";
     std::string hex;
     for (UCHAR byte : digest) {
-        hex += kHex[byte >> 4];
-        hex += kHex[byte & 15];
+        hex += HEX[byte >> 4];
+        hex += HEX[byte & 15];
     }
     return hex;
 }
 
 bool UpdateOsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
                                        std::string_view publicKey) {
-    if (signature.size() != 2 * kCoordinateBytes || publicKey.size() != 2 * kCoordinateBytes) return false;
-    UCHAR digest[kDigestBytes];
+    if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES) return false;
+    UCHAR digest[DIGEST_BYTES];
     Algorithm ecdsa = OpenAlgorithm(BCRYPT_ECDSA_P256_ALGORITHM);
     if (!ecdsa || !Sha256(message, digest)) return false;
     Key key = ImportPublicKey(ecdsa.get(), publicKey);
-    return key && BCRYPT_SUCCESS(BCryptVerifySignature(key.get(), nullptr, digest, kDigestBytes, Bytes(signature),
+    return key && BCRYPT_SUCCESS(BCryptVerifySignature(key.get(), nullptr, digest, DIGEST_BYTES, Bytes(signature),
                                                        static_cast<ULONG>(signature.size()), 0));
 }
 
 bool UpdateOsSeam::AcquireUpdateLock() {
     if (g_updateLock) return true;
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, kUpdateLockName);
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, UPDATE_LOCK_NAME);
     if (!mutex) return false;
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);

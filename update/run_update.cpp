@@ -14,22 +14,22 @@
 #include "update/update_plan.h"
 
 namespace {
-const char kKeptAsItWas[] = "\nプログラムは元のままです。";
-const char kNoNetwork[] = "更新データをダウンロードできませんでした。\nネットワークの接続を確かめて、後でもう一度お試しください。";
-const char kBadSignature[] = "更新データの署名が正しくないため、更新を中止しました。";
-const char kBadManifest[] = "更新データの内容が正しくないため、更新を中止しました。";
-const char kBadFile[] = "ダウンロードしたファイルが壊れているため、更新を中止しました。";
-const char kCannotWrite[] = "ファイルを書き込めないため、更新を中止しました。\nディスクの空き容量と書き込みの権限を確かめてください。";
-const char kCancelled[] = "Pelimorが終了しなかったため、更新を中止しました。";
-const char kCannotRecover[] = "前回中断された更新を元に戻せませんでした。\nプログラムのフォルダーに書き込めるか確かめてください。";
+const char KEPT_AS_IT_WAS[] = "\nプログラムは元のままです。";
+const char NO_NETWORK[] = "更新データをダウンロードできませんでした。\nネットワークの接続を確かめて、後でもう一度お試しください。";
+const char BAD_SIGNATURE[] = "更新データの署名が正しくないため、更新を中止しました。";
+const char BAD_MANIFEST[] = "更新データの内容が正しくないため、更新を中止しました。";
+const char BAD_FILE[] = "ダウンロードしたファイルが壊れているため、更新を中止しました。";
+const char CANNOT_WRITE[] = "ファイルを書き込めないため、更新を中止しました。\nディスクの空き容量と書き込みの権限を確かめてください。";
+const char CANCELLED[] = "Pelimorが終了しなかったため、更新を中止しました。";
+const char CANNOT_RECOVER[] = "前回中断された更新を元に戻せませんでした。\nプログラムのフォルダーに書き込めるか確かめてください。";
 
-const char kChecking[] = "更新情報を確認しています...";
-const char kDownloading[] = "ファイルをダウンロードしています (%d/%d)...";
-const char kWaiting[] = "Pelimorの終了を待っています...";
-const char kReplacing[] = "ファイルを置き換えています...";
-const char kDone[] = "更新が完了しました。";
+const char CHECKING[] = "更新情報を確認しています...";
+const char DOWNLOADING[] = "ファイルをダウンロードしています (%d/%d)...";
+const char WAITING[] = "Pelimorの終了を待っています...";
+const char REPLACING[] = "ファイルを置き換えています...";
+const char DONE[] = "更新が完了しました。";
 
-constexpr size_t kSignatureBytes = 64;
+constexpr size_t SIGNATURE_BYTES = 64;
 
 class Update {
 public:
@@ -38,7 +38,7 @@ public:
 
     UpdateResult Run() {
         if (!Recover() || !FetchManifest() || !StageFiles() || !WaitForProgram() || !Swap()) return Failure();
-        progress_.ShowStatus(kDone, 100);
+        progress_.ShowStatus(DONE, 100);
         Log("updated to release " + std::to_string(manifest_.version));
         return {true, ""};
     }
@@ -53,14 +53,14 @@ private:
     UpdateResult Failure() const {
         // A recovery that failed may have left the folder half swapped: saying it is unchanged
         // would be a lie.
-        return {false, message_ + (message_ == kCannotRecover ? "" : kKeptAsItWas)};
+        return {false, message_ + (message_ == CANNOT_RECOVER ? "" : KEPT_AS_IT_WAS)};
     }
 
     void Log(const std::string& text) const { LogUpdate(folder_, text); }
 
     bool Recover() {
         switch (RecoverUnfinishedSwap(folder_)) {
-        case RecoveryResult::Failed: return Fail(kCannotRecover, "cannot end the previous swap");
+        case RecoveryResult::Failed: return Fail(CANNOT_RECOVER, "cannot end the previous swap");
         case RecoveryResult::Finished: Log("finished the previous swap"); break;
         case RecoveryResult::RolledBack: Log("rolled back the previous swap"); break;
         case RecoveryResult::NothingToDo: break;
@@ -70,26 +70,26 @@ private:
 
     bool Fetch(const std::string& path, std::string& bytes) {
         if (FetchFileBytes(source_.baseUrl + path, bytes)) return true;
-        return Fail(kNoNetwork, "cannot download " + path);
+        return Fail(NO_NETWORK, "cannot download " + path);
     }
 
     std::string ReleasePath(const std::string& name) const { return FormatText("prims/update/%d/", release_) + name; }
 
     bool FetchManifest() {
-        progress_.ShowStatus(kChecking, 0);
+        progress_.ShowStatus(CHECKING, 0);
         std::string version, text, signature, reason;
         if (!Fetch("prims/version.dat", version)) return false;
         release_ = ReadDecimal(version);
-        if (release_ <= 0) return Fail(kBadManifest, "version.dat holds no release number");
+        if (release_ <= 0) return Fail(BAD_MANIFEST, "version.dat holds no release number");
         Log("release " + std::to_string(release_) + " offered");
         if (!Fetch(ReleasePath("manifest.txt"), text) || !Fetch(ReleasePath("manifest.sig"), signature)) return false;
-        if (signature.size() != kSignatureBytes || !UpdateOs().VerifyP256Signature(text, signature, source_.publicKey))
-            return Fail(kBadSignature, "the manifest's signature does not match the built-in key");
-        if (!ParseManifest(text, manifest_, reason)) return Fail(kBadManifest, reason);
+        if (signature.size() != SIGNATURE_BYTES || !UpdateOs().VerifyP256Signature(text, signature, source_.publicKey))
+            return Fail(BAD_SIGNATURE, "the manifest's signature does not match the built-in key");
+        if (!ParseManifest(text, manifest_, reason)) return Fail(BAD_MANIFEST, reason);
         if (manifest_.version != release_)
-            return Fail(kBadManifest, "the manifest is for release " + std::to_string(manifest_.version));
+            return Fail(BAD_MANIFEST, "the manifest is for release " + std::to_string(manifest_.version));
         if (manifest_.version < source_.ownVersion)
-            return Fail(kBadManifest, "release " + std::to_string(manifest_.version) + " is older than this one");
+            return Fail(BAD_MANIFEST, "release " + std::to_string(manifest_.version) + " is older than this one");
         return true;
     }
 
@@ -99,7 +99,7 @@ private:
         const std::string staging = StagingFolder(folder_);
         int done = 0;
         for (const ManifestEntry& entry : changed) {
-            progress_.ShowStatus(FormatText(kDownloading, done + 1, static_cast<int>(changed.size())),
+            progress_.ShowStatus(FormatText(DOWNLOADING, done + 1, static_cast<int>(changed.size())),
                                  10 + 70 * done / static_cast<int>(changed.size()));
             if (!StageFile(staging, entry)) return false;
             stagedPaths_.push_back(entry.path);
@@ -116,21 +116,21 @@ private:
         ReplaceAllMbcs(url, "\\", "/");
         std::string bytes;
         if (!Fetch(ReleasePath("files/") + url, bytes)) return false;
-        if (!BytesMatch(bytes, entry)) return Fail(kBadFile, entry.path + " does not match its size and SHA-256");
+        if (!BytesMatch(bytes, entry)) return Fail(BAD_FILE, entry.path + " does not match its size and SHA-256");
         UpdateOs().CreateFolders(ParentFolder(staged));
-        if (!UpdateOs().WriteFileBytes(staged, bytes)) return Fail(kCannotWrite, "cannot write " + staged);
+        if (!UpdateOs().WriteFileBytes(staged, bytes)) return Fail(CANNOT_WRITE, "cannot write " + staged);
         return true;
     }
 
     bool WaitForProgram() {
-        progress_.ShowStatus(kWaiting, 85);
-        return progress_.WaitForProgramExit() || Fail(kCancelled, "Pelimor.exe did not end");
+        progress_.ShowStatus(WAITING, 85);
+        return progress_.WaitForProgramExit() || Fail(CANCELLED, "Pelimor.exe did not end");
     }
 
     bool Swap() {
-        progress_.ShowStatus(kReplacing, 90);
+        progress_.ShowStatus(REPLACING, 90);
         std::string reason;
-        if (!SwapInStagedFiles(folder_, stagedPaths_, reason)) return Fail(kCannotWrite, reason);
+        if (!SwapInStagedFiles(folder_, stagedPaths_, reason)) return Fail(CANNOT_WRITE, reason);
         return true;
     }
 

@@ -8,8 +8,8 @@
 #include "update/update_paths.h"
 
 namespace {
-const char kSwapping[] = "swapping";
-const char kCommitted[] = "committed";
+const char SWAPPING[] = "swapping";
+const char COMMITTED[] = "committed";
 
 struct SwapItem {
     std::string path;  // manifest path
@@ -44,7 +44,7 @@ bool ParseJournal(const std::string& text, std::string& state, std::vector<SwapI
         if (!IsSafeUpdatePath(item.path)) return false;
         items.push_back(std::move(item));
     }
-    return state == kSwapping || state == kCommitted;
+    return state == SWAPPING || state == COMMITTED;
 }
 
 bool SameBytes(const std::string& first, const std::string& second) {
@@ -121,13 +121,13 @@ bool SwapInStagedFiles(const std::string& programFolder, const std::vector<std::
     for (const std::string& path : paths) items.push_back({path, os.PathExists(LocalPath(programFolder, path))});
 
     const std::string journal = JournalPath(programFolder);
-    if (!os.WriteFileBytes(journal, JournalText(kSwapping, items))) {
+    if (!os.WriteFileBytes(journal, JournalText(SWAPPING, items))) {
         reason = "cannot write the journal";
         return false;
     }
     for (const SwapItem& item : items)
         if (!MoveIn(programFolder, item)) return FailAndRollBack(programFolder, items, reason, "cannot move in " + item.path);
-    if (!os.WriteFileBytes(journal, JournalText(kCommitted, items)))
+    if (!os.WriteFileBytes(journal, JournalText(COMMITTED, items)))
         return FailAndRollBack(programFolder, items, reason, "cannot commit the journal");
     RemoveLeftovers(programFolder);
     return true;
@@ -145,7 +145,7 @@ RecoveryResult RecoverUnfinishedSwap(const std::string& programFolder) {
     std::string text, state;
     std::vector<SwapItem> items;
     if (!os.ReadFileBytes(journal, text) || !ParseJournal(text, state, items)) return RecoveryResult::Failed;
-    if (state == kCommitted) {
+    if (state == COMMITTED) {
         RemoveLeftovers(programFolder);
         return RecoveryResult::Finished;
     }

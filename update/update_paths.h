@@ -10,7 +10,7 @@
 
 // Every work path, and their temporary files, start with this (as a manifest path, lower case);
 // no manifest may name a path that does.
-inline constexpr const char kUpdaterWorkPrefix[] = "system\\update.";
+inline constexpr const char UPDATER_WORK_PREFIX[] = "system\\update.";
 
 // The local path of a manifest path below a folder (which ends with the path separator): every
 // "\" becomes the platform's separator.

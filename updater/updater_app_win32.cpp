@@ -9,7 +9,7 @@
 #include "updater/updater_dlg_win32.h"
 
 namespace {
-const char kAlreadyUpdating[] = "更新は既に実行中です。";
+const char ALREADY_UPDATING[] = "更新は既に実行中です。";
 const char STARTED_BY_UPDATER[] = "byupdater";
 const char PROGRAM_FILE[] = "Pelimor.exe";
 
@@ -30,7 +30,7 @@ bool CUpdaterApp::InitInstance() {
     InitCommonControlsEx(&controls);
     const std::string programFolder = ProgramFolderOfUpdater();
     if (!UpdateOs().AcquireUpdateLock()) {
-        Os().AskUser(kAlreadyUpdating, MessageButtons::Ok);
+        Os().AskUser(ALREADY_UPDATING, MessageButtons::Ok);
         return false;
     }
     LogUpdate(programFolder, "updater started with \"" + m_commandLine + "\"");

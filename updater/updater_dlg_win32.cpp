@@ -11,19 +11,19 @@ namespace {
 constexpr UINT UM_UPDATE_STATUS = WM_APP + 1;
 constexpr UINT UM_UPDATE_DONE = WM_APP + 2;
 
-const char kCaption[] = "Pelimor 更新";
-const char kStarting[] = "更新を準備しています...";
-const char kCloseProgram[] =
+const char CAPTION[] = "Pelimor 更新";
+const char STARTING[] = "更新を準備しています...";
+const char CLOSE_PROGRAM[] =
     "Pelimorがまだ起動しています。\nPelimorを終了してから「OK」を押してください。\n"
     "「キャンセル」を押すと更新を中止します。";
 
 // The panel's single-instance mutex: it exists exactly while a panel runs.
-const char kPanelMutexName[] = "IAQZ___MUTEX";
-constexpr ULONGLONG kPanelWaitMilliseconds = 30000;
-constexpr DWORD kPanelPollMilliseconds = 250;
+const char PANEL_MUTEX_NAME[] = "IAQZ___MUTEX";
+constexpr ULONGLONG PANEL_WAIT_MILLISECONDS = 30000;
+constexpr DWORD PANEL_POLL_MILLISECONDS = 250;
 
 bool PanelRunning() {
-    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kPanelMutexName);
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, PANEL_MUTEX_NAME);
     if (!mutex) return false;
     // Closed at once: a handle kept here would keep the mutex alive after the panel ended.
     CloseHandle(mutex);
@@ -34,7 +34,7 @@ bool PanelEndsWithin(ULONGLONG milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     while (PanelRunning()) {
         if (GetTickCount64() >= end) return false;
-        Sleep(kPanelPollMilliseconds);
+        Sleep(PANEL_POLL_MILLISECONDS);
     }
     return true;
 }
@@ -48,15 +48,15 @@ CUpdaterDlg::~CUpdaterDlg() {
 }
 
 bool CUpdaterDlg::OnInitDialog() {
-    SetWindowText(kCaption);
-    SetDlgItemText(IDC_UPDATER_STATUS, kStarting);
+    SetWindowText(CAPTION);
+    SetDlgItemText(IDC_UPDATER_STATUS, STARTING);
     SendDlgItemMessage(IDC_UPDATER_PROGRESS, PBM_SETRANGE32, 0, 100);
     worker_ = std::thread(&CUpdaterDlg::RunWorker, this);
     return true;
 }
 
 void CUpdaterDlg::RunWorker() {
-    const UpdateSource source{ServerBaseUrl(), std::string(kUpdatePublicKey), PELIMOR_PROGRAM_VERSION};
+    const UpdateSource source{ServerBaseUrl(), std::string(UPDATE_PUBLIC_KEY), PELIMOR_PROGRAM_VERSION};
     result_ = RunUpdate(programFolder_, source, *this);
     PostMessage(UM_UPDATE_DONE);
 }
@@ -71,8 +71,8 @@ void CUpdaterDlg::ShowStatus(const std::string& text, int percent) {
 }
 
 bool CUpdaterDlg::WaitForProgramExit() {
-    while (!PanelEndsWithin(kPanelWaitMilliseconds))
-        if (Os().AskUser(kCloseProgram, MessageButtons::OkCancel) != MessageAnswer::Ok) return false;
+    while (!PanelEndsWithin(PANEL_WAIT_MILLISECONDS))
+        if (Os().AskUser(CLOSE_PROGRAM, MessageButtons::OkCancel) != MessageAnswer::Ok) return false;
     return true;
 }
 

@@ -77,6 +77,18 @@ def quit_panel(r, process):
     return time.time() - started
 
 
+def end_session(r, process):
+    """Windows ending the session (WM_ENDSESSION, wParam TRUE); the seconds until the process has
+    ended (None if it did not)."""
+    r.probe("post", "22", "1", "0")
+    started = time.time()
+    try:
+        process.wait(60)
+    except subprocess.TimeoutExpired:
+        return None
+    return time.time() - started
+
+
 def windows_with(r, text):
     return [w for w in r.probe("windows").get("window", []) if text in w]
 
@@ -141,7 +153,12 @@ def stalled_everywhere(r, server, healthy):
     again, seconds = start_panel(r, "robust-restart")
     r.check("a new start right after the exit succeeds",
             seconds is not None and not windows_with(r, ALREADY_RUNNING), seconds)
-    quit_panel(r, again)
+    os.remove(r.setting_path("iasetting.dat"))
+    seconds = end_session(r, again)
+    measure("session-end-to-end-stalled", seconds or -1)
+    r.check("when Windows ends the session with downloads stalled the panel saves and ends",
+            seconds is not None and seconds <= healthy[1] + 1.5 and
+            os.path.exists(r.setting_path("iasetting.dat")), seconds)
 
 
 def stalled_feed_recovers(r, server):

@@ -18,7 +18,7 @@ namespace {
 using Ending = ScriptedReply::Ending;
 
 // Long enough that a wait which is not cut short shows as a hung test, never as a pass.
-constexpr int kForeverMilliseconds = 600'000;
+constexpr int FOREVER_MILLISECONDS = 600'000;
 
 // A result that says when it is released, and by whom it was released last.
 struct Flagged {
@@ -34,7 +34,7 @@ TEST(BackgroundWorkClosing, CancelsRunningWorkWhichThenHandsNothingOver) {
         BackgroundWork<int> work(wakeUps.Callback());
         ASSERT_TRUE(work.Start(1, [sawCancel] {
             // Stands for a download waiting on a silent server.
-            *sawCancel = !ThisThreadCancelToken()->WaitFor(kForeverMilliseconds);
+            *sawCancel = !ThisThreadCancelToken()->WaitFor(FOREVER_MILLISECONDS);
             return std::make_unique<int>(1);
         }));
     }
@@ -110,7 +110,7 @@ TEST(CancelledDownload, PausesOfCancelledWorkEndAtTheCancel) {
     CancelToken cancel;
     std::thread worker([&] {
         ScopedThreadCancelToken bound(cancel);
-        SleepUnlessCancelled(kForeverMilliseconds);
+        SleepUnlessCancelled(FOREVER_MILLISECONDS);
     });
     cancel.Cancel();
     worker.join();

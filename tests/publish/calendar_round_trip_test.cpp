@@ -19,7 +19,7 @@ std::string Lines(std::initializer_list<const char8_t*> lines) {
 }
 
 // Outlook names its zones itself and sends their rules along.
-const std::initializer_list<const char8_t*> kEasternZone = {
+const std::initializer_list<const char8_t*> EASTERN_ZONE = {
     u8"BEGIN:VTIMEZONE", u8"TZID:Eastern Standard Time",
     u8"BEGIN:DAYLIGHT", u8"TZOFFSETFROM:-0500", u8"TZOFFSETTO:-0400", u8"TZNAME:EDT",
     u8"DTSTART:19700308T020000", u8"RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU", u8"END:DAYLIGHT",
@@ -28,7 +28,7 @@ const std::initializer_list<const char8_t*> kEasternZone = {
     u8"END:VTIMEZONE"};
 
 std::string Calendar() {
-    return Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"PRODID:-//test//EN"}) + Lines(kEasternZone) +
+    return Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"PRODID:-//test//EN"}) + Lines(EASTERN_ZONE) +
            Lines({
                // Before the change to daylight-saving time in New York (UTC-5) ...
                u8"BEGIN:VEVENT", u8"UID:1", u8"DTSTART;TZID=America/New_York:20260306T083000",

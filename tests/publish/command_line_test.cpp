@@ -79,7 +79,7 @@ TEST_F(PublishFolder, AFailingSourceLeavesEveryPreviousFileAsItWas) {
     const std::vector<std::string> before = AllOutputs();
     options.calendars.push_back(Source("bad.csv", "name,datetime\nBad one,tomorrow\n"));
     options.news.push_back(Source("other.rss", "<rss version=\"2.0\"><channel><item><title>u</title><guid>h</guid></item></channel></rss>"));
-    EXPECT_FALSE(Run(kRunTime + 60));
+    EXPECT_FALSE(Run(RUN_TIME + 60));
     EXPECT_EQ(AllOutputs(), before);
 }
 
@@ -111,14 +111,14 @@ TEST(SourceBytes, RefusesFilesAndDownloadsOver32MiB) {
     const std::string path = folder.Path() + "big.ics";
     std::ofstream(path, std::ios::binary) << "x";
     std::string bytes, error;
-    std::filesystem::resize_file(path, kMaxSourceBytes);
+    std::filesystem::resize_file(path, MAX_SOURCE_BYTES);
     EXPECT_TRUE(ReadSourceBytes(path, bytes, error)) << error;
-    EXPECT_EQ(bytes.size(), kMaxSourceBytes);
-    std::filesystem::resize_file(path, kMaxSourceBytes + 1);
+    EXPECT_EQ(bytes.size(), MAX_SOURCE_BYTES);
+    std::filesystem::resize_file(path, MAX_SOURCE_BYTES + 1);
     EXPECT_FALSE(ReadSourceBytes(path, bytes, error));
     EXPECT_EQ(error, "larger than 32 MiB");
 
-    LoopbackServer server({{"HTTP/1.1 200 OK\r\n\r\n" + std::string(kMaxSourceBytes + 1, 'x')}});
+    LoopbackServer server({{"HTTP/1.1 200 OK\r\n\r\n" + std::string(MAX_SOURCE_BYTES + 1, 'x')}});
     EXPECT_FALSE(ReadSourceBytes("http://" + server.HostAndPort() + "/big.ics", bytes, error));
     EXPECT_EQ(error, "larger than 32 MiB");
 }

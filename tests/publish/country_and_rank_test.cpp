@@ -32,8 +32,8 @@ TEST(CountryCodes, LeadingCodesOfSummariesAreTakenOffTheName) {
         {"[JPY] BoJ Rate Decision", 7, "BoJ Rate Decision"},
         {"EUR: CPI y/y", 2, "CPI y/y"},
         {"US - Retail Sales", 10, "Retail Sales"},
-        {"[XYZ] Unknown place", kNoCountry, "Unknown place"},
-        {"XYZ: Unknown place", kNoCountry, "Unknown place"},
+        {"[XYZ] Unknown place", NO_COUNTRY, "Unknown place"},
+        {"XYZ: Unknown place", NO_COUNTRY, "Unknown place"},
     };
     for (const Case& c : cases) {
         std::optional<LeadingCode> code = SplitLeadingCountryCode(c.summary);

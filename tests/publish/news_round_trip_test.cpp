@@ -9,7 +9,7 @@
 #include "tests/publish/publish_fixture.h"
 
 namespace {
-const std::string kRss = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
+const std::string RSS_FEED = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
 <rss version="2.0" xmlns:content="http://purl.org/rss/1.0/modules/content/">
 <channel><title>t</title><link>https://news.example/</link><description>d</description>
 <item>
@@ -28,7 +28,7 @@ const std::string kRss = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
 </channel></rss>
 )FEED");
 
-const std::string kAtom = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
+const std::string ATOM = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
 <feed xmlns="http://www.w3.org/2005/Atom"><title>a</title><id>urn:a</id><updated>2026-03-09T10:00:00Z</updated>
 <entry><title type="html">&lt;b&gt;BoJ&lt;/b&gt; holds</title><id>urn:e1</id>
  <link rel="alternate" href="https://atom.example/e1"/><updated>2026-03-09T10:00:00+09:00</updated>
@@ -44,7 +44,7 @@ int64_t Utc(int year, int month, int day, int hour, int minute) {
 class NewsRoundTrip : public PublishFixture {};
 
 TEST_F(NewsRoundTrip, RssAndAtomItemsArriveNewestFirstWithSanitisedBodies) {
-    options.news = {Source("news.rss", kRss), Source("news.atom", kAtom)};
+    options.news = {Source("news.rss", RSS_FEED), Source("news.atom", ATOM)};
     ASSERT_TRUE(Run()) << error;
     const std::vector<iaNews> items = News();
     ASSERT_EQ(items.size(), 4u);
@@ -70,21 +70,21 @@ TEST_F(NewsRoundTrip, RssAndAtomItemsArriveNewestFirstWithSanitisedBodies) {
 }
 
 TEST_F(NewsRoundTrip, ItemsKeepTheirIdsAcrossRunsAndNewOnesGetNewIds) {
-    options.news = {Source("news.rss", kRss)};
+    options.news = {Source("news.rss", RSS_FEED)};
     ASSERT_TRUE(Run()) << error;
     const std::vector<iaNews> first = News();
     ASSERT_EQ(first.size(), 2u);
     EXPECT_EQ(first[1].id, 1);  // n-1, by its guid
     EXPECT_EQ(first[0].id, 2);  // by its link
 
-    std::string changed = kRss;
+    std::string changed = RSS_FEED;
     const std::string tokyo = Utf8(u8"東京市場");
     changed.replace(changed.find(tokyo), tokyo.size(), Utf8(u8"大阪市場"));
     changed.replace(changed.find("<item>"), 6,
                     "<item><title>New</title><guid>n-3</guid><pubDate>Tue, 10 Mar 2026 08:00:00 +0900</pubDate>"
                     "<description>fresh</description></item><item>");
     options.news = {Source("news.rss", changed)};
-    ASSERT_TRUE(Run(kRunTime + 600)) << error;
+    ASSERT_TRUE(Run(RUN_TIME + 600)) << error;
     const std::vector<iaNews> second = News();
     ASSERT_EQ(second.size(), 3u);
     EXPECT_EQ(second[0].title, "New");
@@ -99,14 +99,14 @@ TEST_F(NewsRoundTrip, AnItemWithoutTimeKeepsTheTimeItWasFirstSeen) {
                                      u8"<guid>u</guid></item></channel></rss>");
     options.news = {Source("undated.rss", undated)};
     ASSERT_TRUE(Run()) << error;
-    ASSERT_TRUE(Run(kRunTime + 3600)) << error;
+    ASSERT_TRUE(Run(RUN_TIME + 3600)) << error;
     const std::vector<iaNews> items = News();
     ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].when, kRunTime);
+    EXPECT_EQ(items[0].when, RUN_TIME);
 }
 
 TEST_F(NewsRoundTrip, HostileAndBrokenFeedsAreRefusedAndLeaveThePreviousFilesAlone) {
-    options.news = {Source("good.rss", kRss)};
+    options.news = {Source("good.rss", RSS_FEED)};
     ASSERT_TRUE(Run()) << error;
     const std::vector<std::string> before = AllOutputs();
 
@@ -132,8 +132,8 @@ TEST_F(NewsRoundTrip, HostileAndBrokenFeedsAreRefusedAndLeaveThePreviousFilesAlo
          "html.rss: line 1: neither an RSS <rss> nor an Atom <feed> document"},
     };
     for (const Case& c : cases) {
-        options.news = {Source("good.rss", kRss), Source(c.name, c.text)};
-        EXPECT_FALSE(Run(kRunTime + 60)) << c.name;
+        options.news = {Source("good.rss", RSS_FEED), Source(c.name, c.text)};
+        EXPECT_FALSE(Run(RUN_TIME + 60)) << c.name;
         EXPECT_TRUE(error.starts_with(folder.Path() + c.message)) << error;
         EXPECT_EQ(AllOutputs(), before) << c.name;
     }
@@ -145,14 +145,14 @@ TEST_F(NewsRoundTrip, NoticesComeFromTextFilesWithTheirDatesAndParagraphs) {
     const std::string undated = Source("notices/b.txt", Utf8(u8"\xEF\xBB\xBFNew version\r\nPlease update.\r\n"));
     Source("notices/.draft.txt", "Draft\nnot yet\n");
     Source("notices/readme.md", "Not a notice\n");
-    const struct timeval modified[2] = {{kRunTime - 7200, 0}, {kRunTime - 7200, 0}};
+    const struct timeval modified[2] = {{RUN_TIME - 7200, 0}, {RUN_TIME - 7200, 0}};
     ASSERT_EQ(::utimes(undated.c_str(), modified), 0);
     options.noticeFolder = folder.Path() + "notices";
     ASSERT_TRUE(Run()) << error;
     const std::vector<iaNews> notices = Notices();
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_EQ(notices[0].title, "New version");
-    EXPECT_EQ(notices[0].when, kRunTime - 7200);
+    EXPECT_EQ(notices[0].when, RUN_TIME - 7200);
     EXPECT_EQ(notices[0].body, "Please update.");
     EXPECT_EQ(notices[1].title, "メンテナンスのお知らせ");
     EXPECT_EQ(notices[1].when, Utc(2026, 3, 8, 1, 0));
@@ -161,7 +161,7 @@ TEST_F(NewsRoundTrip, NoticesComeFromTextFilesWithTheirDatesAndParagraphs) {
 
     // A notice and a news item never share an id's meaning, but ids are never given twice.
     const int32_t firstId = notices[1].id;
-    ASSERT_TRUE(Run(kRunTime + 60)) << error;
+    ASSERT_TRUE(Run(RUN_TIME + 60)) << error;
     EXPECT_EQ(Notices()[1].id, firstId);
 }
 }  // namespace

@@ -17,7 +17,7 @@
 #include "tests/support/test_os.h"
 
 // 2026-03-10 00:00:00 UTC, two days after the United States went over to daylight-saving time.
-inline constexpr int64_t kRunTime = 1773100800;
+inline constexpr int64_t RUN_TIME = 1773100800;
 
 class PublishFixture : public ::testing::Test {
 protected:
@@ -34,7 +34,7 @@ protected:
         return path;
     }
 
-    bool Run(int64_t now = kRunTime) {
+    bool Run(int64_t now = RUN_TIME) {
         error.clear();
         return Publish(options, now, summary, error);
     }
@@ -50,7 +50,7 @@ protected:
         std::vector<std::string> all;
         for (const char* name : {"iadat2.dat", "qznnews.dat", "qzninfo.dat", "prims/version.dat",
                                  "acs/aa.php", "qznhnd_update.dat", "qznhnd_trader.dat",
-                                 "qznhnd_message.dat", "qznhnd_data.dat", kItemIdStateFile})
+                                 "qznhnd_message.dat", "qznhnd_data.dat", ITEM_ID_STATE_FILE})
             all.push_back(Output(name));
         return all;
     }

@@ -33,15 +33,15 @@ protected:
     CAppCore core;
 };
 
-const char* kSignals =
+const char* SIGNALS =
     "id,ticket,time,symbol,kind,side,price,stop,limit,lots\n"
     "9001,48213571,2026-03-10 08:30:00,USDJPY,N,B,151.002,150.500,151.800,0.10\n"
     "9002,48213571,1773100770,USDJPY,C,B,151.620,0.00000,0.00000,0.10\n";
 
 TEST_F(SignalsRoundTrip, ThePanelsPollReadsWhatWasPublished) {
     ScopedOs scoped(os);
-    os.now = kRunTime;
-    UseSignals(kSignals);
+    os.now = RUN_TIME;
+    UseSignals(SIGNALS);
     ASSERT_TRUE(Run()) << error;
     ServerPoll(core, Download(ReadDecimal(Output("qznhnd_update.dat"))));
     const ServerPollState& poll = core.m_serverPoll;
@@ -58,18 +58,18 @@ TEST_F(SignalsRoundTrip, ThePanelsPollReadsWhatWasPublished) {
 }
 
 TEST_F(SignalsRoundTrip, TheUpdateCounterMovesOnlyWhenThePollFilesChange) {
-    UseSignals(kSignals);
+    UseSignals(SIGNALS);
     ASSERT_TRUE(Run()) << error;
     const int32_t first = ReadDecimal(Output("qznhnd_update.dat"));
-    EXPECT_EQ(first, kRunTime);  // a new folder starts at the run's time
-    ASSERT_TRUE(Run(kRunTime + 60)) << error;
+    EXPECT_EQ(first, RUN_TIME);  // a new folder starts at the run's time
+    ASSERT_TRUE(Run(RUN_TIME + 60)) << error;
     EXPECT_EQ(ReadDecimal(Output("qznhnd_update.dat")), first);
-    UseSignals(std::string(kSignals) + "9003,1,1773100790,EURUSD,N,S,1.08,0,0,0.1\n");
-    ASSERT_TRUE(Run(kRunTime + 61)) << error;
-    EXPECT_EQ(ReadDecimal(Output("qznhnd_update.dat")), kRunTime + 61);
-    UseSignals(std::string(kSignals));
-    ASSERT_TRUE(Run(kRunTime + 10)) << error;  // a clock set back still moves the counter on
-    EXPECT_EQ(ReadDecimal(Output("qznhnd_update.dat")), kRunTime + 62);
+    UseSignals(std::string(SIGNALS) + "9003,1,1773100790,EURUSD,N,S,1.08,0,0,0.1\n");
+    ASSERT_TRUE(Run(RUN_TIME + 61)) << error;
+    EXPECT_EQ(ReadDecimal(Output("qznhnd_update.dat")), RUN_TIME + 61);
+    UseSignals(std::string(SIGNALS));
+    ASSERT_TRUE(Run(RUN_TIME + 10)) << error;  // a clock set back still moves the counter on
+    EXPECT_EQ(ReadDecimal(Output("qznhnd_update.dat")), RUN_TIME + 62);
 }
 
 TEST_F(SignalsRoundTrip, BadSignalFilesAreRefusedNamingFileAndLine) {

@@ -5,17 +5,17 @@
 #include <string>
 
 namespace {
-const std::string kDigestA(64, 'a');
-const std::string kDigestB = "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
+const std::string DIGEST_A(64, 'a');
+const std::string DIGEST_B = "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
 
-std::string Line(const std::string& path, const std::string& digest = kDigestA, const std::string& size = "12") {
+std::string Line(const std::string& path, const std::string& digest = DIGEST_A, const std::string& size = "12") {
     return digest + " " + size + " " + path + "\n";
 }
 }  // namespace
 
 TEST(Manifest, ReadsTheReleaseAndEveryFileWithLfOrCrLf) {
     for (const char* end : {"\n", "\r\n"}) {
-        std::string text = std::string("3101") + end + kDigestA + " 0 Pelimor.exe" + end + kDigestB +
+        std::string text = std::string("3101") + end + DIGEST_A + " 0 Pelimor.exe" + end + DIGEST_B +
                            " 1048576 sound\\default\\my chime.wav" + end;
         Manifest manifest;
         std::string reason;
@@ -24,7 +24,7 @@ TEST(Manifest, ReadsTheReleaseAndEveryFileWithLfOrCrLf) {
         ASSERT_EQ(manifest.entries.size(), 2u);
         EXPECT_EQ(manifest.entries[0].path, "Pelimor.exe");
         EXPECT_EQ(manifest.entries[0].size, 0u);
-        EXPECT_EQ(manifest.entries[1].sha256Hex, kDigestB);
+        EXPECT_EQ(manifest.entries[1].sha256Hex, DIGEST_B);
         EXPECT_EQ(manifest.entries[1].size, 1048576u);
         EXPECT_EQ(manifest.entries[1].path, "sound\\default\\my chime.wav");
     }
@@ -40,17 +40,17 @@ TEST(Manifest, RefusesMalformedTexts) {
         {"release 0", "0\n" + Line("Pelimor.exe")},
         {"release with sign", "+3101\n" + Line("Pelimor.exe")},
         {"release beyond 32 bits", "4294967297\n" + Line("Pelimor.exe")},
-        {"cut off before the last line end", "3101\n" + kDigestA + " 12 Pelimor.exe"},
-        {"short digest", "3101\n" + Line("Pelimor.exe", kDigestA.substr(1))},
+        {"cut off before the last line end", "3101\n" + DIGEST_A + " 12 Pelimor.exe"},
+        {"short digest", "3101\n" + Line("Pelimor.exe", DIGEST_A.substr(1))},
         {"upper-case digest", "3101\n" + Line("Pelimor.exe", std::string(64, 'A'))},
         {"digest not hex", "3101\n" + Line("Pelimor.exe", std::string(64, 'g'))},
-        {"size missing", "3101\n" + kDigestA + " Pelimor.exe\n"},
-        {"size not a number", "3101\n" + Line("Pelimor.exe", kDigestA, "12k")},
-        {"size with leading zero", "3101\n" + Line("Pelimor.exe", kDigestA, "012")},
-        {"negative size", "3101\n" + Line("Pelimor.exe", kDigestA, "-1")},
-        {"two spaces", "3101\n" + kDigestA + "  12 Pelimor.exe\n"},
+        {"size missing", "3101\n" + DIGEST_A + " Pelimor.exe\n"},
+        {"size not a number", "3101\n" + Line("Pelimor.exe", DIGEST_A, "12k")},
+        {"size with leading zero", "3101\n" + Line("Pelimor.exe", DIGEST_A, "012")},
+        {"negative size", "3101\n" + Line("Pelimor.exe", DIGEST_A, "-1")},
+        {"two spaces", "3101\n" + DIGEST_A + "  12 Pelimor.exe\n"},
         {"empty line", "3101\n\n" + Line("Pelimor.exe")},
-        {"same file twice", "3101\n" + Line("Pelimor.exe") + Line("Pelimor.exe", kDigestB)},
+        {"same file twice", "3101\n" + Line("Pelimor.exe") + Line("Pelimor.exe", DIGEST_B)},
         {"same file twice in other case", "3101\n" + Line("system\\A.dat") + Line("SYSTEM\\a.DAT")},
         {"unsafe path", "3101\n" + Line("Pelimor.exe") + Line("..\\evil.exe")},
     };

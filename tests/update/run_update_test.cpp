@@ -13,15 +13,15 @@
 #include "update/update_paths.h"
 
 namespace {
-const std::string kKey(64, 'K');
-const std::string kGoodSignature(64, 'S');
+const std::string KEY(64, 'K');
+const std::string GOOD_SIGNATURE(64, 'S');
 
 // The platform's files and digests, with a signature check that accepts exactly one signature
-// by kKey: the flow is tested here, the real check against vectors in update_crypto_test.
+// by KEY: the flow is tested here, the real check against vectors in update_crypto_test.
 class StubSignatureOs : public UpdateOsSeam {
 public:
     bool VerifyP256Signature(std::string_view, std::string_view signature, std::string_view key) override {
-        return signature == kGoodSignature && key == kKey;
+        return signature == GOOD_SIGNATURE && key == KEY;
     }
 
 private:
@@ -54,7 +54,7 @@ void Write(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-const std::string kNewPanel = std::string("new panel\0with a NUL", 20);
+const std::string NEW_PANEL = std::string("new panel\0with a NUL", 20);
 
 class RunUpdateTest : public ::testing::Test {
 protected:
@@ -66,13 +66,13 @@ protected:
 
     std::string At(const std::string& manifestPath) const { return LocalPath(os.folder.Path(), manifestPath); }
 
-    std::string Manifest(int version, const std::string& panelBytes = kNewPanel) {
+    std::string Manifest(int version, const std::string& panelBytes = NEW_PANEL) {
         return std::to_string(version) + "\n" + updateOs.Sha256Hex(panelBytes) + " " +
                std::to_string(panelBytes.size()) + " Pelimor.exe\n" + updateOs.Sha256Hex("manual") + " 6 manual.pdf\n";
     }
 
     UpdateResult Run(LoopbackServer& server, int ownVersion = 3100) {
-        UpdateSource source{"http://" + server.HostAndPort() + "/sv_pelimor/websys/", kKey, ownVersion};
+        UpdateSource source{"http://" + server.HostAndPort() + "/sv_pelimor/websys/", KEY, ownVersion};
         return RunUpdate(os.folder.Path(), source, progress);
     }
 
@@ -89,10 +89,10 @@ protected:
 }  // namespace
 
 TEST_F(RunUpdateTest, ASignedReleaseReplacesOnlyTheChangedFilesAfterThePanelEnded) {
-    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(kGoodSignature)}, {Ok(kNewPanel)}});
+    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
     UpdateResult result = Run(server);
     ASSERT_TRUE(result.updated) << result.userMessage;
-    EXPECT_EQ(Read(At("Pelimor.exe")), kNewPanel);
+    EXPECT_EQ(Read(At("Pelimor.exe")), NEW_PANEL);
     EXPECT_EQ(Read(At("manual.pdf")), "manual");
     EXPECT_EQ(Read(At("setting\\iasetting.dat")), "the user's settings");
     EXPECT_EQ(progress.waits, 1);
@@ -116,17 +116,17 @@ TEST_F(RunUpdateTest, EveryRefusalLeavesTheProgramAsItWasWithOneMessage) {
         {"no server", {}, "更新データをダウンロードできませんでした。", 3100},
         {"other key", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(std::string(64, 'X'))}},
          "更新データの署名が正しくないため", 3100},
-        {"version differs", {{Ok("3102\n")}, {Ok(Manifest(3101))}, {Ok(kGoodSignature)}},
+        {"version differs", {{Ok("3102\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}},
          "更新データの内容が正しくないため", 3100},
-        {"older release", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(kGoodSignature)}},
+        {"older release", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}},
          "更新データの内容が正しくないため", 3102},
         {"path with ..",
-         {{Ok("3101\n")}, {Ok("3101\n" + std::string(64, 'a') + " 1 ..\\evil.exe\n")}, {Ok(kGoodSignature)}},
+         {{Ok("3101\n")}, {Ok("3101\n" + std::string(64, 'a') + " 1 ..\\evil.exe\n")}, {Ok(GOOD_SIGNATURE)}},
          "更新データの内容が正しくないため", 3100},
         {"bytes differ from the digest",
-         {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(kGoodSignature)}, {Ok("new panel, tampered!")}},
+         {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok("new panel, tampered!")}},
          "ダウンロードしたファイルが壊れているため", 3100},
-        {"file missing", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(kGoodSignature)}, {"HTTP/1.0 404 Not Found\r\n\r\n"}},
+        {"file missing", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {"HTTP/1.0 404 Not Found\r\n\r\n"}},
          "更新データをダウンロードできませんでした。", 3100},
     };
     const auto before = Program();
@@ -144,7 +144,7 @@ TEST_F(RunUpdateTest, EveryRefusalLeavesTheProgramAsItWasWithOneMessage) {
 TEST_F(RunUpdateTest, APanelThatDoesNotEndStopsTheUpdateBeforeAnyFileIsReplaced) {
     progress.programEnds = false;
     const auto before = Program();
-    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(kGoodSignature)}, {Ok(kNewPanel)}});
+    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
     UpdateResult result = Run(server);
     EXPECT_FALSE(result.updated);
     EXPECT_EQ(result.userMessage.rfind("Pelimorが終了しなかったため", 0), 0u) << result.userMessage;
@@ -152,10 +152,10 @@ TEST_F(RunUpdateTest, APanelThatDoesNotEndStopsTheUpdateBeforeAnyFileIsReplaced)
 }
 
 TEST_F(RunUpdateTest, AFileStagedByAnInterruptedUpdateIsNotFetchedAgain) {
-    Write(LocalPath(StagingFolder(os.folder.Path()), "Pelimor.exe"), kNewPanel);
-    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(kGoodSignature)}});
+    Write(LocalPath(StagingFolder(os.folder.Path()), "Pelimor.exe"), NEW_PANEL);
+    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}});
     UpdateResult result = Run(server);
     ASSERT_TRUE(result.updated) << result.userMessage;
-    EXPECT_EQ(Read(At("Pelimor.exe")), kNewPanel);
+    EXPECT_EQ(Read(At("Pelimor.exe")), NEW_PANEL);
     EXPECT_EQ(server.Requests().size(), 3u);
 }

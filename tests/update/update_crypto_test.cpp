@@ -14,16 +14,16 @@ std::string FromHex(const std::string& hex) {
     return bytes;
 }
 
-// The test key pair of tools/keys; the signature was made with its private key over kMessage.
-const std::string kTestPublicKey = FromHex(
+// The test key pair of tools/keys; the signature was made with its private key over MESSAGE.
+const std::string TEST_PUBLIC_KEY = FromHex(
     "f7ec03eefcf2dec9f6543f5756084efd9ca4395c4a84a32e2a08169eb6d1636e"
     "22a9af990ec90b260cad017ad627816a249d9d72a446bc094adddfe944225159");
-const std::string kMessage = "3101\n";
-const std::string kSignature = FromHex(
+const std::string MESSAGE = "3101\n";
+const std::string SIGNATURE = FromHex(
     "84db5a4fc27e27664f7c83b7bbd97c36211531b9b51e3f3b40aec5d426319cf4"
     "d46aab20c5314fc103945a4f353793a5fdc21d24e2f00c5cea0afbe83b7c876a");
 // Another valid P-256 point: the curve's generator.
-const std::string kOtherPublicKey = FromHex(
+const std::string OTHER_PUBLIC_KEY = FromHex(
     "6b17d1f2e12c4247f8bce6e563a440f277037d812deb33a0f4a13945d898c296"
     "4fe342e2fe1a7f9b8ee7eb4a7c0f9e162bce33576b315ececbb6406837bf51f5");
 }  // namespace
@@ -43,19 +43,19 @@ TEST(UpdateCrypto, Sha256MatchesTheStandardVectors) {
 }
 
 TEST(UpdateCrypto, OnlyTheSignatureOfTheKeyOverTheExactBytesIsAccepted) {
-    EXPECT_TRUE(UpdateOs().VerifyP256Signature(kMessage, kSignature, kTestPublicKey));
+    EXPECT_TRUE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE, TEST_PUBLIC_KEY));
 
-    std::string flippedSignature = kSignature;
+    std::string flippedSignature = SIGNATURE;
     flippedSignature[10] = static_cast<char>(flippedSignature[10] ^ 1);
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(kMessage, flippedSignature, kTestPublicKey));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature("3102\n", kSignature, kTestPublicKey));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature("3101\r\n", kSignature, kTestPublicKey));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(kMessage, kSignature, kOtherPublicKey));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(kMessage, kSignature.substr(0, 63), kTestPublicKey));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(kMessage, std::string(64, '\0'), kTestPublicKey));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(kMessage, kSignature, std::string(64, '\x01')));
+    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, flippedSignature, TEST_PUBLIC_KEY));
+    EXPECT_FALSE(UpdateOs().VerifyP256Signature("3102\n", SIGNATURE, TEST_PUBLIC_KEY));
+    EXPECT_FALSE(UpdateOs().VerifyP256Signature("3101\r\n", SIGNATURE, TEST_PUBLIC_KEY));
+    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE, OTHER_PUBLIC_KEY));
+    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE.substr(0, 63), TEST_PUBLIC_KEY));
+    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, std::string(64, '\0'), TEST_PUBLIC_KEY));
+    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE, std::string(64, '\x01')));
 }
 
 TEST(UpdateCrypto, DefaultBuildsTrustTheTestKey) {
-    EXPECT_EQ(std::string(kUpdatePublicKey), kTestPublicKey);
+    EXPECT_EQ(std::string(UPDATE_PUBLIC_KEY), TEST_PUBLIC_KEY);
 }

@@ -11,13 +11,13 @@
 namespace {
 using Files = MemoryUpdateOs::Files;
 
-const std::string kFolder = std::string("program") + PathSeparator();
+const std::string FOLDER = std::string("program") + PathSeparator();
 // Replaced: the panel and the running updater itself. Added: a file in a new folder. Kept: the
 // manual, and the user's settings, which no release may touch.
-const std::vector<std::string> kSwapped = {"Pelimor.exe", "system\\pelimorupdater.exe", "extra\\new.dat"};
+const std::vector<std::string> SWAPPED = {"Pelimor.exe", "system\\pelimorupdater.exe", "extra\\new.dat"};
 
-std::string At(const std::string& manifestPath) { return LocalPath(kFolder, manifestPath); }
-std::string Staged(const std::string& manifestPath) { return LocalPath(StagingFolder(kFolder), manifestPath); }
+std::string At(const std::string& manifestPath) { return LocalPath(FOLDER, manifestPath); }
+std::string Staged(const std::string& manifestPath) { return LocalPath(StagingFolder(FOLDER), manifestPath); }
 
 Files OldProgram() {
     return {{At("Pelimor.exe"), "old panel"},
@@ -45,7 +45,7 @@ Files ReadyToSwap() {
 
 // What the user runs: every file except the updater's work below system\update.*.
 Files ProgramView(const Files& files) {
-    const std::string work = kFolder + "system" + PathSeparator() + "update.";
+    const std::string work = FOLDER + "system" + PathSeparator() + "update.";
     Files view;
     for (const auto& [path, bytes] : files)
         if (path.rfind(work, 0) != 0) view[path] = bytes;
@@ -54,29 +54,29 @@ Files ProgramView(const Files& files) {
 
 bool HasWorkFilesBesidesStagingAndLog(const Files& files) {
     for (const auto& [path, bytes] : files)
-        if (ProgramView({{path, bytes}}).empty() && path.rfind(StagingFolder(kFolder), 0) != 0 &&
-            path != UpdateLogPath(kFolder))
+        if (ProgramView({{path, bytes}}).empty() && path.rfind(StagingFolder(FOLDER), 0) != 0 &&
+            path != UpdateLogPath(FOLDER))
             return true;
     return false;
 }
 
 // Whether the updater's own file runs (as it does when the updater swaps and recovers) or not (as
 // when the panel recovers).
-const std::string kNothingRuns;
-const std::string kUpdaterRuns = At("system\\pelimorupdater.exe");
+const std::string NOTHING_RUNS;
+const std::string UPDATER_RUNS = At("system\\pelimorupdater.exe");
 
 Files SwapKilledAfter(int changes, const std::string& running) {
     MemoryUpdateOs os(ReadyToSwap(), changes);
     os.runningPath = running;
     std::string reason;
-    SwapInStagedFiles(kFolder, kSwapped, reason);
+    SwapInStagedFiles(FOLDER, SWAPPED, reason);
     return os.files;
 }
 
 Files Recovered(const Files& files, const std::string& running, int changes = INT_MAX) {
     MemoryUpdateOs os(files, changes);
     os.runningPath = running;
-    RecoverUnfinishedSwap(kFolder);
+    RecoverUnfinishedSwap(FOLDER);
     return os.files;
 }
 
@@ -84,7 +84,7 @@ int ChangesOfAWholeSwap(const std::string& running) {
     MemoryUpdateOs os(ReadyToSwap());
     os.runningPath = running;
     std::string reason;
-    EXPECT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
+    EXPECT_TRUE(SwapInStagedFiles(FOLDER, SWAPPED, reason)) << reason;
     return os.changes;
 }
 
@@ -93,17 +93,17 @@ bool PanelPresent(const Files& files) { return files.count(At("Pelimor.exe")) ==
 }  // namespace
 
 TEST(UpdateJournal, AWholeSwapInstallsTheNewProgramAndLeavesNoWorkFiles) {
-    for (const std::string& running : {kNothingRuns, kUpdaterRuns}) {
+    for (const std::string& running : {NOTHING_RUNS, UPDATER_RUNS}) {
         MemoryUpdateOs os(ReadyToSwap());
         os.runningPath = running;
         std::string reason;
-        ASSERT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
+        ASSERT_TRUE(SwapInStagedFiles(FOLDER, SWAPPED, reason)) << reason;
         EXPECT_EQ(os.files, NewProgram()) << running;
     }
 }
 
 TEST(UpdateJournal, AKillAfterAnyStepIsRecoveredToExactlyTheOldOrTheNewProgram) {
-    for (const std::string& running : {kNothingRuns, kUpdaterRuns}) {
+    for (const std::string& running : {NOTHING_RUNS, UPDATER_RUNS}) {
         const int total = ChangesOfAWholeSwap(running);
         ASSERT_GT(total, 6);
         bool sawOld = false, sawNew = false;
@@ -122,7 +122,7 @@ TEST(UpdateJournal, AKillAfterAnyStepIsRecoveredToExactlyTheOldOrTheNewProgram) 
                 MemoryUpdateOs again(recovered);
                 again.runningPath = running;
                 std::string reason;
-                EXPECT_TRUE(SwapInStagedFiles(kFolder, kSwapped, reason)) << reason;
+                EXPECT_TRUE(SwapInStagedFiles(FOLDER, SWAPPED, reason)) << reason;
                 EXPECT_EQ(again.files, NewProgram()) << running << " killed after " << killedAfter;
             }
         }
@@ -132,7 +132,7 @@ TEST(UpdateJournal, AKillAfterAnyStepIsRecoveredToExactlyTheOldOrTheNewProgram) 
 }
 
 TEST(UpdateJournal, ARecoveryKilledInTurnIsCompletedByTheNextStart) {
-    for (const std::string& running : {kNothingRuns, kUpdaterRuns}) {
+    for (const std::string& running : {NOTHING_RUNS, UPDATER_RUNS}) {
         const int total = ChangesOfAWholeSwap(running);
         for (int killedAfter = 0; killedAfter <= total; ++killedAfter) {
             const Files left = SwapKilledAfter(killedAfter, running);
@@ -152,19 +152,19 @@ TEST(UpdateJournal, AMoveThatFailsRollsTheSwapBack) {
         MemoryUpdateOs os(ReadyToSwap());
         os.refusedPath = refused;
         std::string reason;
-        EXPECT_FALSE(SwapInStagedFiles(kFolder, kSwapped, reason)) << refused;
+        EXPECT_FALSE(SwapInStagedFiles(FOLDER, SWAPPED, reason)) << refused;
         EXPECT_FALSE(reason.empty());
         EXPECT_EQ(ProgramView(os.files), OldProgram()) << refused;
-        EXPECT_FALSE(os.PathExists(JournalPath(kFolder))) << refused;
+        EXPECT_FALSE(os.PathExists(JournalPath(FOLDER))) << refused;
     }
 }
 
 TEST(UpdateJournal, WithoutAJournalRecoveryOnlyDropsOldFilesLeftBehind) {
     Files files = NewProgram();
-    files[LocalPath(BackupFolder(kFolder), "system\\pelimorupdater.exe")] = "old updater, was running";
+    files[LocalPath(BackupFolder(FOLDER), "system\\pelimorupdater.exe")] = "old updater, was running";
     files[Staged("Pelimor.exe")] = "a download for the next try";
     MemoryUpdateOs os(files);
-    EXPECT_EQ(RecoverUnfinishedSwap(kFolder), RecoveryResult::NothingToDo);
+    EXPECT_EQ(RecoverUnfinishedSwap(FOLDER), RecoveryResult::NothingToDo);
     Files expected = NewProgram();
     expected[Staged("Pelimor.exe")] = "a download for the next try";
     EXPECT_EQ(os.files, expected);
@@ -172,25 +172,25 @@ TEST(UpdateJournal, WithoutAJournalRecoveryOnlyDropsOldFilesLeftBehind) {
 
 TEST(UpdateJournal, AJournalThatNamesAPathOutsideTheProgramIsNotFollowed) {
     Files files = OldProgram();
-    files[JournalPath(kFolder)] = "swapping\nR ..\\..\\Windows\\evil.dll\n";
+    files[JournalPath(FOLDER)] = "swapping\nR ..\\..\\Windows\\evil.dll\n";
     MemoryUpdateOs os(files);
-    EXPECT_EQ(RecoverUnfinishedSwap(kFolder), RecoveryResult::Failed);
+    EXPECT_EQ(RecoverUnfinishedSwap(FOLDER), RecoveryResult::Failed);
     EXPECT_EQ(os.files, files);
 }
 
 TEST(UpdateJournal, ThePanelEndsAnInterruptedSwapUnlessAnUpdaterIsAtWork) {
-    const Files left = SwapKilledAfter(4, kNothingRuns);
+    const Files left = SwapKilledAfter(4, NOTHING_RUNS);
     ASSERT_NE(ProgramView(left), OldProgram());
     {
         MemoryUpdateOs os(left);
         os.otherUpdaterRunning = true;
-        EndInterruptedUpdate(kFolder);
+        EndInterruptedUpdate(FOLDER);
         EXPECT_EQ(os.files, left);
     }
     MemoryUpdateOs os(left);
-    EndInterruptedUpdate(kFolder);
+    EndInterruptedUpdate(FOLDER);
     EXPECT_EQ(ProgramView(os.files), OldProgram());
-    EXPECT_NE(os.files[UpdateLogPath(kFolder)].find("rolled back"), std::string::npos);
+    EXPECT_NE(os.files[UpdateLogPath(FOLDER)].find("rolled back"), std::string::npos);
     EXPECT_FALSE(os.lockHeld);
 }
 

@@ -15,8 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int64_t NOW = 1797000000;  // 2026-12-12
-constexpr int kEvents = 5000;
-constexpr int kNewsItems = 1000;
+constexpr int EVENTS = 5000;
+constexpr int NEWS_ITEMS = 1000;
 
 std::string Stamp(int64_t when) {
     const time_t time = static_cast<time_t>(when);
@@ -28,14 +28,14 @@ std::string Stamp(int64_t when) {
 }
 
 std::string Calendar() {
-    static const char* kCodes[] = {"USD", "JPY", "EUR", "GBP", "AUD", "CAD", "CHF", "NZD"};
+    static const char* CODES[] = {"USD", "JPY", "EUR", "GBP", "AUD", "CAD", "CHF", "NZD"};
     std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//EN\r\n";
-    for (int index = 0; index < kEvents; ++index) {
+    for (int index = 0; index < EVENTS; ++index) {
         // Spread over the 37 days the run writes.
-        const int64_t when = NOW - 7 * 86400 + int64_t{index} * (37 * 86400 / kEvents);
+        const int64_t when = NOW - 7 * 86400 + int64_t{index} * (37 * 86400 / EVENTS);
         text += "BEGIN:VEVENT\r\nUID:event-" + std::to_string(index) + "@bench\r\nDTSTAMP:" +
                 Stamp(NOW) + "\r\nDTSTART:" + Stamp(when) + "\r\nSUMMARY:" +
-                kCodes[index % 8] + " 指標 Indicator number " + std::to_string(index) +
+                CODES[index % 8] + " 指標 Indicator number " + std::to_string(index) +
                 "\r\nCATEGORIES:High\r\nDESCRIPTION:Forecast: 3.1%\\nPrevious: 3.0%\\nActual: 3.2%\r\n"
                 "END:VEVENT\r\n";
     }
@@ -45,7 +45,7 @@ std::string Calendar() {
 std::string NewsFeed() {
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel>"
                        "<title>bench</title><link>https://news.example/</link><description>d</description>\n";
-    for (int index = 0; index < kNewsItems; ++index) {
+    for (int index = 0; index < NEWS_ITEMS; ++index) {
         text += "<item><title>ドル円 ニュース " + std::to_string(index) +
                 "</title><link>https://news.example/" + std::to_string(index) +
                 "</link><guid>news-" + std::to_string(index) +
