@@ -3,6 +3,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -12,11 +13,13 @@ std::atomic<int> g_folderCounter{0};
 TempFolder::TempFolder() {
     std::filesystem::path base = std::filesystem::temp_directory_path();
     std::filesystem::path folder;
+    // Test programs run side by side: the name is random per process, and only a folder this
+    // call created itself is taken (create_directory is false for one that already exists).
+    static std::random_device randomness;
     do {
-        folder = base / ("pelimor-test-" + std::to_string(std::rand()) + "-" +
+        folder = base / ("pelimor-test-" + std::to_string(randomness()) + "-" +
                          std::to_string(g_folderCounter++));
-    } while (std::filesystem::exists(folder));
-    std::filesystem::create_directories(folder);
+    } while (!std::filesystem::create_directory(folder));
     path_ = folder.string() + PathSeparator();
 }
 
