@@ -14,7 +14,7 @@ const char kStartedByUpdater[] = "byupdater";
 
 bool CAppCore::Startup(const std::string& commandLine) {
     if (!Os().AcquireInstanceLock(kInstanceLockName)) {
-        Os().AskUser(kAlreadyRunningMessage, MessageButtons::Ok);
+        Os().AskUser(kAlreadyRunningMessage, MessageKind::Ok);
         return false;
     }
     m_instanceMutex = true;

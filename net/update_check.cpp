@@ -36,10 +36,10 @@ bool CheckVersion() {
 
 void CheckForUpdate(CAppCore& core, bool manual) {
     if (CheckVersion()) {
-        if (Os().AskUser(kUpdateQuestion, MessageButtons::YesNo) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
+        if (Os().AskUser(kUpdateQuestion, MessageKind::YesNoQuestion) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
         return;
     }
-    if (manual) Os().AskUser(kUpToDate, MessageButtons::Ok);
+    if (manual) Os().AskUser(kUpToDate, MessageKind::Information);
 }
 
 void StartForcedUpdate() { Os().OpenWithShell(UpdaterPath(), ""); }
