@@ -1,6 +1,6 @@
 // What every load and merge of the indicator store promises, checked after arbitrary input, and
-// a program folder with a clock that stands still, so that the two-year expiry cannot move
-// between a merge and the load that checks it.
+// a clock that stands still, so that the two-year expiry cannot move between a merge and the
+// load that checks it.
 #pragma once
 
 #include <cstdint>
@@ -10,12 +10,17 @@
 #include <utility>
 
 #include "store/indicator_store.h"
-#include "tests/fuzz/fuzz_program_folder.h"
+#include "app/os.h"
 
-class FixedClockProgramFolder : public FuzzProgramFolder {
+// The targets work in memory: nothing here needs a program folder.
+class FixedClock : public OsSeam {
 public:
     static constexpr int64_t kNow = 1700000000;  // 2023-11-14 22:13:20 UTC
+    FixedClock() : installed_(*this) {}
     int64_t Now() override { return kNow; }
+
+private:
+    ScopedOs installed_;
 };
 
 // Time order, keys equal to the times, one record per name and country, unique nonzero ids that
@@ -31,8 +36,8 @@ inline void CheckIndicatorStore(const IndicatorStore& store) {
         if (!names.emplace(record.name, record.country).second) std::abort();
         if (record.id == 0 || !ids.insert(record.id).second) std::abort();
         if (store.FindById(record.id) != &record) std::abort();
-        if (!firstTarget && when > FixedClockProgramFolder::kNow && record.notify && !record.muted)
+        if (!firstTarget && when > FixedClock::kNow && record.notify && !record.muted)
             firstTarget = &record;
     }
-    if (store.NextAlertTarget(FixedClockProgramFolder::kNow) != firstTarget) std::abort();
+    if (store.NextAlertTarget(FixedClock::kNow) != firstTarget) std::abort();
 }
