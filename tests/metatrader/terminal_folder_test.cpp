@@ -30,8 +30,10 @@ TEST(DataFolderOf, NamesWithSecondBytesLikeABarOrABackslashStayWhole) {
     };
     for (const std::string& name : names) {
         const std::string installation = "D:\\" + name + "\\MT4";
-        const std::string data = MakeFolder(temp.Path(), name + separator + "0F1E");
-        const std::string root = MakeFolder(data, "MQL4");
+        // Through the seam, which takes code-page paths on every platform.
+        const std::string data = temp.Path() + name + separator + "0F1E" + separator;
+        const std::string root = data + "MQL4" + separator;
+        for (const std::string& folder : {temp.Path() + name, data, root}) Os().CreateFolder(folder);
         const TerminalFolderEntry entry = PairedEntry(installation, data);
 
         EXPECT_EQ(DataFolderOf(entry), data) << name;
