@@ -72,7 +72,7 @@ void CUpdaterDlg::ShowStatus(const std::string& text, int percent) {
 
 bool CUpdaterDlg::WaitForProgramExit() {
     while (!PanelEndsWithin(kPanelWaitMilliseconds))
-        if (Os().AskUser(kCloseProgram, MessageButtons::OkCancel) != MessageAnswer::Ok) return false;
+        if (Os().AskUser(kCloseProgram, MessageKind::OkCancel) != MessageAnswer::Ok) return false;
     return true;
 }
 
