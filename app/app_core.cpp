@@ -82,7 +82,7 @@ void CAppCore::UseDefaultSounds(SoundMode mode) {
 
 bool CAppCore::Startup(const std::string& commandLine) {
     if (!Os().AcquireInstanceLock(INSTANCE_LOCK_NAME)) {
-        Os().AskUser(ALREADY_RUNNING_MESSAGE, MessageButtons::Ok);
+        Os().AskUser(ALREADY_RUNNING_MESSAGE, MessageKind::Ok);
         return false;
     }
     m_instanceMutex = true;

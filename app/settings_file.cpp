@@ -102,6 +102,16 @@ std::vector<std::string_view> FieldsOf(std::string_view line) {
     return fields;
 }
 
+// The fields of a line whose fields are picked by position: those of FieldsOf, and text after
+// the last 0x07 as one more field, which runs to the end of the line.
+std::vector<std::string_view> PositionalFieldsOf(std::string_view line) {
+    std::vector<std::string_view> fields = FieldsOf(line);
+    const size_t last = line.rfind(FIELD_SEP);
+    const std::string_view rest = last == std::string_view::npos ? line : line.substr(last + 1);
+    if (!rest.empty()) fields.push_back(rest);
+    return fields;
+}
+
 // A field that is missing or holds no number reads as 0.
 uint32_t HexAt(const std::vector<std::string_view>& fields, size_t index) {
     return index < fields.size() ? static_cast<uint32_t>(ReadHex(fields[index])) : 0;
@@ -134,7 +144,7 @@ void ApplySoundLine(const std::string& line, CAppCore& core) {
 }
 
 void ApplyTerminalFolderLine(const std::string& line, CAppCore& core) {
-    std::vector<std::string_view> fields = FieldsOf(line);
+    std::vector<std::string_view> fields = PositionalFieldsOf(line);
     for (size_t entry = 0; entry < core.m_terminalFolders.size(); ++entry) {
         size_t index = entry + RESERVED_FOLDER_FIELDS;
         if (index < fields.size()) core.m_terminalFolders[entry] = fields[index];
@@ -158,7 +168,7 @@ void ApplyPairLine(const std::string& line, CAppCore& core) {
 }
 
 void ApplySignalCopyLine(const std::string& line, CAppCore& core) {
-    std::vector<std::string_view> fields = FieldsOf(line);
+    std::vector<std::string_view> fields = PositionalFieldsOf(line);
     if (!fields.empty()) core.m_signalCopyFolder = fields[0];
 }
 }  // namespace

@@ -37,10 +37,10 @@ bool CheckVersion() {
 
 void AskAboutUpdate(CAppCore& core, const UpdateCheckAnswer& answer) {
     if (answer.newer) {
-        if (Os().AskUser(UPDATE_QUESTION, MessageButtons::YesNo) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
+        if (Os().AskUser(UPDATE_QUESTION, MessageKind::YesNoQuestion) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
         return;
     }
-    if (answer.manual) Os().AskUser(UP_TO_DATE, MessageButtons::Ok);
+    if (answer.manual) Os().AskUser(UP_TO_DATE, MessageKind::Information);
 }
 
 void StartForcedUpdate() { Os().OpenWithShell(UpdaterPath(), ""); }

@@ -16,6 +16,17 @@ size_t FindLastOfMbcs(std::string_view text, std::string_view chars) {
     return last;
 }
 
+size_t FindFirstOfMbcs(std::string_view text, std::string_view chars, size_t from) {
+    for (size_t at = from; at < text.size(); ++at) {
+        if (IsCp932LeadByte(static_cast<unsigned char>(text[at]))) {
+            ++at;
+        } else if (chars.find(text[at]) != std::string_view::npos) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::string WithTrailingMbcs(std::string text, char c) {
     const bool ends = !text.empty() && FindLastOfMbcs(text, std::string_view(&c, 1)) == text.size() - 1;
     if (!ends) text += c;

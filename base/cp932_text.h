@@ -12,6 +12,10 @@ bool IsCp932LeadByte(unsigned char byte);
 // The position of the last single-byte character of text that is one of chars; npos when there
 // is none. The second byte of a double-byte character never counts, though it may equal "\\".
 size_t FindLastOfMbcs(std::string_view text, std::string_view chars);
+// The position of the first single-byte character of text at or after from (which starts a
+// character) that is one of chars; npos when there is none. Second bytes never count, so the
+// 0x7C of "ポ" is no "|" and the 0x5C of "表" no "\\".
+size_t FindFirstOfMbcs(std::string_view text, std::string_view chars, size_t from = 0);
 // text, with c appended unless its last character already is c (a second byte is not).
 std::string WithTrailingMbcs(std::string text, char c);
 // text with its ASCII letters lowered; double-byte characters are copied whole, since their

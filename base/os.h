@@ -9,8 +9,14 @@
 #include <string>
 #include <vector>
 
-// Information: an OK box with the information icon.
-enum class MessageButtons { Ok, YesNo, OkCancel, Information };
+// The buttons and the icon of a message box together, so no question goes out without the icon
+// that tells the user what kind of box it is.
+enum class MessageKind {
+    Ok,             // OK, no icon
+    Information,    // OK, information icon
+    YesNoQuestion,  // Yes and No, question icon
+    OkCancel,       // OK and Cancel, no icon
+};
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class OsSeam {
@@ -37,7 +43,7 @@ public:
     virtual void ReleaseInstanceLock();
 
     // A message box without owner, captioned "Pelimor".
-    virtual MessageAnswer AskUser(const std::string& text, MessageButtons buttons);
+    virtual MessageAnswer AskUser(const std::string& text, MessageKind kind);
     // Opens a document, program or URL with the shell ("open"), with optional parameters.
     virtual bool OpenWithShell(const std::string& target, const std::string& parameters);
 

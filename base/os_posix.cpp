@@ -68,12 +68,12 @@ void OsSeam::ReleaseInstanceLock() {
     g_instanceLockFile = -1;
 }
 
-MessageAnswer OsSeam::AskUser(const std::string& text, MessageButtons buttons) {
+MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
     // No desktop here: print the question and take the safe answer.
     std::fprintf(stderr, "Pelimor: %s\n", text.c_str());
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok
-         : buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                            : MessageAnswer::Cancel;
+    return kind == MessageKind::YesNoQuestion ? MessageAnswer::No
+         : kind == MessageKind::OkCancel      ? MessageAnswer::Cancel
+                                              : MessageAnswer::Ok;
 }
 
 bool OsSeam::OpenWithShell(const std::string& target, const std::string& parameters) {

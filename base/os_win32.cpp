@@ -62,11 +62,11 @@ void OsSeam::ReleaseInstanceLock() {
     g_instanceMutex = nullptr;
 }
 
-MessageAnswer OsSeam::AskUser(const std::string& text, MessageButtons buttons) {
-    UINT type = buttons == MessageButtons::YesNo       ? MB_YESNO
-              : buttons == MessageButtons::OkCancel    ? MB_OKCANCEL
-              : buttons == MessageButtons::Information ? MB_OK | MB_ICONINFORMATION
-                                                       : MB_OK;
+MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
+    UINT type = kind == MessageKind::YesNoQuestion ? MB_YESNO | MB_ICONQUESTION
+              : kind == MessageKind::Information   ? MB_OK | MB_ICONINFORMATION
+              : kind == MessageKind::OkCancel      ? MB_OKCANCEL
+                                                   : MB_OK;
     switch (MessageBoxA(nullptr, text.c_str(), "Pelimor", type)) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;

@@ -75,7 +75,10 @@ bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
     if (message != WM_COMMAND) return false;
     UINT id = LOWORD(wParam);
     if (HIWORD(wParam) == BN_CLICKED && (id == IDOK || id == IDCANCEL)) {
-        if (id == IDOK) {
+        // The dialog manager turns Enter into IDOK even where there is no OK button. There the
+        // only way out is the close button, so Enter must do what it does (store the folders,
+        // record the agreement, create the shortcuts), not end the dialog bare.
+        if (id == IDOK && GetDlgItem(IDOK)) {
             OnOK();
         } else {
             OnCancel();

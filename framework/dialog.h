@@ -6,7 +6,8 @@
 // returns; WM_DESTROY therefore still reaches OnMessage with the window intact.
 //
 // Commands: IDOK reaches OnOK, IDCANCEL (the Cancel button, Esc, the close box) OnCancel;
-// every other WM_COMMAND goes to OnCommand.
+// every other WM_COMMAND goes to OnCommand. In a dialog without an OK button, IDOK (Enter) also
+// reaches OnCancel, the dialog's one way to close.
 #pragma once
 
 #include "framework/wnd.h"

@@ -14,9 +14,10 @@ TerminalFolderEntry PairedEntry(const std::string& installationFolder,
 }
 
 std::string DataFolderOf(const TerminalFolderEntry& entry) {
-    const size_t bar = entry.find('|');
+    // A folder name may hold a character whose second byte is 0x7C, such as "ポ".
+    const size_t bar = FindFirstOfMbcs(entry, "|");
     if (bar == std::string::npos) return entry;
-    const size_t end = entry.find('|', bar + 1);
+    const size_t end = FindFirstOfMbcs(entry, "|", bar + 1);
     return entry.substr(bar + 1, end == std::string::npos ? end : end - bar - 1);
 }
 

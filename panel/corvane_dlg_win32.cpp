@@ -220,6 +220,8 @@ void CCorvaneDlg::RefreshIndicatorPage() {
 }
 
 void CCorvaneDlg::PlaceHtmlPane() {
+    // The body's place comes from the layout of the items, not from the last paint.
+    news_.PlaceItems();
     HtmlPanePlace place = pages_.HtmlPane();
     htmlPane_.MoveTo(place.rect);
     if (place.rebuild)
@@ -268,7 +270,11 @@ void CCorvaneDlg::OnMouse(UINT message, LPARAM) {
     }
 }
 
-void CCorvaneDlg::TogglePanel() { ShowWindow(IsWindowVisible() ? SW_HIDE : SW_SHOW); }
+void CCorvaneDlg::TogglePanel() {
+    const bool show = !IsWindowVisible();
+    ShowWindow(show ? SW_SHOW : SW_HIDE);
+    if (show) PlaceHtmlPane();
+}
 
 bool CCorvaneDlg::PreTranslateMessage(MSG& message) {
     toolTips_.RelayEvent(message);

@@ -27,7 +27,7 @@ constexpr WebPage MAKER_WEB_PAGES[] = {
 }  // namespace
 
 CommandEffects EraseAndRefetchIndicators(CAppCore& core) {
-    if (Os().AskUser(ERASE_INDICATORS_QUESTION, MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (Os().AskUser(ERASE_INDICATORS_QUESTION, MessageKind::YesNoQuestion) != MessageAnswer::Yes)
         return {};
     core.m_selectedIndicator = 0;
     core.m_ruleStore.ClearRules();

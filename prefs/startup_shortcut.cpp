@@ -21,9 +21,9 @@ void CreateUnlessPresent(const std::string& linkPath, const char* createdText,
                          const char* failedText) {
     if (!linkPath.empty() && Os().PathExists(linkPath)) return;
     if (CreateProgramShortcut(linkPath))
-        Os().AskUser(createdText, MessageButtons::Information);
+        Os().AskUser(createdText, MessageKind::Information);
     else
-        Os().AskUser(failedText, MessageButtons::Ok);
+        Os().AskUser(failedText, MessageKind::Ok);
 }
 }  // namespace
 
@@ -44,13 +44,13 @@ void CreateFirstRunShortcuts(bool atStartup, bool onDesktop) {
 void RegisterAtStartup() {
     std::string link = StartupShortcutPath();
     if (!link.empty() && Os().PathExists(link)) {
-        Os().AskUser("既にスタートアップに登録されています。", MessageButtons::Ok);
+        Os().AskUser("既にスタートアップに登録されています。", MessageKind::Ok);
         return;
     }
     if (CreateProgramShortcut(link))
-        Os().AskUser("スタートアップに登録しました。", MessageButtons::Information);
+        Os().AskUser("スタートアップに登録しました。", MessageKind::Information);
     else
-        Os().AskUser("スタートアップに登録に失敗しました。", MessageButtons::Ok);
+        Os().AskUser("スタートアップに登録に失敗しました。", MessageKind::Ok);
 }
 
 void UnregisterFromStartup() {
@@ -61,13 +61,13 @@ void UnregisterFromStartup() {
     if (!linkExists && !oldLinkExists) {
         Os().AskUser("スタートアップに登録されていないか登録を検出出来ません。\n"
                      "登録されている場合には手動で削除してください。\n",
-                     MessageButtons::Ok);
+                     MessageKind::Ok);
         return;
     }
     // The new shortcut first; the old one goes only when there is no new one to delete.
     bool deleted = (linkExists && Os().RemoveFile(link)) || (oldLinkExists && Os().RemoveFile(oldLink));
     if (deleted)
-        Os().AskUser("スタートアップ解除に成功しました。", MessageButtons::Information);
+        Os().AskUser("スタートアップ解除に成功しました。", MessageKind::Information);
     else
-        Os().AskUser("スタートアップ解除に失敗しました。", MessageButtons::Ok);
+        Os().AskUser("スタートアップ解除に失敗しました。", MessageKind::Ok);
 }

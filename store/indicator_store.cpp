@@ -54,16 +54,25 @@ auto IndicatorStore::IdMatches(int32_t id) const {
 
 void IndicatorStore::Merge(std::string_view feed, const std::string& path, int32_t autoNotifyRank,
                            int32_t& nextId) {
-    const size_t storedCount = records_.size();
-    for (IndicatorRecord& line : ParseIndicatorFeed(feed))
-        MergeLine(std::move(line), autoNotifyRank, nextId);
-    SortNewRecordsIn(storedCount);
+    MergeFeedLines(feed, autoNotifyRank, nextId);
     Save(path);
     // Updated records still stand at their old times; the reload puts them back in order and
     // drops what has expired. Taken from the records rather than read back from the file, it
     // cannot lose the merged announcements to a failed write.
     ReloadSaved(nextId);
     Save(path);
+}
+
+void IndicatorStore::MergeInMemory(std::string_view feed, int32_t autoNotifyRank, int32_t& nextId) {
+    MergeFeedLines(feed, autoNotifyRank, nextId);
+    ReloadSaved(nextId);
+}
+
+void IndicatorStore::MergeFeedLines(std::string_view feed, int32_t autoNotifyRank, int32_t& nextId) {
+    const size_t storedCount = records_.size();
+    for (IndicatorRecord& line : ParseIndicatorFeed(feed))
+        MergeLine(std::move(line), autoNotifyRank, nextId);
+    SortNewRecordsIn(storedCount);
 }
 
 int32_t IndicatorStore::Add(IndicatorRecord record, int32_t& nextId) {

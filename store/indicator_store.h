@@ -35,6 +35,9 @@ public:
     // records gone) and saved again. nextId is the next-id counter.
     void Merge(std::string_view feed, const std::string& path, int32_t autoNotifyRank,
                int32_t& nextId);
+    // Merge without its file: the store ends as Merge leaves it and nothing is written, so the
+    // merging can be exercised at memory speed.
+    void MergeInMemory(std::string_view feed, int32_t autoNotifyRank, int32_t& nextId);
 
     // Fills the store from the file at path; a missing file leaves it empty. Records older than
     // two years (by Os().Now()) and repeats of a name and country already loaded are left out;
@@ -45,6 +48,9 @@ public:
     int32_t Add(IndicatorRecord record, int32_t& nextId);
     // Writes the whole store, atomically; false when nothing could be written.
     bool Save(const std::string& path) const;
+    // The file's text as Save writes it, and the load of such a text as Load does it.
+    std::string FileText() const;
+    void LoadText(std::string_view text, int32_t& nextId);
     void Clear();
 
     const IndicatorRecord* FindById(int32_t id) const;
@@ -60,9 +66,8 @@ public:
 
 private:
     bool MergeLine(IndicatorRecord line, int32_t autoNotifyRank, int32_t& nextId);
-    std::string FileText() const;
+    void MergeFeedLines(std::string_view feed, int32_t autoNotifyRank, int32_t& nextId);
     void SortNewRecordsIn(size_t storedCount);
-    void LoadText(std::string_view text, int32_t& nextId);
     void ReloadSaved(int32_t& nextId);
     bool Admit(const IndicatorRecord& record, int64_t oldestKept, size_t position);
     void FinishLoad(int32_t& nextId);

@@ -31,6 +31,8 @@ std::string UpdaterPath() { return SystemFolderPath() + "pelimorupdater.exe"; }
 std::string PageUrl() {
     std::string path = PageFilePath();
     ReplaceAllMbcs(path, "\\", "/");
-    TrimPrefix(path, "/");  // a POSIX path already starts with the separator
+    // A POSIX path already starts with the separator; a Windows network path
+    // (\\server\share\...) keeps both of its slashes.
+    if (PathSeparator() == '/') TrimPrefix(path, "/");
     return "file:///" + path;
 }

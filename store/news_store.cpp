@@ -3,34 +3,47 @@
 #include <algorithm>
 #include <iterator>
 
-#include "base/os.h"
+#include "base/byte_text.h"
 #include "base/line_file.h"
+#include "base/os.h"
 #include "store/local_files.h"
 #include "store/news_feed.h"
 #include "store/news_file.h"
 
 void NewsStore::Load() {
+    std::string text;
+    ReadTextFile(NewsFilePath(newsStore_), text, false);
+    LoadText(text);
+}
+
+void NewsStore::LoadText(std::string_view text) {
     items_.clear();
-    for (const std::string& line : ReadLineFile(NewsFilePath(newsStore_))) {
+    for (const std::string& line : SplitLines(text)) {
         if (line.empty()) continue;
         iaNews item = ParseNewsFileLine(line);
         items_.emplace(item.when, std::move(item));
     }
 }
 
-bool NewsStore::Save() const {
+bool NewsStore::Save() const { return WriteFileAtomically(NewsFilePath(newsStore_), FileText()); }
+
+std::string NewsStore::FileText() const {
     std::vector<std::string> lines;
     lines.reserve(items_.size());
     for (const auto& entry : items_) lines.push_back(NewsFileLine(entry.second));
-    return WriteLineFile(NewsFilePath(newsStore_), lines);
+    return JoinLines(lines, "\r\n");
 }
 
 void NewsStore::UpdateFromFeed(std::string_view feed, bool reset) {
+    MergeFeed(feed, reset);
+    Save();
+}
+
+void NewsStore::MergeFeed(std::string_view feed, bool reset) {
     if (reset)
         for (auto& entry : items_) entry.second.present = false;
     for (iaNews& incoming : ParseNewsFeed(feed)) Merge(std::move(incoming));
     std::erase_if(items_, [](const auto& entry) { return !entry.second.present; });
-    Save();
 }
 
 void NewsStore::Merge(iaNews incoming) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <string_view>
 
 #include "store/news_item.h"
@@ -20,12 +21,17 @@ public:
     void Load();
     // False when the file could not be written; the previous file then stays whole.
     bool Save() const;
+    // The file's text as Save writes it, and the load of a text as read from the file.
+    std::string FileText() const;
+    void LoadText(std::string_view text);
     void Clear() { items_.clear(); }
 
     // Merges a fetched feed and saves. Items seen again keep their marks and take the feed's
     // time, title, body and advert mark. Then every item not seen is removed: with `reset`
     // every item missing from this feed, without it only items not seen since the last load.
     void UpdateFromFeed(std::string_view feed, bool reset);
+    // UpdateFromFeed without the save, so the merging can be exercised at memory speed.
+    void MergeFeed(std::string_view feed, bool reset);
     // True when some item is unread, not announced and newer than the time.
     bool HasNewItemsSince(int64_t lastCheckedAt) const;
     // A fetched feed arrived: updates the store (the notice store drops every item missing from

@@ -30,7 +30,7 @@ bool CUpdaterApp::InitInstance() {
     InitCommonControlsEx(&controls);
     const std::string programFolder = ProgramFolderOfUpdater();
     if (!UpdateOs().AcquireUpdateLock()) {
-        Os().AskUser(ALREADY_UPDATING, MessageButtons::Ok);
+        Os().AskUser(ALREADY_UPDATING, MessageKind::Ok);
         return false;
     }
     LogUpdate(programFolder, "updater started with \"" + m_commandLine + "\"");
@@ -43,7 +43,7 @@ bool CUpdaterApp::InitInstance() {
 
     // The swap is over: a panel started now must not wait for this process.
     UpdateOs().ReleaseUpdateLock();
-    if (!result.updated) Os().AskUser(result.userMessage, MessageButtons::Ok);
+    if (!result.updated) Os().AskUser(result.userMessage, MessageKind::Ok);
     const std::string parameters = result.updated ? STARTED_BY_UPDATER : "";
     if (!Os().OpenWithShell(programFolder + PROGRAM_FILE, parameters))
         LogUpdate(programFolder, "cannot start Pelimor.exe");

@@ -72,7 +72,7 @@ void CUpdaterDlg::ShowStatus(const std::string& text, int percent) {
 
 bool CUpdaterDlg::WaitForProgramExit() {
     while (!PanelEndsWithin(PANEL_WAIT_MILLISECONDS))
-        if (Os().AskUser(CLOSE_PROGRAM, MessageButtons::OkCancel) != MessageAnswer::Ok) return false;
+        if (Os().AskUser(CLOSE_PROGRAM, MessageKind::OkCancel) != MessageAnswer::Ok) return false;
     return true;
 }
 

@@ -14,11 +14,8 @@ bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n
 
 bool IsAsciiLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
+// Double-byte characters are kept whole: their second byte may look like a capital letter.
+std::string Lowercase(std::string_view text) { return LowerAsciiLetters(text); }
 
 // Position of the first "needle" at or after from, compared without regard to case; npos when
 // absent.

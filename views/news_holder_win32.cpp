@@ -40,12 +40,7 @@ void NewsHolder::Draw(HDC dc) {
         // GDI+ defaults: this page draws without smoothing.
         ViewGraphics graphics(dc);
         GpGraphics* gp = graphics.Get();
-        GpFont* measureFont = linkFont_.Get();
-        picture = sheet_.Picture(
-            theCore.m_newsStore, theCore.m_newsPage,
-            [gp, measureFont](const std::string& title, const ViewRect& box) {
-                return ToViewRect(MeasureTextBox(gp, title, ToRect(box), measureFont, 0, 0));
-            });
+        picture = TakePicture(gp);
         const ViewFont* fonts[] = {&plainFont_, &linkFont_, &selectedFont_};
         for (const TextBox& box : picture.texts) DrawTextBox(gp, box, fonts[box.font]->Get());
         DrawPageBox(gp, picture);
@@ -55,6 +50,26 @@ void NewsHolder::Draw(HDC dc) {
         DrawIconEx(dc, picture.advertIcon->left, picture.advertIcon->top, advertIcon_.Get(),
                    ADVERT_ICON_SIZE, ADVERT_ICON_SIZE, 0, nullptr, DI_NORMAL);
     }
+}
+
+NewsPicture NewsHolder::TakePicture(GpGraphics* graphics) {
+    GpFont* measureFont = linkFont_.Get();
+    return sheet_.Picture(theCore.m_newsStore, theCore.m_newsPage,
+                          [graphics, measureFont](const std::string& title, const ViewRect& box) {
+                              return ToViewRect(
+                                  MeasureTextBox(graphics, title, ToRect(box), measureFont, 0, 0));
+                          });
+}
+
+void NewsHolder::PlaceItems() {
+    if (!Visible()) return;
+    HDC screen = GetDC(nullptr);
+    if (!screen) return;
+    {
+        ViewGraphics graphics(screen);
+        TakePicture(graphics.Get());
+    }
+    ReleaseDC(nullptr, screen);
 }
 
 void NewsHolder::DrawPageBox(GpGraphics* graphics, const NewsPicture& picture) const {

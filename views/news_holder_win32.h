@@ -1,6 +1,6 @@
 // NewsHolder: the news page. Five news items a page, newest first, each with its date and its
 // title; the chosen item is expanded and the HTML pane shows its body below its title (the
-// panel places the pane on BodyRect after a repaint). An expanded advert has an icon that opens
+// panel places the pane on BodyRect after PlaceItems). An expanded advert has an icon that opens
 // its video in the default browser. The page box at the bottom reads "page/pages"; the page
 // buttons are its children.
 #pragma once
@@ -21,11 +21,16 @@ public:
     // True when a title was chosen: the panel repaints the view and rebuilds the HTML pane.
     bool OnLButtonUp(int screenX, int screenY) override;
 
+    // Lays the items out as the next paint will, so BodyRect is right even when no paint comes
+    // (the panel may be hidden when news arrives).
+    void PlaceItems();
+
     // The chosen item, its body's place and the page logic's view of the sheet.
     NewsSheet& Sheet() { return sheet_; }
 
 private:
     bool Follow(const NewsPointerResult& result) const;
+    NewsPicture TakePicture(GpGraphics* graphics);
     void DrawPageBox(GpGraphics* graphics, const NewsPicture& picture) const;
 
     NewsSheet sheet_;

@@ -61,7 +61,7 @@ TerminalFolderFields CAutoBADlg::Fields() const {
 void CAutoBADlg::Show(const EaSetupReport& report) const {
     for (size_t row = 0; row < report.statusTexts.size(); ++row)
         SetDlgItemText(StatusLine(row), report.statusTexts[row]);
-    for (const std::string& notice : report.notices) Os().AskUser(notice, MessageButtons::Information);
+    for (const std::string& notice : report.notices) Os().AskUser(notice, MessageKind::Information);
 }
 
 void CAutoBADlg::Install() const {

@@ -74,7 +74,7 @@ void FolderSearch::ScanEnded() {
 
 std::optional<std::string> FolderSearch::Choose(int index) const {
     if (index < 0 || static_cast<size_t>(index) >= entries_.size()) {
-        Os().AskUser(CHOOSE_ONE, MessageButtons::Ok);
+        Os().AskUser(CHOOSE_ONE, MessageKind::Ok);
         return std::nullopt;
     }
     return entries_[static_cast<size_t>(index)];

@@ -4,6 +4,8 @@
 #include <tuple>
 #include <vector>
 
+#include "app/alert_events.h"
+#include "app/alert_rules.h"
 #include "app/alert_stages.h"
 #include "app/app_core.h"
 #include "base/local_time.h"
@@ -122,4 +124,45 @@ TEST_F(AlertRulesTest, SwitchedOffSoundsAreSkippedButTheirAlertsStillCountAsGive
     EXPECT_EQ(TickEverySecond(At(10, 29, 41), At(10, 29, 55)),
               (std::vector<Heard>{{At(10, 29, 41), 0, Sound(EVENT_CHIME)},
                                   {At(10, 29, 55), 2000, Sound(EVENT_AT_ANNOUNCEMENT)}}));
+}
+
+// The timing table of all 23 events: lead minutes, and the minimum remaining seconds below which a
+// lead-time alert is no longer given. Event i sounds from one second under its lead time down to
+// its minimum remaining time, and at neither neighbouring second.
+TEST(AlertTimingTable, EveryEventHasItsLeadAndMinimumRemainingTime) {
+    const struct {
+        int leadMinutes;
+        int64_t minimumRemaining;
+    } table[ALERT_EVENT_COUNT] = {
+        {1, 30},    {2, 90},    {3, 150},   {4, 210},    {5, 270},    {6, 330},
+        {7, 390},   {8, 450},   {9, 510},   {10, 570},   {20, 1000},  {30, 1600},
+        {40, 2200}, {50, 2800}, {60, 3400}, {90, 5000},  {120, 6800}, {0, 0},
+        {0, 0},     {0, 0},     {0, 0},     {0, 0},      {0, 0},
+    };
+    FakeOs os;
+    CAppCore core;
+    const int64_t when = os.now + 86400;
+    for (int event = 0; event < ALERT_EVENT_COUNT; ++event) {
+        EXPECT_EQ(AlertLeadMinutes(event), table[event].leadMinutes) << event;
+        if (event >= LEAD_TIME_EVENT_COUNT) continue;
+        // With the shorter lead times done, event `event` is the only one the rule can give.
+        auto givenWith = [&](int64_t remaining) {
+            IndicatorRecord record;
+            record.when = when;
+            record.name = "Timing table";
+            record.notify = true;
+            record.firedAlerts = (1u << event) - 1;
+            core.m_indicatorStore.Clear();
+            const int32_t id = core.m_indicatorStore.Add(record, core.m_nextIndicatorId);
+            os.now = when - remaining;
+            HeardSounds sounds(os);
+            CheckLeadAlerts(core, *core.m_indicatorStore.FindById(id), sounds);
+            return core.m_indicatorStore.FindById(id)->HasFiredAlerts(1u << event);
+        };
+        const int64_t lead = 60 * table[event].leadMinutes;
+        EXPECT_FALSE(givenWith(lead)) << event;
+        EXPECT_TRUE(givenWith(lead - 1)) << event;
+        EXPECT_TRUE(givenWith(table[event].minimumRemaining)) << event;
+        EXPECT_FALSE(givenWith(table[event].minimumRemaining - 1)) << event;
+    }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 #include "base/byte_text.h"
@@ -184,6 +185,31 @@ TEST_F(SettingsFile, ShortLinesFillWhatTheyHold) {
     EXPECT_EQ(core.m_pairFirst[2], 0);
     EXPECT_EQ(core.m_pairFirst[3], -1);  // beyond the line: unchanged
     EXPECT_EQ(core.m_signalCopyFolder, "old");
+}
+
+// Lines 3 and 6 pick folders by position; the last field runs to the end of the line, with or
+// without a 0x07 after it.
+TEST_F(SettingsFile, AFolderAtTheEndOfItsLineWithoutASeparatorIsRead) {
+    const struct {
+        std::string line3;
+        std::string line6;
+        std::array<std::string, 3> folders;
+        std::string signalCopyFolder;
+    } cases[] = {
+        {"\a\aC:\\a\aD:\\b", "E:\\copy", {"C:\\a", "D:\\b", "old2"}, "E:\\copy"},
+        {"\a\aC:\\a\aD:\\b\aF:\\c", "E:\\copy\a", {"C:\\a", "D:\\b", "F:\\c"}, "E:\\copy"},
+        {"\a\a\a\aF:\\c", "", {"", "", "F:\\c"}, "old"},
+        {"\a\aC:\\a", "E:\\copy\a\areserved", {"C:\\a", "old1", "old2"}, "E:\\copy"},
+    };
+    for (const auto& c : cases) {
+        WriteSettings({"", "", c.line3, "", "", c.line6});
+        CAppCore core;
+        core.m_terminalFolders = {"old0", "old1", "old2"};
+        core.m_signalCopyFolder = "old";
+        core.LoadSettings();
+        EXPECT_EQ(core.m_terminalFolders, c.folders) << c.line3;
+        EXPECT_EQ(core.m_signalCopyFolder, c.signalCopyFolder) << c.line6;
+    }
 }
 
 TEST_F(SettingsFile, BadNumbersReadAsZeroAndLongOnesAsTheirFirstEightDigits) {

@@ -39,7 +39,8 @@ protected:
 TEST_F(Startup, ASecondInstanceIsToldAndStopsWithoutTouchingTheFiles) {
     os.otherInstanceRunning = true;
     EXPECT_FALSE(core.Startup(""));
-    EXPECT_EQ(os.questions, std::vector<std::string>{"既にツールが起動しています。"});
+    EXPECT_EQ(os.questions,
+              (std::vector<Question>{{"既にツールが起動しています。", MessageKind::Ok}}));
     EXPECT_FALSE(Os().PathExists(SettingsPath()));
     EXPECT_FALSE(core.m_instanceMutex);
 }

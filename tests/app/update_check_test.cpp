@@ -64,11 +64,12 @@ TEST_F(UpdateCheckTest, UpToDateProgramIsReportedOnlyWhenAskedFor) {
         AskAboutUpdate(core, {CheckVersion(), false});
         EXPECT_TRUE(os.questions.empty());
         AskAboutUpdate(core, {CheckVersion(), true});
-        EXPECT_EQ(os.questions, std::vector<std::string>{UP_TO_DATE});
+        EXPECT_EQ(os.questions, (std::vector<Question>{{UP_TO_DATE, MessageKind::Information}}));
     }
     ScopedBaseUrl nowhere("127.0.0.1:" + std::to_string(UnusedLoopbackPort()));
     AskAboutUpdate(core, {CheckVersion(), true});
-    EXPECT_EQ(os.questions, (std::vector<std::string>{UP_TO_DATE, UP_TO_DATE}));
+    EXPECT_EQ(os.questions,
+              std::vector<Question>(2, Question{UP_TO_DATE, MessageKind::Information}));
     EXPECT_TRUE(os.shellOpened.empty());
     EXPECT_TRUE(os.exitCodes.empty());
 }
@@ -78,7 +79,7 @@ TEST_F(UpdateCheckTest, DeclinedUpdateLeavesEverythingAsItWas) {
     ScopedBaseUrl base(server.HostAndPort());
     os.answer = MessageAnswer::No;
     AskAboutUpdate(core, {CheckVersion(), false});
-    EXPECT_EQ(os.questions, std::vector<std::string>{QUESTION});
+    EXPECT_EQ(os.questions, (std::vector<Question>{{QUESTION, MessageKind::YesNoQuestion}}));
     EXPECT_TRUE(os.shellOpened.empty());
     EXPECT_TRUE(os.exitCodes.empty());
     EXPECT_FALSE(os.PathExists(SettingsFilePath()));

@@ -25,6 +25,14 @@ TEST(EucJpToCp932, ConvertsTheRowsWhereTheLeadByteRangeChanges) {
     EXPECT_EQ(EucJpToCp932("\xC9\xBD"), "\x95\x5C");  // 表: its second byte is a backslash
 }
 
+TEST(EucJpToCp932, SkipsTheDeleteByteInTheSecondByteOfOddRows) {
+    // In an odd JIS row cell 0x5F ends at 0x7E and cell 0x60 goes on at 0x80, past 0x7F.
+    EXPECT_EQ(EucJpToCp932("\xA1\xDF\xA1\xE0"), "\x81\x7E\x81\x80");  // ×÷
+    EXPECT_EQ(EucJpToCp932("\xB1\xDF\xB1\xE0"), "\x89\x7E\x89\x80");  // 円園
+    EXPECT_EQ(EucJpToCp932("\xA1\xE0"), "÷");
+    EXPECT_EQ(EucJpToCp932("\xB1\xE0"), "園");
+}
+
 TEST(EucJpToCp932, PutsUserDefinedRowsIntoTheUserDefinedArea) {
     EXPECT_EQ(EucJpToCp932("\xF5\xA1"), "\xF0\x40");
     EXPECT_EQ(EucJpToCp932("\xFE\xFE"), "\xF4\xFC");

@@ -94,6 +94,35 @@ TEST(PathCharacters, ASecondByteIsNeverASeparatorOrALetter) {
     EXPECT_EQ(LowerAsciiLetters("C:\\Tools\x83\x41"), "c:\\tools\x83\x41");
 }
 
+// Second bytes 0x7C and 0x5C: "ポ" 83 7C, "－" 81 7C, "竹" 92 7C, "表" 95 5C, "ソ" 83 5C.
+TEST(PathCharacters, FirstOfSkipsSecondBytesFromACharacterStart) {
+    const struct {
+        std::string text;
+        std::string_view chars;
+        size_t from;
+        size_t expected;
+    } cases[] = {
+        {"\x83\x7C|", "|", 0, 2},                       // ポ|
+        {"\x81\x7C\x92\x7C", "|", 0, std::string::npos},  // －竹
+        {"a|\x83\x7C|b", "|", 2, 4},                    // a|ポ|b, after the first bar
+        {"\x95\x5C\x83\x5C\\", "\\", 0, 4},             // 表ソ and a backslash
+        {"", "|", 0, std::string::npos},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FindFirstOfMbcs(c.text, c.chars, c.from), c.expected) << c.text;
+}
+
+// The lead-byte ranges 0x81-0x9F and 0xE0-0xFC, held at both ends and their neighbours.
+TEST(PathCharacters, LeadByteRangesEndExactly) {
+    const struct {
+        unsigned char byte;
+        bool lead;
+    } cases[] = {{0x40, false}, {0x7F, false}, {0x80, false}, {0x81, true}, {0x9F, true},
+                 {0xA0, false}, {0xDF, false}, {0xE0, true}, {0xFC, true}, {0xFD, false},
+                 {0xFF, false}};
+    for (const auto& c : cases) EXPECT_EQ(IsCp932LeadByte(c.byte), c.lead) << int(c.byte);
+}
+
 TEST(SplitLines, DropsTrailingCrsAndTheUnterminatedLastLine) {
     std::vector<std::string> expected{"a", "b", ""};
     EXPECT_EQ(SplitLines("a\r\nb\n\nc"), expected);

@@ -17,6 +17,7 @@ SEARCH_TITLE = "MT4検索"
 SIGNAL_TITLE = "シグナル配信自動トレード設定"
 ID_EA_SETUP, ID_SIGNAL_COPY = "32791", "32798"
 IDOK, IDCANCEL = "1", "2"
+VK_RETURN = "13"
 FOLDER_EDITS = ["10000", "11000", "12000"]
 STATUS_LINES = ["1042", "1043", "1044"]
 SEARCH_ROW3, SETUP, VERIFY = "12001", "1041", "12003"
@@ -318,6 +319,31 @@ def signal_copy(r):
             written)
 
 
+# --- Enter in a folder field ---------------------------------------------------------------------
+def enter_in(r, title, edit, folder):
+    r.probe("settext", title, edit, folder)
+    r.probe("dlgkey", title, edit, VK_RETURN)
+    return wait_until_closed(r, title)
+
+
+def enter_closes_as_close_does(r):
+    # The dialog manager turns Enter into IDOK, though these dialogs have only 閉じる.
+    typed = wine_folder(tree(r, "typed"))
+    open_by_command(r, ID_EA_SETUP, EA_TITLE)
+    r.check("Enter in a folder field closes the setup", enter_in(r, EA_TITLE, FOLDER_EDITS[1], typed))
+    r.check("and stores the folders as 閉じる does",
+            settings_line(r, 3).split("\x07")[3:4] == [typed], settings_line(r, 3))
+
+    kept = settings_line(r, 6)
+    open_by_command(r, ID_SIGNAL_COPY, SIGNAL_TITLE)
+    r.check("Enter in the folder field closes the signal-copy setup",
+            enter_in(r, SIGNAL_TITLE, FOLDER_EDITS[0], typed))
+    r.check("and stores its folder as 閉じる does", settings_line(r, 6) == typed + "\x07\x07",
+            settings_line(r, 6))
+    open_by_command(r, ID_SIGNAL_COPY, SIGNAL_TITLE)
+    enter_in(r, SIGNAL_TITLE, FOLDER_EDITS[0], kept.split("\x07")[0])
+
+
 def close_leftovers(r):
     for title in [SEARCH_TITLE, SIGNAL_TITLE, EA_TITLE]:
         if is_open(r, title):
@@ -332,6 +358,7 @@ def run(r):
         close_during_scan(r)
         close_ea_setup(r)
         signal_copy(r)
+        enter_closes_as_close_does(r)
     finally:
         close_leftovers(r)
         unmap_drives()

@@ -85,9 +85,40 @@ def pages(r):
     show(32799, "page4-signals", 535)
 
 
+def keys(r):
+    # Keys reach the panel as the keyboard gives them: Enter does nothing, Escape hides and shows.
+    r.probe("key", "13")
+    time.sleep(2)
+    r.check("Enter leaves the panel as it is", r.panel_facts().get("panel.visible") == "1")
+    r.probe("key", "27")
+    r.check("Escape hides the panel",
+            r.wait_for(lambda: r.panel_facts().get("panel.visible") == "0", 10))
+    # Hidden, the panel gets no keys; the menu's show command brings it back.
+    r.probe("command", "32783")
+    r.check("the menu shows it again",
+            r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 10))
+
+
+def about_box(r):
+    title = "Pelimor\u3000バージョン情報"
+    r.probe("command", "32773")
+    found = r.wait_for(lambda: r.probe("dialog", title).get("dialog.found") == ["1"], 30)
+    r.check("command 32773 opens the version dialog", found)
+    lines = r.probe("dialog", title).get("control", [])
+    version = [line.split("|", 5)[5] for line in lines if line.startswith("1014|")]
+    r.check("the version line reads Pelimor version,3.100", version == ["Pelimor version,3.100"],
+            version)
+    r.screenshot("about")
+    r.probe("dlgkey", title, "1", "13")
+    r.check("Enter closes the version dialog",
+            r.wait_for(lambda: r.probe("dialog", title).get("dialog.found") == ["0"], 30))
+
+
 def run(r):
     panel_window(r)
     mailbox(r)
     second_instance(r)
     feeds(r)
     pages(r)
+    keys(r)
+    about_box(r)

@@ -6,7 +6,9 @@ its mailbox as an expert advisor and a user do. Screenshots go to build/e2e/arti
     e2e.py BUILD [--only GROUP,...]
 
 The cases live in tests/e2e/cases_<group>.py, run in the order of GROUPS on one running panel:
-each module may define before_start(r), called before the program starts, and run(r). Quitting comes last.
+each module may define before_start(r), called before anything starts, before_panel(r), called once
+the display and the data server run but before the shared panel starts, and run(r), called on the
+running panel. Quitting comes last.
 PELIMOR_E2E_WORK, PELIMOR_E2E_DISPLAY and PELIMOR_E2E_PORT move the run elsewhere, so that
 several runs can share a machine (each with its own WINEPREFIX)."""
 import argparse
@@ -28,7 +30,7 @@ PORT = int(os.environ.get("PELIMOR_E2E_PORT", "18097"))
 # dialog empties the rules, the erase command the indicators, the publisher replaces the
 # server's files and restarts the panel, the
 # update group replaces the program; the robustness group runs panels of its own.
-GROUPS = ["pages", "panel", "rules", "mt4", "prefs", "erase", "publish", "update", "robust"]
+GROUPS = ["first", "pages", "panel", "rules", "mt4", "prefs", "erase", "publish", "update", "robust"]
 SEP = "\x07"
 
 # A ruled indicator two hours ahead: the mailbox must carry its time, mask and direction.
@@ -194,10 +196,14 @@ class Run:
     def main(self):
         try:
             self.prepare()
+            for module in self.modules:
+                if hasattr(module, "before_panel"):
+                    module.before_panel(self)
             self.panel = self.start_program("panel")
             self.wait_for(lambda: self.panel_facts().get("panel.visible") == "1", 90)
             for module in self.modules:
-                module.run(self)
+                if hasattr(module, "run"):
+                    module.run(self)
             self.test_quit_saves()
         except Exception as error:  # a broken harness is a failed run, not a crash
             self.check("the end-to-end run completes", False, repr(error))

@@ -9,7 +9,8 @@
 //   pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains TEXT
 //   pelimor_probe tray          whether the shell holds the panel's notification icon
 //   pelimor_probe post M W L    posts message M with parameters W and L to the panel
-//   pelimor_probe dialog TITLE ...  reads and works a dialog's controls (probe_dialogs.h)
+//   pelimor_probe dialog TITLE ...  reads and works a dialog's controls (probe_dialogs.h);
+//                               dlgkey TITLE ID VK presses a key on control ID of a dialog
 //
 // Output is "key=value" lines, CP932.
 #include <windows.h>

@@ -216,6 +216,15 @@ int RunVerb(const std::wstring& verb, HWND dialog, const std::vector<std::wstrin
                      reinterpret_cast<LPARAM>(control));
         return 0;
     }
+    if (verb == L"dlgkey" && args.size() > 1) {
+        // A key as the keyboard gives it: into the dialog's message loop, addressed to the
+        // control (0: the dialog itself), so the dialog manager decides what it means.
+        HWND target = number(0) ? control : dialog;
+        if (!target) return 1;
+        PostMessageA(target, WM_KEYDOWN, number(1), 1);
+        PostMessageA(target, WM_KEYUP, number(1), 0xC0000001);
+        return 0;
+    }
     if (!control) return 1;
     if (verb == L"settext" && args.size() > 1) {
         std::string text = Narrow(args[1].c_str());
@@ -245,8 +254,9 @@ int RunDialogVerb() {
     if (!argv) return -1;
     std::vector<std::wstring> words(argv + 1, argv + count);
     LocalFree(argv);
-    static const wchar_t* const VERBS[] = {L"dialog", L"press", L"settext", L"check",
-                                            L"lvcheck", L"lvdblclick", L"lbselect", L"cbselect"};
+    static const wchar_t* const VERBS[] = {L"dialog",  L"press",      L"settext",
+                                            L"check",   L"lvcheck",    L"lvdblclick",
+                                            L"lbselect", L"cbselect",  L"dlgkey"};
     bool known = false;
     for (const wchar_t* verb : VERBS) known = known || (!words.empty() && words[0] == verb);
     if (!known) return -1;

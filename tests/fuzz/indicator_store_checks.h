@@ -1,6 +1,6 @@
 // What every load and merge of the indicator store promises, checked after arbitrary input, and
-// a program folder with a clock that stands still, so that the two-year expiry cannot move
-// between a merge and the load that checks it.
+// a clock that stands still, so that the two-year expiry cannot move between a merge and the
+// load that checks it.
 #pragma once
 
 #include <cstdint>
@@ -9,13 +9,18 @@
 #include <string>
 #include <utility>
 
+#include "base/os.h"
 #include "store/indicator_store.h"
-#include "tests/fuzz/fuzz_program_folder.h"
 
-class FixedClockProgramFolder : public FuzzProgramFolder {
+// The targets work in memory: nothing here needs a program folder.
+class FixedClock : public OsSeam {
 public:
     static constexpr int64_t NOW = 1700000000;  // 2023-11-14 22:13:20 UTC
+    FixedClock() : installed_(*this) {}
     int64_t Now() override { return NOW; }
+
+private:
+    ScopedOs installed_;
 };
 
 // Time order, keys equal to the times, one record per name and country, unique nonzero ids that
@@ -31,8 +36,8 @@ inline void CheckIndicatorStore(const IndicatorStore& store) {
         if (!names.emplace(record.name, record.country).second) std::abort();
         if (record.id == 0 || !ids.insert(record.id).second) std::abort();
         if (store.FindById(record.id) != &record) std::abort();
-        if (!firstTarget && when > FixedClockProgramFolder::NOW && record.notify && !record.muted)
+        if (!firstTarget && when > FixedClock::NOW && record.notify && !record.muted)
             firstTarget = &record;
     }
-    if (store.NextAlertTarget(FixedClockProgramFolder::NOW) != firstTarget) std::abort();
+    if (store.NextAlertTarget(FixedClock::NOW) != firstTarget) std::abort();
 }

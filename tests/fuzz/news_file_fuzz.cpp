@@ -1,33 +1,19 @@
-// An arbitrary news file loads without harm, and what the store then saves reads back to the
-// same file.
+// An arbitrary news file text loads without harm, and what the store then writes reads back to
+// the same text. All in memory; the file writes have their own tests.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
-#include "base/line_file.h"
-#include "store/local_files.h"
 #include "store/news_store.h"
-#include "tests/fuzz/fuzz_program_folder.h"
-
-namespace {
-std::string FileBytes() {
-    std::string bytes;
-    ReadTextFile(NewsFilePath(true), bytes, true);
-    return bytes;
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static FuzzProgramFolder folder;
-    if (!WriteFileAtomically(NewsFilePath(true), std::string(reinterpret_cast<const char*>(data), size)))
-        std::abort();
     NewsStore news(true);
-    news.Load();
-    if (!news.Save()) std::abort();
-    const std::string saved = FileBytes();
-    news.Load();
-    if (!news.Save() || FileBytes() != saved) std::abort();
+    news.LoadText(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string saved = news.FileText();
+    news.LoadText(saved);
+    if (news.FileText() != saved) std::abort();
     for (int position = 0; position < news.Count(); ++position)
         if (news.ItemFromNewest(position) == nullptr) std::abort();
     if (news.ItemFromNewest(news.Count()) != nullptr) std::abort();

@@ -244,5 +244,6 @@ TEST_F(FolderSearchTest, OkNeedsASelectedEntry) {
     EXPECT_TRUE(os.questions.empty());
     EXPECT_EQ(search.Choose(-1), std::nullopt);
     EXPECT_EQ(search.Choose(2), std::nullopt);
-    EXPECT_EQ(os.questions, std::vector<std::string>(2, "対象フォルダを選択して下さい。"));
+    EXPECT_EQ(os.questions,
+              std::vector<Question>(2, Question{"対象フォルダを選択して下さい。", MessageKind::Ok}));
 }

@@ -53,10 +53,10 @@ TEST_F(PanelCommandsTest, EraseAsksFirstAndAnythingButYesKeepsEverything) {
         os.answer = answer;
         EXPECT_EQ(EraseAndRefetchIndicators(core), CommandEffects{});
     }
-    ASSERT_EQ(os.questions.size(), 2u);
-    EXPECT_EQ(os.questions[0],
-              "保持している指標データを一度削除し取得し直します。\n"
-              "過去の分の指標データは失われますがよろしいですか？");
+    EXPECT_EQ(os.questions, std::vector<Question>(2, Question{
+                                "保持している指標データを一度削除し取得し直します。\n"
+                                "過去の分の指標データは失われますがよろしいですか？",
+                                MessageKind::YesNoQuestion}));
     EXPECT_EQ(core.m_indicatorStore.All().size(), 6u);
     EXPECT_EQ(core.m_ruleStore.Count(), 1u);
     EXPECT_EQ(core.m_selectedIndicator, FirstId());

@@ -24,9 +24,10 @@ TEST_F(StartupShortcutTest, FirstRunCreatesBothShortcutsPointingAtTheProgram) {
     std::string expected = os.folder.Path() + "Pelimor.exe||Pelimor|" + os.folder.Path();
     EXPECT_EQ(ReadBytes(startup.Path() + "Pelimor.lnk"), expected);
     EXPECT_EQ(ReadBytes(desktop.Path() + "Pelimor.lnk"), expected);
-    EXPECT_EQ(os.questions, (std::vector<std::string>{
-                                "PelimorをPC起動時に同時起動するように設定しました。",
-                                "Pelimorをデスクトップに作成しました。"}));
+    EXPECT_EQ(os.questions,
+              (std::vector<Question>{
+                  {"PelimorをPC起動時に同時起動するように設定しました。", MessageKind::Information},
+                  {"Pelimorをデスクトップに作成しました。", MessageKind::Information}}));
 }
 
 TEST_F(StartupShortcutTest, FirstRunLeavesExistingShortcutsAloneWithoutAWord) {
@@ -49,16 +50,18 @@ TEST_F(StartupShortcutTest, FirstRunWithNothingChosenCreatesNothing) {
 TEST_F(StartupShortcutTest, FailuresAreReportedOnce) {
     os.shortcutsFail = true;
     CreateFirstRunShortcuts(true, true);
-    EXPECT_EQ(os.questions, (std::vector<std::string>{
-                                "PC起動時の同時起動登録に失敗しました。",
-                                "デスクトップへのショートカット作成に失敗しました。"}));
+    EXPECT_EQ(os.questions,
+              (std::vector<Question>{
+                  {"PC起動時の同時起動登録に失敗しました。", MessageKind::Ok},
+                  {"デスクトップへのショートカット作成に失敗しました。", MessageKind::Ok}}));
 }
 
 TEST_F(StartupShortcutTest, RegisteringTwiceSaysItIsAlreadyRegistered) {
     RegisterAtStartup();
     RegisterAtStartup();
-    EXPECT_EQ(os.questions, (std::vector<std::string>{"スタートアップに登録しました。",
-                                                      "既にスタートアップに登録されています。"}));
+    EXPECT_EQ(os.questions,
+              (std::vector<Question>{{"スタートアップに登録しました。", MessageKind::Information},
+                                     {"既にスタートアップに登録されています。", MessageKind::Ok}}));
 }
 
 TEST_F(StartupShortcutTest, UnregisterDeletesTheNewShortcutBeforeTheOldOne) {
@@ -71,22 +74,22 @@ TEST_F(StartupShortcutTest, UnregisterDeletesTheNewShortcutBeforeTheOldOne) {
 
     UnregisterFromStartup();
     EXPECT_FALSE(os.PathExists(startup.Path() + "Olverin.lnk"));
-    EXPECT_EQ(os.questions, (std::vector<std::string>{"スタートアップ解除に成功しました。",
-                                                      "スタートアップ解除に成功しました。"}));
+    EXPECT_EQ(os.questions, std::vector<Question>(2, Question{"スタートアップ解除に成功しました。",
+                                                              MessageKind::Information}));
 }
 
 TEST_F(StartupShortcutTest, UnregisterWithoutAnyShortcutExplains) {
     UnregisterFromStartup();
-    ASSERT_EQ(os.questions.size(), 1u);
-    EXPECT_EQ(os.questions[0],
-              "スタートアップに登録されていないか登録を検出出来ません。\n"
-              "登録されている場合には手動で削除してください。\n");
+    EXPECT_EQ(os.questions, (std::vector<Question>{{"スタートアップに登録されていないか登録を検出出来ません。\n"
+                                                   "登録されている場合には手動で削除してください。\n",
+                                                   MessageKind::Ok}}));
 }
 
 TEST_F(StartupShortcutTest, WithoutAStartupFolderRegistrationFails) {
     os.startupFolder.clear();
     RegisterAtStartup();
-    EXPECT_EQ(os.questions, std::vector<std::string>{"スタートアップに登録に失敗しました。"});
+    EXPECT_EQ(os.questions,
+              (std::vector<Question>{{"スタートアップに登録に失敗しました。", MessageKind::Ok}}));
 }
 
 }  // namespace

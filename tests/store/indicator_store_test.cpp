@@ -254,3 +254,27 @@ TEST_F(IndicatorStoreTest, MissingFileEmptiesTheStoreAndAFailedWriteKeepsTheMerg
     EXPECT_EQ(Names(), (std::vector<std::string>{"Kept in memory"}));
     EXPECT_FALSE(store.Save(path));
 }
+
+// The fuzz targets merge and load in memory; what they prove holds for the file only if the
+// memory forms do exactly what Merge, Save and Load do.
+TEST_F(IndicatorStoreTest, MemoryFormsAgreeWithTheFile) {
+    const std::string first = FeedLine("2013/9/4", "21:30", "Retail Sales") +
+                              FeedLine("2013/9/3", "10:00", "Trade Balance", 3);
+    const std::string second = FeedLine("2013/9/2", "08:00", "Retail Sales", 2) +
+                               FeedLine("2013/9/5", "09:00", "Jobless Claims");
+    Merge(first, 2);
+    Merge(second, 2);
+
+    IndicatorStore inMemory;
+    int32_t memoryNextId = 0;
+    inMemory.MergeInMemory(first, 2, memoryNextId);
+    inMemory.MergeInMemory(second, 2, memoryNextId);
+    EXPECT_EQ(inMemory.All(), store.All());
+    EXPECT_EQ(memoryNextId, nextId);
+    EXPECT_EQ(inMemory.FileText(), ReadBytes(path));
+
+    IndicatorStore loaded;
+    int32_t loadedNextId = 0;
+    loaded.LoadText(ReadBytes(path), loadedNextId);
+    EXPECT_EQ(loaded.All(), store.All());
+}

@@ -53,6 +53,22 @@ TEST(LocalFiles, ThePageUrlKeepsDoubleByteCharacters) {
     EXPECT_EQ(PageUrl(), "file:///" + folder + "表/system/ialweb.dat");
 }
 
+// A program folder on a network share; no folder is really created there.
+class NetworkFolderOs : public FakeOs {
+public:
+    std::string ProgramFolder() override {
+        return PathSeparator() == '\\' ? "\\\\server\\share\\Pelimor\\" : "/server/share/Pelimor/";
+    }
+    void CreateFolder(const std::string&) override {}
+};
+
+TEST(LocalFiles, ThePageUrlOfANetworkFolderKeepsItsLeadingSlashes) {
+    NetworkFolderOs os;
+    EXPECT_EQ(PageUrl(), PathSeparator() == '\\'
+                             ? "file://///server/share/Pelimor/system/ialweb.dat"
+                             : "file:///server/share/Pelimor/system/ialweb.dat");
+}
+
 class LineFile : public ::testing::Test {
 protected:
     std::string Path(const char* name) const { return os.folder.Path() + name; }

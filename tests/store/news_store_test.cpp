@@ -217,3 +217,19 @@ TEST_F(NewsStoreTest, LoadsAMissingFileAsAnEmptyStoreAndReplacesWhatItHeld) {
     EXPECT_EQ(IdsFromNewest(notices), (std::vector<int>{2}));
 }
 
+
+// The fuzz targets merge and load in memory; the memory forms must do what the file does.
+TEST_F(NewsStoreTest, MemoryFormsAgreeWithTheFile) {
+    const std::string feed = Feed(Item(7, "a", "b", 1700000000) + Item(8, "c", "d", 1700000100));
+    NewsStore saved(true);
+    saved.UpdateFromFeed(feed, true);
+
+    NewsStore inMemory(true);
+    inMemory.MergeFeed(feed, true);
+    EXPECT_EQ(inMemory.FileText(), ReadBytes(NewsFilePath(true)));
+
+    NewsStore loaded(true);
+    loaded.LoadText(inMemory.FileText());
+    EXPECT_EQ(loaded.FileText(), inMemory.FileText());
+    EXPECT_EQ(IdsFromNewest(loaded), (std::vector<int>{8, 7}));
+}

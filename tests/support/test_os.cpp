@@ -36,8 +36,12 @@ bool FakeOs::AcquireInstanceLock(const std::string&) {
     return true;
 }
 
-MessageAnswer FakeOs::AskUser(const std::string& text, MessageButtons) {
-    questions.push_back(text);
+void PrintTo(const Question& question, std::ostream* out) {
+    *out << "{\"" << question.text << "\", kind " << static_cast<int>(question.kind) << "}";
+}
+
+MessageAnswer FakeOs::AskUser(const std::string& text, MessageKind kind) {
+    questions.push_back({text, kind});
     return answer;
 }
 

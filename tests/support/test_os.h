@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ private:
     std::string path_;
 };
 
+// One message box as the user saw it: its text and its kind (buttons and icon).
+struct Question {
+    std::string text;
+    MessageKind kind;
+    bool operator==(const Question&) const = default;
+};
+void PrintTo(const Question& question, std::ostream* out);
+
 // The platform seam with a settable clock, the program folder in a TempFolder, no real sleeping
 // and recorded questions that get prepared answers.
 class FakeOs : public OsSeam {
@@ -35,7 +44,7 @@ public:
     std::string ProgramFolder() override { return folder.Path(); }
     bool AcquireInstanceLock(const std::string& name) override;
     void ReleaseInstanceLock() override { lockHeld = false; }
-    MessageAnswer AskUser(const std::string& text, MessageButtons buttons) override;
+    MessageAnswer AskUser(const std::string& text, MessageKind kind) override;
     bool OpenWithShell(const std::string& target, const std::string& parameters) override;
     std::string RoamingAppDataFolder() override { return appDataFolder; }
     // Records the exit instead of ending the test program.
@@ -57,7 +66,7 @@ public:
     int64_t sleptMilliseconds = 0;
     bool otherInstanceRunning = false;
     bool lockHeld = false;
-    std::vector<std::string> questions;
+    std::vector<Question> questions;
     MessageAnswer answer = MessageAnswer::Ok;
     std::vector<std::string> shellOpened;  // "target|parameters"
     std::string appDataFolder;             // "" = the system has none

@@ -40,10 +40,13 @@ use_wine() {
     mkdir -p "$LOCPATH"
     localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" >/dev/null 2>&1 || true
   fi
-  if [ ! -f "$WINEPREFIX/.pelimor-ready-2" ]; then
+  if [ ! -f "$WINEPREFIX/.pelimor-ready-3" ]; then
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wineserver -w
+    # No later Wine start may update the prefix: an update links the shell folders to the home
+    # folder again.
+    echo disable >"$WINEPREFIX/.update-timestamp"
     # A crash must fail the test, not wait in winedbg's dialog.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     # GDI+ finds the Japanese faces the panel asks for under the IPA fonts.
@@ -56,6 +59,20 @@ use_wine() {
         /d "${face##*:}" /f >/dev/null 2>&1
     done
     wineserver -w
-    touch "$WINEPREFIX/.pelimor-ready-2"
+    touch "$WINEPREFIX/.pelimor-ready-3"
   fi
+  own_shell_folders
+}
+
+# Wine links Desktop, Documents and the other shell folders of its user to the home folder of
+# whoever runs it; the test prefix keeps folders of its own, so no test writes a shortcut or a
+# file into that home folder.
+own_shell_folders() {
+  local folder
+  for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$folder" ]; then
+      rm -f "$folder"
+      mkdir -p "$folder"
+    fi
+  done
 }
