@@ -225,7 +225,8 @@ void CCorvaneDlg::PlaceHtmlPane() {
     HtmlPanePlace place = pages_.HtmlPane();
     htmlPane_.MoveTo(place.rect);
     if (place.rebuild)
-        htmlPane_.Rebuild(HtmlPaneBody(theCore, news_.Sheet().Selected(), notices_.Sheet().Current()));
+        htmlPane_.Rebuild(HtmlPaneBody(theCore, news_.Sheet().SelectedItem(theCore.m_newsPage),
+                                        notices_.Sheet().Current()));
 }
 
 void CCorvaneDlg::Paint() {

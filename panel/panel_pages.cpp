@@ -85,10 +85,7 @@ PageEffects PanelPages::OnButton(int code) {
     }
 }
 
-int PanelPages::NewsPageCount() const {
-    constexpr int perPage = NewsSheet::ITEMS_PER_PAGE;
-    return (core_.m_newsStore.Count() + perPage - 1) / perPage;
-}
+int PanelPages::NewsPageCount() const { return news_.PageCount(core_.m_newsStore); }
 
 HtmlPanePlace PanelPages::HtmlPane() const {
     switch (core_.m_page) {

@@ -56,7 +56,8 @@ public:
     // the title picture do nothing.
     PageEffects OnButton(int code);
 
-    // Five news items to a page; no page without items.
+    // The pages as the news view last laid them out (at most five items a page); no page
+    // without items.
     int NewsPageCount() const;
 
     // Where the HTML pane goes on the current page: on the body of the selected news item, the

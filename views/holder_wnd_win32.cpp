@@ -1,6 +1,7 @@
 #include "views/holder_wnd_win32.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "framework/wnd.h"
 
@@ -30,7 +31,7 @@ Gdiplus::StringAlignment AlignmentOf(int align) {
 // A string format for one text box; released with the object.
 class TextFormat {
 public:
-    TextFormat(int align, bool noWrap) {
+    TextFormat(int align, bool noWrap, bool ellipsis = false) {
         if (GdipCreateStringFormat(0, 0, &format_) != Gdiplus::Ok) {
             format_ = nullptr;
             return;
@@ -41,7 +42,10 @@ public:
         // whole: fonts that stand in for the intended ones (synthesised bold on Wine) run a
         // little wider, and character trimming would drop the last letter ("SU" for "SUN").
         // What really overflows is still clipped at the box.
-        GdipSetStringFormatTrimming(format_, Gdiplus::StringTrimmingNone);
+        // A text marked for it may really not fit (the title beside the clock): it is shortened
+        // with an ellipsis inside its box.
+        GdipSetStringFormatTrimming(format_, ellipsis ? Gdiplus::StringTrimmingEllipsisCharacter
+                                                      : Gdiplus::StringTrimmingNone);
     }
     ~TextFormat() {
         if (format_) GdipDeleteStringFormat(format_);
@@ -109,9 +113,9 @@ POINT XHolderWnd::ToPanelClient(int screenX, int screenY) const {
 }
 
 void XHolderWnd::DrawTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
-                             COLORREF colour, GpFont* font, int dy, int align) {
+                             COLORREF colour, GpFont* font, int dy, int align, bool ellipsis) {
     if (!graphics || !font) return;
-    TextFormat format(align, true);
+    TextFormat format(align, true, ellipsis);
     std::wstring wide = Utf16Of(text);
     Gdiplus::RectF layout = LayoutRect(rect, dy);
     ViewBrush brush(colour);
@@ -122,7 +126,7 @@ void XHolderWnd::DrawTextBox(GpGraphics* graphics, const std::string& text, cons
 
 void XHolderWnd::DrawTextBox(GpGraphics* graphics, const TextBox& box, GpFont* font) {
     DrawTextBox(graphics, box.text, ToRect(box.rect), box.colour, font, box.dy,
-                static_cast<int>(box.align));
+                static_cast<int>(box.align), box.ellipsis);
 }
 
 RECT XHolderWnd::MeasureTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
@@ -142,4 +146,18 @@ RECT XHolderWnd::MeasureTextBox(GpGraphics* graphics, const std::string& text, c
     measured.right = static_cast<LONG>(box.X + box.Width);
     measured.bottom = static_cast<LONG>(box.Y + box.Height);
     return measured;
+}
+
+int XHolderWnd::MeasureTextWidth(GpGraphics* graphics, const std::string& text, GpFont* font) {
+    if (!graphics || !font) return 0;
+    constexpr float UNBOUNDED = 100000.0f;
+    TextFormat format(0, true);
+    std::wstring wide = Utf16Of(text);
+    Gdiplus::RectF layout(0.0f, 0.0f, UNBOUNDED, UNBOUNDED);
+    Gdiplus::RectF box;
+    if (GdipMeasureString(graphics, wide.c_str(), static_cast<INT>(wide.size()), font, &layout,
+                          format.Get(), &box, nullptr, nullptr) != Gdiplus::Ok) {
+        return 0;
+    }
+    return static_cast<int>(std::ceil(box.Width));
 }

@@ -51,13 +51,17 @@ public:
 
     // The text (CP932, up to its first NUL) in one line in the rectangle moved down by dy,
     // aligned by align (0 near, 1 centre, 2 far, anything else centre), in an opaque colour
-    // (COLORREF).
+    // (COLORREF). With ellipsis a text too long for the rectangle ends in "…" inside it.
     static void DrawTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
-                            COLORREF colour, GpFont* font, int dy, int align);
+                            COLORREF colour, GpFont* font, int dy, int align,
+                            bool ellipsis = false);
     static void DrawTextBox(GpGraphics* graphics, const TextBox& box, GpFont* font);
     // Where that text would lie, wrapped to the rectangle's width: the box GDI+ measures.
     static RECT MeasureTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
                                GpFont* font, int dy, int align);
+    // The width in whole pixels of the text in one line, as it is drawn; 0 when it cannot be
+    // measured.
+    static int MeasureTextWidth(GpGraphics* graphics, const std::string& text, GpFont* font);
 
 protected:
     // rect := (0, 0, w, h) moved by (dx, dy) plus the origin; the offsets of a layout are

@@ -8,17 +8,15 @@ namespace {
 constexpr int NEWS_PAGE = 2;
 constexpr int NOTICE_PAGE = 3;
 constexpr int SIGNAL_PAGE = 4;
-constexpr int NEWS_PER_PAGE = 5;
 
 std::string BodyOf(const iaNews* item) { return item ? item->body : std::string(); }
 
 }  // namespace
 
-std::string HtmlPaneBody(const CAppCore& core, int newsSelected, int noticeCurrent) {
+std::string HtmlPaneBody(const CAppCore& core, int newsItem, int noticeCurrent) {
     switch (core.m_page) {
         case NEWS_PAGE:
-            return BodyOf(core.m_newsStore.ItemFromNewest(core.m_newsPage * NEWS_PER_PAGE +
-                                                          newsSelected));
+            return BodyOf(core.m_newsStore.ItemFromNewest(newsItem));
         case NOTICE_PAGE:
             return BodyOf(core.m_noticeStore.ItemFromNewest(noticeCurrent));
         case SIGNAL_PAGE:

@@ -7,6 +7,6 @@
 
 class CAppCore;
 
-// newsSelected: the news view's expanded position on its page (0..4); noticeCurrent: the
-// notice view's shown notice, 0 = newest.
-std::string HtmlPaneBody(const CAppCore& core, int newsSelected, int noticeCurrent);
+// newsItem: the news item the news view has expanded, 0 = newest (its pages hold as many
+// items as fit); noticeCurrent: the notice view's shown notice, 0 = newest.
+std::string HtmlPaneBody(const CAppCore& core, int newsItem, int noticeCurrent);

@@ -13,12 +13,18 @@ void IndexHolder::Layout() { details_.Layout(OriginX(), OriginY()); }
 void IndexHolder::Draw(HDC dc) {
     if (!Visible()) return;
     const IndicatorRecord* selected = theCore.m_indicatorStore.FindById(theCore.m_selectedIndicator);
-    DetailPicture picture = details_.Picture(selected, Os().Now());
     ViewGraphics graphics(dc);
+    const ViewFont* fonts[] = {&titleFont_, &clockFont_, &detailFont_};
+    GpGraphics* gp = graphics.Get();
+    // The clock is measured with the text rendering it is drawn with.
+    graphics.SystemText();
+    DetailPicture picture = details_.Picture(
+        selected, Os().Now(), [gp, &fonts](const std::string& text, int font) {
+            return MeasureTextWidth(gp, text, fonts[font]->Get());
+        });
     graphics.Smooth();
     DrawTextBox(graphics.Get(), picture.title, titleFont_.Get());
     graphics.SystemText();
-    const ViewFont* fonts[] = {&titleFont_, &clockFont_, &detailFont_};
     for (const TextBox& box : picture.texts) {
         DrawTextBox(graphics.Get(), box, fonts[box.font]->Get());
     }

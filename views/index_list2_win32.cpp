@@ -10,6 +10,7 @@
 #include "store/local_files.h"
 #include "base/byte_text.h"
 #include "views/day_indicators.h"
+#include "views/indicator_row.h"
 #include "views/name_fit.h"
 
 namespace {
@@ -26,13 +27,8 @@ constexpr COLORREF SELECTION_BAR = RGB(239, 239, 239);
 // Row layout, from the row's left edge.
 constexpr int CHECK_BOX_X = 4;
 constexpr int CHECK_BOX_Y = 3;
-constexpr int TIME_X = 28;
-constexpr int FLAG_X = 62;
-constexpr int FLAG_Y = 3;
-constexpr int NAME_X = 88;
-constexpr int TEXT_Y = 4;
-constexpr int NAME_RIGHT_MARGIN = 12;
 constexpr int SELECTION_BAR_X = 86;
+constexpr int SELECTION_BAR_Y = 4;
 
 ULONG_PTR ItemDataOf(int32_t id) { return static_cast<ULONG_PTR>(static_cast<uint32_t>(id)); }
 
@@ -53,6 +49,14 @@ HFONT CreateListFont() {
 
 void DrawText(HDC dc, int x, int y, const std::string& text) {
     TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+// One line from the place's top-left corner, clipped to the place and ended with an ellipsis
+// when it is too wide for it.
+void DrawTextIn(HDC dc, const ViewRect& place, const std::string& text) {
+    RECT rect{place.left, place.top, place.right, place.bottom};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 int TextWidthIn(HDC dc, const std::string& text) {
@@ -134,37 +138,40 @@ void CIndexList2::DrawRow(const DRAWITEMSTRUCT& item, const IndicatorRecord& rec
     checkBox_.DrawPart(dc, x + CHECK_BOX_X, top + CHECK_BOX_Y, 0, record.notify ? boxHeight : 0,
                        checkBox_.Width(), boxHeight);
 
+    IndicatorRowPlaces places =
+        IndicatorRowPlacesAt(x, top, row.bottom - top, GetClientRect().right);
     HGDIOBJ previousFont = SelectObject(dc, timeFont_.Get());
     SetTextColor(dc, TEXT_WHITE);
     LocalTime local = ToLocalTime(record.when);
-    DrawText(dc, x + TIME_X, top + TEXT_Y, FormatText("%02d:%02d", local.hour, local.minute));
+    DrawTextIn(dc, places.time, FormatText("%02d:%02d", local.hour, local.minute));
 
     if (record.country >= 0 && record.country < FLAG_COUNT) {
-        flags_[static_cast<size_t>(record.country)].Draw(dc, x + FLAG_X, top + FLAG_Y);
+        flags_[static_cast<size_t>(record.country)].Draw(dc, places.flag.left, places.flag.top);
     }
 
-    DrawName(dc, item, record);
+    DrawName(dc, item, record, places.name);
     SelectObject(dc, previousFont);
     SetBkMode(dc, previousMode);
 }
 
-void CIndexList2::DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRecord& record) const {
+void CIndexList2::DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRecord& record,
+                           const ViewRect& place) const {
     const RECT& row = item.rcItem;
     int x = row.left;
     RECT client = GetClientRect();
     SelectObject(dc, nameFont_.Get());
-    int limit = client.right - (x + NAME_X) - NAME_RIGHT_MARGIN;
+    int limit = place.Width();
     // The name ends at its first NUL, as every program text does.
     std::string name = FitNameToWidth(record.name.c_str(), limit,
                                       [dc](const std::string& text) { return TextWidthIn(dc, text); });
     if (item.itemState & ODS_SELECTED) {
-        RECT bar{x + SELECTION_BAR_X, row.top + TEXT_Y, client.right - 4, row.bottom - 6};
+        RECT bar{x + SELECTION_BAR_X, row.top + SELECTION_BAR_Y, client.right - 4, row.bottom - 6};
         FillSolidRect(dc, bar, SELECTION_BAR);
         SetTextColor(dc, RGB(0, 0, 0));
     } else if (record.highlight != 0) {
         SetTextColor(dc, HIGHLIGHT_RED);
     }
-    DrawText(dc, x + NAME_X, row.top + TEXT_Y, name);
+    DrawText(dc, place.left, place.top, name);
 }
 
 bool CIndexList2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

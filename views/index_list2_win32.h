@@ -16,6 +16,7 @@
 #include "views/bitmap_image_win32.h"
 #include "views/check_box_click.h"
 #include "views/flag_bitmaps.h"
+#include "views/view_rect.h"
 
 class CIndexList2 : public CListBox {
 public:
@@ -42,7 +43,8 @@ private:
     void LoadPictures();
     void AddRow(int32_t id) const;
     void DrawRow(const DRAWITEMSTRUCT& item, const IndicatorRecord& record) const;
-    void DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRecord& record) const;
+    void DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRecord& record,
+                  const ViewRect& place) const;
     void OnButtonDown(LPARAM point);
     void OnButtonUp();
 

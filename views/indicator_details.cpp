@@ -1,5 +1,6 @@
 #include "views/indicator_details.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/local_time.h"
@@ -18,14 +19,19 @@ void IndicatorDetails::Layout(int originX, int originY) {
     result_ = place(60, 234, 160, 18);
 }
 
-DetailPicture IndicatorDetails::Picture(const IndicatorRecord* selected, int64_t now) const {
+DetailPicture IndicatorDetails::Picture(const IndicatorRecord* selected, int64_t now,
+                                        const FontTextWidth& widthOf) const {
     DetailPicture picture;
-    picture.title = {title_, "重要指標アラート", FONT_TITLE, TITLE_COLOUR, TextAlign::Near};
     LocalTime local = ToLocalTime(now);
-    picture.texts.push_back({clock_,
-                             FormatText("%d %d/%d %02d:%02d", local.year, local.month, local.day,
-                                        local.hour, local.minute),
-                             FONT_CLOCK, CLOCK_COLOUR, TextAlign::Far});
+    std::string clock = FormatText("%d %d/%d %02d:%02d", local.year, local.month, local.day,
+                                   local.hour, local.minute);
+    // The clock is right-aligned: its text begins its own width left of the place's right edge.
+    int clockWidth = std::min(widthOf(clock, FONT_CLOCK), clock_.Width());
+    ViewRect title = title_;
+    title.right = std::max(title.left,
+                           std::min(title.right, clock_.right - clockWidth - TITLE_CLOCK_GAP));
+    picture.title = {title, "重要指標アラート", FONT_TITLE, TITLE_COLOUR, TextAlign::Near, 0, true};
+    picture.texts.push_back({clock_, clock, FONT_CLOCK, CLOCK_COLOUR, TextAlign::Far});
     if (!selected) return picture;
 
     std::string stars;

@@ -1,5 +1,7 @@
 #include "views/news_sheet.h"
 
+#include <limits>
+
 #include "base/local_time.h"
 #include "base/byte_text.h"
 #include "views/advert_video.h"
@@ -16,6 +18,7 @@ constexpr int BODY_WIDTH = 220;
 constexpr int BODY_HEIGHT = 140;
 constexpr int BODY_GAP = 6;
 constexpr int ICON_SIZE = 18;
+constexpr int ICON_GAP = 2;
 // Out of the pointer's reach while no advert is expanded.
 constexpr int HIDDEN_ICON_AT = -100;
 const ViewRect PAGE_BOX{60, 424, 180, 443};
@@ -35,7 +38,7 @@ void MoveDown(ViewRect& rect, int dy) {
     rect.bottom += dy;
 }
 
-int PageCount(int itemCount) {
+int FixedPageCount(int itemCount) {
     return itemCount / NewsSheet::ITEMS_PER_PAGE +
            (itemCount % NewsSheet::ITEMS_PER_PAGE != 0 ? 1 : 0);
 }
@@ -57,6 +60,44 @@ void NewsSheet::ForgetPlaces() {
     advertBody_.clear();
 }
 
+void NewsSheet::FindPages(const NewsStore& news, const ViewRect& titleBox,
+                          const TitleMeasure& measure) {
+    std::vector<NewsItemSize> sizes;
+    for (int index = 0; index < news.Count(); ++index) {
+        const iaNews* item = news.ItemFromNewest(index);
+        if (!item) break;
+        sizes.push_back({DATE_HEIGHT + measure(item->title, titleBox).Height(), item->advert});
+    }
+    NewsPageRoom room;
+    room.height = PAGE_BOX.top - (originY_ + TOP_MARGIN);
+    room.gap = ITEM_GAP;
+    room.expanded = BODY_GAP + BODY_HEIGHT;
+    room.advertIcon = ICON_GAP + ICON_SIZE;
+    room.maxItems = ITEMS_PER_PAGE;
+    pageStarts_ = NewsPageStarts(sizes, room);
+    paged_ = true;
+}
+
+int NewsSheet::PageCount(const NewsStore& news) const {
+    return paged_ ? static_cast<int>(pageStarts_.size()) : FixedPageCount(news.Count());
+}
+
+int NewsSheet::FirstItemOf(int newsPage) const {
+    if (!paged_) return newsPage * ITEMS_PER_PAGE;
+    if (newsPage < 0) return 0;
+    if (static_cast<size_t>(newsPage) >= pageStarts_.size()) return std::numeric_limits<int>::max();
+    return pageStarts_[static_cast<size_t>(newsPage)];
+}
+
+int NewsSheet::EndOf(int newsPage, int itemCount) const {
+    if (!paged_ || newsPage < 0 || static_cast<size_t>(newsPage) + 1 >= pageStarts_.size()) {
+        return itemCount;
+    }
+    return pageStarts_[static_cast<size_t>(newsPage) + 1];
+}
+
+int NewsSheet::SelectedItem(int newsPage) const { return FirstItemOf(newsPage) + selected_; }
+
 NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
     // A position without an item keeps no title place, so a click there chooses nothing.
     ForgetPlaces();
@@ -64,8 +105,11 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
     ViewRect date = ViewRect::At(originX_ + LEFT_MARGIN, originY_ + TOP_MARGIN, LINE_WIDTH,
                                  DATE_HEIGHT);
     ViewRect title = ViewRect::At(date.left, date.bottom, LINE_WIDTH, TITLE_HEIGHT);
-    for (int position = 0; position < ITEMS_PER_PAGE; ++position) {
-        const iaNews* item = news.ItemFromNewest(newsPage * ITEMS_PER_PAGE + position);
+    FindPages(news, title, measure);
+    int first = FirstItemOf(newsPage);
+    int end = EndOf(newsPage, news.Count());
+    for (int position = 0; position < ITEMS_PER_PAGE && first < end - position; ++position) {
+        const iaNews* item = news.ItemFromNewest(first + position);
         if (!item) break;
         bool selected = position == selected_;
         picture.texts.push_back({date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR,
@@ -80,7 +124,7 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
             MoveDown(date, BODY_HEIGHT + BODY_GAP);
             MoveDown(title, BODY_HEIGHT + BODY_GAP);
             if (item->advert) {
-                icon_ = ViewRect::At(body_.right - ICON_SIZE, body_.bottom + 2, ICON_SIZE,
+                icon_ = ViewRect::At(body_.right - ICON_SIZE, body_.bottom + ICON_GAP, ICON_SIZE,
                                      ICON_SIZE);
                 picture.advertIcon = icon_;
                 advertBody_ = item->body;
@@ -92,7 +136,7 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
     picture.pageBoxFrame = PAGE_BOX;
     picture.pageBoxInside = Shrunk(PAGE_BOX, 1);
     picture.pageNumber = {Shrunk(PAGE_BOX, 3),
-                          FormatText("%d/%d", newsPage + 1, PageCount(news.Count())), FONT_PLAIN,
+                          FormatText("%d/%d", newsPage + 1, PageCount(news)), FONT_PLAIN,
                           PAGE_NUMBER_COLOUR, TextAlign::Center};
     return picture;
 }

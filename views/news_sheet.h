@@ -1,4 +1,4 @@
-// The news page without the drawing: five items a page, each with its date line and its title,
+// The news page without the drawing: up to five items a page, as many as fit above the page box, each with its date line and its title,
 // the selected one expanded with room for its body (where the HTML pane goes) and, for an
 // advert, the icon that opens its video; below them the page box "page/pages". What a mouse
 // event on it means. All points and rectangles are panel-client pixels.
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/news_store.h"
+#include "views/news_paging.h"
 #include "views/text_box.h"
 #include "views/view_rect.h"
 
@@ -50,10 +51,16 @@ public:
     // selected item stays (a new sheet starts with the newest item of the page).
     void Layout(int originX, int originY);
 
-    // The picture of news page newsPage (0 = the newest five items). It also records where the
-    // titles, the body and the advert icon now lie, which the mouse events and the HTML pane
-    // go by until the next picture.
+    // The picture of news page newsPage (0 = the newest items). It measures every title to
+    // find the pages, and records where the pages begin and where the titles, the body and the
+    // advert icon now lie, which the page buttons, the mouse events and the HTML pane go by
+    // until the next picture.
     NewsPicture Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure);
+
+    // The number of pages as last drawn; before the first picture, pages of five.
+    int PageCount(const NewsStore& news) const;
+    // The index (0 = newest) of the expanded item of the page.
+    int SelectedItem(int newsPage) const;
 
     // The point lies on a title or the advert icon: pressing there does not drag the panel.
     bool HitTest(int x, int y) const;
@@ -75,6 +82,9 @@ private:
     int TitleAt(int x, int y) const;
     bool HandCursorAt(int x, int y) const;
     void ForgetPlaces();
+    void FindPages(const NewsStore& news, const ViewRect& titleBox, const TitleMeasure& measure);
+    int FirstItemOf(int newsPage) const;
+    int EndOf(int newsPage, int itemCount) const;
 
     int originX_ = 0;
     int originY_ = 0;
@@ -84,4 +94,6 @@ private:
     ViewRect body_;
     ViewRect icon_;
     std::string advertBody_;  // the body of the expanded advert whose icon is shown
+    bool paged_ = false;      // pageStarts_ holds the pages of the last picture
+    std::vector<int> pageStarts_;
 };

@@ -22,6 +22,9 @@ struct TextBox {
     uint32_t colour = 0;
     TextAlign align = TextAlign::Center;
     int dy = 0;  // the text is drawn this many pixels lower than the rectangle
+    // A text that may not fit its rectangle ends in an ellipsis inside it rather than running
+    // on towards a neighbour.
+    bool ellipsis = false;
 
     bool operator==(const TextBox&) const = default;
 };

@@ -84,13 +84,12 @@ protected:
     CAppCore core;
 };
 
-TEST_F(HtmlPaneBodyTest, ShowsTheSelectedNewsItemOfTheShownPage) {
+TEST_F(HtmlPaneBodyTest, ShowsTheSelectedNewsItem) {
     core.m_page = 2;
     EXPECT_EQ(HtmlPaneBody(core, 0, 0), "news 7");
     EXPECT_EQ(HtmlPaneBody(core, 4, 0), "news 3");
-    core.m_newsPage = 1;
-    EXPECT_EQ(HtmlPaneBody(core, 1, 0), "news 1");
-    EXPECT_EQ(HtmlPaneBody(core, 2, 0), "");  // past the oldest item
+    EXPECT_EQ(HtmlPaneBody(core, 6, 0), "news 1");
+    EXPECT_EQ(HtmlPaneBody(core, 7, 0), "");  // past the oldest item
 }
 
 TEST_F(HtmlPaneBodyTest, ShowsTheCurrentNoticeOrTheSignalMessages) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/support/test_os.h"
@@ -10,7 +11,8 @@ namespace {
 
 constexpr int ORIGIN_X = 2;
 constexpr int ORIGIN_Y = 70;
-constexpr int TITLE_HEIGHT = 24;  // every title measures one line of this height
+// Every title measures one line of this height: five items fit above the page box.
+constexpr int TITLE_HEIGHT = 16;
 
 std::string FeedItem(int id, const std::string& body, long when) {
     return std::to_string(id) + "<<>>title " + std::to_string(id) + "<<>>" + body + "<<>>x<<>>" +
@@ -39,6 +41,17 @@ protected:
     }
 
     NewsPicture Draw(int page = 0) { return sheet.Picture(news, page, MeasureOneLine); }
+
+    // The lowest row the page's items reach: titles as measured, the body and the advert icon.
+    int LowestRow(const NewsPicture& picture, int titleHeight) const {
+        int lowest = 0;
+        for (size_t i = 1; i < picture.texts.size(); i += 2) {
+            lowest = std::max(lowest, picture.texts[i].rect.top + titleHeight);
+        }
+        lowest = std::max(lowest, sheet.BodyRect().bottom);
+        if (picture.advertIcon) lowest = std::max(lowest, picture.advertIcon->bottom);
+        return lowest;
+    }
 
     // A point inside the title at the position, with the first item of the page expanded.
     static int TitleX() { return ORIGIN_X + 10 + 50; }
@@ -178,6 +191,65 @@ TEST_F(NewsSheetTest, LayoutKeepsTheSelectionAndForgetsThePlaces) {
     EXPECT_EQ(sheet.Selected(), 3);
     EXPECT_EQ(sheet.BodyRect(), ViewRect{});
     EXPECT_FALSE(sheet.HitTest(TitleX(), TitleY(0)));
+}
+
+// Titles of three lines once ran the page's last item into the page box at y 424.
+TEST_F(NewsSheetTest, APageHoldsOnlyTheItemsThatFitAboveThePageBox) {
+    for (int titleHeight : {12, 16, 24, 36, 48}) {
+        for (int advertItem : {0, 12, 9}) {
+            SCOPED_TRACE(testing::Message() << titleHeight << " " << advertItem);
+            news = NewsStore{true};
+            Fill(12, advertItem);
+            TitleMeasure measure = [titleHeight](const std::string&, const ViewRect& box) {
+                return ViewRect::At(box.left, box.top, 100, titleHeight);
+            };
+            int shown = 0;
+            sheet.Picture(news, 0, measure);
+            int pages = sheet.PageCount(news);
+            for (int page = 0; page < pages; ++page) {
+                int items = 0;
+                for (int selected = 0; selected < NewsSheet::ITEMS_PER_PAGE; ++selected) {
+                    sheet.Select(selected);
+                    NewsPicture picture = sheet.Picture(news, page, measure);
+                    items = static_cast<int>(picture.texts.size()) / 2;
+                    ASSERT_GE(items, 1);
+                    EXPECT_LE(LowestRow(picture, titleHeight), picture.pageBoxFrame.top)
+                        << "page " << page << " selected " << selected;
+                    EXPECT_EQ(picture.pageNumber.text,
+                              std::to_string(page + 1) + "/" + std::to_string(pages));
+                }
+                shown += items;
+            }
+            // Every item is on some page, each once.
+            EXPECT_EQ(shown, 12);
+            if (titleHeight <= 16 && advertItem == 0) {
+                EXPECT_EQ(pages, 3);
+            }
+            if (titleHeight >= 36) {
+                EXPECT_GT(pages, 3);
+            }
+        }
+    }
+}
+
+TEST_F(NewsSheetTest, TheExpandedItemIsCountedFromTheFirstItemOfItsPage) {
+    Fill(12);
+    TitleMeasure tall = [](const std::string&, const ViewRect& box) {
+        return ViewRect::At(box.left, box.top, 100, 36);  // three items a page
+    };
+    sheet.Select(1);
+    sheet.Picture(news, 2, tall);
+    EXPECT_EQ(sheet.PageCount(news), 4);
+    EXPECT_EQ(sheet.SelectedItem(2), 7);
+    EXPECT_EQ(news.ItemFromNewest(sheet.SelectedItem(2))->title,
+              sheet.Picture(news, 2, tall).texts[3].text);
+}
+
+TEST_F(NewsSheetTest, BeforeTheFirstPicturePagesHoldFiveItems) {
+    Fill(12);
+    EXPECT_EQ(sheet.PageCount(news), 3);
+    sheet.Select(2);
+    EXPECT_EQ(sheet.SelectedItem(1), 7);
 }
 
 }  // namespace
