@@ -1,41 +1,10 @@
 #include "net/download_to_file.h"
 
-#include <memory>
-
 #include "base/line_file.h"
-#include "net/http_request.h"
-#include "net/http_response.h"
-#include "net/socket_connection.h"
-#include "net/url_parts.h"
+#include "net/fetch_file_bytes.h"
 
-namespace {
-constexpr size_t RECEIVE_CHUNK_BYTES = 65536;
-constexpr int HTTP_PORT = 80;
-constexpr const char* CACHE_BYPASS_HEADERS = "Cache-Control: no-cache\r\nPragma: no-cache\r\n";
-
-bool ReceiveBody(HttpConnection& connection, std::string& body) {
-    std::unique_ptr<char[]> buffer(new char[RECEIVE_CHUNK_BYTES]);
-    std::string received;
-    for (;;) {
-        int count = connection.Receive(buffer.get(), RECEIVE_CHUNK_BYTES);
-        if (count < 0) return false;
-        received.append(buffer.get(), static_cast<size_t>(count));
-        if (received.size() > MAX_RESPONSE_BYTES) return false;
-        DownloadState state = ExamineDownloadResponse(received, count == 0, body);
-        if (state != DownloadState::Incomplete) return state == DownloadState::Complete;
-    }
-}
-}  // namespace
-
-// A plain HTTP/1.1 GET.
+// A plain HTTP/1.1 GET, asking every cache on the way for a fresh copy.
 bool DownloadToFile(const std::string& url, const std::string& localFile) {
-    const std::string host = UrlHost(url);
-    const std::string path = UrlPath(url);
-    HttpConnection connection;
     std::string body;
-    if (!ConnectHost(host, connection, HTTP_PORT) ||
-        !connection.SendAll(BuildGetRequest(path.empty() ? std::string("/") : path, true, host, CACHE_BYPASS_HEADERS)) ||
-        !ReceiveBody(connection, body))
-        return false;
-    return WriteFileAtomically(localFile, body);
+    return FetchFileBytes(url, body) && WriteFileAtomically(localFile, body);
 }

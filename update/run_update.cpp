@@ -5,7 +5,7 @@
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
 #include "base/field_codec.h"
-#include "update/fetch_file.h"
+#include "net/fetch_file_bytes.h"
 #include "update/manifest.h"
 #include "update/update_journal.h"
 #include "update/update_log.h"

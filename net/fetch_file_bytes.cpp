@@ -1,4 +1,4 @@
-#include "update/fetch_file.h"
+#include "net/fetch_file_bytes.h"
 
 #include <memory>
 
@@ -10,7 +10,8 @@
 namespace {
 constexpr size_t RECEIVE_CHUNK_BYTES = 65536;
 constexpr int HTTP_PORT = 80;
-// A fresh copy from every cache on the way: a stale manifest would not match its signature.
+// A fresh copy from every cache on the way: a stale file is worth nothing (a stale manifest
+// would not even match its signature).
 constexpr const char* CACHE_BYPASS_HEADERS = "Cache-Control: no-cache\r\nPragma: no-cache\r\n";
 
 bool ReceiveBody(HttpConnection& connection, std::string& body) {
