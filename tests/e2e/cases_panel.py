@@ -114,6 +114,74 @@ def about_box(r):
             r.wait_for(lambda: r.probe("dialog", title).get("dialog.found") == ["0"], 30))
 
 
+# The panel's buttons by their place on it, with the tooltip each carries.
+TOOL_TIPS = {
+    (216, 17): "非表示", (5, 16): "ホームページ", (4, 44): "指標表示", (61, 44): "ニュース表示",
+    (119, 44): "その他表示", (187, 294): "次へ", (10, 294): "前へ", (56, 294): "未読表示",
+    (97, 294): "未読を既読へ",
+}
+
+
+def tool_tips(r):
+    tools = {}
+    for line in r.probe("tooltips").get("tool", []):
+        place, _, text = line.partition("|")
+        x, _, y = place.partition(",")
+        tools[(int(x), int(y))] = text
+    r.check("the panel's tooltips carry their texts on their buttons", tools == TOOL_TIPS, tools)
+
+
+# A point of the panel's background, clear of its buttons on every page.
+MENU_CLICK_POINT = (200, 66)
+ABOUT_TITLE = "Pelimor\u3000バージョン情報"
+
+
+def open_menus(r):
+    return int(r.probe("menus").get("menus.open", ["0"])[0])
+
+
+def right_click_menu(r):
+    facts = r.panel_facts()
+    x = int(facts["panel.left"]) + MENU_CLICK_POINT[0]
+    y = int(facts["panel.top"]) + MENU_CLICK_POINT[1]
+    # A real click of the X server's pointer, so the panel's own mouse handling opens the menu.
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=False)
+    time.sleep(1)
+    subprocess.run(["xdotool", "click", "3"], check=False)
+    opened = r.wait_for(lambda: open_menus(r) >= 1, 15)
+    r.check("a right click on the panel opens its menu", opened)
+    r.screenshot("panel-menu")
+    if opened:
+        # The mnemonics of "ヘルプ(&H)" and its "バージョン情報(&V)".
+        r.probe("char", str(ord("h")))
+        r.check("&H opens the help submenu", r.wait_for(lambda: open_menus(r) >= 2, 10))
+        r.probe("char", str(ord("v")))
+    found = r.wait_for(lambda: r.probe("dialog", ABOUT_TITLE).get("dialog.found") == ["1"], 30)
+    r.check("バージョン情報(&V) chosen from the menu opens the version dialog", found)
+    r.check("the menu is closed once the command is chosen",
+            r.wait_for(lambda: open_menus(r) == 0, 10))
+    if found:
+        r.probe("dlgkey", ABOUT_TITLE, "1", "13")
+        r.check("the version dialog closes",
+                r.wait_for(lambda: r.probe("dialog", ABOUT_TITLE).get("dialog.found") == ["0"], 30))
+    leave_panel_as_found(r)
+
+
+def leave_panel_as_found(r):
+    # Escape closes one menu level at a time; with no menu open it would hide the panel.
+    for _ in range(3):
+        if open_menus(r) == 0:
+            break
+        r.probe("key", "27")
+        time.sleep(1)
+    if r.probe("dialog", ABOUT_TITLE).get("dialog.found") == ["1"]:
+        r.probe("dlgkey", ABOUT_TITLE, "1", "13")
+    # The pointer leaves the panel, so that no tooltip stays up.
+    subprocess.run(["xdotool", "mousemove", "1000", "740"], check=False)
+    if not r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 5):
+        r.probe("command", "32783")
+
+
 def run(r):
     panel_window(r)
     mailbox(r)
@@ -122,3 +190,5 @@ def run(r):
     pages(r)
     keys(r)
     about_box(r)
+    tool_tips(r)
+    right_click_menu(r)

@@ -5,6 +5,9 @@
 //   pelimor_probe command N     sends the panel the menu command N (WM_COMMAND)
 //   pelimor_probe click X Y     clicks the panel at client point (X, Y)
 //   pelimor_probe key VK        presses and releases a virtual key on the panel
+//   pelimor_probe char C        types character code C on the panel (a menu's mnemonic)
+//   pelimor_probe menus         how many pop-up menus are open
+//   pelimor_probe tooltips      the texts of the panel's tooltips, by the place of the button each explains
 //   pelimor_probe windows       lists the visible top-level windows' titles (message boxes)
 //   pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains TEXT
 //   pelimor_probe tray          whether the shell holds the panel's notification icon
@@ -21,7 +24,10 @@
 #include <cstring>
 #include <string>
 
+#include <commctrl.h>
+
 #include "tests/e2e/probe_dialogs.h"
+#include "tests/e2e/probe_remote_buffer.h"
 
 namespace {
 
@@ -120,6 +126,65 @@ void ClickPanel(HWND panel, POINT point) {
     SendMessageA(target, WM_LBUTTONUP, 0, at);
 }
 
+BOOL CALLBACK CountMenu(HWND window, LPARAM count) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (IsWindowVisible(window) && std::strcmp(className, "#32768") == 0)
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+struct ToolTipSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindToolTip(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<ToolTipSearch*>(parameter);
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::strcmp(className, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search->owner)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The tooltip keeps its tools in the panel's process: each tool is read into a buffer there.
+void PrintToolTips(HWND panel) {
+    ToolTipSearch search{panel, nullptr};
+    EnumWindows(FindToolTip, reinterpret_cast<LPARAM>(&search));
+    std::printf("tooltip.found=%d\n", search.found ? 1 : 0);
+    if (!search.found) return;
+    constexpr size_t TEXT_OFFSET = 256;
+    constexpr size_t TEXT_CHARS = 1024;
+    RemoteBuffer buffer(search.found, TEXT_OFFSET + TEXT_CHARS * sizeof(wchar_t));
+    if (!buffer.Valid()) return;
+    auto count = static_cast<int>(SendMessageW(search.found, TTM_GETTOOLCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.lpszText = reinterpret_cast<wchar_t*>(buffer.At(TEXT_OFFSET));
+        wchar_t text[TEXT_CHARS] = {};
+        buffer.Write(TEXT_OFFSET, text, sizeof text);
+        buffer.Write(0, &tool, sizeof tool);
+        if (!SendMessageW(search.found, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(buffer.At(0))))
+            continue;
+        buffer.Read(0, &tool, sizeof tool);
+        buffer.Read(TEXT_OFFSET, text, sizeof text - sizeof(wchar_t));
+        char narrow[2 * TEXT_CHARS] = {};
+        WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+        // The panel's buttons carry no control number: each is named by its place on the panel.
+        POINT place{-1, -1};
+        if (tool.uFlags & TTF_IDISHWND) {
+            RECT rect{};
+            GetWindowRect(reinterpret_cast<HWND>(tool.uId), &rect);
+            place = POINT{rect.left, rect.top};
+            ScreenToClient(panel, &place);
+        }
+        std::printf("tool=%ld,%ld|%s\n", place.x, place.y, narrow);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,8 +199,22 @@ int main(int argc, char** argv) {
         std::printf("answered=%d\n", answer.done ? 1 : 0);
         return answer.done ? 0 : 1;
     }
+    if (verb == "menus") {
+        int count = 0;
+        EnumWindows(CountMenu, reinterpret_cast<LPARAM>(&count));
+        std::printf("menus.open=%d\n", count);
+        return 0;
+    }
     HWND panel = FindPanel();
     if (!panel) return 1;
+    if (verb == "tooltips") {
+        PrintToolTips(panel);
+        return 0;
+    }
+    if (verb == "char" && argc > 2) {
+        PostMessageA(panel, WM_CHAR, static_cast<WPARAM>(std::atoi(argv[2])), 1);
+        return 0;
+    }
     if (verb == "command" && argc > 2) {
         PostMessageA(panel, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), 0), 0);
         return 0;
