@@ -40,7 +40,7 @@ void NewsHolder::Draw(HDC dc) {
         // GDI+ defaults: this page draws without smoothing.
         ViewGraphics graphics(dc);
         GpGraphics* gp = graphics.Get();
-        picture = TakePicture(gp);
+        picture = sheet_.Picture(theCore.m_newsStore, theCore.m_newsPage, MeasureWith(gp));
         const ViewFont* fonts[] = {&plainFont_, &linkFont_, &selectedFont_};
         for (const TextBox& box : picture.texts) DrawTextBox(gp, box, fonts[box.font]->Get());
         DrawPageBox(gp, picture);
@@ -52,13 +52,11 @@ void NewsHolder::Draw(HDC dc) {
     }
 }
 
-NewsPicture NewsHolder::TakePicture(GpGraphics* graphics) {
+TitleMeasure NewsHolder::MeasureWith(GpGraphics* graphics) const {
     GpFont* measureFont = linkFont_.Get();
-    return sheet_.Picture(theCore.m_newsStore, theCore.m_newsPage,
-                          [graphics, measureFont](const std::string& title, const ViewRect& box) {
-                              return ToViewRect(
-                                  MeasureTextBox(graphics, title, ToRect(box), measureFont, 0, 0));
-                          });
+    return [graphics, measureFont](const std::string& title, const ViewRect& box) {
+        return ToViewRect(MeasureTextBox(graphics, title, ToRect(box), measureFont, 0, 0));
+    };
 }
 
 void NewsHolder::PlaceItems() {
@@ -67,7 +65,7 @@ void NewsHolder::PlaceItems() {
     if (!screen) return;
     {
         ViewGraphics graphics(screen);
-        TakePicture(graphics.Get());
+        sheet_.Arrange(theCore.m_newsStore, theCore.m_newsPage, MeasureWith(graphics.Get()));
     }
     ReleaseDC(nullptr, screen);
 }

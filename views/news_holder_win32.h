@@ -21,8 +21,8 @@ public:
     // True when a title was chosen: the panel repaints the view and rebuilds the HTML pane.
     bool OnLButtonUp(int screenX, int screenY) override;
 
-    // Lays the items out as the next paint will, so BodyRect is right even when no paint comes
-    // (the panel may be hidden when news arrives).
+    // Arranges the page as the next paint will draw it, so BodyRect and the page count are right
+    // even when no paint comes (the panel may be hidden when news arrives).
     void PlaceItems();
 
     // The chosen item, its body's place and the page logic's view of the sheet.
@@ -30,7 +30,7 @@ public:
 
 private:
     bool Follow(const NewsPointerResult& result) const;
-    NewsPicture TakePicture(GpGraphics* graphics);
+    TitleMeasure MeasureWith(GpGraphics* graphics) const;
     void DrawPageBox(GpGraphics* graphics, const NewsPicture& picture) const;
 
     NewsSheet sheet_;

@@ -46,6 +46,7 @@ int FixedPageCount(int itemCount) {
 }  // namespace
 
 void NewsSheet::Layout(int originX, int originY) {
+    if (originX != originX_ || originY != originY_) measuredTitles_.clear();
     originX_ = originX;
     originY_ = originY;
     // The panel places its views again at every page switch; the expanded item stays chosen.
@@ -58,15 +59,56 @@ void NewsSheet::ForgetPlaces() {
     body_ = ViewRect{};
     icon_ = ViewRect::At(HIDDEN_ICON_AT, HIDDEN_ICON_AT, ICON_SIZE, ICON_SIZE);
     advertBody_.clear();
+    placed_.clear();
 }
 
-void NewsSheet::FindPages(const NewsStore& news, const ViewRect& titleBox,
-                          const TitleMeasure& measure) {
-    std::vector<NewsItemSize> sizes;
+namespace {
+
+ViewRect FirstDateBox(int originX, int originY) {
+    return ViewRect::At(originX + LEFT_MARGIN, originY + TOP_MARGIN, LINE_WIDTH, DATE_HEIGHT);
+}
+
+ViewRect TitleBoxBelow(const ViewRect& date) {
+    return ViewRect::At(date.left, date.bottom, LINE_WIDTH, TITLE_HEIGHT);
+}
+
+ViewRect Translated(const ViewRect& extent, const ViewRect& box) {
+    return ViewRect{box.left + extent.left, box.top + extent.top, box.left + extent.right,
+                    box.top + extent.bottom};
+}
+
+}  // namespace
+
+bool NewsSheet::MeasuredFor(const NewsStore& news) const {
+    if (!paged_ || static_cast<int>(measuredTitles_.size()) != news.Count()) return false;
+    for (int index = 0; index < news.Count(); ++index) {
+        if (news.ItemFromNewest(index)->title != measuredTitles_[static_cast<size_t>(index)])
+            return false;
+    }
+    return true;
+}
+
+void NewsSheet::MeasureTitles(const NewsStore& news, const TitleMeasure& measure) {
+    // A title wraps the same wherever its box lies: one measure at the first box serves every
+    // place on every page.
+    ViewRect box = TitleBoxBelow(FirstDateBox(originX_, originY_));
+    measuredTitles_.clear();
+    titleExtents_.clear();
     for (int index = 0; index < news.Count(); ++index) {
         const iaNews* item = news.ItemFromNewest(index);
-        if (!item) break;
-        sizes.push_back({DATE_HEIGHT + measure(item->title, titleBox).Height(), item->advert});
+        ViewRect measured = measure(item->title, box);
+        measuredTitles_.push_back(item->title);
+        titleExtents_.push_back(ViewRect{measured.left - box.left, measured.top - box.top,
+                                         measured.right - box.left, measured.bottom - box.top});
+    }
+    FindPages(news);
+}
+
+void NewsSheet::FindPages(const NewsStore& news) {
+    std::vector<NewsItemSize> sizes;
+    for (int index = 0; index < news.Count(); ++index) {
+        sizes.push_back({DATE_HEIGHT + titleExtents_[static_cast<size_t>(index)].Height(),
+                         news.ItemFromNewest(index)->advert});
     }
     NewsPageRoom room;
     room.height = PAGE_BOX.top - (originY_ + TOP_MARGIN);
@@ -79,7 +121,8 @@ void NewsSheet::FindPages(const NewsStore& news, const ViewRect& titleBox,
 }
 
 int NewsSheet::PageCount(const NewsStore& news) const {
-    return paged_ ? static_cast<int>(pageStarts_.size()) : FixedPageCount(news.Count());
+    return MeasuredFor(news) ? static_cast<int>(pageStarts_.size())
+                             : FixedPageCount(news.Count());
 }
 
 int NewsSheet::FirstItemOf(int newsPage) const {
@@ -98,26 +141,25 @@ int NewsSheet::EndOf(int newsPage, int itemCount) const {
 
 int NewsSheet::SelectedItem(int newsPage) const { return FirstItemOf(newsPage) + selected_; }
 
-NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
+void NewsSheet::Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
+    if (!MeasuredFor(news)) MeasureTitles(news, measure);
+    PlaceItems(news, newsPage);
+}
+
+void NewsSheet::PlaceItems(const NewsStore& news, int newsPage) {
     // A position without an item keeps no title place, so a click there chooses nothing.
     ForgetPlaces();
-    NewsPicture picture;
-    ViewRect date = ViewRect::At(originX_ + LEFT_MARGIN, originY_ + TOP_MARGIN, LINE_WIDTH,
-                                 DATE_HEIGHT);
-    ViewRect title = ViewRect::At(date.left, date.bottom, LINE_WIDTH, TITLE_HEIGHT);
-    FindPages(news, title, measure);
+    ViewRect date = FirstDateBox(originX_, originY_);
+    ViewRect title = TitleBoxBelow(date);
     int first = FirstItemOf(newsPage);
     int end = EndOf(newsPage, news.Count());
     for (int position = 0; position < ITEMS_PER_PAGE && first < end - position; ++position) {
         const iaNews* item = news.ItemFromNewest(first + position);
         if (!item) break;
         bool selected = position == selected_;
-        picture.texts.push_back({date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR,
-                                 TextAlign::Near});
-        ViewRect measured = measure(item->title, title);
+        placed_.push_back({first + position, date, title, selected});
+        ViewRect measured = Translated(titleExtents_[static_cast<size_t>(first + position)], title);
         titles_[static_cast<size_t>(position)] = measured;
-        picture.texts.push_back({title, item->title, selected ? FONT_SELECTED : FONT_LINK,
-                                 TITLE_COLOUR, TextAlign::Near});
         int advance = measured.Height() + date.Height();
         if (selected) {
             body_ = ViewRect::At(LEFT_MARGIN, measured.bottom + BODY_GAP, BODY_WIDTH, BODY_HEIGHT);
@@ -126,13 +168,26 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
             if (item->advert) {
                 icon_ = ViewRect::At(body_.right - ICON_SIZE, body_.bottom + ICON_GAP, ICON_SIZE,
                                      ICON_SIZE);
-                picture.advertIcon = icon_;
                 advertBody_ = item->body;
             }
         }
         MoveDown(date, advance + ITEM_GAP);
         MoveDown(title, advance + ITEM_GAP);
     }
+}
+
+NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
+    Arrange(news, newsPage, measure);
+    NewsPicture picture;
+    for (const PlacedItem& placed : placed_) {
+        const iaNews* item = news.ItemFromNewest(placed.index);
+        picture.texts.push_back({placed.date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR,
+                                 TextAlign::Near});
+        picture.texts.push_back({placed.title, item->title,
+                                 placed.selected ? FONT_SELECTED : FONT_LINK, TITLE_COLOUR,
+                                 TextAlign::Near});
+    }
+    if (icon_.left != HIDDEN_ICON_AT) picture.advertIcon = icon_;
     picture.pageBoxFrame = PAGE_BOX;
     picture.pageBoxInside = Shrunk(PAGE_BOX, 1);
     picture.pageNumber = {Shrunk(PAGE_BOX, 3),

@@ -1,7 +1,7 @@
-// The news page without the drawing: up to five items a page, as many as fit above the page box, each with its date line and its title,
-// the selected one expanded with room for its body (where the HTML pane goes) and, for an
-// advert, the icon that opens its video; below them the page box "page/pages". What a mouse
-// event on it means. All points and rectangles are panel-client pixels.
+// The news page without the drawing: up to five items a page, as many as fit above the page box,
+// each with its date line and its title, the selected one expanded with room for its body (where
+// the HTML pane goes) and, for an advert, the icon that opens its video; below them the page box
+// "page/pages". What a mouse event on it means. All points and rectangles are panel-client pixels.
 #pragma once
 
 #include <array>
@@ -51,13 +51,16 @@ public:
     // selected item stays (a new sheet starts with the newest item of the page).
     void Layout(int originX, int originY);
 
-    // The picture of news page newsPage (0 = the newest items). It measures every title to
-    // find the pages, and records where the pages begin and where the titles, the body and the
-    // advert icon now lie, which the page buttons, the mouse events and the HTML pane go by
-    // until the next picture.
+    // Places the items of news page newsPage (0 = the newest items): where the titles, the body
+    // and the advert icon lie, which the mouse events and the HTML pane go by. The titles are
+    // measured, and the pages found, only when the store's titles or the sheet's place changed
+    // since the last time; `measure` is the drawing font's and stays the same for the sheet.
+    void Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure);
+    // Arranges the page and returns its picture.
     NewsPicture Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure);
 
-    // The number of pages as last drawn; before the first picture, pages of five.
+    // The number of pages as last arranged; pages of five while the store holds titles not yet
+    // arranged.
     int PageCount(const NewsStore& news) const;
     // The index (0 = newest) of the expanded item of the page.
     int SelectedItem(int newsPage) const;
@@ -78,11 +81,22 @@ private:
     static constexpr int NOTHING_PRESSED = -1;
     static constexpr int ICON_PRESSED = 999;
 
+    // One item of the page as placed: its date line's box and its title's drawing box.
+    struct PlacedItem {
+        int index = 0;  // in the store, from the newest
+        ViewRect date;
+        ViewRect title;
+        bool selected = false;
+    };
+
     // The position of the title under the point, or -1.
     int TitleAt(int x, int y) const;
     bool HandCursorAt(int x, int y) const;
     void ForgetPlaces();
-    void FindPages(const NewsStore& news, const ViewRect& titleBox, const TitleMeasure& measure);
+    bool MeasuredFor(const NewsStore& news) const;
+    void MeasureTitles(const NewsStore& news, const TitleMeasure& measure);
+    void FindPages(const NewsStore& news);
+    void PlaceItems(const NewsStore& news, int newsPage);
     int FirstItemOf(int newsPage) const;
     int EndOf(int newsPage, int itemCount) const;
 
@@ -94,6 +108,11 @@ private:
     ViewRect body_;
     ViewRect icon_;
     std::string advertBody_;  // the body of the expanded advert whose icon is shown
-    bool paged_ = false;      // pageStarts_ holds the pages of the last picture
+    std::vector<PlacedItem> placed_;
+    // The titles measured last, newest first, and each one's measure relative to the top-left
+    // corner of its box; the pages they make.
+    std::vector<std::string> measuredTitles_;
+    std::vector<ViewRect> titleExtents_;
+    bool paged_ = false;
     std::vector<int> pageStarts_;
 };

@@ -198,7 +198,10 @@ TEST_F(NewsSheetTest, APageHoldsOnlyTheItemsThatFitAboveThePageBox) {
     for (int titleHeight : {12, 16, 24, 36, 48}) {
         for (int advertItem : {0, 12, 9}) {
             SCOPED_TRACE(testing::Message() << titleHeight << " " << advertItem);
+            // A sheet measures by one font for its life: another font, another sheet.
             news = NewsStore{true};
+            sheet = NewsSheet{};
+            sheet.Layout(ORIGIN_X, ORIGIN_Y);
             Fill(12, advertItem);
             TitleMeasure measure = [titleHeight](const std::string&, const ViewRect& box) {
                 return ViewRect::At(box.left, box.top, 100, titleHeight);
@@ -243,6 +246,45 @@ TEST_F(NewsSheetTest, TheExpandedItemIsCountedFromTheFirstItemOfItsPage) {
     EXPECT_EQ(sheet.SelectedItem(2), 7);
     EXPECT_EQ(news.ItemFromNewest(sheet.SelectedItem(2))->title,
               sheet.Picture(news, 2, tall).texts[3].text);
+}
+
+// Paints come often (every mouse move over a button); the titles are measured again only when the
+// feed or the sheet's place changed.
+TEST_F(NewsSheetTest, MeasuresTheTitlesOnceForAFeedAndAPlace) {
+    int measured = 0;
+    TitleMeasure counting = [&measured](const std::string& title, const ViewRect& box) {
+        ++measured;
+        return MeasureOneLine(title, box);
+    };
+    Fill(7);
+    sheet.Picture(news, 0, counting);
+    EXPECT_EQ(measured, 7);
+    sheet.Picture(news, 0, counting);
+    sheet.Picture(news, 1, counting);
+    sheet.Layout(ORIGIN_X, ORIGIN_Y);  // a page switch at the same place
+    sheet.Arrange(news, 0, counting);
+    EXPECT_EQ(measured, 7);
+
+    Fill(8);  // a new item arrives
+    EXPECT_EQ(sheet.PageCount(news), 2);
+    sheet.Arrange(news, 0, counting);
+    EXPECT_EQ(measured, 15);
+    sheet.Layout(ORIGIN_X, ORIGIN_Y + 10);
+    sheet.Arrange(news, 0, counting);
+    EXPECT_EQ(measured, 23);
+}
+
+// The panel may be hidden when news arrives: arranging without a paint must give the body its
+// place and the page buttons their page count.
+TEST_F(NewsSheetTest, ArrangingWithoutAPictureGivesTheBodyAndThePages) {
+    TitleMeasure tall = [](const std::string&, const ViewRect& box) {
+        return ViewRect::At(box.left, box.top, 100, 36);  // three items a page
+    };
+    Fill(4);
+    sheet.Arrange(news, 0, tall);
+    EXPECT_EQ(sheet.BodyRect(), ViewRect::At(10, 98 + 36 + 6, 220, 140));
+    EXPECT_EQ(sheet.PageCount(news), 2);
+    EXPECT_TRUE(sheet.HitTest(TitleX(), 98 + 5));
 }
 
 TEST_F(NewsSheetTest, BeforeTheFirstPicturePagesHoldFiveItems) {
