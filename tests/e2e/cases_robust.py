@@ -1,14 +1,17 @@
 """Robustness against the network: a data server that stalls every path, a stalled indicator
-feed that recovers, and an update question that arrives while a dialog is open. The panel must
+feed that recovers, news that arrives while the panel is hidden, and an update question that
+arrives while a dialog is open. The panel must
 appear at once, keep answering, close promptly and start again at once. Runs last, on panels of
 its own against a second sample server with fault modes; it leaves a healthy panel running.
 
 The figures (start to visible panel, exit command to process end) go to the log as
 "MEASURE name seconds"."""
 import os
+import pathlib
 import subprocess
 import time
 
+from cases_pages import TAB_NEWS, band_differs, click, sample
 from e2e import hex_field, text_field
 
 ABOUT_TITLE = "Pelimor　バージョン情報"
@@ -178,6 +181,43 @@ def stalled_feed_recovers(r, server):
         del os.environ[name]
 
 
+LATE_NEWS_TITLE = "非表示中に届いたニュース"
+# Long enough to wrap over several lines, so the body reaches below any balloon at the top.
+LATE_NEWS_BODY = "パネルが隠れている間に届いたニュースの本文です。" * 6
+# Inside the expanded newest item's body, below the balloon that announces it.
+LATE_NEWS_BAND = (14, 150, 200, 50)
+
+
+def add_late_news(server):
+    """The server's news feed with one item newer than the sample's."""
+    now = time.time()
+    items = sample.news_items(now) + [(3001, LATE_NEWS_TITLE, LATE_NEWS_BODY, int(now))]
+    sample.write(pathlib.Path(server.folder) / "sv_pelimor" / "websys", "qznnews.dat",
+                 sample.news_feed(now, "QZNNEWS", items))
+
+
+def news_while_hidden(r, server):
+    """News that arrives while the panel is hidden on the news page shows its body when the
+    panel is shown again, without a click."""
+    os.environ["PELIMOR_TEST_MINUTE_MS"] = "1000"  # the news feed every 10 s
+    panel, _ = start_panel(r, "robust-news")
+    click(r, TAB_NEWS)
+    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
+    hidden = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "0", 10)
+    add_late_news(server)
+    arrived = r.wait_for(lambda: LATE_NEWS_TITLE.encode("cp932") in r.setting_bytes("iasnews.dat"), 40)
+    time.sleep(2)  # the panel takes the feed in after storing it
+    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
+    shown = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 10)
+    time.sleep(2)
+    r.screenshot("robust-news-shown")
+    drawn = band_differs(r, "robust-news-shown", LATE_NEWS_BAND)
+    r.check("news arriving while the panel is hidden on the news page shows its body once shown",
+            hidden and arrived and shown and drawn > 50, (hidden, bool(arrived), shown, drawn))
+    quit_panel(r, panel)
+    del os.environ["PELIMOR_TEST_MINUTE_MS"]
+
+
 def update_question_waits(r, server):
     with open(os.path.join(server.folder, "sv_pelimor", "websys", "prims", "version.dat"), "w") as f:
         f.write("3101\n")
@@ -218,6 +258,7 @@ def run(r):
     try:
         stalled_everywhere(r, server, healthy)
         stalled_feed_recovers(r, server)
+        news_while_hidden(r, server)
         update_question_waits(r, server)
     finally:
         restore_healthy_panel(r)
