@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "app/program_version.h"
-#include "publish/cp932_text.h"
+#include "publish/utf8_to_cp932.h"
 #include "publish/csv_calendar.h"
 #include "publish/ical_calendar.h"
 #include "publish/item_ids.h"

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "base/local_time.h"
-#include "publish/cp932_text.h"
+#include "publish/utf8_to_cp932.h"
 #include "publish/csv_table.h"
 #include "publish/time_text.h"
 #include "base/byte_text.h"

@@ -2,7 +2,7 @@
 // and the HTML sanitiser.
 #include <gtest/gtest.h>
 
-#include "publish/cp932_text.h"
+#include "publish/utf8_to_cp932.h"
 #include "publish/csv_table.h"
 #include "publish/html_sanitizer.h"
 #include "publish/time_text.h"

@@ -1,4 +1,4 @@
-#include "publish/cp932_text.h"
+#include "publish/utf8_to_cp932.h"
 
 #include <iconv.h>
 
@@ -107,7 +107,8 @@ void AppendUnmappable(Converter& converter, char32_t code, std::string& out) {
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8) {
-    static Converter converter;
+    // An iconv descriptor keeps state between calls: each thread has its own.
+    thread_local Converter converter;
     std::string out;
     out.reserve(utf8.size());
     size_t at = 0;
