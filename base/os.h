@@ -1,12 +1,14 @@
 // The operating-system seam: everything the portable core needs from the system.
 //
 // The portable code includes no system header; it calls Os(). Each platform implements the
-// members in its own file (os_posix.cpp, os_win32.cpp). Tests derive from OsSeam, override what
+// members in its own files (os_posix.cpp, os_win32.cpp; os_update_posix.cpp with OpenSSL and
+// os_update_win32.cpp with the Windows CNG API for the updater's files, digest and signature). Tests derive from OsSeam, override what
 // they need (a settable clock, recorded questions) and install it with ScopedOs.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The buttons and the icon of a message box together, so no question goes out without the icon
@@ -32,15 +34,39 @@ public:
     virtual std::string ProgramFolder();
     // Creates one folder; an existing folder or any other failure is ignored.
     virtual void CreateFolder(const std::string& path);
+    // Creates the folder and every missing folder above it.
+    virtual void CreateFolders(const std::string& folder);
+    // Removes the folder with everything in it; what cannot be removed (a running program) stays.
+    virtual void RemoveFolderTree(const std::string& folder);
     virtual bool PathExists(const std::string& path);
-    // Replaces target by source in one step (the target is never left half written).
+    // Replaces target by source in one step (the target is never left half written) and returns
+    // only once the move is on disk.
     virtual bool MoveFileOver(const std::string& source, const std::string& target);
     virtual bool RemoveFile(const std::string& path);
+
+    // The whole file, untranslated; false when it cannot be read.
+    virtual bool ReadFileBytes(const std::string& path, std::string& bytes);
+    // Writes the bytes as the whole file through a temporary file beside it, so the target is
+    // either the old file or the complete new one.
+    virtual bool WriteFileBytes(const std::string& path, const std::string& bytes);
+    // Adds the bytes at the end of the file, creating it (not its folder) when missing.
+    virtual void AppendToFile(const std::string& path, const std::string& bytes);
+
+    // SHA-256 of the bytes as 64 lower-case hex digits.
+    virtual std::string Sha256Hex(std::string_view bytes);
+    // True when signature (r and s, 32 bytes each, big-endian) is a valid ECDSA P-256 signature
+    // over the SHA-256 of message by the key publicKey (X and Y, 32 bytes each, big-endian).
+    virtual bool VerifyP256Signature(std::string_view message, std::string_view signature,
+                                     std::string_view publicKey);
 
     // Named single-instance lock; false when another process holds it. Released by
     // ReleaseInstanceLock or when the process ends.
     virtual bool AcquireInstanceLock(const std::string& name);
     virtual void ReleaseInstanceLock();
+    // The system-wide lock that keeps two updates apart, held until ReleaseUpdateLock or the end
+    // of the process; false when another process holds it.
+    virtual bool AcquireUpdateLock();
+    virtual void ReleaseUpdateLock();
 
     // A message box without owner, captioned "Pelimor".
     virtual MessageAnswer AskUser(const std::string& text, MessageKind kind);

@@ -5,19 +5,7 @@ set(PELIMOR_UPDATE_PUBLIC_KEY "${CMAKE_CURRENT_SOURCE_DIR}/tools/keys/test-only-
     "PEM file of the ECDSA P-256 public key whose signatures the updater accepts (the default is a test key)")
 
 file(GLOB PELIMOR_UPDATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/update/*.cpp)
-foreach(file IN LISTS PELIMOR_UPDATE_SOURCES)
-  get_filename_component(name ${file} NAME)
-  if((name MATCHES "_win32\\.cpp$" AND NOT WIN32) OR (name MATCHES "_posix\\.cpp$" AND WIN32))
-    list(REMOVE_ITEM PELIMOR_UPDATE_SOURCES ${file})
-  endif()
-endforeach()
 target_sources(pelimor_core PRIVATE ${PELIMOR_UPDATE_SOURCES})
-if(WIN32)
-  target_link_libraries(pelimor_core PUBLIC bcrypt)
-else()
-  find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)
-  target_link_libraries(pelimor_core PUBLIC OpenSSL::Crypto)
-endif()
 
 # The key as CNG imports it: X and Y, 32 bytes each, taken from the DER form of the PEM file,
 # which for a P-256 key is a fixed 27-byte prefix, the byte 04 (uncompressed point), X and Y.

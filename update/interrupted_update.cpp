@@ -2,10 +2,10 @@
 
 #include "update/update_journal.h"
 #include "update/update_log.h"
-#include "update/update_os.h"
+#include "base/os.h"
 
 void EndInterruptedUpdate(const std::string& programFolder) {
-    if (!UpdateOs().AcquireUpdateLock()) return;
+    if (!Os().AcquireUpdateLock()) return;
     switch (RecoverUnfinishedSwap(programFolder)) {
     case RecoveryResult::Finished: LogUpdate(programFolder, "the panel finished the previous swap"); break;
     case RecoveryResult::RolledBack: LogUpdate(programFolder, "the panel rolled back the previous swap"); break;
@@ -13,5 +13,5 @@ void EndInterruptedUpdate(const std::string& programFolder) {
     case RecoveryResult::NothingToDo: break;
     }
     // Held no longer than this, so that an updater started later is not turned away.
-    UpdateOs().ReleaseUpdateLock();
+    Os().ReleaseUpdateLock();
 }

@@ -9,7 +9,7 @@
 #include "update/manifest.h"
 #include "update/update_journal.h"
 #include "update/update_log.h"
-#include "update/update_os.h"
+#include "base/os.h"
 #include "update/update_paths.h"
 #include "update/update_plan.h"
 
@@ -83,7 +83,7 @@ private:
         if (release_ <= 0) return Fail(BAD_MANIFEST, "version.dat holds no release number");
         Log("release " + std::to_string(release_) + " offered");
         if (!Fetch(ReleasePath("manifest.txt"), text) || !Fetch(ReleasePath("manifest.sig"), signature)) return false;
-        if (signature.size() != SIGNATURE_BYTES || !UpdateOs().VerifyP256Signature(text, signature, source_.publicKey))
+        if (signature.size() != SIGNATURE_BYTES || !Os().VerifyP256Signature(text, signature, source_.publicKey))
             return Fail(BAD_SIGNATURE, "the manifest's signature does not match the built-in key");
         if (!ParseManifest(text, manifest_, reason)) return Fail(BAD_MANIFEST, reason);
         if (manifest_.version != release_)
@@ -117,8 +117,8 @@ private:
         std::string bytes;
         if (!Fetch(ReleasePath("files/") + url, bytes)) return false;
         if (!BytesMatch(bytes, entry)) return Fail(BAD_FILE, entry.path + " does not match its size and SHA-256");
-        UpdateOs().CreateFolders(ParentFolder(staged));
-        if (!UpdateOs().WriteFileBytes(staged, bytes)) return Fail(CANNOT_WRITE, "cannot write " + staged);
+        Os().CreateFolders(ParentFolder(staged));
+        if (!Os().WriteFileBytes(staged, bytes)) return Fail(CANNOT_WRITE, "cannot write " + staged);
         return true;
     }
 

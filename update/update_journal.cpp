@@ -4,7 +4,7 @@
 #include "base/cp932_text.h"
 #include "base/field_codec.h"
 #include "update/manifest.h"
-#include "update/update_os.h"
+#include "base/os.h"
 #include "update/update_paths.h"
 
 namespace {
@@ -49,17 +49,17 @@ bool ParseJournal(const std::string& text, std::string& state, std::vector<SwapI
 
 bool SameBytes(const std::string& first, const std::string& second) {
     std::string a, b;
-    return UpdateOs().ReadFileBytes(first, a) && UpdateOs().ReadFileBytes(second, b) && a == b;
+    return Os().ReadFileBytes(first, a) && Os().ReadFileBytes(second, b) && a == b;
 }
 
 // Puts one file back as it was before the swap; each branch matches what the file system shows
 // after any number of the steps of MoveIn.
 bool RollBackItem(const std::string& programFolder, const SwapItem& item) {
-    UpdateOsSeam& os = UpdateOs();
+    OsSeam& os = Os();
     const ItemPaths paths = PathsOf(programFolder, item);
     if (item.replaces) {
         if (!os.PathExists(paths.backup)) return true;  // no step was taken
-        if (!os.PathExists(paths.installed)) return os.MoveReplacing(paths.backup, paths.installed);
+        if (!os.PathExists(paths.installed)) return os.MoveFileOver(paths.backup, paths.installed);
         // Only the copy was made: the old file is still in place.
         if (SameBytes(paths.installed, paths.backup)) return os.RemoveFile(paths.backup);
         // The new file is kept for the next try, then the old one put back over it in one move, as
@@ -68,25 +68,25 @@ bool RollBackItem(const std::string& programFolder, const SwapItem& item) {
         os.CreateFolders(ParentFolder(paths.staged));
         if (!os.PathExists(paths.staged) && os.ReadFileBytes(paths.installed, fresh))
             os.WriteFileBytes(paths.staged, fresh);
-        if (os.MoveReplacing(paths.backup, paths.installed)) return true;
-        return os.MoveReplacing(paths.installed, paths.staged) && os.MoveReplacing(paths.backup, paths.installed);
+        if (os.MoveFileOver(paths.backup, paths.installed)) return true;
+        return os.MoveFileOver(paths.installed, paths.staged) && os.MoveFileOver(paths.backup, paths.installed);
     }
     if (!os.PathExists(paths.installed) || os.PathExists(paths.staged)) return true;  // never moved in
     os.CreateFolders(ParentFolder(paths.staged));
-    return os.MoveReplacing(paths.installed, paths.staged);
+    return os.MoveFileOver(paths.installed, paths.staged);
 }
 
 bool RollBack(const std::string& programFolder, const std::vector<SwapItem>& items) {
     for (auto item = items.rbegin(); item != items.rend(); ++item)
         if (!RollBackItem(programFolder, *item)) return false;
-    return UpdateOs().RemoveFile(JournalPath(programFolder));
+    return Os().RemoveFile(JournalPath(programFolder));
 }
 
 // After the commit: the journal goes last, so a kill here is finished by the next start.
 void RemoveLeftovers(const std::string& programFolder) {
-    UpdateOs().RemoveFolderTree(BackupFolder(programFolder));
-    UpdateOs().RemoveFolderTree(StagingFolder(programFolder));
-    UpdateOs().RemoveFile(JournalPath(programFolder));
+    Os().RemoveFolderTree(BackupFolder(programFolder));
+    Os().RemoveFolderTree(StagingFolder(programFolder));
+    Os().RemoveFile(JournalPath(programFolder));
 }
 
 // A replaced file is first copied to update.old and then replaced in one move, so the program
@@ -94,17 +94,17 @@ void RemoveLeftovers(const std::string& programFolder) {
 // running program (the updater's own file) cannot be replaced, only renamed; it is moved aside
 // over its copy instead, and the new one moved into the free place.
 bool MoveIn(const std::string& programFolder, const SwapItem& item) {
-    UpdateOsSeam& os = UpdateOs();
+    OsSeam& os = Os();
     const ItemPaths paths = PathsOf(programFolder, item);
     if (!item.replaces) {
         os.CreateFolders(ParentFolder(paths.installed));
-        return os.MoveReplacing(paths.staged, paths.installed);
+        return os.MoveFileOver(paths.staged, paths.installed);
     }
     std::string old;
     os.CreateFolders(ParentFolder(paths.backup));
     if (!os.ReadFileBytes(paths.installed, old) || !os.WriteFileBytes(paths.backup, old)) return false;
-    if (os.MoveReplacing(paths.staged, paths.installed)) return true;
-    return os.MoveReplacing(paths.installed, paths.backup) && os.MoveReplacing(paths.staged, paths.installed);
+    if (os.MoveFileOver(paths.staged, paths.installed)) return true;
+    return os.MoveFileOver(paths.installed, paths.backup) && os.MoveFileOver(paths.staged, paths.installed);
 }
 
 bool FailAndRollBack(const std::string& programFolder, const std::vector<SwapItem>& items, std::string& reason,
@@ -116,7 +116,7 @@ bool FailAndRollBack(const std::string& programFolder, const std::vector<SwapIte
 }  // namespace
 
 bool SwapInStagedFiles(const std::string& programFolder, const std::vector<std::string>& paths, std::string& reason) {
-    UpdateOsSeam& os = UpdateOs();
+    OsSeam& os = Os();
     std::vector<SwapItem> items;
     for (const std::string& path : paths) items.push_back({path, os.PathExists(LocalPath(programFolder, path))});
 
@@ -134,7 +134,7 @@ bool SwapInStagedFiles(const std::string& programFolder, const std::vector<std::
 }
 
 RecoveryResult RecoverUnfinishedSwap(const std::string& programFolder) {
-    UpdateOsSeam& os = UpdateOs();
+    OsSeam& os = Os();
     const std::string journal = JournalPath(programFolder);
     if (!os.PathExists(journal)) {
         // Without a journal every old file is garbage, such as the replaced updater program

@@ -9,7 +9,7 @@
 // then are the old files deleted. Whoever starts next, the updater or the panel, runs
 // RecoverUnfinishedSwap first: a committed journal is finished (old files deleted), any other is
 // rolled back (new files back to update.new, old files back into place). Every step goes through
-// the UpdateOs seam, one file operation at a time.
+// the OS seam, one file operation at a time.
 #pragma once
 
 #include <string>

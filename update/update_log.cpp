@@ -5,7 +5,6 @@
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
 #include "base/field_codec.h"
-#include "update/update_os.h"
 #include "update/update_paths.h"
 
 void LogUpdate(const std::string& programFolder, const std::string& text) {
@@ -13,6 +12,6 @@ void LogUpdate(const std::string& programFolder, const std::string& text) {
     const std::string line = FormatText("%04d-%02d-%02d %02d:%02d:%02d ", t.year, t.month, t.day, t.hour, t.minute,
                                         t.second) + text + "\r\n";
     const std::string path = UpdateLogPath(programFolder);
-    UpdateOs().CreateFolders(ParentFolder(path));
-    UpdateOs().AppendToFile(path, line);
+    Os().CreateFolders(ParentFolder(path));
+    Os().AppendToFile(path, line);
 }

@@ -1,15 +1,15 @@
 #include "update/update_plan.h"
 
-#include "update/update_os.h"
+#include "base/os.h"
 #include "update/update_paths.h"
 
 bool BytesMatch(std::string_view bytes, const ManifestEntry& entry) {
-    return bytes.size() == entry.size && UpdateOs().Sha256Hex(bytes) == entry.sha256Hex;
+    return bytes.size() == entry.size && Os().Sha256Hex(bytes) == entry.sha256Hex;
 }
 
 bool FileMatches(const std::string& path, const ManifestEntry& entry) {
     std::string bytes;
-    return UpdateOs().ReadFileBytes(path, bytes) && BytesMatch(bytes, entry);
+    return Os().ReadFileBytes(path, bytes) && BytesMatch(bytes, entry);
 }
 
 std::vector<ManifestEntry> FilesToReplace(const std::string& programFolder, const Manifest& manifest) {

@@ -5,7 +5,6 @@
 
 #include "base/os.h"
 #include "update/update_log.h"
-#include "update/update_os.h"
 #include "updater/updater_dlg_win32.h"
 
 namespace {
@@ -29,7 +28,7 @@ bool CUpdaterApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     const std::string programFolder = ProgramFolderOfUpdater();
-    if (!UpdateOs().AcquireUpdateLock()) {
+    if (!Os().AcquireUpdateLock()) {
         Os().AskUser(ALREADY_UPDATING, MessageKind::Ok);
         return false;
     }
@@ -42,7 +41,7 @@ bool CUpdaterApp::InitInstance() {
     const UpdateResult& result = dialog.Result();
 
     // The swap is over: a panel started now must not wait for this process.
-    UpdateOs().ReleaseUpdateLock();
+    Os().ReleaseUpdateLock();
     if (!result.updated) Os().AskUser(result.userMessage, MessageKind::Ok);
     const std::string parameters = result.updated ? STARTED_BY_UPDATER : "";
     if (!Os().OpenWithShell(programFolder + PROGRAM_FILE, parameters))

@@ -1,22 +1,22 @@
-// An UpdateOs seam that keeps the program folder in memory and can "kill the process": after a
+// An OS seam that keeps the program folder in memory and can "kill the process": after a
 // budget of changing operations (a write, a move, a removal of one file) every further change
 // fails without effect, exactly as if the process had ended there. Reads keep working, since
-// they change nothing. Digests and signatures come from the platform.
+// they change nothing. Digests and signatures come from the platform; the clock and the rest
+// from FakeOs.
 #pragma once
 
 #include <climits>
 #include <map>
 #include <string>
 
-#include "base/os.h"
-#include "update/update_os.h"
+#include "tests/support/test_os.h"
 
-class MemoryUpdateOs : public UpdateOsSeam {
+class MemoryUpdateOs : public FakeOs {
 public:
     using Files = std::map<std::string, std::string>;
 
     explicit MemoryUpdateOs(Files initial = {}, int changeBudget = INT_MAX)
-        : files(std::move(initial)), budget(changeBudget), installed_(*this) {}
+        : files(std::move(initial)), budget(changeBudget) {}
 
     bool ReadFileBytes(const std::string& path, std::string& bytes) override {
         auto found = files.find(path);
@@ -29,7 +29,7 @@ public:
         files[path] = bytes;
         return true;
     }
-    bool MoveReplacing(const std::string& source, const std::string& target) override {
+    bool MoveFileOver(const std::string& source, const std::string& target) override {
         if (!Change() || Refused(source) || Refused(target) || !files.count(source)) return false;
         if (target == runningPath && files.count(target)) return false;  // renamed, never replaced
         files[target] = files[source];
@@ -57,10 +57,10 @@ public:
     }
     bool AcquireUpdateLock() override {
         if (otherUpdaterRunning) return false;
-        lockHeld = true;
+        updateLockHeld = true;
         return true;
     }
-    void ReleaseUpdateLock() override { lockHeld = false; }
+    void ReleaseUpdateLock() override { updateLockHeld = false; }
 
     // True while the process "lives"; counts the change.
     bool Change() {
@@ -76,8 +76,5 @@ public:
     std::string refusedPath;  // a write to, or a move from or to, this path fails (a locked file)
     std::string runningPath;  // a running program: it can be moved away but not replaced
     bool otherUpdaterRunning = false;
-    bool lockHeld = false;
-
-private:
-    ScopedUpdateOs installed_;
+    bool updateLockHeld = false;
 };

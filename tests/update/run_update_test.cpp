@@ -9,7 +9,6 @@
 #include "base/os.h"
 #include "tests/support/loopback_server.h"
 #include "tests/support/test_os.h"
-#include "update/update_os.h"
 #include "update/update_paths.h"
 
 namespace {
@@ -18,14 +17,11 @@ const std::string GOOD_SIGNATURE(64, 'S');
 
 // The platform's files and digests, with a signature check that accepts exactly one signature
 // by KEY: the flow is tested here, the real check against vectors in update_crypto_test.
-class StubSignatureOs : public UpdateOsSeam {
+class StubSignatureOs : public FakeOs {
 public:
     bool VerifyP256Signature(std::string_view, std::string_view signature, std::string_view key) override {
         return signature == GOOD_SIGNATURE && key == KEY;
     }
-
-private:
-    ScopedUpdateOs installed_{*this};
 };
 
 class RecordedProgress : public UpdateProgress {
@@ -67,8 +63,8 @@ protected:
     std::string At(const std::string& manifestPath) const { return LocalPath(os.folder.Path(), manifestPath); }
 
     std::string Manifest(int version, const std::string& panelBytes = NEW_PANEL) {
-        return std::to_string(version) + "\n" + updateOs.Sha256Hex(panelBytes) + " " +
-               std::to_string(panelBytes.size()) + " Pelimor.exe\n" + updateOs.Sha256Hex("manual") + " 6 manual.pdf\n";
+        return std::to_string(version) + "\n" + os.Sha256Hex(panelBytes) + " " +
+               std::to_string(panelBytes.size()) + " Pelimor.exe\n" + os.Sha256Hex("manual") + " 6 manual.pdf\n";
     }
 
     UpdateResult Run(LoopbackServer& server, int ownVersion = 3100) {
@@ -82,8 +78,7 @@ protected:
                 {"setting", Read(At("setting\\iasetting.dat"))}};
     }
 
-    FakeOs os;
-    StubSignatureOs updateOs;
+    StubSignatureOs os;
     RecordedProgress progress;
 };
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "update/update_os.h"
+#include "base/os.h"
 #include "update/update_public_key.h"
 
 namespace {
@@ -39,21 +39,21 @@ TEST(UpdateCrypto, Sha256MatchesTheStandardVectors) {
         {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
         {std::string("\0\x01\xff", 3), "26a66b061e8f48f39927c312f25293959729eee95978e2892d49d3512a5cc092"},
     };
-    for (const auto& c : cases) EXPECT_EQ(UpdateOs().Sha256Hex(c.input), c.digest) << c.input.size();
+    for (const auto& c : cases) EXPECT_EQ(Os().Sha256Hex(c.input), c.digest) << c.input.size();
 }
 
 TEST(UpdateCrypto, OnlyTheSignatureOfTheKeyOverTheExactBytesIsAccepted) {
-    EXPECT_TRUE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE, TEST_PUBLIC_KEY));
+    EXPECT_TRUE(Os().VerifyP256Signature(MESSAGE, SIGNATURE, TEST_PUBLIC_KEY));
 
     std::string flippedSignature = SIGNATURE;
     flippedSignature[10] = static_cast<char>(flippedSignature[10] ^ 1);
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, flippedSignature, TEST_PUBLIC_KEY));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature("3102\n", SIGNATURE, TEST_PUBLIC_KEY));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature("3101\r\n", SIGNATURE, TEST_PUBLIC_KEY));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE, OTHER_PUBLIC_KEY));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE.substr(0, 63), TEST_PUBLIC_KEY));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, std::string(64, '\0'), TEST_PUBLIC_KEY));
-    EXPECT_FALSE(UpdateOs().VerifyP256Signature(MESSAGE, SIGNATURE, std::string(64, '\x01')));
+    EXPECT_FALSE(Os().VerifyP256Signature(MESSAGE, flippedSignature, TEST_PUBLIC_KEY));
+    EXPECT_FALSE(Os().VerifyP256Signature("3102\n", SIGNATURE, TEST_PUBLIC_KEY));
+    EXPECT_FALSE(Os().VerifyP256Signature("3101\r\n", SIGNATURE, TEST_PUBLIC_KEY));
+    EXPECT_FALSE(Os().VerifyP256Signature(MESSAGE, SIGNATURE, OTHER_PUBLIC_KEY));
+    EXPECT_FALSE(Os().VerifyP256Signature(MESSAGE, SIGNATURE.substr(0, 63), TEST_PUBLIC_KEY));
+    EXPECT_FALSE(Os().VerifyP256Signature(MESSAGE, std::string(64, '\0'), TEST_PUBLIC_KEY));
+    EXPECT_FALSE(Os().VerifyP256Signature(MESSAGE, SIGNATURE, std::string(64, '\x01')));
 }
 
 TEST(UpdateCrypto, DefaultBuildsTrustTheTestKey) {

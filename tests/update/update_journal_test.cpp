@@ -191,15 +191,15 @@ TEST(UpdateJournal, ThePanelEndsAnInterruptedSwapUnlessAnUpdaterIsAtWork) {
     EndInterruptedUpdate(FOLDER);
     EXPECT_EQ(ProgramView(os.files), OldProgram());
     EXPECT_NE(os.files[UpdateLogPath(FOLDER)].find("rolled back"), std::string::npos);
-    EXPECT_FALSE(os.lockHeld);
+    EXPECT_FALSE(os.updateLockHeld);
 }
 
 TEST(UpdateJournal, OnTheRealFileSystemAHalfDoneSwapRollsBackAndKeepsTheNewFileForTheNextTry) {
     TempFolder temp;
     const std::string folder = temp.Path();
     auto write = [](const std::string& path, const std::string& bytes) {
-        UpdateOs().CreateFolders(ParentFolder(path));
-        ASSERT_TRUE(UpdateOs().WriteFileBytes(path, bytes)) << path;
+        Os().CreateFolders(ParentFolder(path));
+        ASSERT_TRUE(Os().WriteFileBytes(path, bytes)) << path;
     };
     const std::string css = LocalPath(folder, "system\\qz.css");
     write(css, "new css");
@@ -208,9 +208,9 @@ TEST(UpdateJournal, OnTheRealFileSystemAHalfDoneSwapRollsBackAndKeepsTheNewFileF
 
     EXPECT_EQ(RecoverUnfinishedSwap(folder), RecoveryResult::RolledBack);
     std::string bytes;
-    EXPECT_TRUE(UpdateOs().ReadFileBytes(css, bytes));
+    EXPECT_TRUE(Os().ReadFileBytes(css, bytes));
     EXPECT_EQ(bytes, "old css");
-    EXPECT_TRUE(UpdateOs().ReadFileBytes(LocalPath(StagingFolder(folder), "system\\qz.css"), bytes));
+    EXPECT_TRUE(Os().ReadFileBytes(LocalPath(StagingFolder(folder), "system\\qz.css"), bytes));
     EXPECT_EQ(bytes, "new css");
-    EXPECT_FALSE(UpdateOs().PathExists(JournalPath(folder)));
+    EXPECT_FALSE(Os().PathExists(JournalPath(folder)));
 }

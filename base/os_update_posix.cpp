@@ -1,6 +1,6 @@
-// The updater's seam on POSIX systems: files through the C library and std::filesystem, the
-// digest and the signature check through OpenSSL.
-#include "update/update_os.h"
+// The OS seam's whole files, digest, signature check and update lock on POSIX systems: files
+// through the C library and std::filesystem, the digest and the signature check through OpenSSL.
+#include "base/os.h"
 
 #include <fcntl.h>
 #include <openssl/bn.h>
@@ -74,7 +74,7 @@ std::string DerFromRaw(std::string_view signature) {
 }
 }  // namespace
 
-bool UpdateOsSeam::ReadFileBytes(const std::string& path, std::string& bytes) {
+bool OsSeam::ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
     File file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
@@ -84,7 +84,7 @@ bool UpdateOsSeam::ReadFileBytes(const std::string& path, std::string& bytes) {
     return std::ferror(file.get()) == 0;
 }
 
-bool UpdateOsSeam::WriteFileBytes(const std::string& path, const std::string& bytes) {
+bool OsSeam::WriteFileBytes(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".tmp";
     {
         File file(std::fopen(temporary.c_str(), "wb"));
@@ -97,40 +97,29 @@ bool UpdateOsSeam::WriteFileBytes(const std::string& path, const std::string& by
             return false;
         }
     }
-    if (!MoveReplacing(temporary, path)) {
+    if (!MoveFileOver(temporary, path)) {
         std::remove(temporary.c_str());
         return false;
     }
     return true;
 }
 
-bool UpdateOsSeam::MoveReplacing(const std::string& source, const std::string& target) {
-    return std::rename(source.c_str(), target.c_str()) == 0;
-}
-
-bool UpdateOsSeam::RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
-
-bool UpdateOsSeam::PathExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
-
-void UpdateOsSeam::AppendToFile(const std::string& path, const std::string& bytes) {
+void OsSeam::AppendToFile(const std::string& path, const std::string& bytes) {
     File file(std::fopen(path.c_str(), "ab"));
     if (file) std::fwrite(bytes.data(), 1, bytes.size(), file.get());
 }
 
-void UpdateOsSeam::CreateFolders(const std::string& folder) {
+void OsSeam::CreateFolders(const std::string& folder) {
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
 }
 
-void UpdateOsSeam::RemoveFolderTree(const std::string& folder) {
+void OsSeam::RemoveFolderTree(const std::string& folder) {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 }
 
-std::string UpdateOsSeam::Sha256Hex(std::string_view bytes) {
+std::string OsSeam::Sha256Hex(std::string_view bytes) {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     if (!EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_sha256(), nullptr)) return {};
@@ -143,7 +132,7 @@ std::string UpdateOsSeam::Sha256Hex(std::string_view bytes) {
     return hex;
 }
 
-bool UpdateOsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
+bool OsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
                                        std::string_view publicKey) {
     if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES) return false;
     Pkey key = PublicKeyFromRaw(publicKey);
@@ -155,7 +144,7 @@ bool UpdateOsSeam::VerifyP256Signature(std::string_view message, std::string_vie
     return EVP_DigestVerify(context.get(), Bytes(der), der.size(), Bytes(message), message.size()) == 1;
 }
 
-bool UpdateOsSeam::AcquireUpdateLock() {
+bool OsSeam::AcquireUpdateLock() {
     if (g_updateLockFile >= 0) return true;
     const std::string path = std::filesystem::temp_directory_path().string() + "/pelimor-updater.lock";
     int file = open(path.c_str(), O_CREAT | O_RDWR, 0666);
@@ -168,7 +157,7 @@ bool UpdateOsSeam::AcquireUpdateLock() {
     return true;
 }
 
-void UpdateOsSeam::ReleaseUpdateLock() {
+void OsSeam::ReleaseUpdateLock() {
     if (g_updateLockFile < 0) return;
     close(g_updateLockFile);
     g_updateLockFile = -1;

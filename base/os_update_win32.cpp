@@ -1,6 +1,7 @@
-// The updater's seam on Windows: files through the kernel, the digest and the signature check
-// through the Cryptography API: Next Generation (bcrypt.dll).
-#include "update/update_os.h"
+// The OS seam's whole files, digest, signature check and update lock on Windows: files through
+// the kernel, the digest and the signature check through the Cryptography API: Next Generation
+// (bcrypt.dll).
+#include "base/os.h"
 
 #include <windows.h>
 #include <bcrypt.h>
@@ -69,7 +70,7 @@ Key ImportPublicKey(BCRYPT_ALG_HANDLE ecdsa, std::string_view publicKey) {
 }
 }  // namespace
 
-bool UpdateOsSeam::ReadFileBytes(const std::string& path, std::string& bytes) {
+bool OsSeam::ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
     Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -86,7 +87,7 @@ bool UpdateOsSeam::ReadFileBytes(const std::string& path, std::string& bytes) {
     return false;
 }
 
-bool UpdateOsSeam::WriteFileBytes(const std::string& path, const std::string& bytes) {
+bool OsSeam::WriteFileBytes(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".tmp";
     {
         Handle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -104,24 +105,14 @@ bool UpdateOsSeam::WriteFileBytes(const std::string& path, const std::string& by
             return false;
         }
     }
-    if (!MoveReplacing(temporary, path)) {
+    if (!MoveFileOver(temporary, path)) {
         DeleteFileA(temporary.c_str());
         return false;
     }
     return true;
 }
 
-bool UpdateOsSeam::MoveReplacing(const std::string& source, const std::string& target) {
-    return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
-bool UpdateOsSeam::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
-
-bool UpdateOsSeam::PathExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void UpdateOsSeam::AppendToFile(const std::string& path, const std::string& bytes) {
+void OsSeam::AppendToFile(const std::string& path, const std::string& bytes) {
     Handle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
@@ -132,14 +123,14 @@ void UpdateOsSeam::AppendToFile(const std::string& path, const std::string& byte
     WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
-void UpdateOsSeam::CreateFolders(const std::string& folder) {
+void OsSeam::CreateFolders(const std::string& folder) {
     // Every "\" (all paths here are plain ASCII) ends one folder level to create.
     for (size_t i = folder.find('\\', 3); i != std::string::npos; i = folder.find('\\', i + 1))
         CreateDirectoryA(folder.substr(0, i).c_str(), nullptr);
     CreateDirectoryA(folder.c_str(), nullptr);
 }
 
-void UpdateOsSeam::RemoveFolderTree(const std::string& folder) {
+void OsSeam::RemoveFolderTree(const std::string& folder) {
     std::string base = folder;
     if (!base.empty() && base.back() != '\\') base += '\\';
     WIN32_FIND_DATAA found;
@@ -159,7 +150,7 @@ void UpdateOsSeam::RemoveFolderTree(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
-std::string UpdateOsSeam::Sha256Hex(std::string_view bytes) {
+std::string OsSeam::Sha256Hex(std::string_view bytes) {
     UCHAR digest[DIGEST_BYTES];
     if (!Sha256(bytes, digest)) return {};
     static const char HEX[] = "0123456789abcdef";
@@ -171,7 +162,7 @@ std::string UpdateOsSeam::Sha256Hex(std::string_view bytes) {
     return hex;
 }
 
-bool UpdateOsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
+bool OsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
                                        std::string_view publicKey) {
     if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES) return false;
     UCHAR digest[DIGEST_BYTES];
@@ -182,7 +173,7 @@ bool UpdateOsSeam::VerifyP256Signature(std::string_view message, std::string_vie
                                                        static_cast<ULONG>(signature.size()), 0));
 }
 
-bool UpdateOsSeam::AcquireUpdateLock() {
+bool OsSeam::AcquireUpdateLock() {
     if (g_updateLock) return true;
     HANDLE mutex = CreateMutexA(nullptr, TRUE, UPDATE_LOCK_NAME);
     if (!mutex) return false;
@@ -194,7 +185,7 @@ bool UpdateOsSeam::AcquireUpdateLock() {
     return true;
 }
 
-void UpdateOsSeam::ReleaseUpdateLock() {
+void OsSeam::ReleaseUpdateLock() {
     if (!g_updateLock) return;
     ReleaseMutex(g_updateLock);
     CloseHandle(g_updateLock);
