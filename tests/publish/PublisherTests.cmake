@@ -3,14 +3,9 @@
 
 if(PELIMOR_TESTS)
   file(GLOB publish_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_test.cpp)
-  add_executable(pelimor_publish_tests ${publish_test_sources})
-  target_link_libraries(pelimor_publish_tests PRIVATE pelimor_publisher pelimor_test_support)
   # The expected panel texts are CP932 literals, as in the other tests; sources fed to the
   # publisher are u8 literals.
-  pelimor_target_options(pelimor_publish_tests)
-  add_test(NAME pelimor_publish_tests COMMAND pelimor_publish_tests
-           --gtest_output=xml:${result_folder}/pelimor_publish_tests.xml)
-  set_tests_properties(pelimor_publish_tests PROPERTIES ENVIRONMENT "TZ=JST-9" TIMEOUT 900)
+  pelimor_add_test_program(pelimor_publish_tests pelimor_publisher ${publish_test_sources})
 endif()
 
 if(PELIMOR_BENCHMARKS)
@@ -23,11 +18,6 @@ if(PELIMOR_FUZZ)
   # One libFuzzer target per input adapter of the publisher.
   file(GLOB publish_fuzz_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/fuzz/*_fuzz.cpp)
   foreach(source IN LISTS publish_fuzz_sources)
-    get_filename_component(name ${source} NAME_WE)
-    add_executable(${name} ${source})
-    target_link_libraries(${name} PRIVATE pelimor_publisher)
-    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-    pelimor_publisher_options(${name})
+    pelimor_add_fuzz_target(${source} pelimor_publisher)
   endforeach()
 endif()
