@@ -16,7 +16,31 @@
 
 namespace {
 int g_instanceLockFile = -1;
+int g_updateLockFile = -1;
+
+enum class LockResult { Taken, HeldElsewhere, Unavailable };
+
+// An exclusive lock on the file "name.lock" in the temporary folder, kept open while held.
+LockResult TakeLockFile(const std::string& name, int& held) {
+    if (held >= 0) return LockResult::Taken;
+    const char* folder = std::getenv("TMPDIR");
+    std::string path = std::string(folder && *folder ? folder : "/tmp") + "/" + name + ".lock";
+    int file = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (file < 0) return LockResult::Unavailable;
+    if (flock(file, LOCK_EX | LOCK_NB) != 0) {
+        close(file);
+        return LockResult::HeldElsewhere;
+    }
+    held = file;
+    return LockResult::Taken;
 }
+
+void DropLockFile(int& held) {
+    if (held < 0) return;
+    close(held);
+    held = -1;
+}
+}  // namespace
 
 char PathSeparator() { return '/'; }
 
@@ -48,25 +72,19 @@ bool OsSeam::MoveFileOver(const std::string& source, const std::string& target) 
 
 bool OsSeam::RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
+// No lock to be had: the panel does not refuse to run.
 bool OsSeam::AcquireInstanceLock(const std::string& name) {
-    if (g_instanceLockFile >= 0) return true;
-    const char* folder = std::getenv("TMPDIR");
-    std::string path = std::string(folder && *folder ? folder : "/tmp") + "/" + name + ".lock";
-    int file = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (file < 0) return true;  // no lock to be had: do not refuse to run
-    if (flock(file, LOCK_EX | LOCK_NB) != 0) {
-        close(file);
-        return false;
-    }
-    g_instanceLockFile = file;
-    return true;
+    return TakeLockFile(name, g_instanceLockFile) != LockResult::HeldElsewhere;
 }
 
-void OsSeam::ReleaseInstanceLock() {
-    if (g_instanceLockFile < 0) return;
-    close(g_instanceLockFile);
-    g_instanceLockFile = -1;
+void OsSeam::ReleaseInstanceLock() { DropLockFile(g_instanceLockFile); }
+
+// An update goes ahead only under the lock.
+bool OsSeam::AcquireUpdateLock() {
+    return TakeLockFile("pelimor-updater", g_updateLockFile) == LockResult::Taken;
 }
+
+void OsSeam::ReleaseUpdateLock() { DropLockFile(g_updateLockFile); }
 
 MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
     // No desktop here: print the question and take the safe answer.

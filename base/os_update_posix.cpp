@@ -1,14 +1,12 @@
-// The OS seam's whole files, digest, signature check and update lock on POSIX systems: files
+// The OS seam's whole files, digest and signature check on POSIX systems: files
 // through the C library and std::filesystem, the digest and the signature check through OpenSSL.
 #include "base/os.h"
 
-#include <fcntl.h>
 #include <openssl/bn.h>
 #include <openssl/core_names.h>
 #include <openssl/ecdsa.h>
 #include <openssl/evp.h>
 #include <openssl/param_build.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,8 +14,6 @@
 #include <memory>
 
 namespace {
-int g_updateLockFile = -1;
-
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -142,23 +138,4 @@ bool OsSeam::VerifyP256Signature(std::string_view message, std::string_view sign
         EVP_DigestVerifyInit(context.get(), nullptr, EVP_sha256(), nullptr, key.get()) != 1)
         return false;
     return EVP_DigestVerify(context.get(), Bytes(der), der.size(), Bytes(message), message.size()) == 1;
-}
-
-bool OsSeam::AcquireUpdateLock() {
-    if (g_updateLockFile >= 0) return true;
-    const std::string path = std::filesystem::temp_directory_path().string() + "/pelimor-updater.lock";
-    int file = open(path.c_str(), O_CREAT | O_RDWR, 0666);
-    if (file < 0) return false;
-    if (flock(file, LOCK_EX | LOCK_NB) != 0) {
-        close(file);
-        return false;
-    }
-    g_updateLockFile = file;
-    return true;
-}
-
-void OsSeam::ReleaseUpdateLock() {
-    if (g_updateLockFile < 0) return;
-    close(g_updateLockFile);
-    g_updateLockFile = -1;
 }

@@ -1,4 +1,4 @@
-// The OS seam's whole files, digest, signature check and update lock on Windows: files through
+// The OS seam's whole files, digest and signature check on Windows: files through
 // the kernel, the digest and the signature check through the Cryptography API: Next Generation
 // (bcrypt.dll).
 #include "base/os.h"
@@ -10,10 +10,6 @@
 #include <vector>
 
 namespace {
-// A mutex of its own: the panel's is "IAQZ___MUTEX", and the updater must not hold that one.
-const char UPDATE_LOCK_NAME[] = "PELIMOR_UPDATER_MUTEX";
-HANDLE g_updateLock = nullptr;
-
 constexpr ULONG COORDINATE_BYTES = 32;
 constexpr ULONG DIGEST_BYTES = 32;
 
@@ -171,23 +167,4 @@ bool OsSeam::VerifyP256Signature(std::string_view message, std::string_view sign
     Key key = ImportPublicKey(ecdsa.get(), publicKey);
     return key && BCRYPT_SUCCESS(BCryptVerifySignature(key.get(), nullptr, digest, DIGEST_BYTES, Bytes(signature),
                                                        static_cast<ULONG>(signature.size()), 0));
-}
-
-bool OsSeam::AcquireUpdateLock() {
-    if (g_updateLock) return true;
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, UPDATE_LOCK_NAME);
-    if (!mutex) return false;
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
-        return false;
-    }
-    g_updateLock = mutex;
-    return true;
-}
-
-void OsSeam::ReleaseUpdateLock() {
-    if (!g_updateLock) return;
-    ReleaseMutex(g_updateLock);
-    CloseHandle(g_updateLock);
-    g_updateLock = nullptr;
 }

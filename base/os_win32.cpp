@@ -14,7 +14,32 @@
 
 namespace {
 HANDLE g_instanceMutex = nullptr;
+// A mutex of its own: the panel's is "IAQZ___MUTEX", and the updater must not hold that one.
+const char UPDATE_LOCK_NAME[] = "PELIMOR_UPDATER_MUTEX";
+HANDLE g_updateLock = nullptr;
+
+enum class LockResult { Taken, HeldElsewhere, Unavailable };
+
+// A named mutex owned by this process while held.
+LockResult TakeMutex(const char* name, HANDLE& held) {
+    if (held) return LockResult::Taken;
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, name);
+    if (!mutex) return LockResult::Unavailable;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return LockResult::HeldElsewhere;
+    }
+    held = mutex;
+    return LockResult::Taken;
 }
+
+void DropMutex(HANDLE& held) {
+    if (!held) return;
+    ReleaseMutex(held);
+    CloseHandle(held);
+    held = nullptr;
+}
+}  // namespace
 
 char PathSeparator() { return '\\'; }
 
@@ -45,22 +70,19 @@ bool OsSeam::MoveFileOver(const std::string& source, const std::string& target) 
 
 bool OsSeam::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
 
+// No lock to be had: the panel does not refuse to run.
 bool OsSeam::AcquireInstanceLock(const std::string& name) {
-    if (g_instanceMutex) return true;
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
-    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
-        return false;
-    }
-    g_instanceMutex = mutex;
-    return true;
+    return TakeMutex(name.c_str(), g_instanceMutex) != LockResult::HeldElsewhere;
 }
 
-void OsSeam::ReleaseInstanceLock() {
-    if (!g_instanceMutex) return;
-    CloseHandle(g_instanceMutex);
-    g_instanceMutex = nullptr;
+void OsSeam::ReleaseInstanceLock() { DropMutex(g_instanceMutex); }
+
+// An update goes ahead only under the lock.
+bool OsSeam::AcquireUpdateLock() {
+    return TakeMutex(UPDATE_LOCK_NAME, g_updateLock) == LockResult::Taken;
 }
+
+void OsSeam::ReleaseUpdateLock() { DropMutex(g_updateLock); }
 
 MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
     UINT type = kind == MessageKind::YesNoQuestion ? MB_YESNO | MB_ICONQUESTION
