@@ -46,7 +46,10 @@ int FixedPageCount(int itemCount) {
 }  // namespace
 
 void NewsSheet::Layout(int originX, int originY) {
-    if (originX != originX_ || originY != originY_) measuredTitles_.clear();
+    if (originX != originX_ || originY != originY_) {
+        measuredTitles_.clear();
+        paged_ = false;
+    }
     originX_ = originX;
     originY_ = originY;
     // The panel places its views again at every page switch; the expanded item stays chosen.

@@ -272,6 +272,11 @@ TEST_F(NewsSheetTest, MeasuresTheTitlesOnceForAFeedAndAPlace) {
     sheet.Layout(ORIGIN_X, ORIGIN_Y + 10);
     sheet.Arrange(news, 0, counting);
     EXPECT_EQ(measured, 23);
+
+    // Moved and then emptied, the sheet has no pages left from before.
+    sheet.Layout(ORIGIN_X, ORIGIN_Y);
+    news.Clear();
+    EXPECT_EQ(sheet.Picture(news, 0, counting).pageNumber.text, "1/0");
 }
 
 // The panel may be hidden when news arrives: arranging without a paint must give the body its
