@@ -1,13 +1,11 @@
 #include "base/field_codec.h"
 
-#include <cstdio>
-
 #include "base/byte_text.h"
 
+// Eight upper-case digits, written by hand: the stores write thousands of these per save.
 void AppendHexField(std::string& text, uint32_t value, char separator) {
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%08X", static_cast<unsigned>(value));
-    text += digits;
+    static constexpr char DIGITS[] = "0123456789ABCDEF";
+    for (int shift = 28; shift >= 0; shift -= 4) text += DIGITS[(value >> shift) & 15];
     text += separator;
 }
 
@@ -17,9 +15,11 @@ void AppendTextField(std::string& text, std::string_view field, char separator) 
 }
 
 int32_t TakeHexField(std::string& text, char separator) {
-    std::string head;
-    if (!SplitFirst(text, head, std::string_view(&separator, 1))) return 0;
-    return ReadHex(head);
+    const size_t end = text.find(separator);
+    if (end == std::string::npos) return 0;
+    const int32_t value = ReadHex(std::string_view(text).substr(0, end));
+    text.erase(0, end + 1);
+    return value;
 }
 
 std::string TakeTextField(std::string& text, char separator) {
