@@ -5,8 +5,23 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/news_store.h"
+
+// Inputs of at most 512 bytes unless the command line says otherwise. Every line of the input is
+// an item that the store writes back as at least 30 bytes, so a 4 KB input (libFuzzer's usual
+// limit) is a round trip of 60 KB and more; longer inputs only repeat what short ones hold.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static char defaultLength[] = "-max_len=512";
+    static std::vector<char*> arguments;
+    arguments.assign(*argv, *argv + *argc);
+    arguments.insert(arguments.begin() + 1, defaultLength);  // a later -max_len wins
+    arguments.push_back(nullptr);
+    *argc = static_cast<int>(arguments.size()) - 1;
+    *argv = arguments.data();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     NewsStore news(true);
