@@ -3,11 +3,20 @@
 #include <cstdarg>
 #include <cstdio>
 
-bool SplitFirst(std::string& text, std::string& head, std::string_view delimiter) {
-    size_t at = text.find(delimiter);
-    if (delimiter.empty() || at == std::string::npos) return false;
+bool SplitFirst(std::string_view& text, std::string_view& head, std::string_view delimiter) {
+    const size_t at = text.find(delimiter);
+    if (delimiter.empty() || at == std::string_view::npos) return false;
     head = text.substr(0, at);
-    text.erase(0, at + delimiter.size());
+    text.remove_prefix(at + delimiter.size());
+    return true;
+}
+
+bool SplitFirst(std::string& text, std::string& head, std::string_view delimiter) {
+    std::string_view rest(text);
+    std::string_view before;
+    if (!SplitFirst(rest, before, delimiter)) return false;
+    head = before;
+    text.erase(0, text.size() - rest.size());
     return true;
 }
 
@@ -53,8 +62,8 @@ void TrimPrefix(std::string& text, std::string_view prefix) {
     text.erase(0, cut);
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
     size_t start = 0;
     for (size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n', start)) {
         size_t last = end;
@@ -63,6 +72,11 @@ std::vector<std::string> SplitLines(std::string_view text) {
         start = end + 1;
     }
     return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    const std::vector<std::string_view> views = SplitLineViews(text);
+    return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::string JoinLines(const std::vector<std::string>& lines, std::string_view separator) {

@@ -13,6 +13,8 @@
 // Finds the first delimiter: head := the bytes before it, text := the bytes after it.
 // Without one, returns false and changes neither.
 bool SplitFirst(std::string& text, std::string& head, std::string_view delimiter);
+// The same over views of one text, which copies nothing.
+bool SplitFirst(std::string_view& text, std::string_view& head, std::string_view delimiter);
 
 // Field n (from 0) between delimiters; the last field runs to the end. With fewer than n
 // delimiters, returns false and leaves field unchanged.
@@ -31,6 +33,8 @@ void TrimPrefix(std::string& text, std::string_view prefix);
 
 // Lines end at LF; trailing CRs are removed; bytes after the last LF are dropped.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views of the text, for readers that copy only the fields they keep.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // Every line, the last one included, followed by the separator.
 std::string JoinLines(const std::vector<std::string>& lines, std::string_view separator = "\n");

@@ -1,12 +1,16 @@
 #include "base/field_codec.h"
 
+#include <array>
+
 #include "base/byte_text.h"
 
 // Eight upper-case digits, written by hand: the stores write thousands of these per save.
 void AppendHexField(std::string& text, uint32_t value, char separator) {
     static constexpr char DIGITS[] = "0123456789ABCDEF";
-    for (int shift = 28; shift >= 0; shift -= 4) text += DIGITS[(value >> shift) & 15];
-    text += separator;
+    char field[9];
+    for (int digit = 0; digit < 8; ++digit) field[digit] = DIGITS[(value >> (28 - 4 * digit)) & 15];
+    field[8] = separator;
+    text.append(field, sizeof field);
 }
 
 void AppendTextField(std::string& text, std::string_view field, char separator) {
@@ -14,27 +18,31 @@ void AppendTextField(std::string& text, std::string_view field, char separator) 
     text += separator;
 }
 
-int32_t TakeHexField(std::string& text, char separator) {
-    const size_t end = text.find(separator);
-    if (end == std::string::npos) return 0;
-    const int32_t value = ReadHex(std::string_view(text).substr(0, end));
-    text.erase(0, end + 1);
-    return value;
+int32_t TakeHexField(std::string_view& text, char separator) {
+    std::string_view field;
+    return SplitFirst(text, field, std::string_view(&separator, 1)) ? ReadHex(field) : 0;
 }
 
-std::string TakeTextField(std::string& text, char separator) {
-    std::string head;
-    SplitFirst(text, head, std::string_view(&separator, 1));
-    return head;
+std::string TakeTextField(std::string_view& text, char separator) {
+    std::string_view field;
+    SplitFirst(text, field, std::string_view(&separator, 1));
+    return std::string(field);
 }
 
 namespace {
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
+// Each byte's value as a hexadecimal digit, or -1: one look-up per byte of every hex field read.
+constexpr std::array<int8_t, 256> HEX_DIGIT_VALUES = [] {
+    std::array<int8_t, 256> values{};
+    values.fill(-1);
+    for (int digit = 0; digit < 10; ++digit) values['0' + digit] = static_cast<int8_t>(digit);
+    for (int digit = 0; digit < 6; ++digit) {
+        values['A' + digit] = static_cast<int8_t>(10 + digit);
+        values['a' + digit] = static_cast<int8_t>(10 + digit);
+    }
+    return values;
+}();
+
+int HexDigitValue(char c) { return HEX_DIGIT_VALUES[static_cast<unsigned char>(c)]; }
 
 size_t SkipSpaces(std::string_view text) {
     size_t at = 0;

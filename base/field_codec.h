@@ -14,11 +14,12 @@ void AppendHexField(std::string& text, uint32_t value, char separator = FIELD_SE
 // Appends the field text, then the separator.
 void AppendTextField(std::string& text, std::string_view field, char separator = FIELD_SEP);
 
+// The readers take a field off the front of a view of the line, so a line is read without copies.
 // Takes the next field up to the separator and reads up to eight hexadecimal digits.
 // 0 when the separator is missing (text stays) or the field holds no hexadecimal number.
-int32_t TakeHexField(std::string& text, char separator = FIELD_SEP);
+int32_t TakeHexField(std::string_view& text, char separator = FIELD_SEP);
 // Takes the next field up to the separator; empty (and text unchanged) when it is missing.
-std::string TakeTextField(std::string& text, char separator = FIELD_SEP);
+std::string TakeTextField(std::string_view& text, char separator = FIELD_SEP);
 
 // Up to eight leading hexadecimal digits (after spaces) as a 32-bit value; 0 when there are none.
 int32_t ReadHex(std::string_view text);

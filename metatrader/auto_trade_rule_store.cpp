@@ -1,6 +1,7 @@
 #include "metatrader/auto_trade_rule_store.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/line_file.h"
@@ -17,7 +18,7 @@ std::string RuleFileLine(const AutoTradeRule& rule) {
     return line;
 }
 
-AutoTradeRule ParseRuleFileLine(std::string line) {
+AutoTradeRule ParseRuleFileLine(std::string_view line) {
     AutoTradeRule rule;
     for (int32_t* word : {&rule.indicatorId, &rule.pairMask, &rule.pairMaskHigh, &rule.spareMask,
                           &rule.spareMaskHigh, &rule.direction, &rule.spareWord, &rule.iaLink,

@@ -1,5 +1,6 @@
 #include "store/news_feed.h"
 
+#include <algorithm>
 #include <string>
 
 #include "base/byte_text.h"
@@ -12,16 +13,17 @@ constexpr std::string_view ADVERT_MARKER = "XCF";
 constexpr int FIELD_COUNT = 5;
 
 // A 0x07 kept in a text would split it into two fields when the store is read back.
-std::string WithoutFieldSeparators(std::string text) {
-    std::erase(text, FIELD_SEP);
+std::string WithoutFieldSeparators(std::string_view field) {
+    std::string text(field);
+    if (field.find(FIELD_SEP) != std::string_view::npos) std::erase(text, FIELD_SEP);
     return text;
 }
 
 iaNews ParseItemLine(std::string_view line) {
-    std::string rest(line);
-    std::string fields[FIELD_COUNT];
-    std::string field;  // keeps the previous text where a separator is missing
-    for (std::string& next : fields) {
+    std::string_view rest = line;
+    std::string_view fields[FIELD_COUNT];
+    std::string_view field;  // keeps the previous text where a separator is missing
+    for (std::string_view& next : fields) {
         SplitFirst(rest, field, FIELD_SEPARATOR);
         next = field;
     }
@@ -61,6 +63,7 @@ std::vector<iaNews> ParseNewsFeed(std::string_view feed) {
     std::vector<iaNews> items;
     size_t start = feed.find('\n');  // the header line is not an item
     if (start == std::string_view::npos) return items;
+    items.reserve(static_cast<size_t>(std::count(feed.begin() + start, feed.end(), '\n')));
     for (++start;;) {
         const size_t end = feed.find('\n', start);
         if (end == std::string_view::npos || end == start) break;

@@ -20,7 +20,7 @@ std::string NewsFileLine(const iaNews& item) {
     return line;
 }
 
-iaNews ParseNewsFileLine(std::string line) {
+iaNews ParseNewsFileLine(std::string_view line) {
     iaNews item;
     item.id = TakeHexField(line);
     item.when = static_cast<uint32_t>(TakeHexField(line));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "store/news_item.h"
 
@@ -11,4 +12,4 @@ std::string NewsFileLine(const iaNews& item);
 
 // Missing fields read as empty texts or 0; the time comes back with a zero high part.
 // `present` stays clear.
-iaNews ParseNewsFileLine(std::string line);
+iaNews ParseNewsFileLine(std::string_view line);

@@ -18,7 +18,7 @@ void NewsStore::Load() {
 
 void NewsStore::LoadText(std::string_view text) {
     items_.clear();
-    for (const std::string& line : SplitLines(text)) {
+    for (std::string_view line : SplitLineViews(text)) {
         if (line.empty()) continue;
         iaNews item = ParseNewsFileLine(line);
         items_.emplace(item.when, std::move(item));
@@ -28,10 +28,12 @@ void NewsStore::LoadText(std::string_view text) {
 bool NewsStore::Save() const { return WriteFileAtomically(NewsFilePath(newsStore_), FileText()); }
 
 std::string NewsStore::FileText() const {
-    std::vector<std::string> lines;
-    lines.reserve(items_.size());
-    for (const auto& entry : items_) lines.push_back(NewsFileLine(entry.second));
-    return JoinLines(lines, "\r\n");
+    std::string text;
+    for (const auto& entry : items_) {
+        text += NewsFileLine(entry.second);
+        text += "\r\n";
+    }
+    return text;
 }
 
 void NewsStore::UpdateFromFeed(std::string_view feed, bool reset) {

@@ -142,13 +142,14 @@ TEST(HexFields, RoundTripNegativeValues) {
     AppendHexField(text, static_cast<uint32_t>(-1));
     AppendHexField(text, 0x1A2B);
     EXPECT_EQ(text, "FFFFFFFF\x07" "00001A2B\x07");
-    EXPECT_EQ(TakeHexField(text), -1);
-    EXPECT_EQ(TakeHexField(text), 0x1A2B);
-    EXPECT_EQ(text, "");
+    std::string_view rest = text;
+    EXPECT_EQ(TakeHexField(rest), -1);
+    EXPECT_EQ(TakeHexField(rest), 0x1A2B);
+    EXPECT_EQ(rest, "");
 }
 
 TEST(HexFields, MalformedOrMissingFieldsReadAsZero) {
-    std::string text = "zz\x07" "12345678AB\x07" "\x07" "nosep";
+    std::string_view text = "zz\x07" "12345678AB\x07" "\x07" "nosep";
     EXPECT_EQ(TakeHexField(text), 0);
     EXPECT_EQ(TakeHexField(text), 0x12345678);  // at most eight digits
     EXPECT_EQ(TakeHexField(text), 0);
@@ -160,9 +161,10 @@ TEST(TextFields, AppendAndTake) {
     std::string text;
     AppendTextField(text, "お知らせ");
     AppendTextField(text, "");
-    EXPECT_EQ(TakeTextField(text), "お知らせ");
-    EXPECT_EQ(TakeTextField(text), "");
-    EXPECT_EQ(TakeTextField(text), "");
+    std::string_view rest = text;
+    EXPECT_EQ(TakeTextField(rest), "お知らせ");
+    EXPECT_EQ(TakeTextField(rest), "");
+    EXPECT_EQ(TakeTextField(rest), "");
 }
 
 TEST(ReadDecimal, FollowsAtoiAndClampsHugeValues) {
