@@ -1,6 +1,7 @@
 #include "store/news_store.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 
 #include "base/byte_text.h"
@@ -16,7 +17,18 @@ void NewsStore::Load() {
     LoadText(text);
 }
 
+uint64_t NewsStore::NextStamp() {
+    static std::atomic<uint64_t> lastStamp{0};
+    return ++lastStamp;
+}
+
+void NewsStore::Clear() {
+    items_.clear();
+    stamp_ = NextStamp();
+}
+
 void NewsStore::LoadText(std::string_view text) {
+    stamp_ = NextStamp();
     items_.clear();
     for (std::string_view line : SplitLineViews(text)) {
         if (line.empty()) continue;
@@ -42,6 +54,7 @@ void NewsStore::UpdateFromFeed(std::string_view feed, bool reset) {
 }
 
 void NewsStore::MergeFeed(std::string_view feed, bool reset) {
+    stamp_ = NextStamp();
     if (reset)
         for (auto& entry : items_) entry.second.present = false;
     for (iaNews& incoming : ParseNewsFeed(feed)) Merge(std::move(incoming));

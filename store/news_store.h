@@ -24,7 +24,7 @@ public:
     // The file's text as Save writes it, and the load of a text as read from the file.
     std::string FileText() const;
     void LoadText(std::string_view text);
-    void Clear() { items_.clear(); }
+    void Clear();
 
     // Merges a fetched feed and saves. Items seen again keep their marks and take the feed's
     // time, title, body and advert mark. Then every item not seen is removed: with `reset`
@@ -38,6 +38,11 @@ public:
     // the feed, the news store keeps what it saw during this run), moves the last-check time to
     // now and tells whether the feed brought items to announce.
     bool TakeFetchedFeed(std::string_view feed, int64_t& lastCheckedAt);
+
+    // Changes whenever the items' titles, order or advert marks may have changed (a load, a
+    // clear, a merged feed); no two states of any two stores share a stamp. The news page
+    // measures its titles again only when the stamp changed.
+    uint64_t Stamp() const { return stamp_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
     // Nothing when the position is out of range.
@@ -53,7 +58,9 @@ public:
 
 private:
     void Merge(iaNews incoming);
+    static uint64_t NextStamp();
 
     bool newsStore_;
     std::multimap<int64_t, iaNews> items_;  // by the time the item had when it was inserted
+    uint64_t stamp_ = NextStamp();
 };

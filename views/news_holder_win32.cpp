@@ -61,11 +61,17 @@ TitleMeasure NewsHolder::MeasureWith(GpGraphics* graphics) const {
 
 void NewsHolder::PlaceItems() {
     if (!Visible()) return;
+    const NewsStore& news = theCore.m_newsStore;
+    if (sheet_.MeasuredFor(news)) {
+        // Most placings (a page switch, a show) find the titles measured: no device context.
+        sheet_.Arrange(news, theCore.m_newsPage, TitleMeasure{});
+        return;
+    }
     HDC screen = GetDC(nullptr);
     if (!screen) return;
     {
         ViewGraphics graphics(screen);
-        sheet_.Arrange(theCore.m_newsStore, theCore.m_newsPage, MeasureWith(graphics.Get()));
+        sheet_.Arrange(news, theCore.m_newsPage, MeasureWith(graphics.Get()));
     }
     ReleaseDC(nullptr, screen);
 }

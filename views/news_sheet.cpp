@@ -46,10 +46,7 @@ int FixedPageCount(int itemCount) {
 }  // namespace
 
 void NewsSheet::Layout(int originX, int originY) {
-    if (originX != originX_ || originY != originY_) {
-        measuredTitles_.clear();
-        paged_ = false;
-    }
+    if (originX != originX_ || originY != originY_) paged_ = false;
     originX_ = originX;
     originY_ = originY;
     // The panel places its views again at every page switch; the expanded item stays chosen.
@@ -83,24 +80,18 @@ ViewRect Translated(const ViewRect& extent, const ViewRect& box) {
 }  // namespace
 
 bool NewsSheet::MeasuredFor(const NewsStore& news) const {
-    if (!paged_ || static_cast<int>(measuredTitles_.size()) != news.Count()) return false;
-    for (int index = 0; index < news.Count(); ++index) {
-        if (news.ItemFromNewest(index)->title != measuredTitles_[static_cast<size_t>(index)])
-            return false;
-    }
-    return true;
+    return paged_ && measuredStamp_ == news.Stamp();
 }
 
 void NewsSheet::MeasureTitles(const NewsStore& news, const TitleMeasure& measure) {
     // A title wraps the same wherever its box lies: one measure at the first box serves every
     // place on every page.
     ViewRect box = TitleBoxBelow(FirstDateBox(originX_, originY_));
-    measuredTitles_.clear();
+    measuredStamp_ = news.Stamp();
     titleExtents_.clear();
     for (int index = 0; index < news.Count(); ++index) {
         const iaNews* item = news.ItemFromNewest(index);
         ViewRect measured = measure(item->title, box);
-        measuredTitles_.push_back(item->title);
         titleExtents_.push_back(ViewRect{measured.left - box.left, measured.top - box.top,
                                          measured.right - box.left, measured.bottom - box.top});
     }

@@ -54,11 +54,15 @@ public:
     // Places the items of news page newsPage (0 = the newest items): where the titles, the body
     // and the advert icon lie, which the mouse events and the HTML pane go by. The titles are
     // measured, and the pages found, only when the store's titles or the sheet's place changed
-    // since the last time; `measure` is the drawing font's and stays the same for the sheet.
+    // since the last time; `measure` is the drawing font's and stays the same for the sheet. It
+    // may be empty when MeasuredFor holds.
     void Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure);
     // Arranges the page and returns its picture.
     NewsPicture Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure);
 
+    // The store's titles as they are now were measured at the sheet's place: arranging needs no
+    // measure.
+    bool MeasuredFor(const NewsStore& news) const;
     // The number of pages as last arranged; pages of five while the store holds titles not yet
     // arranged.
     int PageCount(const NewsStore& news) const;
@@ -93,7 +97,6 @@ private:
     int TitleAt(int x, int y) const;
     bool HandCursorAt(int x, int y) const;
     void ForgetPlaces();
-    bool MeasuredFor(const NewsStore& news) const;
     void MeasureTitles(const NewsStore& news, const TitleMeasure& measure);
     void FindPages(const NewsStore& news);
     void PlaceItems(const NewsStore& news, int newsPage);
@@ -109,9 +112,9 @@ private:
     ViewRect icon_;
     std::string advertBody_;  // the body of the expanded advert whose icon is shown
     std::vector<PlacedItem> placed_;
-    // The titles measured last, newest first, and each one's measure relative to the top-left
-    // corner of its box; the pages they make.
-    std::vector<std::string> measuredTitles_;
+    // The store's stamp when its titles were measured last; each title's measure (newest first)
+    // relative to the top-left corner of its box; the pages they make.
+    uint64_t measuredStamp_ = 0;
     std::vector<ViewRect> titleExtents_;
     bool paged_ = false;
     std::vector<int> pageStarts_;

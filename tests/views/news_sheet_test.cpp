@@ -264,8 +264,11 @@ TEST_F(NewsSheetTest, MeasuresTheTitlesOnceForAFeedAndAPlace) {
     sheet.Layout(ORIGIN_X, ORIGIN_Y);  // a page switch at the same place
     sheet.Arrange(news, 0, counting);
     EXPECT_EQ(measured, 7);
+    ASSERT_TRUE(sheet.MeasuredFor(news));
+    sheet.Arrange(news, 1, TitleMeasure{});  // no measure needed, none called
 
     Fill(8);  // a new item arrives
+    EXPECT_FALSE(sheet.MeasuredFor(news));
     EXPECT_EQ(sheet.PageCount(news), 2);
     sheet.Arrange(news, 0, counting);
     EXPECT_EQ(measured, 15);
@@ -277,6 +280,17 @@ TEST_F(NewsSheetTest, MeasuresTheTitlesOnceForAFeedAndAPlace) {
     sheet.Layout(ORIGIN_X, ORIGIN_Y);
     news.Clear();
     EXPECT_EQ(sheet.Picture(news, 0, counting).pageNumber.text, "1/0");
+}
+
+// A feed may turn an item into an advert without changing its title; the video icon then needs
+// room, so the pages are found again.
+TEST_F(NewsSheetTest, AnItemThatBecomesAnAdvertIsPagedAgain) {
+    Fill(10);
+    sheet.Arrange(news, 0, MeasureOneLine);
+    EXPECT_EQ(sheet.PageCount(news), 2);
+    Fill(10, 10);  // the newest page has room for four items besides the icon
+    sheet.Arrange(news, 0, MeasureOneLine);
+    EXPECT_EQ(sheet.PageCount(news), 3);
 }
 
 // The panel may be hidden when news arrives: arranging without a paint must give the body its
