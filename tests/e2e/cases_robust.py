@@ -109,12 +109,17 @@ def write_today_indicators(r, count):
     r.write_setting("iaindex2.dat", lines)
 
 
+def double_click_tray(r, shown):
+    """Double-clicks the tray icon; true once the panel is shown (or hidden) as asked."""
+    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
+    visible = "1" if shown else "0"
+    return r.wait_for(lambda: r.panel_facts().get("panel.visible") == visible, 10)
+
+
 def use_tray_and_menu(r, when):
     """Hides and shows the panel from the tray and opens and closes the about box."""
-    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
-    hidden = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "0", 10)
-    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
-    shown = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 10)
+    hidden = double_click_tray(r, False)
+    shown = double_click_tray(r, True)
     r.check("%s the tray hides and shows the panel" % when, hidden and shown)
     r.probe("command", "32773")
     opened = r.wait_for(lambda: dialog_open(r, ABOUT_TITLE), 15)
@@ -202,13 +207,11 @@ def news_while_hidden(r, server):
     os.environ["PELIMOR_TEST_MINUTE_MS"] = "1000"  # the news feed every 10 s
     panel, _ = start_panel(r, "robust-news")
     click(r, TAB_NEWS)
-    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
-    hidden = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "0", 10)
+    hidden = double_click_tray(r, False)
     add_late_news(server)
     arrived = r.wait_for(lambda: LATE_NEWS_TITLE.encode("cp932") in r.setting_bytes("iasnews.dat"), 40)
     time.sleep(2)  # the panel takes the feed in after storing it
-    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
-    shown = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 10)
+    shown = double_click_tray(r, True)
     time.sleep(2)
     r.screenshot("robust-news-shown")
     drawn = band_differs(r, "robust-news-shown", LATE_NEWS_BAND)
