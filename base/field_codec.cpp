@@ -53,9 +53,11 @@ size_t SkipSpaces(std::string_view text) {
 
 int32_t ReadHex(std::string_view text) {
     uint32_t value = 0;
-    size_t at = SkipSpaces(text);
-    for (int digits = 0; digits < 8 && at < text.size() && HexDigitValue(text[at]) >= 0; ++digits)
-        value = value * 16 + static_cast<uint32_t>(HexDigitValue(text[at++]));
+    for (char c : text.substr(SkipSpaces(text), 8)) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) break;
+        value = value * 16 + static_cast<uint32_t>(digit);
+    }
     return static_cast<int32_t>(value);
 }
 

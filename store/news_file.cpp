@@ -8,16 +8,14 @@ constexpr uint32_t ANNOUNCED_FLAG = 2;
 constexpr uint32_t ADVERT_FLAG = 4;
 }  // namespace
 
-std::string NewsFileLine(const iaNews& item) {
+void AppendNewsFileLine(std::string& text, const iaNews& item) {
     const uint32_t flags = (item.unread ? UNREAD_FLAG : 0) | (item.announced ? ANNOUNCED_FLAG : 0) |
                            (item.advert ? ADVERT_FLAG : 0);
-    std::string line;
-    AppendHexField(line, static_cast<uint32_t>(item.id));
-    AppendHexField(line, static_cast<uint32_t>(item.when));
-    AppendTextField(line, item.title);
-    AppendTextField(line, item.body);
-    AppendHexField(line, flags);
-    return line;
+    AppendHexField(text, static_cast<uint32_t>(item.id));
+    AppendHexField(text, static_cast<uint32_t>(item.when));
+    AppendTextField(text, item.title);
+    AppendTextField(text, item.body);
+    AppendHexField(text, flags);
 }
 
 iaNews ParseNewsFileLine(std::string_view line) {

@@ -8,7 +8,8 @@
 
 #include "store/news_item.h"
 
-std::string NewsFileLine(const iaNews& item);
+// Appends the item's line, without the line end.
+void AppendNewsFileLine(std::string& text, const iaNews& item);
 
 // Missing fields read as empty texts or 0; the time comes back with a zero high part.
 // `present` stays clear.

@@ -42,7 +42,7 @@ bool NewsStore::Save() const { return WriteFileAtomically(NewsFilePath(newsStore
 std::string NewsStore::FileText() const {
     std::string text;
     for (const auto& entry : items_) {
-        text += NewsFileLine(entry.second);
+        AppendNewsFileLine(text, entry.second);
         text += "\r\n";
     }
     return text;
@@ -94,6 +94,13 @@ bool NewsStore::TakeFetchedFeed(std::string_view feed, int64_t& lastCheckedAt) {
 const iaNews* NewsStore::ItemFromNewest(int position) const {
     if (position < 0 || position >= Count()) return nullptr;
     return &std::next(items_.rbegin(), position)->second;
+}
+
+std::vector<const iaNews*> NewsStore::ItemsFromNewest() const {
+    std::vector<const iaNews*> items;
+    items.reserve(items_.size());
+    for (auto entry = items_.rbegin(); entry != items_.rend(); ++entry) items.push_back(&entry->second);
+    return items;
 }
 
 int NewsStore::UnreadPositionFromNewest(int n) const {
