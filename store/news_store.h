@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/news_item.h"
 
@@ -45,8 +46,11 @@ public:
     uint64_t Stamp() const { return stamp_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
-    // Nothing when the position is out of range.
+    // Nothing when the position is out of range. Reaching a position steps through the items
+    // before it; walk them all with ItemsFromNewest.
     const iaNews* ItemFromNewest(int position) const;
+    // Every item, at its position (the newest first).
+    std::vector<const iaNews*> ItemsFromNewest() const;
     // The position of the n-th unread item (n from 0, newest first), or -1.
     int UnreadPositionFromNewest(int n) const;
     int UnreadCount() const;

@@ -89,8 +89,7 @@ void NewsSheet::MeasureTitles(const NewsStore& news, const TitleMeasure& measure
     ViewRect box = TitleBoxBelow(FirstDateBox(originX_, originY_));
     measuredStamp_ = news.Stamp();
     titleExtents_.clear();
-    for (int index = 0; index < news.Count(); ++index) {
-        const iaNews* item = news.ItemFromNewest(index);
+    for (const iaNews* item : news.ItemsFromNewest()) {
         ViewRect measured = measure(item->title, box);
         titleExtents_.push_back(ViewRect{measured.left - box.left, measured.top - box.top,
                                          measured.right - box.left, measured.bottom - box.top});
@@ -100,10 +99,9 @@ void NewsSheet::MeasureTitles(const NewsStore& news, const TitleMeasure& measure
 
 void NewsSheet::FindPages(const NewsStore& news) {
     std::vector<NewsItemSize> sizes;
-    for (int index = 0; index < news.Count(); ++index) {
-        sizes.push_back({DATE_HEIGHT + titleExtents_[static_cast<size_t>(index)].Height(),
-                         news.ItemFromNewest(index)->advert});
-    }
+    const std::vector<const iaNews*> items = news.ItemsFromNewest();
+    for (size_t index = 0; index < items.size(); ++index)
+        sizes.push_back({DATE_HEIGHT + titleExtents_[index].Height(), items[index]->advert});
     NewsPageRoom room;
     room.height = PAGE_BOX.top - (originY_ + TOP_MARGIN);
     room.gap = ITEM_GAP;

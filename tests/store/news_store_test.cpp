@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
@@ -174,6 +175,10 @@ TEST_F(NewsStoreTest, FindsItemsAndUnreadItemsByPositionFromTheNewest) {
     EXPECT_EQ(notices.ItemFromNewest(3)->id, 1);
     EXPECT_EQ(notices.ItemFromNewest(4), nullptr);
     EXPECT_EQ(notices.ItemFromNewest(-1), nullptr);
+    const std::vector<const iaNews*> all = notices.ItemsFromNewest();
+    ASSERT_EQ(all.size(), 4u);
+    for (int position = 0; position < 4; ++position)
+        EXPECT_EQ(all[static_cast<size_t>(position)], notices.ItemFromNewest(position));
     EXPECT_EQ(notices.UnreadCount(), 2);
     EXPECT_EQ(notices.UnreadPositionFromNewest(0), 1);
     EXPECT_EQ(notices.UnreadPositionFromNewest(1), 3);
