@@ -67,31 +67,42 @@ std::optional<int64_t> AnnouncementTime(std::string_view dateField, std::string_
     return when;
 }
 
-std::string Field(std::string_view line, FeedField index) {
-    std::string field;
-    FieldAt(line, index, FIELD_SEPARATOR, field);
-    return field;
+using FeedFields = std::array<std::string_view, FIELD_RANK + 1>;
+
+// The line's fields between separators, cut in one pass; the last one found runs to the end of
+// the line and fields beyond it are empty.
+FeedFields FieldsOf(std::string_view line) {
+    FeedFields fields{};
+    for (std::string_view& field : fields) {
+        if (!SplitFirst(line, field, FIELD_SEPARATOR)) {
+            field = line;
+            break;
+        }
+    }
+    return fields;
 }
 
 // A text must not carry the indicator file's field separator, or its line would come apart.
-std::string FileSafeText(std::string text) {
+std::string FileSafeText(std::string_view field) {
+    std::string text(field);
     std::replace(text.begin(), text.end(), FIELD_SEP, ' ');
     return text;
 }
 
 std::optional<IndicatorRecord> ParseFeedLine(std::string_view line) {
-    std::optional<int64_t> when = AnnouncementTime(Field(line, FIELD_DATE), Field(line, FIELD_TIME));
+    const FeedFields fields = FieldsOf(line);
+    std::optional<int64_t> when = AnnouncementTime(fields[FIELD_DATE], fields[FIELD_TIME]);
     if (!when) return std::nullopt;
     IndicatorRecord record;
     record.when = *when;
-    record.name = FileSafeText(Field(line, FIELD_NAME));
+    record.name = FileSafeText(fields[FIELD_NAME]);
     ReplaceAllMbcs(record.name, "&amp;", "&");
-    record.forecast = FileSafeText(Field(line, FIELD_FORECAST));
-    record.result = FileSafeText(Field(line, FIELD_RESULT));
-    record.previous = FileSafeText(Field(line, FIELD_PREVIOUS));
-    record.country = ReadDecimal(Field(line, FIELD_COUNTRY));
-    record.rank = ReadDecimal(Field(line, FIELD_RANK));
-    record.highlight = ReadDecimal(Field(line, FIELD_HIGHLIGHT));
+    record.forecast = FileSafeText(fields[FIELD_FORECAST]);
+    record.result = FileSafeText(fields[FIELD_RESULT]);
+    record.previous = FileSafeText(fields[FIELD_PREVIOUS]);
+    record.country = ReadDecimal(fields[FIELD_COUNTRY]);
+    record.rank = ReadDecimal(fields[FIELD_RANK]);
+    record.highlight = ReadDecimal(fields[FIELD_HIGHLIGHT]);
     return record;
 }
 
