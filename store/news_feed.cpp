@@ -12,7 +12,8 @@ constexpr std::string_view FIELD_SEPARATOR = "<<>>";
 constexpr std::string_view ADVERT_MARKER = "XCF";
 constexpr int FIELD_COUNT = 5;
 
-// A 0x07 kept in a text would split it into two fields when the store is read back.
+// A 0x07 kept in a text would split it into two fields when the store is read back. Texts
+// almost never hold one: a quick search spares the erase.
 std::string WithoutFieldSeparators(std::string_view field) {
     std::string text(field);
     if (field.find(FIELD_SEP) != std::string_view::npos) std::erase(text, FIELD_SEP);

@@ -46,7 +46,7 @@ int FixedPageCount(int itemCount) {
 }  // namespace
 
 void NewsSheet::Layout(int originX, int originY) {
-    if (originX != originX_ || originY != originY_) paged_ = false;
+    if (originX != originX_ || originY != originY_) measuredStamp_ = NOT_MEASURED;
     originX_ = originX;
     originY_ = originY;
     // The panel places its views again at every page switch; the expanded item stays chosen.
@@ -80,7 +80,7 @@ ViewRect Translated(const ViewRect& extent, const ViewRect& box) {
 }  // namespace
 
 bool NewsSheet::MeasuredFor(const NewsStore& news) const {
-    return paged_ && measuredStamp_ == news.Stamp();
+    return Paged() && measuredStamp_ == news.Stamp();
 }
 
 void NewsSheet::MeasureTitles(const NewsStore& news, const TitleMeasure& measure) {
@@ -89,19 +89,17 @@ void NewsSheet::MeasureTitles(const NewsStore& news, const TitleMeasure& measure
     ViewRect box = TitleBoxBelow(FirstDateBox(originX_, originY_));
     measuredStamp_ = news.Stamp();
     titleExtents_.clear();
+    std::vector<NewsItemSize> sizes;
     for (const iaNews* item : news.ItemsFromNewest()) {
         ViewRect measured = measure(item->title, box);
         titleExtents_.push_back(ViewRect{measured.left - box.left, measured.top - box.top,
                                          measured.right - box.left, measured.bottom - box.top});
+        sizes.push_back({DATE_HEIGHT + measured.Height(), item->advert});
     }
-    FindPages(news);
+    FindPages(sizes);
 }
 
-void NewsSheet::FindPages(const NewsStore& news) {
-    std::vector<NewsItemSize> sizes;
-    const std::vector<const iaNews*> items = news.ItemsFromNewest();
-    for (size_t index = 0; index < items.size(); ++index)
-        sizes.push_back({DATE_HEIGHT + titleExtents_[index].Height(), items[index]->advert});
+void NewsSheet::FindPages(const std::vector<NewsItemSize>& sizes) {
     NewsPageRoom room;
     room.height = PAGE_BOX.top - (originY_ + TOP_MARGIN);
     room.gap = ITEM_GAP;
@@ -109,7 +107,6 @@ void NewsSheet::FindPages(const NewsStore& news) {
     room.advertIcon = ICON_GAP + ICON_SIZE;
     room.maxItems = ITEMS_PER_PAGE;
     pageStarts_ = NewsPageStarts(sizes, room);
-    paged_ = true;
 }
 
 int NewsSheet::PageCount(const NewsStore& news) const {
@@ -118,14 +115,14 @@ int NewsSheet::PageCount(const NewsStore& news) const {
 }
 
 int NewsSheet::FirstItemOf(int newsPage) const {
-    if (!paged_) return newsPage * ITEMS_PER_PAGE;
+    if (!Paged()) return newsPage * ITEMS_PER_PAGE;
     if (newsPage < 0) return 0;
     if (static_cast<size_t>(newsPage) >= pageStarts_.size()) return std::numeric_limits<int>::max();
     return pageStarts_[static_cast<size_t>(newsPage)];
 }
 
 int NewsSheet::EndOf(int newsPage, int itemCount) const {
-    if (!paged_ || newsPage < 0 || static_cast<size_t>(newsPage) + 1 >= pageStarts_.size()) {
+    if (!Paged() || newsPage < 0 || static_cast<size_t>(newsPage) + 1 >= pageStarts_.size()) {
         return itemCount;
     }
     return pageStarts_[static_cast<size_t>(newsPage) + 1];

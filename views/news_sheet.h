@@ -98,7 +98,8 @@ private:
     bool HandCursorAt(int x, int y) const;
     void ForgetPlaces();
     void MeasureTitles(const NewsStore& news, const TitleMeasure& measure);
-    void FindPages(const NewsStore& news);
+    void FindPages(const std::vector<NewsItemSize>& sizes);
+    bool Paged() const { return measuredStamp_ != NOT_MEASURED; }
     void PlaceItems(const NewsStore& news, int newsPage);
     int FirstItemOf(int newsPage) const;
     int EndOf(int newsPage, int itemCount) const;
@@ -112,10 +113,11 @@ private:
     ViewRect icon_;
     std::string advertBody_;  // the body of the expanded advert whose icon is shown
     std::vector<PlacedItem> placed_;
-    // The store's stamp when its titles were measured last; each title's measure (newest first)
-    // relative to the top-left corner of its box; the pages they make.
-    uint64_t measuredStamp_ = 0;
+    // The store's stamp when its titles were measured last (none before the first measure and
+    // after a move); each title's measure (newest first) relative to the top-left corner of its
+    // box; the pages they make.
+    static constexpr uint64_t NOT_MEASURED = 0;  // stores stamp from 1 on
+    uint64_t measuredStamp_ = NOT_MEASURED;
     std::vector<ViewRect> titleExtents_;
-    bool paged_ = false;
     std::vector<int> pageStarts_;
 };
