@@ -20,6 +20,11 @@ ALREADY_RUNNING = "既にツールが起動しています。"
 UM_TRAY_NOTIFY, TRAY_DOUBLE_CLICK, TRAY_RIGHT_UP = 1125, 0x203, 0x205
 IDOK, IDNO = "1", 7
 SAMPLE_NAME = "米・失業率".encode("cp932")
+# The system's share of an exit under Wine on Xvfb (see quit_panel) is the same with either
+# server, but one exit of the same panel measures 4 to 6 s on two busy cores. An exit that waited
+# on a stalled download would take the socket's 30 s time-out, less the few seconds since the
+# start, so a spread of 3 s still tells the two apart.
+EXIT_SPREAD = 3.0
 TEST_ENVIRONMENT = ("PELIMOR_TEST_MINUTE_MS", "PELIMOR_TEST_NETWORK_TIMEOUT_MS")
 
 
@@ -101,9 +106,13 @@ def dialog_open(r, title):
 
 
 def write_today_indicators(r, count):
-    """Stored announcements due within minutes, all on today's date."""
+    """Stored announcements minutes apart, all on today's date: after now, or before now when
+    the day ends too soon for them."""
     now = int(time.time())
-    lines = [hex_field(now + 120 * (i + 1)) + text_field("E2E保存指標%d" % i) + text_field("1.0") +
+    day = time.localtime(now)
+    left_today = 86400 - (day.tm_hour * 3600 + day.tm_min * 60 + day.tm_sec)
+    step = 120 if 120 * (count + 1) < left_today else -120
+    lines = [hex_field(now + step * (i + 1)) + text_field("E2E保存指標%d" % i) + text_field("1.0") +
              text_field("-") + text_field("0.5") + hex_field(12) + hex_field(2) + hex_field(0) +
              hex_field(0) + hex_field(1) + hex_field(100 + i) for i in range(count)]
     r.write_setting("iaindex2.dat", lines)
@@ -154,10 +163,8 @@ def stalled_everywhere(r, server, healthy):
     r.check("the feed and the update check wait on the stalled server", bool(stuck))
     seconds = quit_panel(r, panel)
     measure("exit-to-end-stalled", seconds or -1)
-    # The system's share of an exit under Wine on Xvfb (about 4 s, see quit_panel) is the same
-    # with either server, so the stalled exit is held to the healthy one's time.
     r.check("with downloads stalled the exit takes no longer than with a healthy server",
-            seconds is not None and seconds <= healthy[1] + 1.5, (seconds, healthy))
+            seconds is not None and seconds <= healthy[1] + EXIT_SPREAD, (seconds, healthy))
     again, seconds = start_panel(r, "robust-restart")
     r.check("a new start right after the exit succeeds",
             seconds is not None and not windows_with(r, ALREADY_RUNNING), seconds)
@@ -165,7 +172,7 @@ def stalled_everywhere(r, server, healthy):
     seconds = end_session(r, again)
     measure("session-end-to-end-stalled", seconds or -1)
     r.check("when Windows ends the session with downloads stalled the panel saves and ends",
-            seconds is not None and seconds <= healthy[1] + 1.5 and
+            seconds is not None and seconds <= healthy[1] + EXIT_SPREAD and
             os.path.exists(r.setting_path("iasetting.dat")), seconds)
 
 
