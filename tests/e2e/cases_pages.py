@@ -74,14 +74,22 @@ def tray(r):
     r.check("a double click on the icon hides the panel and shows it again", hidden and shown)
 
 
+def laid_out(r, height, list_y=None, facts=None):
+    """The panel's facts if the window is the given height with the list at list_y, else None."""
+    facts = facts or r.panel_facts()
+    if facts.get("panel.height") != str(height):
+        return None
+    if list_y is not None and facts.get("list.y") != str(list_y):
+        return None
+    return facts
+
+
 def tabs_and_fold(r):
     def page(point, name, height, list_y=None):
         click(r, point)
-        facts = r.panel_facts()
-        ok = facts.get("panel.height") == str(height)
-        if list_y is not None:
-            ok = ok and facts.get("list.y") == str(list_y)
-        r.check("clicking %s makes the window %d high" % (name, height), ok, facts)
+        facts = r.wait_for(lambda: laid_out(r, height, list_y), 10) or r.panel_facts()
+        r.check("clicking %s makes the window %d high" % (name, height),
+                laid_out(r, height, list_y, facts), facts)
 
     page(TAB_INDICATORS, "the indicator tab", 534, 294)
     page(FOLD, "the fold button", 342, 104)

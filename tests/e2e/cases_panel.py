@@ -3,6 +3,7 @@ the page layouts."""
 import subprocess
 import time
 
+from cases_pages import laid_out
 from e2e import RULED_MASK
 
 def panel_window(r):
@@ -69,12 +70,10 @@ def feeds(r):
 def pages(r):
     def show(command, name, height, list_y=None):
         r.probe("command", str(command))
-        time.sleep(2)
-        facts = r.panel_facts()
-        ok = facts.get("panel.height") == str(height)
-        if list_y is not None:
-            ok = ok and facts.get("list.y") == str(list_y)
-        r.check("%s: the window is %d high" % (name, height), ok, facts)
+        facts = r.wait_for(lambda: laid_out(r, height, list_y), 10) or r.panel_facts()
+        r.check("%s: the window is %d high" % (name, height),
+                laid_out(r, height, list_y, facts), facts)
+        time.sleep(2)  # the page is drawn after its layout
         r.screenshot(name)
 
     show(135, "page0-calendar", 534, 294)
