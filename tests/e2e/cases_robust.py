@@ -219,11 +219,15 @@ def news_while_hidden(r, server):
     arrived = r.wait_for(lambda: LATE_NEWS_TITLE.encode("cp932") in r.setting_bytes("iasnews.dat"), 40)
     time.sleep(2)  # the panel takes the feed in after storing it
     shown = double_click_tray(r, True)
-    time.sleep(2)
-    r.screenshot("robust-news-shown")
-    drawn = band_differs(r, "robust-news-shown", LATE_NEWS_BAND)
+
+    def body_drawn():
+        # Without a click: the old fault left the body empty however long one waited.
+        r.screenshot("robust-news-shown")
+        return band_differs(r, "robust-news-shown", LATE_NEWS_BAND) > 50
+
+    drawn = r.wait_for(body_drawn, 10)
     r.check("news arriving while the panel is hidden on the news page shows its body once shown",
-            hidden and arrived and shown and drawn > 50, (hidden, bool(arrived), shown, drawn))
+            hidden and arrived and shown and drawn, (hidden, bool(arrived), shown, drawn))
     quit_panel(r, panel)
     del os.environ["PELIMOR_TEST_MINUTE_MS"]
 
