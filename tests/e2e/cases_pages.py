@@ -64,6 +64,14 @@ def click(r, point, settle=1.5):
     time.sleep(settle)
 
 
+def click_to_body(r, point, bodies, before):
+    """Clicks and gives the body the page file then holds: another than before as soon as it
+    is written, or before itself if nothing changed within a few seconds."""
+    click(r, point, settle=0.5)
+    return r.wait_for(lambda: (lambda shown: shown if shown != before else None)(
+        shown_body(r, bodies)), 5) or shown_body(r, bodies)
+
+
 def tray(r):
     registered = r.wait_for(lambda: r.probe("tray").get("tray.registered") == ["1"], 20)
     r.check("the notification icon is registered", registered)
@@ -135,15 +143,14 @@ def news_paging(r):
     crossings = []
     for page in range(len(bodies)):
         name = "page2-news-%d" % (page + 1)
+        time.sleep(1)  # the titles are drawn after the page file is written
         r.screenshot(name)
         crossings.append(band_differs(r, name, NEWS_BAND))
-        click(r, NEWS_NEXT)
-        shown = shown_body(r, bodies)
+        shown = click_to_body(r, NEWS_NEXT, bodies, pages[-1])
         if shown == pages[-1]:
             break
         pages.append(shown)
-    click(r, NEWS_PREVIOUS)
-    back = shown_body(r, bodies)
+    back = click_to_body(r, NEWS_PREVIOUS, bodies, pages[-1])
     r.check("next shows the first item of each page, every page another",
             None not in pages and len(set(pages)) == len(pages) and len(pages) >= 3, pages)
     r.check("next stops at the last page", len(pages) < len(bodies))
@@ -168,16 +175,17 @@ def notices(r):
     unread_before = [f & 1 for f in notice_flags(r)]
     r.check("fetched notices are stored unread", unread_before and all(unread_before),
             unread_before)
-    click(r, TAB_NOTICES)
-    newest = shown_body(r, bodies)
+    newest = click_to_body(r, TAB_NOTICES, bodies, None)
     r.check("the notice tab shows the newest notice", newest == bodies[-1], newest)
-    read_after = [f & 1 for f in notice_flags(r)]
+    def read_marks():
+        marks = [f & 1 for f in notice_flags(r)]
+        return marks if marks and not any(marks) else None
+
+    read_after = r.wait_for(read_marks, 5) or [f & 1 for f in notice_flags(r)]
     r.check("showing the notices marks them read in ianews.dat",
             read_after and not any(read_after), read_after)
-    click(r, NOTICE_PREVIOUS)
-    older = shown_body(r, bodies)
-    click(r, NOTICE_NEXT)
-    again = shown_body(r, bodies)
+    older = click_to_body(r, NOTICE_PREVIOUS, bodies, newest)
+    again = click_to_body(r, NOTICE_NEXT, bodies, older)
     r.check("previous shows the older notice, next the newer again",
             older == bodies[-2] and again == bodies[-1], [older, again])
     r.screenshot("page3-notices-navigated")
