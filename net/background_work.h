@@ -26,7 +26,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/byte_text.h"
 #include "base/cancel_token.h"
+#include "base/os.h"
 
 template <class Result>
 class BackgroundWork {
@@ -52,6 +54,11 @@ public:
             else
                 worker.thread.join();  // past its work; only its thread's end is left
         }
+        // Work deaf to its cancel is a fault of that work; it is the one thing closing cannot
+        // mend, so it is said.
+        if (!stillRunning.empty())
+            Os().Trace(FormatText("let go of %zu worker(s) still running after the close allowance",
+                                  stillRunning.size()));
     }
 
     BackgroundWork(const BackgroundWork&) = delete;

@@ -28,6 +28,7 @@ struct Flagged {
 };
 
 TEST(BackgroundWorkClosing, CancelsRunningWorkWhichThenHandsNothingOver) {
+    FakeOs os;
     WakeUps wakeUps;
     auto sawCancel = std::make_shared<std::atomic<bool>>(false);
     {
@@ -40,9 +41,11 @@ TEST(BackgroundWorkClosing, CancelsRunningWorkWhichThenHandsNothingOver) {
     }
     EXPECT_TRUE(*sawCancel);
     EXPECT_EQ(wakeUps.Count(), 0);
+    EXPECT_TRUE(os.Traces().empty());  // it ended within the allowance: nobody was let go
 }
 
 TEST(BackgroundWorkClosing, LetsGoOfWorkThatIgnoresTheCancelAfterItsAllowance) {
+    FakeOs os;
     WakeUps wakeUps;
     auto letGo = std::make_shared<std::promise<void>>();
     auto released = std::make_shared<std::promise<void>>();
@@ -60,6 +63,8 @@ TEST(BackgroundWorkClosing, LetsGoOfWorkThatIgnoresTheCancelAfterItsAllowance) {
     letGo->set_value();
     resultReleased.wait();
     EXPECT_EQ(wakeUps.Count(), 0);
+    EXPECT_EQ(os.Traces(), std::vector<std::string>{
+                               "let go of 1 worker(s) still running after the close allowance"});
 }
 
 TEST(BackgroundWorkClosing, ClosedWorkStartsNothingMore) {
