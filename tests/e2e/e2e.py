@@ -124,10 +124,10 @@ class Run:
                           os.path.join(WORK, name + ".log"),
                           dict(os.environ, WINEDEBUG="-all,+debugstr"))
 
-    def traces(self):
-        """The panel's trace lines so far."""
+    def traces(self, name="panel"):
+        """The trace lines so far of the program started under that name."""
         try:
-            with open(os.path.join(WORK, "panel.log"), "rb") as f:
+            with open(os.path.join(WORK, name + ".log"), "rb") as f:
                 text = f.read().decode("cp932", errors="replace")
         except OSError:
             return []
