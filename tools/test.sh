@@ -96,7 +96,7 @@ end_to_end() {
   output=$(tests/e2e/run.sh build/windows 2>&1 | tee build/logs/e2e.log | tail -n 1)
   if [[ "$output" =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
     # The failed cases by name, near the end, where a short view of the output still shows them.
-    grep -A 5 '^FAIL' build/logs/e2e.log
+    grep '^FAIL' build/logs/e2e.log
     count "end-to-end (Wine)" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
   else
     tail -n 40 build/logs/e2e.log; count "end-to-end (Wine)" 0 1
