@@ -37,7 +37,7 @@ MARKERS = ["history", "languages", "tester", "experts"]
 DRIVES = {"m:": "drive_m", "n:": "drive_n"}
 FOUND_TERMINAL = "M:\\Broker\\MT4\\"
 # The second scan walks this many folders on N: (per level, three levels), long enough to be
-# closed while it runs on a machine several times faster than a 2-core VM under Wine, where a
+# closed while it runs on a machine several times faster than a 2-core VM under Wine, where
 # less than half as many folders still took 7 s after the case had seen the scan reach N:.
 BULK_FANOUT = 32
 

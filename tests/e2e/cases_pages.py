@@ -177,6 +177,7 @@ def notices(r):
             unread_before)
     newest = click_to_body(r, TAB_NOTICES, bodies, None)
     r.check("the notice tab shows the newest notice", newest == bodies[-1], newest)
+
     def read_marks():
         marks = [f & 1 for f in notice_flags(r)]
         return marks if marks and not any(marks) else None
