@@ -80,7 +80,7 @@ ViewRect Translated(const ViewRect& extent, const ViewRect& box) {
 }  // namespace
 
 bool NewsSheet::MeasuredFor(const NewsStore& news) const {
-    return Paged() && measuredStamp_ == news.Stamp();
+    return measuredStamp_ == news.Stamp();  // never NOT_MEASURED
 }
 
 void NewsSheet::MeasureTitles(const NewsStore& news, const TitleMeasure& measure) {
