@@ -54,27 +54,31 @@ void NewsStore::UpdateFromFeed(std::string_view feed, bool reset) {
 }
 
 void NewsStore::MergeFeed(std::string_view feed, bool reset) {
-    stamp_ = NextStamp();
     if (reset)
         for (auto& entry : items_) entry.second.present = false;
-    for (iaNews& incoming : ParseNewsFeed(feed)) Merge(std::move(incoming));
-    std::erase_if(items_, [](const auto& entry) { return !entry.second.present; });
+    bool changed = false;
+    for (iaNews& incoming : ParseNewsFeed(feed)) changed |= Merge(std::move(incoming));
+    changed |= std::erase_if(items_, [](const auto& entry) { return !entry.second.present; }) > 0;
+    // The same feed fetched again (the usual case) leaves the news page's measures standing.
+    if (changed) stamp_ = NextStamp();
 }
 
-void NewsStore::Merge(iaNews incoming) {
+bool NewsStore::Merge(iaNews incoming) {
     auto same = std::find_if(items_.begin(), items_.end(),
                              [&](const auto& entry) { return entry.second.id == incoming.id; });
     if (same == items_.end()) {
         incoming.present = true;
         items_.emplace(incoming.when, std::move(incoming));
-        return;
+        return true;
     }
     iaNews& stored = same->second;
+    const bool changed = stored.title != incoming.title || stored.advert != incoming.advert;
     stored.when = incoming.when;
     stored.title = std::move(incoming.title);
     stored.body = std::move(incoming.body);
     stored.advert = incoming.advert;
     stored.present = true;
+    return changed;
 }
 
 bool NewsStore::HasNewItemsSince(int64_t lastCheckedAt) const {

@@ -40,9 +40,9 @@ public:
     // now and tells whether the feed brought items to announce.
     bool TakeFetchedFeed(std::string_view feed, int64_t& lastCheckedAt);
 
-    // Changes whenever the items' titles, order or advert marks may have changed (a load, a
-    // clear, a merged feed); no two states of any two stores share a stamp. The news page
-    // measures its titles again only when the stamp changed.
+    // Changes whenever the items, their titles or their advert marks may have changed (a load, a
+    // clear, a feed that brought or dropped items or changed one of those); no two states of any
+    // two stores share a stamp. The news page measures its titles again only when it changed.
     uint64_t Stamp() const { return stamp_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
@@ -61,7 +61,8 @@ public:
     void MarkRead(int position);
 
 private:
-    void Merge(iaNews incoming);
+    // True when the item is new or its title or advert mark changed.
+    bool Merge(iaNews incoming);
     static uint64_t NextStamp();
 
     bool newsStore_;

@@ -266,6 +266,8 @@ TEST_F(NewsSheetTest, MeasuresTheTitlesOnceForAFeedAndAPlace) {
     EXPECT_EQ(measured, 7);
     ASSERT_TRUE(sheet.MeasuredFor(news));
     sheet.Arrange(news, 1, TitleMeasure{});  // no measure needed, none called
+    Fill(7);  // the same feed fetched again
+    EXPECT_TRUE(sheet.MeasuredFor(news));
 
     Fill(8);  // a new item arrives
     EXPECT_FALSE(sheet.MeasuredFor(news));
