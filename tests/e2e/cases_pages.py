@@ -68,36 +68,47 @@ def click_to_body(r, point, bodies, before):
     """Clicks and gives the body the page file then holds: another than before as soon as it
     is written, or before itself if nothing changed within a few seconds."""
     click(r, point, settle=0.5)
-    return r.wait_for(lambda: (lambda shown: shown if shown != before else None)(
-        shown_body(r, bodies)), 5) or shown_body(r, bodies)
+
+    def changed():
+        shown = shown_body(r, bodies)
+        return shown if shown != before else None
+
+    return r.wait_for(changed, 5) or shown_body(r, bodies)
+
+
+def double_click_tray(r, shown):
+    """Double-clicks the tray icon; true once the panel is shown (or hidden) as asked."""
+    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(WM_LBUTTONDBLCLK))
+    visible = "1" if shown else "0"
+    return r.wait_for(lambda: r.panel_facts().get("panel.visible") == visible, 10)
 
 
 def tray(r):
     registered = r.wait_for(lambda: r.probe("tray").get("tray.registered") == ["1"], 20)
     r.check("the notification icon is registered", registered)
-    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(WM_LBUTTONDBLCLK))
-    hidden = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "0", 10)
-    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(WM_LBUTTONDBLCLK))
-    shown = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 10)
+    hidden = double_click_tray(r, False)
+    shown = double_click_tray(r, True)
     r.check("a double click on the icon hides the panel and shows it again", hidden and shown)
 
 
-def laid_out(r, height, list_y=None, facts=None):
-    """The panel's facts if the window is the given height with the list at list_y, else None."""
-    facts = facts or r.panel_facts()
-    if facts.get("panel.height") != str(height):
-        return None
-    if list_y is not None and facts.get("list.y") != str(list_y):
-        return None
-    return facts
+def wait_layout(r, height, list_y=None):
+    """(True, facts) once the window is the given height with the list at list_y, or (False,
+    the last facts) after 10 s."""
+    def laid_out():
+        facts = r.panel_facts()
+        if facts.get("panel.height") != str(height):
+            return None
+        return facts if list_y is None or facts.get("list.y") == str(list_y) else None
+
+    facts = r.wait_for(laid_out, 10)
+    return (True, facts) if facts else (False, r.panel_facts())
 
 
 def tabs_and_fold(r):
     def page(point, name, height, list_y=None):
         click(r, point)
-        facts = r.wait_for(lambda: laid_out(r, height, list_y), 10) or r.panel_facts()
-        r.check("clicking %s makes the window %d high" % (name, height),
-                laid_out(r, height, list_y, facts), facts)
+        ok, facts = wait_layout(r, height, list_y)
+        r.check("clicking %s makes the window %d high" % (name, height), ok, facts)
 
     page(TAB_INDICATORS, "the indicator tab", 534, 294)
     page(FOLD, "the fold button", 342, 104)

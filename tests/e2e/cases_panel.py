@@ -3,7 +3,7 @@ the page layouts."""
 import subprocess
 import time
 
-from cases_pages import laid_out
+from cases_pages import wait_layout
 from e2e import RULED_MASK
 
 def panel_window(r):
@@ -70,9 +70,8 @@ def feeds(r):
 def pages(r):
     def show(command, name, height, list_y=None):
         r.probe("command", str(command))
-        facts = r.wait_for(lambda: laid_out(r, height, list_y), 10) or r.panel_facts()
-        r.check("%s: the window is %d high" % (name, height),
-                laid_out(r, height, list_y, facts), facts)
+        ok, facts = wait_layout(r, height, list_y)
+        r.check("%s: the window is %d high" % (name, height), ok, facts)
         time.sleep(2)  # the page is drawn after its layout
         r.screenshot(name)
 

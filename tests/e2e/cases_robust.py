@@ -11,13 +11,13 @@ import pathlib
 import subprocess
 import time
 
-from cases_pages import TAB_NEWS, band_differs, click, sample
+from cases_pages import TAB_NEWS, UM_TRAY_NOTIFY, band_differs, click, double_click_tray, sample
 from e2e import hex_field, text_field
 
 ABOUT_TITLE = "Pelimor　バージョン情報"
 UPDATE_QUESTION = "最新バージョンのプログラムが利用可能です。"
 ALREADY_RUNNING = "既にツールが起動しています。"
-UM_TRAY_NOTIFY, TRAY_DOUBLE_CLICK, TRAY_RIGHT_UP = 1125, 0x203, 0x205
+TRAY_RIGHT_UP = 0x205
 IDOK, IDNO = "1", 7
 SAMPLE_NAME = "米・失業率".encode("cp932")
 # The system's share of an exit under Wine on Xvfb (see quit_panel) is the same with either
@@ -116,13 +116,6 @@ def write_today_indicators(r, count):
              text_field("-") + text_field("0.5") + hex_field(12) + hex_field(2) + hex_field(0) +
              hex_field(0) + hex_field(1) + hex_field(100 + i) for i in range(count)]
     r.write_setting("iaindex2.dat", lines)
-
-
-def double_click_tray(r, shown):
-    """Double-clicks the tray icon; true once the panel is shown (or hidden) as asked."""
-    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_DOUBLE_CLICK))
-    visible = "1" if shown else "0"
-    return r.wait_for(lambda: r.panel_facts().get("panel.visible") == visible, 10)
 
 
 def use_tray_and_menu(r, when):
