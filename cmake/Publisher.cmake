@@ -17,7 +17,11 @@ function(pelimor_publisher_options target)
   endif()
 endfunction()
 
-file(GLOB PELIMOR_PUBLISHER_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/publish/*.cpp)
+set(PELIMOR_PUBLISHER_SOURCES)
+foreach(folder IN LISTS PELIMOR_PUBLISHER_FOLDERS)
+  file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  list(APPEND PELIMOR_PUBLISHER_SOURCES ${files})
+endforeach()
 list(FILTER PELIMOR_PUBLISHER_SOURCES EXCLUDE REGEX "/publish_main\\.cpp$")
 
 add_library(pelimor_publisher STATIC ${PELIMOR_PUBLISHER_SOURCES})

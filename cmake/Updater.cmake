@@ -1,11 +1,8 @@
-# The updater: the portable update logic (joins the core), the public key it trusts, and the
-# Win32 program system\pelimorupdater.exe.
+# The updater: the public key it trusts, and the Win32 program system\pelimorupdater.exe (the
+# portable update logic is part of the core, see layers.txt).
 
 set(PELIMOR_UPDATE_PUBLIC_KEY "${CMAKE_CURRENT_SOURCE_DIR}/tools/keys/test-only-update-key.pub.pem" CACHE FILEPATH
     "PEM file of the ECDSA P-256 public key whose signatures the updater accepts (the default is a test key)")
-
-file(GLOB PELIMOR_UPDATE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/update/*.cpp)
-target_sources(pelimor_core PRIVATE ${PELIMOR_UPDATE_SOURCES})
 
 # The key as CNG imports it: X and Y, 32 bytes each, taken from the DER form of the PEM file,
 # which for a P-256 key is a fixed 27-byte prefix, the byte 04 (uncompressed point), X and Y.
@@ -30,8 +27,12 @@ configure_file(${CMAKE_CURRENT_SOURCE_DIR}/update/update_public_key.h.in
 target_include_directories(pelimor_core PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/generated)
 
 if(PELIMOR_WIN32_PROGRAM)
-  file(GLOB PELIMOR_UPDATER_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/updater/*.cpp
-       ${CMAKE_CURRENT_SOURCE_DIR}/updater/*.rc)
+  set(PELIMOR_UPDATER_SOURCES)
+  foreach(folder IN LISTS PELIMOR_UPDATER_FOLDERS)
+    file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
+         ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.rc)
+    list(APPEND PELIMOR_UPDATER_SOURCES ${files})
+  endforeach()
   add_executable(pelimorupdater WIN32 ${PELIMOR_UPDATER_SOURCES} ${PELIMOR_FRAMEWORK_SOURCES})
   pelimor_target_options(pelimorupdater)
   target_include_directories(pelimorupdater PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

@@ -4,7 +4,7 @@
 
 #include "app/app_core.h"
 #include "app/test_timings.h"
-#include "app/window_placement_win32.h"
+#include "panel/window_placement_win32.h"
 #include "metatrader/dialogs/auto_ba_dlg_win32.h"
 #include "metatrader/dialogs/auto_ba_set_dlg_win32.h"
 #include "metatrader/dialogs/developer_test.h"
@@ -12,7 +12,7 @@
 #include "metatrader/signal_copy_ea.h"
 #include "metatrader/dialogs/signal_trade_dlg_win32.h"
 #include "metatrader/dialogs/test_dlg_win32.h"
-#include "net/fetch_done_win32.h"
+#include "panel/fetch_done_win32.h"
 #include "app/update_check.h"
 #include "prefs/about_dlg_win32.h"
 #include "prefs/first_dlg_win32.h"

@@ -1,6 +1,6 @@
 #include "prefs/about_dlg_win32.h"
 
-#include "app/program_version.h"
+#include "base/program_version.h"
 #include "resources/resource.h"
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}

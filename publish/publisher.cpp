@@ -7,7 +7,7 @@
 #include <set>
 #include <tuple>
 
-#include "app/program_version.h"
+#include "base/program_version.h"
 #include "publish/utf8_to_cp932.h"
 #include "publish/csv_calendar.h"
 #include "publish/ical_calendar.h"

@@ -1,36 +1,27 @@
 #!/usr/bin/env python3
-"""Checks that every #include of the program points down the layers, and that the folders'
-include graph has no cycle.
+"""Checks that every #include of the program points down the layers, that the folders' include
+graph has no cycle, and that the README's layout table is the list of layers.
 
 Usage: check_layers.py [PROJECT_ROOT]
-Each folder that holds program files is one node; a sub-folder is a node of its own. A file may
-include files of its own folder and of folders on lower layers, never of a folder on its own
-layer or above. The test folders sit above every layer: program code never includes them.
-Two more rules keep the portable code portable: outside framework/ (Windows only) a program
-file whose name lacks "_win32" includes neither a Windows header nor a "_win32" header, and the
-application core (CAppCore) reaches no resource header, not even through other headers.
-Prints every offending include and every cycle; exits 1 when there is one, 0 otherwise.
+The layers are read from layers.txt in the project root (its comment says what the columns mean).
+Each folder that holds program files is one node. A file may include files of its own folder and
+of the folders it may use, never of a folder on its own layer or above. The test folders sit
+above every layer: program code never includes them.
+Two more rules keep the portable code portable: outside Windows-only folders a program file whose
+name lacks "_win32" includes neither a Windows header nor a "_win32" header, and the application
+core (CAppCore) reaches no resource header, not even through other headers. In a seam folder each
+X_win32.cpp has its X_posix.cpp partner and the other way round; elsewhere there is no _posix file.
+Prints every problem found; exits 1 when there is one, 0 otherwise.
 """
 import os
 import re
 import sys
 
-# Bottom to top. Folders on one line share a layer and may not include each other.
-LAYERS = [
-    ["base"],
-    ["framework", "resources"],
-    ["store"],
-    ["metatrader"],
-    ["net"],
-    ["update"],
-    ["app"],
-    ["metatrader/dialogs", "prefs", "publish", "updater"],
-    ["views"],
-    ["panel"],
-    ["shell"],
-]
+LAYER_LIST = "layers.txt"
+BUILD_KINDS = {"seam", "core", "windows", "resources", "updater", "publisher"}
 TESTS = "tests"
-WINDOWS_ONLY_FOLDERS = {"framework"}
+WINDOWS_ONLY = {"windows"}
+README = "README.md"
 PLATFORM_FREE = ["app/app_core.h", "app/app_core.cpp"]
 SOURCE_SUFFIXES = (".h", ".cpp")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
@@ -43,14 +34,67 @@ WINDOWS_HEADERS = {
 }
 
 
-def layer_of(folder):
-    """The layer index of a program folder; len(LAYERS) for test folders; None for others."""
-    for index, folders in enumerate(LAYERS):
-        if folder in folders:
-            return index
-    if folder == TESTS or folder.startswith(TESTS + "/"):
-        return len(LAYERS)
-    return None
+class Layers:
+    """The list of layers: each folder's layer number, what it builds into and what it may use."""
+
+    def __init__(self, rows):
+        self.rows = rows  # (layer, folder, builds, uses) in the list's order; uses None = below
+        self.layer = {folder: layer for layer, folder, _, _ in rows}
+        self.builds = {folder: builds for _, folder, builds, _ in rows}
+        self.uses = {folder: uses for _, folder, _, uses in rows}
+        self.top = max(self.layer.values(), default=0) + 1  # the tests' layer
+
+    def layer_of(self, folder):
+        """The layer of a program folder; the top for test folders; None for others."""
+        if folder == TESTS or folder.startswith(TESTS + "/"):
+            return self.top
+        return self.layer.get(folder)
+
+    def may_include(self, folder, target):
+        """Whether a file of folder may include a file of target (both on layers)."""
+        own, other = self.layer_of(folder), self.layer_of(target)
+        if own == self.top:
+            return True
+        if other >= own:
+            return False
+        return self.uses.get(folder) is None or target in self.uses[folder]
+
+    def grouped(self):
+        """[(layer, [folders])] bottom to top."""
+        groups = []
+        for layer, folder, _, _ in self.rows:
+            if groups and groups[-1][0] == layer:
+                groups[-1][1].append(folder)
+            else:
+                groups.append((layer, [folder]))
+        return groups
+
+
+def read_layers(root):
+    """The layer list of the project, and the problems with the list itself."""
+    rows, problems = [], []
+    path = os.path.join(root, LAYER_LIST)
+    if not os.path.isfile(path):
+        return Layers(rows), [f"{LAYER_LIST}: missing"]
+    with open(path, encoding="utf-8") as text:
+        lines = [line.split("#", 1)[0].split() for line in text]
+    for number, fields in enumerate(lines, 1):
+        if not fields:
+            continue
+        where = f"{LAYER_LIST}:{number}"
+        if len(fields) != 4 or not fields[0].isdigit() or fields[2] not in BUILD_KINDS:
+            problems.append(f"{where}: expected: layer folder builds may-use")
+            continue
+        layer, folder, builds, uses = int(fields[0]), fields[1], fields[2], fields[3]
+        if rows and layer < rows[-1][0]:
+            problems.append(f"{where}: layers go bottom to top")
+        rows.append((layer, folder, builds, None if uses == "below" else uses.split(",")))
+    layers = Layers(rows)
+    for layer, folder, _, uses in rows:
+        for used in uses or []:
+            if layers.layer_of(used) is None or layers.layer_of(used) >= layer:
+                problems.append(f"{LAYER_LIST}: {folder} may use {used}, which is not a folder below it")
+    return layers, problems
 
 
 def source_files(root):
@@ -77,7 +121,7 @@ def include_edges(root):
             yield os.path.relpath(path, root), folder, included, target
 
 
-def platform_problems(root):
+def platform_problems(root, layers):
     """Windows headers in portable files, and resource headers the application core reaches."""
     problems = []
     quoted = {}
@@ -86,7 +130,7 @@ def platform_problems(root):
         with open(path, encoding="utf-8", errors="replace") as source:
             text = source.read()
         quoted[name] = INCLUDE.findall(text)
-        if layer_of(folder) in (None, len(LAYERS)) or folder in WINDOWS_ONLY_FOLDERS:
+        if layers.layer_of(folder) in (None, layers.top) or layers.builds.get(folder) in WINDOWS_ONLY:
             continue
         if "_win32" in os.path.basename(name):
             continue
@@ -106,6 +150,74 @@ def platform_problems(root):
                 elif header not in seen:
                     seen.add(header)
                     waiting.append(header)
+    return problems
+
+
+def seam_problems(root, layers):
+    """A seam half without its partner, and a _posix file outside the seam: each would build a
+    different program on one of the two systems."""
+    problems = []
+    for folder, path in source_files(root):
+        name = os.path.basename(path)
+        if not name.endswith(".cpp") or layers.layer_of(folder) in (None, layers.top):
+            continue
+        half = re.match(r"(.*)_(win32|posix)\.cpp$", name)
+        if not half:
+            continue
+        if layers.builds[folder] != "seam":
+            if half.group(2) == "posix":
+                problems.append(f"{folder}/{name}: a _posix file outside a seam folder")
+            continue
+        partner = half.group(1) + ("_posix.cpp" if half.group(2) == "win32" else "_win32.cpp")
+        if not os.path.isfile(os.path.join(os.path.dirname(path), partner)):
+            problems.append(f"{folder}/{name}: a seam half without its partner {partner}")
+    return problems
+
+
+def unlisted_folders(root, layers):
+    """Folders that hold program files but are not on the list, and listed folders that are gone."""
+    problems = []
+    holding = {folder for folder, _ in source_files(root)
+               if folder != "." and layers.layer_of(folder) != layers.top}
+    for folder in sorted(holding - set(layers.layer)):
+        problems.append(f"folder {folder} holds program files but is on no layer of {LAYER_LIST}")
+    for folder in sorted(set(layers.layer) - holding):
+        if not os.path.isdir(os.path.join(root, folder)):
+            problems.append(f"{LAYER_LIST}: folder {folder} does not exist")
+    return problems
+
+
+def readme_problems(root, layers):
+    """Where the README's layout table and the list of layers disagree: the table has one row a
+    layer, bottom to top, naming its folders and what they may use."""
+    path = os.path.join(root, README)
+    if not os.path.isfile(path):
+        return []  # a made-up tree without a README
+    with open(path, encoding="utf-8") as text:
+        readme = text.read()
+    section = re.search(r"^## Layout\n(.*?)(?=^## )", readme + "\n## ", re.MULTILINE | re.DOTALL)
+    rows = [line for line in (section.group(1) if section else "").splitlines()
+            if line.startswith("| `")]
+    expected = layers.grouped()
+    problems = []
+    if len(rows) != len(expected):
+        problems.append(f"{README}: the layout table has {len(rows)} rows, {LAYER_LIST} {len(expected)} layers")
+    for row, (layer, folders) in zip(rows, expected):
+        cells = [cell.strip() for cell in row.strip().strip("|").split("|")]
+        named = re.findall(r"`([^`]+)/`", cells[0])
+        if named != folders:
+            problems.append(f"{README}: the layout row {cells[0]} should name layer {layer}: "
+                            + ", ".join(f"`{folder}/`" for folder in folders))
+            continue
+        said = re.findall(r"`([^`]+)/`", cells[-1])
+        for folder in folders:
+            allowed = layers.uses[folder]
+            if allowed is None and said:
+                problems.append(f"{README}: the layout row of {folder}/ names folders it may use; "
+                                f"{LAYER_LIST} says every folder below")
+            elif allowed is not None and said != allowed:
+                problems.append(f"{README}: the layout row of {folder}/ says it may use "
+                                f"{', '.join(said) or 'everything below'}; {LAYER_LIST} says {', '.join(allowed)}")
     return problems
 
 
@@ -135,22 +247,36 @@ def find_cycle(graph):
     return None
 
 
-def main():
-    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
+def include_problems(root, layers, graph):
+    """Includes that do not point down the layers; fills the folders' include graph."""
     problems = []
-    graph = {}
     for path, folder, included, target in include_edges(root):
         if folder == target or not target:
             continue
         graph.setdefault(folder, set()).add(target)
-        own, other = layer_of(folder), layer_of(target)
+        own, other = layers.layer_of(folder), layers.layer_of(target)
         if own is None:
             problems.append(f"{path}: folder {folder} is on no layer")
         elif other is None:
             problems.append(f"{path}: includes {included}, whose folder {target} is on no layer")
-        elif other >= own and not (own == len(LAYERS) and other == own):
-            problems.append(f"{path}: includes {included}, which is not on a layer below {folder}")
-    problems.extend(platform_problems(root))
+        elif not layers.may_include(folder, target):
+            if other < own:
+                problems.append(f"{path}: includes {included}, but {folder} may use only "
+                                + ", ".join(layers.uses[folder]))
+            else:
+                problems.append(f"{path}: includes {included}, which is not on a layer below {folder}")
+    return problems
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
+    layers, problems = read_layers(root)
+    graph = {}
+    problems.extend(include_problems(root, layers, graph))
+    problems.extend(unlisted_folders(root, layers))
+    problems.extend(platform_problems(root, layers))
+    problems.extend(seam_problems(root, layers))
+    problems.extend(readme_problems(root, layers))
     cycle = find_cycle(graph)
     if cycle:
         problems.append("the folders include each other in a circle: " + " -> ".join(cycle))

@@ -20,13 +20,24 @@ def run_on(files):
         return done.returncode, done.stdout
 
 
+LAYERS = """# layer folder builds may-use
+1 base seam below
+2 resources resources below
+3 store core below
+4 app core below
+5 views core below
+6 publish publisher base
+"""
+
 SOUND = {
+    "layers.txt": LAYERS,
     "base/os.h": "#pragma once\n",
     "store/store.h": '#include "base/os.h"\n',
     "app/app_core.h": '#include "store/store.h"\n',
     "app/app_core.cpp": '#include "app/app_core.h"\n',
     "views/view_win32.cpp": '#include <windows.h>\n#include "resources/resource.h"\n',
     "resources/resource.h": "#define IDD_PANEL 100\n",
+    "publish/writer.cpp": '#include "base/os.h"\n',
     "tests/app/app_core_test.cpp": '#include "app/app_core.h"\n',
 }
 
@@ -55,6 +66,55 @@ class CheckLayers(unittest.TestCase):
         code, _ = run_on(dict(SOUND, **{"app/x.cpp": '#include "tests/app/helper.h"\n',
                                         "tests/app/helper.h": "#pragma once\n"}))
         self.assertEqual(code, 1)
+
+    def test_a_folder_outside_its_may_use_list_fails(self):
+        code, output = run_on(dict(SOUND, **{"publish/writer.cpp": '#include "store/store.h"\n'}))
+        self.assertEqual(code, 1)
+        self.assertIn("publish/writer.cpp: includes store/store.h, but publish may use only base", output)
+        self.assertEqual(run_on(dict(SOUND, **{"publish/writer.cpp": '#include "base/os.h"\n'}))[0], 0)
+
+    def test_a_folder_missing_from_the_list_fails_even_without_includes(self):
+        code, output = run_on(dict(SOUND, **{"sound/cue.h": "#pragma once\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("folder sound holds program files but is on no layer", output)
+
+    def test_a_listed_folder_that_is_gone_fails(self):
+        code, output = run_on(dict(SOUND, **{"layers.txt": LAYERS + "7 shell core below\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("folder shell does not exist", output)
+
+    def test_a_list_that_goes_down_or_uses_a_higher_folder_fails(self):
+        code, output = run_on(dict(SOUND, **{"layers.txt": LAYERS + "2 shell core app\n",
+                                             "shell/main.cpp": "\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("layers go bottom to top", output)
+        self.assertIn("shell may use app, which is not a folder below it", output)
+
+    def test_a_seam_half_needs_its_partner_and_a_posix_file_needs_a_seam(self):
+        code, output = run_on(dict(SOUND, **{"base/clock_win32.cpp": "\n", "store/file_posix.cpp": "\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("base/clock_win32.cpp: a seam half without its partner clock_posix.cpp", output)
+        self.assertIn("store/file_posix.cpp: a _posix file outside a seam folder", output)
+        self.assertEqual(run_on(dict(SOUND, **{"base/clock_win32.cpp": "\n",
+                                               "base/clock_posix.cpp": "\n"}))[0], 0)
+
+    def test_the_readme_table_must_be_the_list(self):
+        table = "\n".join(f"| `{folder}/` | what | {uses} |" for folder, uses in [
+            ("base", "nothing"), ("resources", "the layers below"), ("store", "the layers below"),
+            ("app", "the layers below"), ("views", "the layers below"), ("publish", "`base/`")])
+        readme = "# P\n\n## Layout\n\n| layer | what | may use |\n|---|---|---|\n" + table + "\n\n## Next\n"
+        self.assertEqual(run_on(dict(SOUND, **{"README.md": readme}))[0], 0)
+        code, output = run_on(dict(SOUND, **{"README.md": readme.replace("`app/`", "`app/`, `views/`")}))
+        self.assertEqual(code, 1)
+        self.assertIn("should name layer 4: `app/`", output)
+        code, output = run_on(dict(SOUND, **{"README.md": readme.replace("| `base/` |", "| `store/` |")}))
+        self.assertEqual(code, 1)
+        code, output = run_on(dict(SOUND, **{"README.md": readme.replace("`base/` |\n\n", "`base/`, `store/` |\n\n")}))
+        self.assertEqual(code, 1)
+        self.assertIn("the layout row of publish/ says it may use base, store; layers.txt says base", output)
+        code, output = run_on(dict(SOUND, **{"README.md": readme.replace("| `views/` | what | the layers below |\n", "")}))
+        self.assertEqual(code, 1)
+        self.assertIn("the layout table has 5 rows, layers.txt 6 layers", output)
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-#include "app/window_placement_win32.h"
+#include "panel/window_placement_win32.h"
 
 #include "app/app_core.h"
 #include "app/window_position.h"

@@ -1,4 +1,4 @@
-#include "net/fetch_done_win32.h"
+#include "panel/fetch_done_win32.h"
 
 std::function<void()> PostFetchDoneTo(HWND panel) {
     return [panel] { PostMessageA(panel, UM_FETCH_DONE, 0, 0); };

@@ -1,4 +1,4 @@
-#include "app/program_version.h"
+#include "base/program_version.h"
 
 #include <gtest/gtest.h>
 
