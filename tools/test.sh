@@ -79,14 +79,25 @@ layers() {
 windows_program() {
   if ! build windows; then count "Pelimor.exe (mingw-w64, -Werror)" 0 1; return; fi
   count "Pelimor.exe (mingw-w64, -Werror)" 1 0
-  # One self-contained executable: the MinGW runtime is linked in, never a DLL beside it.
-  local imports
-  imports=$(x86_64-w64-mingw32-objdump -p build/windows/Pelimor.exe | sed -n 's/^[[:space:]]*DLL Name: //p')
-  echo "$imports" >build/logs/pelimor-imports.log
-  if [ -n "$imports" ] && ! grep -qiE '^(libwinpthread|libstdc\+\+|libgcc)' <<<"$imports"; then
-    count "Pelimor.exe imports no MinGW runtime DLL" 1 0
+  # Every shipped binary is self-contained: the MinGW runtime is linked in, never a DLL beside it.
+  local folder=build/windows-shipped binary imports bad=0 checked=0
+  rm -rf "$folder"
+  cmake --install build/windows --prefix "$folder" >build/logs/windows-install.log 2>&1
+  : >build/logs/shipped-imports.log
+  while IFS= read -r binary; do
+    # Only Windows binaries ("MZ"): the expert-advisor stand-ins carry the names but no code.
+    [ "$(head -c 2 "$binary")" = MZ ] || continue
+    imports=$(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    printf '%s:\n%s\n' "${binary#"$folder"/}" "$imports" >>build/logs/shipped-imports.log
+    checked=$((checked + 1))
+    if [ -z "$imports" ] || grep -qiE '^(libwinpthread|libstdc\+\+|libgcc)' <<<"$imports"; then
+      bad=$((bad + 1)); echo "${binary#"$folder"/} imports a MinGW runtime DLL (or none could be read)"
+    fi
+  done < <(find "$folder" -type f \( -iname '*.exe' -o -iname '*.dll' \) | sort)
+  if [ "$checked" -ge 2 ] && [ "$bad" -eq 0 ]; then
+    count "$checked shipped binaries import no MinGW runtime DLL" 1 0
   else
-    cat build/logs/pelimor-imports.log; count "Pelimor.exe imports no MinGW runtime DLL" 0 1
+    cat build/logs/shipped-imports.log; count "shipped binaries import no MinGW runtime DLL" 0 1
   fi
 }
 
