@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/alert_events.h"
-#include "app/sound_sink.h"
-#include "app/sound_thread_table.h"
+#include "sound/sound_sink.h"
+#include "sound/sound_thread_table.h"
 #include "base/calendar_date.h"
 #include "metatrader/auto_trade_rule_store.h"
 #include "metatrader/server_poll_state.h"

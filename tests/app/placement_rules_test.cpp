@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "app/sound_path.h"
-#include "app/terms.h"
+#include "sound/sound_path.h"
+#include "welcome/terms.h"
 #include "app/window_position.h"
 #include "tests/support/test_os.h"
 

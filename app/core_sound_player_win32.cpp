@@ -1,6 +1,6 @@
-#include "app/sound_sink.h"
+#include "sound/sound_sink.h"
 
-#include "prefs/play_sound_file.h"
+#include "sound/play_sound_file.h"
 
 namespace {
 class PlaySoundFileSink : public SoundSink {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/alert_events.h"
-#include "app/sound_cue.h"
+#include "sound/sound_cue.h"
 
 struct SoundPlayback {
     SoundMode player = SoundMode::MediaPlayer;

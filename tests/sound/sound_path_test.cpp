@@ -1,4 +1,4 @@
-#include "app/sound_path.h"
+#include "sound/sound_path.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "prefs/play_sound_file.h"
+#include "sound/play_sound_file.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -6,8 +6,8 @@
 #include "app/app_core.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
-#include "prefs/sound_playback.h"
-#include "prefs/sound_worker_win32.h"
+#include "sound/sound_playback.h"
+#include "sound/sound_worker_win32.h"
 
 namespace {
 // The panel: the application's main window, told when a sound is over.

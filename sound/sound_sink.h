@@ -3,7 +3,7 @@
 // handed over at once. The Windows shell plays them; tests record them.
 #pragma once
 
-#include "app/sound_cue.h"
+#include "sound/sound_cue.h"
 
 class SoundSink {
 public:
