@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/app_core.h"
+#include "app/core_sound_player.h"
 #include "app/test_timings.h"
 #include "panel/window_placement_win32.h"
 #include "metatrader/dialogs/auto_ba_dlg_win32.h"
@@ -16,10 +17,9 @@
 #include "app/update_check.h"
 #include "welcome/about_dlg_win32.h"
 #include "welcome/first_dlg_win32.h"
-#include "sound/play_sound_file.h"
 #include "prefs/setting_dlg_win32.h"
 #include "prefs/sound_setting_dlg_win32.h"
-#include "sound/sound_sink.h"
+#include "sound/play_sound_file.h"
 #include "resources/resource.h"
 #include "views/html_pane_body.h"
 

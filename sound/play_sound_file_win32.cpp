@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "app/app_core.h"
 #include "framework/win_app.h"
 #include "framework/wnd.h"
 #include "sound/sound_playback.h"
@@ -16,28 +15,22 @@ HWND PanelWindow() {
     return app && app->m_pMainWnd ? app->m_pMainWnd->GetSafeHwnd() : nullptr;
 }
 
-SoundMode CurrentSoundMode() {
-    return theCore.m_avoidSoundErrors != 0 ? SoundMode::SimplePlayer : SoundMode::MediaPlayer;
-}
-
-void StartMediaPlayer(const SoundPlayback& playback) {
+void StartMediaPlayer(const SoundPlayback& playback, MediaWorkers& workers) {
     SoundRequest request;
     request.path = playback.path;
     request.delayMilliseconds = playback.delayMilliseconds;
-    request.identity = theCore.m_soundThreads.ReserveIdentity();
+    request.identity = workers.threads.ReserveIdentity();
     request.panel = PanelWindow();
-    request.aliasCounter = &theCore.m_mediaAliasCounter;
-    theCore.m_soundThreads.Add(request.identity, StartSoundWorker(request));
+    request.aliasCounter = &workers.aliasCounter;
+    workers.threads.Add(request.identity, StartSoundWorker(request));
 }
 }  // namespace
 
-void PlaySoundFile(const std::string& path, int delayMilliseconds) {
-    SoundPlayback playback = PlanSoundPlayback(SoundCue{path, delayMilliseconds}, CurrentSoundMode());
+void PlaySoundFile(const SoundCue& cue, SoundMode mode, MediaWorkers& workers) {
+    SoundPlayback playback = PlanSoundPlayback(cue, mode);
     if (playback.player == SoundMode::SimplePlayer) {
         PlaySoundA(playback.path.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
         return;
     }
-    StartMediaPlayer(playback);
+    StartMediaPlayer(playback, workers);
 }
-
-void OnSoundFinished(uint32_t identity) { theCore.m_soundThreads.Finish(identity); }

@@ -10,6 +10,3 @@ public:
     virtual ~SoundSink() = default;
     virtual void Play(const SoundCue& cue) = 0;
 };
-
-// The sink that hands every cue to PlaySoundFile. Windows shell only.
-SoundSink& SoundFilePlayer();
