@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "sound/sound_mode.h"
+
 inline constexpr int ALERT_EVENT_COUNT = 23;
 inline constexpr int LEAD_TIME_EVENT_COUNT = 17;  // events 0 to 16
 
@@ -19,10 +21,6 @@ inline constexpr int EVENT_SIGNAL_RECEIVED = 22;
 
 // The mask with every event enabled.
 inline constexpr unsigned ALL_EVENTS_MASK = (1u << ALERT_EVENT_COUNT) - 1;
-
-// Which player the sounds go to. The simple player plays WAV files only, so its default sounds
-// are the WAV variants.
-enum class SoundMode { MediaPlayer, SimplePlayer };
 
 // The label shown in the sound settings dialog; empty for an index outside 0 to 22.
 const char* AlertEventLabel(int event);

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "app/app_core.h"
-#include "app/sound_sink.h"
+#include "sound/sound_sink.h"
 #include "store/indicator_record.h"
 
 void CheckLeadAlerts(CAppCore& core, const IndicatorRecord& target, SoundSink& sounds);

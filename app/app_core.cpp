@@ -58,7 +58,7 @@ void CAppCore::Reset() {
     m_noticeStore.Clear();
     m_serverPoll = ServerPollState{};
     // Workers still playing are not stopped; only their handles are released.
-    m_soundThreads.CloseAll();
+    m_mediaWorkers.threads.CloseAll();
     if (m_instanceMutex) {
         Os().ReleaseInstanceLock();
         m_instanceMutex = false;

@@ -2,21 +2,19 @@
 //
 // It keeps the user's settings (saved in "iasetting.dat"), owns the data stores and holds the
 // run-time fields that the panel and its views share. Only the user-interface thread touches it;
-// the one exception is the media alias counter, which sound threads advance atomically.
+// the one exception is the media workers' alias counter, which sound threads advance atomically.
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "app/alert_events.h"
-#include "app/sound_sink.h"
-#include "app/sound_thread_table.h"
 #include "base/calendar_date.h"
 #include "metatrader/auto_trade_rule_store.h"
 #include "metatrader/server_poll_state.h"
+#include "sound/media_workers.h"
 #include "store/indicator_store.h"
 #include "store/news_store.h"
 
@@ -106,9 +104,7 @@ public:
     int32_t m_selectedIndicator = 0;
     int32_t m_signalCopyReady = 0;  // last check of the signal-copy file; 0 before the first
     ServerPollState m_serverPoll;    // trade signals, messages and trader names from the server
-    std::atomic<uint32_t> m_mediaAliasCounter{0};  // numbers media aliases; never reset
-    // Media-player workers still playing; their handles are released when they report their end.
-    SoundThreadTable m_soundThreads;
+    MediaWorkers m_mediaWorkers;  // the alias counter and the media-player workers still playing
     // True while this process holds the single-instance lock (the OS seam keeps the handle).
     bool m_instanceMutex = false;
 };

@@ -9,7 +9,7 @@
 
 #include "app/app_core.h"
 #include "app/new_item_notices.h"
-#include "app/sound_cue.h"
+#include "sound/sound_cue.h"
 #include "net/feed_request.h"
 #include "net/server_poll_download.h"
 

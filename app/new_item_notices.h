@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/app_core.h"
-#include "app/sound_cue.h"
+#include "sound/sound_cue.h"
 
 // The kind of a balloon, kept by the panel so that a click on the balloon opens the right page.
 enum BalloonKind : int { BALLOON_NONE = 0, BALLOON_NEWS = 1, BALLOON_NOTICES = 2 };

@@ -6,7 +6,7 @@
 
 #include "app/app_core.h"
 #include "net/server_poll_download.h"
-#include "app/sound_cue.h"
+#include "sound/sound_cue.h"
 
 struct ServerPollOutcome {
     // The server's update counter moved: the signal page, if shown, is redrawn.

@@ -12,7 +12,7 @@
 
 #include "app/app_core.h"
 #include "app/timer_action.h"
-#include "app/sound_sink.h"
+#include "sound/sound_sink.h"
 
 inline constexpr unsigned TIMER_MINUTE = 1100;
 inline constexpr unsigned TIMER_SECOND = 1101;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/app_core.h"
+#include "app/core_sound_player.h"
 #include "app/test_timings.h"
 #include "panel/window_placement_win32.h"
 #include "metatrader/dialogs/auto_ba_dlg_win32.h"
@@ -14,12 +15,11 @@
 #include "metatrader/dialogs/test_dlg_win32.h"
 #include "panel/fetch_done_win32.h"
 #include "app/update_check.h"
-#include "prefs/about_dlg_win32.h"
-#include "prefs/first_dlg_win32.h"
-#include "prefs/play_sound_file.h"
+#include "welcome/about_dlg_win32.h"
+#include "welcome/first_dlg_win32.h"
 #include "prefs/setting_dlg_win32.h"
 #include "prefs/sound_setting_dlg_win32.h"
-#include "app/sound_sink.h"
+#include "sound/play_sound_file.h"
 #include "resources/resource.h"
 #include "views/html_pane_body.h"
 

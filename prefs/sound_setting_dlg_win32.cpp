@@ -1,7 +1,7 @@
 #include "prefs/sound_setting_dlg_win32.h"
 
 #include "app/app_core.h"
-#include "prefs/play_sound_file.h"
+#include "app/core_sound_player.h"
 #include "prefs/sound_file_dialog_win32.h"
 #include "resources/resource_prefs.h"
 
@@ -67,7 +67,9 @@ void CSoundSettingDlg::OnListDoubleClick(const NMITEMACTIVATE& click) {
     if (!List().CellAt(click.ptAction, row, column)) return;
     if (column == COLUMN_FILE) ChooseFileForRow(row);
     // The test plays what OK would store, in the current sound mode.
-    if (column == COLUMN_PLAY) PlaySoundFile(List().GetItemText(row, COLUMN_FILE), 0);
+    if (column == COLUMN_PLAY) {
+        SoundFilePlayer().Play(SoundCue{List().GetItemText(row, COLUMN_FILE), 0});
+    }
 }
 
 void CSoundSettingDlg::ChooseFileForRow(int row) {

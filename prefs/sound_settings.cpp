@@ -1,6 +1,6 @@
 #include "prefs/sound_settings.h"
 
-#include "app/sound_path.h"
+#include "sound/sound_path.h"
 #include "base/cp932_text.h"
 
 std::vector<SoundSettingRow> SoundSettingRowsOf(const CAppCore& core) {

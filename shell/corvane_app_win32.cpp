@@ -5,12 +5,12 @@
 
 #include "app/app_core.h"
 #include "base/os.h"
-#include "app/terms.h"
+#include "welcome/terms.h"
 #include "app/test_timings.h"
 #include "app/update_check.h"
 #include "panel/corvane_dlg_win32.h"
-#include "prefs/first_dlg_win32.h"
-#include "prefs/license_dlg_win32.h"
+#include "welcome/first_dlg_win32.h"
+#include "welcome/license_dlg_win32.h"
 #include "resources/resource.h"
 #include "views/hand_cursor_win32.h"
 

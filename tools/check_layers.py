@@ -11,6 +11,8 @@ Two more rules keep the portable code portable: outside Windows-only folders a p
 name lacks "_win32" includes neither a Windows header nor a "_win32" header, and the application
 core (CAppCore) reaches no resource header, not even through other headers. In a seam folder each
 X_win32.cpp has its X_posix.cpp partner and the other way round; elsewhere there is no _posix file.
+A free function lives in the folder of the header that declares it: a definition in another
+folder's file would hide a use of that folder from the include check.
 Prints every problem found; exits 1 when there is one, 0 otherwise.
 """
 import os
@@ -174,6 +176,70 @@ def seam_problems(root, layers):
     return problems
 
 
+# A function at namespace level (unindented), its return type before its name: a declaration when
+# the parameter list ends in ";", a definition when it ends in "{" (words such as noexcept or an
+# attribute macro may come between). The return type ends in a space, "*" or "&", so a member
+# "Class::name" never matches.
+FREE_FUNCTION = re.compile(
+    r"^([A-Za-z_\[][^\n;{}=]*?[\s*&])([A-Za-z_]\w*)\s*\([^;{}]*\)\s*(?:\w+\s*)*([;{])",
+    re.MULTILINE)
+# Before the name: a function of its file alone, or a constructor's member initializer list.
+NOT_FREE_FUNCTION = re.compile(r"\bstatic\b|\)\s*:(?!:)")
+NOT_FUNCTIONS = {"if", "for", "while", "switch", "return", "sizeof", "decltype", "alignas",
+                 "static_assert"}
+ANONYMOUS_NAMESPACE = re.compile(r"^namespace \{", re.MULTILINE)
+LITERAL = re.compile(r'"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])+\'')
+
+
+def without_anonymous_namespaces(text):
+    """text without its literals and the bodies of its anonymous namespaces, whose functions are
+    the file's own."""
+    text = LITERAL.sub('""', text)
+    kept, position = [], 0
+    for opening in ANONYMOUS_NAMESPACE.finditer(text):
+        if opening.start() < position:
+            continue  # one inside a namespace already left out
+        kept.append(text[position:opening.start()])
+        position, depth = opening.end() - 1, 0  # at its "{"
+        while position < len(text):
+            depth += {"{": 1, "}": -1}.get(text[position], 0)
+            position += 1
+            if depth == 0:
+                break
+    kept.append(text[position:])
+    return "".join(kept)
+
+
+def free_functions(text, ending):
+    """Names of the functions at namespace level that text declares (ending ";") or defines
+    ("{"), leaving out file-local ones."""
+    return {name for prefix, name, end in FREE_FUNCTION.findall(without_anonymous_namespaces(text))
+            if end == ending and name not in NOT_FUNCTIONS and not NOT_FREE_FUNCTION.search(prefix)}
+
+
+def definition_problems(root, layers):
+    """Functions defined in a folder other than the one whose header declares them."""
+    declared, defined = {}, []
+    for folder, path in source_files(root):
+        if layers.layer_of(folder) in (None, layers.top):
+            continue
+        with open(path, encoding="utf-8", errors="replace") as source:
+            text = source.read()
+        name = os.path.relpath(path, root).replace(os.sep, "/")
+        if path.endswith(".h"):
+            for function in free_functions(text, ";"):
+                declared.setdefault(function, {}).setdefault(folder, name)
+        else:
+            defined.extend((name, folder, function) for function in sorted(free_functions(text, "{")))
+    problems = []
+    for name, folder, function in defined:
+        headers = declared.get(function, {})
+        if headers and folder not in headers:
+            problems.append(f"{name}: defines {function}(), which {sorted(headers.values())[0]} "
+                            "declares; a function belongs to the folder of its header")
+    return problems
+
+
 def unlisted_folders(root, layers):
     """Folders that hold program files but are not on the list, and listed folders that are gone."""
     problems = []
@@ -276,6 +342,7 @@ def main():
     problems.extend(unlisted_folders(root, layers))
     problems.extend(platform_problems(root, layers))
     problems.extend(seam_problems(root, layers))
+    problems.extend(definition_problems(root, layers))
     problems.extend(readme_problems(root, layers))
     cycle = find_cycle(graph)
     if cycle:

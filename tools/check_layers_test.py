@@ -116,6 +116,33 @@ class CheckLayers(unittest.TestCase):
         self.assertEqual(code, 1)
         self.assertIn("the layout table has 5 rows, layers.txt 6 layers", output)
 
+    def test_a_function_defined_in_another_folder_than_its_header_fails(self):
+        code, output = run_on(dict(SOUND, **{
+            "store/player.h": "#pragma once\nclass Sink;\n\n// Windows only.\nSink& FilePlayer();\n",
+            "app/player_win32.cpp": '#include "store/player.h"\n\nSink& FilePlayer() {\n    return sink;\n}\n'}))
+        self.assertEqual(code, 1)
+        self.assertIn("app/player_win32.cpp: defines FilePlayer(), which store/player.h declares", output)
+        # A declaration over two lines, ending in an attribute macro, is a declaration too.
+        code, output = run_on(dict(SOUND, **{
+            "store/text.h": "std::string FormatText(const char* format,\n                       ...) PRINTF_LIKE;\n",
+            "app/text.cpp": "std::string FormatText(const char* format, ...) {\n    return {};\n}\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("app/text.cpp: defines FormatText(), which store/text.h declares", output)
+
+    def test_members_and_file_local_functions_of_the_same_name_elsewhere_pass(self):
+        header = "#pragma once\n\nint Count(int a,\n          int b);\nvoid Reset();\nint Rank(int x);\n"
+        elsewhere = (
+            '#include "store/count.h"\n\n'
+            "namespace {\nint Count(int a, int b) {\n    if (a) { return b; }\n    return a;\n}\n}\n\n"
+            "static int Rank(int x) { return x; }\n"
+            "void Table::Reset() {}\n"
+            'Table::Table() : Count(0), name_("{") {}\n'
+            "int Table::Size() const {\n    return Count(1, 2);\n}\n")
+        self.assertEqual(run_on(dict(SOUND, **{
+            "store/count.h": header,
+            "store/count.cpp": "int Count(int a, int b) { return a + b; }\nvoid Reset() {}\n",
+            "app/table.cpp": elsewhere}))[0], 0)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/support/test_os.h"
 
 namespace {
+std::vector<void*> g_closedThreads;
+
+void RecordClose(void* handle) { g_closedThreads.push_back(handle); }
 TEST(AppCore, EveryEventHasItsOwnBit) {
     FakeOs os;
     CAppCore core;
@@ -68,7 +73,7 @@ TEST(AppCore, ResetRestoresDefaultsButKeepsTheChosenFolders) {
     core.m_terminalFolders[0] = "C:\\MT4";
     core.m_foundTerminalFolders = {"C:\\MT4"};
     core.m_signalCopyFolder = "C:\\Copy";
-    core.m_mediaAliasCounter = 7;
+    core.m_mediaWorkers.aliasCounter = 7;
 
     core.Reset();
     EXPECT_EQ(core.m_page, 0);
@@ -80,7 +85,19 @@ TEST(AppCore, ResetRestoresDefaultsButKeepsTheChosenFolders) {
     EXPECT_EQ(core.m_terminalFolders[0], "C:\\MT4");
     EXPECT_EQ(core.m_foundTerminalFolders.size(), 1u);
     EXPECT_EQ(core.m_signalCopyFolder, "C:\\Copy");
-    EXPECT_EQ(core.m_mediaAliasCounter.load(), 7u);
+    EXPECT_EQ(core.m_mediaWorkers.aliasCounter.load(), 7u);
+}
+
+TEST(AppCore, ResetReleasesHandlesOfWorkersStillPlaying) {
+    FakeOs os;
+    CAppCore core;
+    g_closedThreads.clear();
+    void* worker = reinterpret_cast<void*>(uintptr_t{0x10});
+    SoundThreadTable& threads = core.m_mediaWorkers.threads;
+    threads.Add(threads.ReserveIdentity(), SoundThreadHandle(worker, RecordClose));
+    core.Reset();
+    EXPECT_EQ(g_closedThreads, std::vector<void*>{worker});
+    EXPECT_EQ(threads.Count(), 0u);
 }
 
 TEST(AppCore, TheCalendarStartsOnTodaysLocalDate) {

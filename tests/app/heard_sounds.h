@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/sound_sink.h"
+#include "sound/sound_sink.h"
 #include "tests/support/test_os.h"
 
 struct HeardSound {

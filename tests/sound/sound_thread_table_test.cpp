@@ -1,11 +1,8 @@
-#include "app/sound_thread_table.h"
+#include "sound/sound_thread_table.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "app/app_core.h"
-#include "tests/support/test_os.h"
 
 namespace {
 std::vector<void*> g_closed;
@@ -62,14 +59,5 @@ TEST_F(SoundThreadTableTest, WorkerThatDidNotStartIsNotRecorded) {
     EXPECT_EQ(table.Count(), 0u);
     EXPECT_FALSE(table.Finish(identity));
     EXPECT_TRUE(g_closed.empty());
-}
-
-TEST_F(SoundThreadTableTest, ResettingTheCoreReleasesHandlesOfWorkersStillPlaying) {
-    FakeOs os;
-    CAppCore core;
-    Start(core.m_soundThreads, 0x10);
-    core.Reset();
-    EXPECT_EQ(g_closed, std::vector<void*>{FakeHandle(0x10)});
-    EXPECT_EQ(core.m_soundThreads.Count(), 0u);
 }
 }  // namespace

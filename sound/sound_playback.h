@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/alert_events.h"
-#include "app/sound_cue.h"
+#include "sound/sound_cue.h"
+#include "sound/sound_mode.h"
 
 struct SoundPlayback {
     SoundMode player = SoundMode::MediaPlayer;

@@ -1,4 +1,4 @@
-#include "prefs/media_playback.h"
+#include "sound/media_playback.h"
 
 #include "base/os.h"
 #include "base/byte_text.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/sound_thread_table.h"
+#include "sound/sound_thread_table.h"
 
 struct SoundRequest {
     std::string path;  // resolved

@@ -3,13 +3,10 @@
 // handed over at once. The Windows shell plays them; tests record them.
 #pragma once
 
-#include "app/sound_cue.h"
+#include "sound/sound_cue.h"
 
 class SoundSink {
 public:
     virtual ~SoundSink() = default;
     virtual void Play(const SoundCue& cue) = 0;
 };
-
-// The sink that hands every cue to PlaySoundFile. Windows shell only.
-SoundSink& SoundFilePlayer();

@@ -1,4 +1,4 @@
-#include "app/sound_path.h"
+#include "sound/sound_path.h"
 
 #include <gtest/gtest.h>
 
@@ -41,5 +41,25 @@ TEST(ProgramRelativeSoundPath, StoredPathPlaysTheChosenFile) {
     FakeOs os;
     std::string chosen = os.folder.Path() + "chime.wav";
     EXPECT_EQ(ResolveSoundPath(ProgramRelativeSoundPath(chosen)), chosen);
+}
+
+TEST(SoundPath, RelativePathsLieInTheProgramFolder) {
+    FakeOs os;
+    const bool slash = PathSeparator() == '/';
+    EXPECT_EQ(ResolveSoundPath("sound\\default\\0.wav"),
+              os.folder.Path() + (slash ? "sound/default/0.wav" : "sound\\default\\0.wav"));
+    // "表" is 0x95 0x5C: its second byte is no separator.
+    EXPECT_EQ(ResolveSoundPath("表\\a.wav"), os.folder.Path() + (slash ? "表/a.wav" : "表\\a.wav"));
+    EXPECT_EQ(ResolveSoundPath("C:a.wav"), os.folder.Path() + "C:a.wav");
+    EXPECT_EQ(ResolveSoundPath(""), os.folder.Path());
+}
+
+TEST(SoundPath, AbsolutePathsAreKept) {
+    FakeOs os;
+    EXPECT_EQ(ResolveSoundPath("C:\\Users\\me\\chime.wav"), "C:\\Users\\me\\chime.wav");
+    EXPECT_EQ(ResolveSoundPath("d:\\x.mp3"), "d:\\x.mp3");
+    if (PathSeparator() == '/') {
+        EXPECT_EQ(ResolveSoundPath("/opt/sounds/x.wav"), "/opt/sounds/x.wav");
+    }
 }
 }  // namespace

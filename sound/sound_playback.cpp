@@ -1,8 +1,8 @@
-#include "prefs/sound_playback.h"
+#include "sound/sound_playback.h"
 
 #include <algorithm>
 
-#include "app/sound_path.h"
+#include "sound/sound_path.h"
 
 SoundPlayback PlanSoundPlayback(const SoundCue& cue, SoundMode mode) {
     SoundPlayback playback;

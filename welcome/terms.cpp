@@ -1,4 +1,4 @@
-#include "app/terms.h"
+#include "welcome/terms.h"
 
 #include "base/local_time.h"
 

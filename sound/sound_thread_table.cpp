@@ -1,4 +1,4 @@
-#include "app/sound_thread_table.h"
+#include "sound/sound_thread_table.h"
 
 #include <utility>
 

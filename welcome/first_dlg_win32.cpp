@@ -1,4 +1,4 @@
-#include "prefs/first_dlg_win32.h"
+#include "welcome/first_dlg_win32.h"
 
 #include "prefs/startup_shortcut.h"
 #include "resources/resource.h"

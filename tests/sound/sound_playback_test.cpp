@@ -1,4 +1,4 @@
-#include "prefs/sound_playback.h"
+#include "sound/sound_playback.h"
 
 #include <gtest/gtest.h>
 

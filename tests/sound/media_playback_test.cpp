@@ -1,4 +1,4 @@
-#include "prefs/media_playback.h"
+#include "sound/media_playback.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "prefs/about_dlg_win32.h"
+#include "welcome/about_dlg_win32.h"
 
 #include "base/program_version.h"
 #include "resources/resource.h"

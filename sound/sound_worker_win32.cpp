@@ -1,4 +1,4 @@
-#include "prefs/sound_worker_win32.h"
+#include "sound/sound_worker_win32.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "prefs/media_playback.h"
-#include "prefs/play_sound_file.h"
+#include "sound/media_playback.h"
+#include "sound/play_sound_file.h"
 
 namespace {
 class MciStringChannel : public MciChannel {

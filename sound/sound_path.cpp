@@ -1,4 +1,4 @@
-#include "app/sound_path.h"
+#include "sound/sound_path.h"
 
 #include "base/os.h"
 #include "store/local_files.h"

@@ -1,4 +1,4 @@
-#include "prefs/license_dlg_win32.h"
+#include "welcome/license_dlg_win32.h"
 
 #include "resources/resource.h"
 
