@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "metatrader/dialogs/ea_setup_fields.h"
+#include "base/byte_text.h"
 #include "metatrader/folder_field.h"
 #include "metatrader/signal_copy_ea.h"
-#include "metatrader/dialogs/signal_copy_setup.h"
-#include "base/byte_text.h"
+#include "metatrader_dialogs/ea_setup_fields.h"
+#include "metatrader_dialogs/signal_copy_setup.h"
 #include "tests/metatrader/folder_tree.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/folder_browser_win32.h"
+#include "metatrader_dialogs/terminal_folder_browser_win32.h"
 
 #include <objbase.h>
 #include <shlobj.h>
