@@ -19,7 +19,7 @@ endfunction()
 
 set(PELIMOR_PUBLISHER_SOURCES)
 foreach(folder IN LISTS PELIMOR_PUBLISHER_FOLDERS)
-  file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  pelimor_folder_files(files ${CMAKE_CURRENT_SOURCE_DIR} ${folder} *.cpp)
   list(APPEND PELIMOR_PUBLISHER_SOURCES ${files})
 endforeach()
 list(FILTER PELIMOR_PUBLISHER_SOURCES EXCLUDE REGEX "/publish_main\\.cpp$")

@@ -29,8 +29,7 @@ target_include_directories(pelimor_core PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/gener
 if(PELIMOR_WIN32_PROGRAM)
   set(PELIMOR_UPDATER_SOURCES)
   foreach(folder IN LISTS PELIMOR_UPDATER_FOLDERS)
-    file(GLOB files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp
-         ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.rc)
+    pelimor_folder_files(files ${CMAKE_CURRENT_SOURCE_DIR} ${folder} *.cpp *.rc)
     list(APPEND PELIMOR_UPDATER_SOURCES ${files})
   endforeach()
   add_executable(pelimorupdater WIN32 ${PELIMOR_UPDATER_SOURCES} ${PELIMOR_FRAMEWORK_SOURCES})

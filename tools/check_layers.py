@@ -5,8 +5,9 @@ graph has no cycle, and that the README's layout table is the list of layers.
 Usage: check_layers.py [PROJECT_ROOT]
 The layers are read from layers.txt in the project root (its comment says what the columns mean).
 Each folder that holds program files is one node. A file may include files of its own folder and
-of the folders it may use, never of a folder on its own layer or above. The test folders sit
-above every layer: program code never includes them.
+of the folders it may use, never of a folder on its own layer or above. A sub-folder is on its
+parent's layer: unlisted, it is part of its parent's node and builds as its parent does; listed on
+another layer, it fails. The test folders sit above every layer: program code never includes them.
 Two more rules keep the portable code portable: outside Windows-only folders a program file whose
 name lacks "_win32" includes neither a Windows header nor a "_win32" header, and the application
 core (CAppCore) reaches no resource header, not even through other headers. In a seam folder each
@@ -46,11 +47,29 @@ class Layers:
         self.uses = {folder: uses for _, folder, _, uses in rows}
         self.top = max(self.layer.values(), default=0) + 1  # the tests' layer
 
+    def home(self, folder):
+        """The listed folder whose row a folder follows: itself when listed, else the nearest
+        listed folder above it (a sub-folder is on its parent's layer and builds as it does);
+        None for a folder outside the list."""
+        while folder not in self.layer:
+            if "/" not in folder:
+                return None
+            folder = folder.rsplit("/", 1)[0]
+        return folder
+
     def layer_of(self, folder):
         """The layer of a program folder; the top for test folders; None for others."""
         if folder == TESTS or folder.startswith(TESTS + "/"):
             return self.top
-        return self.layer.get(folder)
+        return self.layer.get(self.home(folder))
+
+    def builds_of(self, folder):
+        """What a program folder's files build into; None for others."""
+        return self.builds.get(self.home(folder))
+
+    def uses_of(self, folder):
+        """The only folders a program folder may use; None when it may use every folder below."""
+        return self.uses.get(self.home(folder))
 
     def may_include(self, folder, target):
         """Whether a file of folder may include a file of target (both on layers)."""
@@ -59,7 +78,7 @@ class Layers:
             return True
         if other >= own:
             return False
-        return self.uses.get(folder) is None or target in self.uses[folder]
+        return self.uses_of(folder) is None or self.home(target) in self.uses_of(folder)
 
     def grouped(self):
         """[(layer, [folders])] bottom to top."""
@@ -132,7 +151,7 @@ def platform_problems(root, layers):
         with open(path, encoding="utf-8", errors="replace") as source:
             text = source.read()
         quoted[name] = INCLUDE.findall(text)
-        if layers.layer_of(folder) in (None, layers.top) or layers.builds.get(folder) in WINDOWS_ONLY:
+        if layers.layer_of(folder) in (None, layers.top) or layers.builds_of(folder) in WINDOWS_ONLY:
             continue
         if "_win32" in os.path.basename(name):
             continue
@@ -166,7 +185,7 @@ def seam_problems(root, layers):
         half = re.match(r"(.*)_(win32|posix)\.cpp$", name)
         if not half:
             continue
-        if layers.builds[folder] != "seam":
+        if layers.builds_of(folder) != "seam":
             if half.group(2) == "posix":
                 problems.append(f"{folder}/{name}: a _posix file outside a seam folder")
             continue
@@ -245,7 +264,7 @@ def unlisted_folders(root, layers):
     problems = []
     holding = {folder for folder, _ in source_files(root)
                if folder != "." and layers.layer_of(folder) != layers.top}
-    for folder in sorted(holding - set(layers.layer)):
+    for folder in sorted(folder for folder in holding if layers.home(folder) is None):
         problems.append(f"folder {folder} holds program files but is on no layer of {LAYER_LIST}")
     for folder in sorted(set(layers.layer) - holding):
         if not os.path.isdir(os.path.join(root, folder)):
@@ -287,6 +306,20 @@ def readme_problems(root, layers):
     return problems
 
 
+def subfolder_problems(layers):
+    """Listed sub-folders on another layer than their parent: a folder's layer holds everything
+    below it, so that a folder's place says what all of its files may use."""
+    problems = []
+    for layer, folder, _, _ in layers.rows:
+        if "/" not in folder:
+            continue
+        parent = layers.home(folder.rsplit("/", 1)[0])
+        if parent is not None and layers.layer[parent] != layer:
+            problems.append(f"{LAYER_LIST}: {folder} is on layer {layer}, but its parent {parent} "
+                            f"on layer {layers.layer[parent]}: a sub-folder is on its parent's layer")
+    return problems
+
+
 def find_cycle(graph):
     """One cycle of the folder graph as a list of folders, or None."""
     state = {}
@@ -317,8 +350,11 @@ def include_problems(root, layers, graph):
     """Includes that do not point down the layers; fills the folders' include graph."""
     problems = []
     for path, folder, included, target in include_edges(root):
-        if folder == target or not target:
+        if not target:
             continue
+        folder, target = layers.home(folder) or folder, layers.home(target) or target
+        if folder == target:
+            continue  # a folder and its unlisted sub-folders are one
         graph.setdefault(folder, set()).add(target)
         own, other = layers.layer_of(folder), layers.layer_of(target)
         if own is None:
@@ -328,7 +364,7 @@ def include_problems(root, layers, graph):
         elif not layers.may_include(folder, target):
             if other < own:
                 problems.append(f"{path}: includes {included}, but {folder} may use only "
-                                + ", ".join(layers.uses[folder]))
+                                + ", ".join(layers.uses_of(folder)))
             else:
                 problems.append(f"{path}: includes {included}, which is not on a layer below {folder}")
     return problems
@@ -344,6 +380,7 @@ def main():
     problems.extend(seam_problems(root, layers))
     problems.extend(definition_problems(root, layers))
     problems.extend(readme_problems(root, layers))
+    problems.extend(subfolder_problems(layers))
     cycle = find_cycle(graph)
     if cycle:
         problems.append("the folders include each other in a circle: " + " -> ".join(cycle))

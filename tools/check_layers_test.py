@@ -143,6 +143,44 @@ class CheckLayers(unittest.TestCase):
             "store/count.cpp": "int Count(int a, int b) { return a + b; }\nvoid Reset() {}\n",
             "app/table.cpp": elsewhere}))[0], 0)
 
+    def test_a_listed_sub_folder_must_be_on_its_parents_layer(self):
+        on_parents = LAYERS.replace("3 store core below\n", "3 store core below\n3 store/sub core below\n")
+        tree = dict(SOUND, **{"store/sub/index.h": '#include "base/os.h"\n'})
+        self.assertEqual(run_on(dict(tree, **{"layers.txt": on_parents}))[0], 0)
+        above = LAYERS.replace("4 app core below\n", "4 app core below\n4 store/sub core below\n")
+        code, output = run_on(dict(tree, **{"layers.txt": above}))
+        self.assertEqual(code, 1)
+        self.assertIn("store/sub is on layer 4, but its parent store on layer 3", output)
+        deeper = on_parents.replace("4 app core below\n", "4 app core below\n4 store/sub/deep core below\n")
+        code, output = run_on(dict(tree, **{"layers.txt": deeper, "store/sub/deep/a.h": "\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("store/sub/deep is on layer 4, but its parent store/sub on layer 3", output)
+
+    def test_an_unlisted_sub_folder_is_on_its_parents_layer(self):
+        tree = dict(SOUND, **{"store/sub/index.h": '#include "base/os.h"\n#include "store/store.h"\n',
+                              "store/store.cpp": '#include "store/sub/index.h"\n',
+                              "app/sub/deep/rules.h": '#include "store/sub/index.h"\n'})
+        self.assertEqual(run_on(tree)[0], 0)
+        code, output = run_on(dict(tree, **{"store/sub/index.h": '#include "app/app_core.h"\n'}))
+        self.assertEqual(code, 1)
+        self.assertIn("store/sub/index.h: includes app/app_core.h, which is not on a layer below store", output)
+        self.assertNotIn("on no layer", output)
+        code, output = run_on(dict(SOUND, **{"publish/sub/reader.cpp": '#include "store/store.h"\n'}))
+        self.assertEqual(code, 1)
+        self.assertIn("publish/sub/reader.cpp: includes store/store.h, but publish may use only base", output)
+
+    def test_an_unlisted_sub_folder_builds_as_its_parent(self):
+        self.assertEqual(run_on(dict(SOUND, **{"base/sub/clock_win32.cpp": "\n",
+                                               "base/sub/clock_posix.cpp": "\n",
+                                               "views/sub/pane_win32.cpp": "#include <windows.h>\n"}))[0], 0)
+        code, output = run_on(dict(SOUND, **{"base/sub/clock_win32.cpp": "\n",
+                                             "store/sub/file_posix.cpp": "\n",
+                                             "views/sub/pane.cpp": "#include <windows.h>\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("base/sub/clock_win32.cpp: a seam half without its partner clock_posix.cpp", output)
+        self.assertIn("store/sub/file_posix.cpp: a _posix file outside a seam folder", output)
+        self.assertIn("views/sub/pane.cpp: a portable file includes the Windows header <windows.h>", output)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/auto_ba_set_dlg_win32.h"
+#include "metatrader_dialogs/auto_ba_set_dlg_win32.h"
 
 #include <commctrl.h>
 
@@ -7,8 +7,8 @@
 
 #include "app/app_core.h"
 #include "base/os.h"
-#include "metatrader/dialogs/auto_ba_cur_dlg_win32.h"
 #include "metatrader/auto_trade_rule_rows.h"
+#include "metatrader_dialogs/auto_ba_cur_dlg_win32.h"
 #include "resources/resource_rules.h"
 
 CAutoBASetDlg::CAutoBASetDlg() : CDialog(IDD_AUTO_BA_SET) {}

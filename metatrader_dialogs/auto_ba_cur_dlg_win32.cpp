@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/auto_ba_cur_dlg_win32.h"
+#include "metatrader_dialogs/auto_ba_cur_dlg_win32.h"
 
 #include <commctrl.h>
 

@@ -1,10 +1,10 @@
-#include "metatrader/dialogs/auto_ba_dlg_win32.h"
+#include "metatrader_dialogs/auto_ba_dlg_win32.h"
 
 #include "app/app_core.h"
 #include "base/os.h"
 #include "framework/wait_cursor.h"
-#include "metatrader/dialogs/folder_browser_win32.h"
-#include "metatrader/dialogs/hist_search_dlg_win32.h"
+#include "metatrader_dialogs/hist_search_dlg_win32.h"
+#include "metatrader_dialogs/terminal_folder_browser_win32.h"
 #include "resources/resource_mt4.h"
 
 namespace {

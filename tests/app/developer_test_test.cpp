@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/developer_test.h"
+#include "app/developer_test.h"
 
 #include <gtest/gtest.h>
 

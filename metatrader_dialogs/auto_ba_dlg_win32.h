@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/dialog.h"
-#include "metatrader/dialogs/ea_setup_fields.h"
+#include "metatrader_dialogs/ea_setup_fields.h"
 
 class CAutoBADlg : public CDialog {
 public:

@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/folder_search.h"
+#include "metatrader_dialogs/folder_search.h"
 
 #include <condition_variable>
 #include <mutex>

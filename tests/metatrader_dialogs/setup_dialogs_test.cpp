@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "metatrader/dialogs/ea_setup_fields.h"
-#include "metatrader/folder_field.h"
-#include "metatrader/signal_copy_ea.h"
-#include "metatrader/dialogs/signal_copy_setup.h"
 #include "base/byte_text.h"
+#include "metatrader/signal_copy_ea.h"
+#include "metatrader_dialogs/ea_setup_fields.h"
+#include "metatrader_dialogs/signal_copy_setup.h"
 #include "tests/metatrader/folder_tree.h"
 
 namespace {
@@ -117,14 +116,4 @@ TEST_F(SetupDialogsTest, ClosingTheSignalCopyDialogDecidesWhetherSignalsAreCopie
     StoreSignalCopyFolder(core, "");
     EXPECT_EQ(core.m_signalCopyReady, QZGI_MISSING);
     EXPECT_EQ(SavedLines().at(5), "\a\a");
-}
-
-TEST(FolderField, AChosenFolderEndsWithTheSeparator) {
-    const std::string s(1, PathSeparator());
-    EXPECT_EQ(AsFolderField("C:" + s + "MT4"), "C:" + s + "MT4" + s);
-    EXPECT_EQ(AsFolderField("C:" + s), "C:" + s);
-    EXPECT_EQ(AsFolderField(""), "");
-    // "表" ends in the byte of a backslash, but it is not one.
-    EXPECT_EQ(AsFolderField("C:" + s + "表"), "C:" + s + "表" + s);
-    EXPECT_EQ(AsFolderField("C:" + s + "表" + s), "C:" + s + "表" + s);
 }

@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/hist_search_dlg_win32.h"
+#include "metatrader_dialogs/hist_search_dlg_win32.h"
 
 #include <optional>
 

@@ -1,17 +1,15 @@
-#include "metatrader/dialogs/folder_browser_win32.h"
+#include "framework/folder_browser.h"
 
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "metatrader/folder_field.h"
-
-std::string BrowseForTerminalFolder(HWND owner) {
+std::string BrowseForFolder(HWND owner, const char* title) {
     // The browser's shell objects need COM on this thread; a thread that already has it keeps
     // its own (the uninitialise below then only balances this call).
     const bool comStarted = SUCCEEDED(CoInitialize(nullptr));
     BROWSEINFOA browse{};
     browse.hwndOwner = owner;
-    browse.lpszTitle = "MT4フォルダを選択して下さい";
+    browse.lpszTitle = title;
     std::string chosen;
     if (PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&browse)) {
         char path[MAX_PATH] = {};
@@ -19,5 +17,5 @@ std::string BrowseForTerminalFolder(HWND owner) {
         CoTaskMemFree(item);
     }
     if (comStarted) CoUninitialize();
-    return AsFolderField(chosen);
+    return chosen;
 }

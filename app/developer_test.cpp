@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/developer_test.h"
+#include "app/developer_test.h"
 
 #include "app/app_core.h"
 #include "base/local_time.h"

@@ -6,7 +6,7 @@
 
 #include "framework/dialog.h"
 #include "metatrader/drive_scan_worker.h"
-#include "metatrader/dialogs/folder_search.h"
+#include "metatrader_dialogs/folder_search.h"
 
 class CHistSearchDlg : public CDialog, private DriveScanListener {
 public:

@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/signal_copy_setup.h"
+#include "metatrader_dialogs/signal_copy_setup.h"
 
 #include "metatrader/signal_copy_ea.h"
 

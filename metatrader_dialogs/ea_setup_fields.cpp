@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/ea_setup_fields.h"
+#include "metatrader_dialogs/ea_setup_fields.h"
 
 #include "metatrader/ea_deployment.h"
 

@@ -1,4 +1,4 @@
-#include "metatrader/dialogs/test_dlg_win32.h"
+#include "metatrader_dialogs/test_dlg_win32.h"
 
 #include "app/app_core.h"
 #include "metatrader/developer_digest.h"
