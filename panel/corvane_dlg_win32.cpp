@@ -17,7 +17,7 @@
 #include "prefs/about_dlg_win32.h"
 #include "prefs/first_dlg_win32.h"
 #include "prefs/play_sound_file.h"
-#include "prefs/setting_dlg_win32.h"
+#include "prefs/general_settings_win32.h"
 #include "prefs/sound_setting_dlg_win32.h"
 #include "app/sound_sink.h"
 #include "resources/resource.h"
