@@ -1,10 +1,10 @@
 #include "prefs/startup_shortcut.h"
 
 #include "base/os.h"
+#include "base/program_folder_names.h"
 #include "store/local_files.h"
 
 namespace {
-const char PROGRAM_FILE[] = "Pelimor.exe";
 const char DESCRIPTION[] = "Pelimor";
 
 std::string InFolder(const std::string& folder, const char* name) {
@@ -30,7 +30,7 @@ void CreateUnlessPresent(const std::string& linkPath, const char* createdText,
 std::string StartupShortcutPath() { return InFolder(Os().StartupFolder(), "Pelimor.lnk"); }
 std::string OldStartupShortcutPath() { return InFolder(Os().StartupFolder(), "Olverin.lnk"); }
 std::string DesktopShortcutPath() { return InFolder(Os().DesktopFolder(), "Pelimor.lnk"); }
-std::string ShortcutTarget() { return ProgramFolderPath() + PROGRAM_FILE; }
+std::string ShortcutTarget() { return ProgramFolderPath() + PANEL_PROGRAM_FILE; }
 
 void CreateFirstRunShortcuts(bool atStartup, bool onDesktop) {
     if (atStartup)
