@@ -6,6 +6,8 @@
 
 namespace {
 const char DESCRIPTION[] = "Pelimor";
+// The Startup and the desktop shortcut have the same name.
+const char SHORTCUT_FILE[] = "Pelimor.lnk";
 
 std::string InFolder(const std::string& folder, const char* name) {
     return folder.empty() ? std::string() : folder + PathSeparator() + name;
@@ -27,9 +29,9 @@ void CreateUnlessPresent(const std::string& linkPath, const char* createdText,
 }
 }  // namespace
 
-std::string StartupShortcutPath() { return InFolder(Os().StartupFolder(), "Pelimor.lnk"); }
+std::string StartupShortcutPath() { return InFolder(Os().StartupFolder(), SHORTCUT_FILE); }
 std::string OldStartupShortcutPath() { return InFolder(Os().StartupFolder(), "Olverin.lnk"); }
-std::string DesktopShortcutPath() { return InFolder(Os().DesktopFolder(), "Pelimor.lnk"); }
+std::string DesktopShortcutPath() { return InFolder(Os().DesktopFolder(), SHORTCUT_FILE); }
 std::string ShortcutTarget() { return ProgramFolderPath() + PANEL_PROGRAM_FILE; }
 
 void CreateFirstRunShortcuts(bool atStartup, bool onDesktop) {
