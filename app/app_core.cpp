@@ -5,14 +5,12 @@
 #include "app/settings_file.h"
 #include "base/line_file.h"
 #include "base/os.h"
+#include "base/panel_and_updater.h"
 #include "store/local_files.h"
 #include "update/interrupted_update.h"
 
 namespace {
-const char INSTANCE_LOCK_NAME[] = "IAQZ___MUTEX";
 const char ALREADY_RUNNING_MESSAGE[] = "既にツールが起動しています。";
-// The updater starts the program with exactly this command line after an update.
-const char STARTED_BY_UPDATER[] = "byupdater";
 }  // namespace
 
 CAppCore theCore;
@@ -81,7 +79,7 @@ void CAppCore::UseDefaultSounds(SoundMode mode) {
 }
 
 bool CAppCore::Startup(const std::string& commandLine) {
-    if (!Os().AcquireInstanceLock(INSTANCE_LOCK_NAME)) {
+    if (!Os().AcquireInstanceLock(PANEL_INSTANCE_LOCK_NAME)) {
         Os().AskUser(ALREADY_RUNNING_MESSAGE, MessageKind::Ok);
         return false;
     }

@@ -9,6 +9,7 @@
 #include "store/local_files.h"
 #include "base/byte_text.h"
 #include "base/field_codec.h"
+#include "base/server_files.h"
 
 namespace {
 // This release; the settings file records the same number as its format version.
@@ -30,7 +31,7 @@ void StartUpdaterAndEnd(CAppCore& core) {
 
 bool CheckVersion() {
     std::string fetched;
-    if (!FetchUrl(ServerFileUrl("prims/version.dat"), ScratchFilePath(SCRATCH_NUMBER), fetched, false, ""))
+    if (!FetchUrl(ServerFileUrl(RELEASE_NUMBER_FILE), ScratchFilePath(SCRATCH_NUMBER), fetched, false, ""))
         return false;
     return ReadDecimal(ResponseBody(fetched)) > OWN_VERSION;
 }

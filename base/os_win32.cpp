@@ -14,7 +14,8 @@
 
 namespace {
 HANDLE g_instanceMutex = nullptr;
-// A mutex of its own: the panel's is "IAQZ___MUTEX", and the updater must not hold that one.
+// A mutex of its own: the panel's is PANEL_INSTANCE_LOCK_NAME (base/panel_and_updater.h), and the
+// updater must not hold that one.
 const char UPDATE_LOCK_NAME[] = "PELIMOR_UPDATER_MUTEX";
 HANDLE g_updateLock = nullptr;
 

@@ -4,6 +4,7 @@
 #include "net/http_client.h"
 #include "net/server_url.h"
 #include "base/euc_jp.h"
+#include "base/server_files.h"
 #include "store/local_files.h"
 
 namespace {
@@ -17,10 +18,10 @@ int DelayMilliseconds(FeedKind kind) {
 
 std::string FeedUrl(FeedKind kind) {
     switch (kind) {
-    case FEED_INDICATORS: return ServerFileUrl("iadat2.dat");
-    case FEED_NEWS: return ServerFileUrl("qznnews.dat");
-    case FEED_NOTICES: return ServerFileUrl("qzninfo.dat");
-    case FEED_ACCESS_REPORT: return ServerFileUrl("acs/aa.php");
+    case FEED_INDICATORS: return ServerFileUrl(INDICATOR_FEED_FILE);
+    case FEED_NEWS: return ServerFileUrl(NEWS_FEED_FILE);
+    case FEED_NOTICES: return ServerFileUrl(NOTICE_FEED_FILE);
+    case FEED_ACCESS_REPORT: return ServerFileUrl(ACCESS_REPORT_FILE);
     }
     return std::string();
 }

@@ -5,6 +5,7 @@
 #include "net/server_url.h"
 #include "store/local_files.h"
 #include "base/field_codec.h"
+#include "base/server_files.h"
 
 namespace {
 // The poll has a scratch file of its own: it runs beside the version check of the
@@ -21,13 +22,13 @@ std::optional<std::string> FetchBody(const std::string& path) {
 
 ServerPollDownload DownloadServerPoll(int32_t lastCounter) {
     ServerPollDownload download;
-    std::optional<std::string> counter = FetchBody("qznhnd_update.dat");
+    std::optional<std::string> counter = FetchBody(POLL_COUNTER_FILE);
     if (!counter) return download;
     download.counter = ReadDecimal(*counter);
     if (download.counter == lastCounter) return download;
     download.counterChanged = true;
-    download.traders = FetchBody("qznhnd_trader.dat");
-    download.messages = FetchBody("qznhnd_message.dat");
-    download.signals = FetchBody("qznhnd_data.dat");
+    download.traders = FetchBody(POLL_TRADER_FILE);
+    download.messages = FetchBody(POLL_MESSAGE_FILE);
+    download.signals = FetchBody(POLL_SIGNAL_FILE);
     return download;
 }

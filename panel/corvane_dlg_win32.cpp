@@ -17,7 +17,7 @@
 #include "app/update_check.h"
 #include "welcome/about_dlg_win32.h"
 #include "welcome/first_dlg_win32.h"
-#include "prefs/setting_dlg_win32.h"
+#include "prefs/general_settings_win32.h"
 #include "prefs/sound_setting_dlg_win32.h"
 #include "sound/play_sound_file.h"
 #include "resources/resource.h"

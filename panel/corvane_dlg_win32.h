@@ -21,14 +21,14 @@
 #include "panel/panel_pages.h"
 #include "panel/tray_icon_win32.h"
 #include "views/bitmap_image_win32.h"
-#include "views/button_wnd_win32.h"
-#include "views/calendar_holder_win32.h"
-#include "views/etc_holder_win32.h"
+#include "views/button_state_win32.h"
+#include "views/calendar_sheet_win32.h"
 #include "views/html_pane_win32.h"
-#include "views/index_holder_win32.h"
-#include "views/index_list2_win32.h"
-#include "views/news_holder_win32.h"
-#include "views/signal_holder_win32.h"
+#include "views/indicator_details_win32.h"
+#include "views/indicator_row_win32.h"
+#include "views/news_sheet_win32.h"
+#include "views/notice_sheet_win32.h"
+#include "views/signal_sheet_win32.h"
 
 class CCorvaneDlg : public CDialog {
 public:

@@ -2,11 +2,13 @@
 
 #include <cstdio>
 
+#include "base/panel_window_titles.h"
+
 void MailboxWindows::Create(HWND panel, int firstRootId) {
     for (int chain = 0; chain < CHAINS; ++chain) {
         HWND root = GetDlgItem(panel, firstRootId + chain);
         char title[16];
-        std::snprintf(title, sizeof title, "__QZ__UDWND%d", chain + 1);
+        std::snprintf(title, sizeof title, MAILBOX_ROOT_TITLE_FORMAT, chain + 1);
         SetWindowTextA(root, title);
         HWND parent = root;
         for (int level = 0; level < LEVELS && parent; ++level) {

@@ -1,11 +1,13 @@
 #include "prefs/startup_shortcut.h"
 
 #include "base/os.h"
+#include "base/program_folder_names.h"
 #include "store/local_files.h"
 
 namespace {
-const char PROGRAM_FILE[] = "Pelimor.exe";
 const char DESCRIPTION[] = "Pelimor";
+// The Startup and the desktop shortcut have the same name.
+const char SHORTCUT_FILE[] = "Pelimor.lnk";
 
 std::string InFolder(const std::string& folder, const char* name) {
     return folder.empty() ? std::string() : folder + PathSeparator() + name;
@@ -27,10 +29,10 @@ void CreateUnlessPresent(const std::string& linkPath, const char* createdText,
 }
 }  // namespace
 
-std::string StartupShortcutPath() { return InFolder(Os().StartupFolder(), "Pelimor.lnk"); }
+std::string StartupShortcutPath() { return InFolder(Os().StartupFolder(), SHORTCUT_FILE); }
 std::string OldStartupShortcutPath() { return InFolder(Os().StartupFolder(), "Olverin.lnk"); }
-std::string DesktopShortcutPath() { return InFolder(Os().DesktopFolder(), "Pelimor.lnk"); }
-std::string ShortcutTarget() { return ProgramFolderPath() + PROGRAM_FILE; }
+std::string DesktopShortcutPath() { return InFolder(Os().DesktopFolder(), SHORTCUT_FILE); }
+std::string ShortcutTarget() { return ProgramFolderPath() + PANEL_PROGRAM_FILE; }
 
 void CreateFirstRunShortcuts(bool atStartup, bool onDesktop) {
     if (atStartup)

@@ -24,13 +24,10 @@
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
 #include "base/field_codec.h"
+#include "base/server_files.h"
 
 namespace {
 constexpr int64_t DAY_SECONDS = 86400;
-constexpr const char* UPDATE_COUNTER_FILE = "qznhnd_update.dat";
-constexpr const char* TRADER_FILE = "qznhnd_trader.dat";
-constexpr const char* MESSAGE_FILE = "qznhnd_message.dat";
-constexpr const char* SIGNAL_FILE = "qznhnd_data.dat";
 
 bool IsICalendar(std::string_view text) {
     size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
@@ -117,10 +114,10 @@ bool ReadPollFiles(const PublishOptions& options, const ZoneClock& zone, PollFil
 // The update counter moves only when the trader, message or signal file changes; it never
 // falls below the run's time, so that a folder made afresh still moves past a panel's counter.
 int32_t NextPollCounter(const std::string& folder, const PollFiles& files, int64_t now) {
-    const int32_t previous = ReadDecimal(ExistingFile(folder, UPDATE_COUNTER_FILE));
-    const bool changed = ExistingFile(folder, TRADER_FILE) != files.traders ||
-                         ExistingFile(folder, MESSAGE_FILE) != files.messages ||
-                         ExistingFile(folder, SIGNAL_FILE) != files.signals;
+    const int32_t previous = ReadDecimal(ExistingFile(folder, POLL_COUNTER_FILE));
+    const bool changed = ExistingFile(folder, POLL_TRADER_FILE) != files.traders ||
+                         ExistingFile(folder, POLL_MESSAGE_FILE) != files.messages ||
+                         ExistingFile(folder, POLL_SIGNAL_FILE) != files.signals;
     if (!changed && previous != 0) return previous;
     const int64_t next = std::max<int64_t>(int64_t{previous} + 1, now);
     return static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX));
@@ -230,16 +227,16 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
     StagedOutput output;
     const std::string indicatorFeed = IndicatorFeedText(std::move(announcements), *zone);
     summary.announcements = static_cast<size_t>(std::count(indicatorFeed.begin(), indicatorFeed.end(), '\n'));
-    output.Add("iadat2.dat", indicatorFeed);
-    output.Add("qznnews.dat", NewsFeedText("QZNNEWS", std::move(numberedNews), now));
-    output.Add("qzninfo.dat", NewsFeedText("QZNINFO", std::move(numberedNotices), now));
-    output.Add("prims/version.dat", std::to_string(ReleaseNumber(options)) + "\n");
-    output.Add("acs/aa.php", "OK\n");
-    output.Add(TRADER_FILE, pollFiles.traders);
-    output.Add(MESSAGE_FILE, pollFiles.messages);
-    output.Add(SIGNAL_FILE, pollFiles.signals);
+    output.Add(INDICATOR_FEED_FILE, indicatorFeed);
+    output.Add(NEWS_FEED_FILE, NewsFeedText("QZNNEWS", std::move(numberedNews), now));
+    output.Add(NOTICE_FEED_FILE, NewsFeedText("QZNINFO", std::move(numberedNotices), now));
+    output.Add(RELEASE_NUMBER_FILE, std::to_string(ReleaseNumber(options)) + "\n");
+    output.Add(ACCESS_REPORT_FILE, "OK\n");
+    output.Add(POLL_TRADER_FILE, pollFiles.traders);
+    output.Add(POLL_MESSAGE_FILE, pollFiles.messages);
+    output.Add(POLL_SIGNAL_FILE, pollFiles.signals);
     // Last, so that a panel which sees the new counter finds the new files.
-    output.Add(UPDATE_COUNTER_FILE, std::to_string(summary.pollCounter) + "\n");
+    output.Add(POLL_COUNTER_FILE, std::to_string(summary.pollCounter) + "\n");
     output.Add(ITEM_ID_STATE_FILE, ids.StateText(now));
     return output.Commit(options.outFolder, error);
 }

@@ -3,6 +3,7 @@
 #include "base/os.h"
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
+#include "base/program_folder_names.h"
 
 namespace {
 std::string SubFolder(const char* name) {
@@ -15,8 +16,8 @@ std::string SubFolder(const char* name) {
 }  // namespace
 
 std::string ProgramFolderPath() { return Os().ProgramFolder(); }
-std::string SettingFolderPath() { return SubFolder("setting"); }
-std::string SystemFolderPath() { return SubFolder("system"); }
+std::string SettingFolderPath() { return SubFolder(SETTING_FOLDER_NAME); }
+std::string SystemFolderPath() { return SubFolder(SYSTEM_FOLDER_NAME); }
 
 std::string SettingsFilePath() { return SettingFolderPath() + "iasetting.dat"; }
 std::string IndicatorFilePath() { return SettingFolderPath() + "iaindex2.dat"; }
@@ -26,7 +27,7 @@ std::string NewsFilePath(bool newsStore) {
 std::string RuleFilePath() { return SettingFolderPath() + "iaacm.dat"; }
 std::string ScratchFilePath(int kind) { return SettingFolderPath() + FormatText("iaweb%d.dat", kind); }
 std::string PageFilePath() { return SystemFolderPath() + "ialweb.dat"; }
-std::string UpdaterPath() { return SystemFolderPath() + "pelimorupdater.exe"; }
+std::string UpdaterPath() { return SystemFolderPath() + UPDATER_PROGRAM_FILE; }
 
 std::string PageUrl() {
     std::string path = PageFilePath();

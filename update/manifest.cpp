@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "base/program_folder_names.h"
 #include "update/update_paths.h"
 
 namespace {
@@ -78,7 +79,7 @@ bool IsSafeUpdatePath(std::string_view path) {
     for (char c : path)
         if (c < 0x20 || c > 0x7E || c == ':' || c == '/' || c == '~') return false;
     if (!LevelsAreExact(path)) return false;
-    if (LevelIs(path, "setting")) return false;
+    if (LevelIs(path, SETTING_FOLDER_NAME)) return false;
     return Lower(path).rfind(UPDATER_WORK_PREFIX, 0) != 0;
 }
 

@@ -10,6 +10,7 @@
 #include "update/update_journal.h"
 #include "update/update_log.h"
 #include "base/os.h"
+#include "base/server_files.h"
 #include "update/update_paths.h"
 #include "update/update_plan.h"
 
@@ -78,7 +79,7 @@ private:
     bool FetchManifest() {
         progress_.ShowStatus(CHECKING, 0);
         std::string version, text, signature, reason;
-        if (!Fetch("prims/version.dat", version)) return false;
+        if (!Fetch(RELEASE_NUMBER_FILE, version)) return false;
         release_ = ReadDecimal(version);
         if (release_ <= 0) return Fail(BAD_MANIFEST, "version.dat holds no release number");
         Log("release " + std::to_string(release_) + " offered");

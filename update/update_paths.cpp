@@ -1,10 +1,11 @@
 #include "update/update_paths.h"
 
 #include "base/os.h"
+#include "base/program_folder_names.h"
 
 namespace {
 std::string SystemFolder(const std::string& programFolder) {
-    return programFolder + "system" + PathSeparator();
+    return programFolder + SYSTEM_FOLDER_NAME + PathSeparator();
 }
 }  // namespace
 

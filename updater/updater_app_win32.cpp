@@ -4,13 +4,13 @@
 #include <commctrl.h>
 
 #include "base/os.h"
+#include "base/panel_and_updater.h"
+#include "base/program_folder_names.h"
 #include "update/update_log.h"
 #include "updater/updater_dlg_win32.h"
 
 namespace {
 const char ALREADY_UPDATING[] = "更新は既に実行中です。";
-const char STARTED_BY_UPDATER[] = "byupdater";
-const char PROGRAM_FILE[] = "Pelimor.exe";
 
 // The updater lives in the program folder's "system" folder, whose name is plain ASCII, so the
 // separator found before it is a real one even when the folders above hold CP932 names.
@@ -44,9 +44,9 @@ bool CUpdaterApp::InitInstance() {
     Os().ReleaseUpdateLock();
     if (!result.updated) Os().AskUser(result.userMessage, MessageKind::Ok);
     const std::string parameters = result.updated ? STARTED_BY_UPDATER : "";
-    if (!Os().OpenWithShell(programFolder + PROGRAM_FILE, parameters))
-        LogUpdate(programFolder, "cannot start Pelimor.exe");
+    if (!Os().OpenWithShell(programFolder + PANEL_PROGRAM_FILE, parameters))
+        LogUpdate(programFolder, std::string("cannot start ") + PANEL_PROGRAM_FILE);
     else
-        LogUpdate(programFolder, "started Pelimor.exe " + parameters);
+        LogUpdate(programFolder, std::string("started ") + PANEL_PROGRAM_FILE + " " + parameters);
     return false;
 }

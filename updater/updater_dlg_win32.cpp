@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/os.h"
+#include "base/panel_and_updater.h"
 #include "net/server_url.h"
 #include "update/update_public_key.h"
 #include "updater/updater_resource.h"
@@ -17,13 +18,11 @@ const char CLOSE_PROGRAM[] =
     "Pelimorがまだ起動しています。\nPelimorを終了してから「OK」を押してください。\n"
     "「キャンセル」を押すと更新を中止します。";
 
-// The panel's single-instance mutex: it exists exactly while a panel runs.
-const char PANEL_MUTEX_NAME[] = "IAQZ___MUTEX";
 constexpr ULONGLONG PANEL_WAIT_MILLISECONDS = 30000;
 constexpr DWORD PANEL_POLL_MILLISECONDS = 250;
 
 bool PanelRunning() {
-    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, PANEL_MUTEX_NAME);
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, PANEL_INSTANCE_LOCK_NAME);
     if (!mutex) return false;
     // Closed at once: a handle kept here would keep the mutex alive after the panel ended.
     CloseHandle(mutex);

@@ -1,6 +1,6 @@
 #include "views/bitmap_image_win32.h"
 
-#include "views/bitmap_to_region_win32.h"
+#include "views/pixel_runs_win32.h"
 
 #include <utility>
 

@@ -26,18 +26,19 @@
 
 #include <commctrl.h>
 
+#include "base/panel_window_titles.h"
 #include "tests/e2e/probe_dialogs.h"
 #include "tests/e2e/probe_remote_buffer.h"
 
 namespace {
 
-HWND FindPanel() { return FindWindowA(nullptr, "__QZ__PELIMOR"); }
+HWND FindPanel() { return FindWindowA(nullptr, PANEL_WINDOW_TITLE); }
 
 // The EA's way in: the titled static under the panel, then three levels of single children.
 void PrintMailbox(HWND panel) {
     for (int chain = 1; chain <= 3; ++chain) {
         char title[32];
-        std::snprintf(title, sizeof title, "__QZ__UDWND%d", chain);
+        std::snprintf(title, sizeof title, MAILBOX_ROOT_TITLE_FORMAT, chain);
         HWND level = FindWindowExA(panel, nullptr, nullptr, title);
         std::printf("chain%d.found=%d\n", chain, level ? 1 : 0);
         for (int depth = 1; depth <= 3 && level; ++depth) {

@@ -1,4 +1,4 @@
-#include "views/index_list2_win32.h"
+#include "views/indicator_row_win32.h"
 
 #include <windowsx.h>
 

@@ -1,4 +1,4 @@
-#include "views/calendar_holder_win32.h"
+#include "views/calendar_sheet_win32.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "views/index_holder_win32.h"
+#include "views/indicator_details_win32.h"
 
 #include "app/app_core.h"
 #include "base/os.h"

@@ -1,4 +1,4 @@
-#include "views/news_holder_win32.h"
+#include "views/news_sheet_win32.h"
 
 #include "app/app_core.h"
 #include "base/os.h"

@@ -1,4 +1,4 @@
-#include "views/signal_holder_win32.h"
+#include "views/signal_sheet_win32.h"
 
 #include "app/app_core.h"
 #include "metatrader/signal_texts.h"

@@ -1,4 +1,4 @@
-#include "prefs/setting_dlg_win32.h"
+#include "prefs/general_settings_win32.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "views/button_wnd_win32.h"
+#include "views/button_state_win32.h"
 
 #include "views/hand_cursor_win32.h"
 

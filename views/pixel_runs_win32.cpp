@@ -1,4 +1,4 @@
-#include "views/bitmap_to_region_win32.h"
+#include "views/pixel_runs_win32.h"
 
 #include <vector>
 

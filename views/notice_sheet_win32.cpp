@@ -1,4 +1,4 @@
-#include "views/etc_holder_win32.h"
+#include "views/notice_sheet_win32.h"
 
 #include "app/app_core.h"
 
