@@ -3,6 +3,7 @@
 #include "base/os.h"
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
+#include "base/trace_file_switch.h"
 
 namespace {
 std::string SubFolder(const char* name) {
@@ -27,6 +28,8 @@ std::string RuleFilePath() { return SettingFolderPath() + "iaacm.dat"; }
 std::string ScratchFilePath(int kind) { return SettingFolderPath() + FormatText("iaweb%d.dat", kind); }
 std::string PageFilePath() { return SystemFolderPath() + "ialweb.dat"; }
 std::string UpdaterPath() { return SystemFolderPath() + "pelimorupdater.exe"; }
+std::string TraceMarkerPath() { return SettingFolderPath() + TRACE_MARKER_NAME; }
+std::string TraceFilePath() { return SystemFolderPath() + "Pelimor-trace.txt"; }
 
 std::string PageUrl() {
     std::string path = PageFilePath();

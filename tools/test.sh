@@ -79,15 +79,18 @@ layers() {
 windows_program() {
   if ! build windows; then count "Pelimor.exe (mingw-w64, -Werror)" 0 1; return; fi
   count "Pelimor.exe (mingw-w64, -Werror)" 1 0
-  # One self-contained executable: the MinGW runtime is linked in, never a DLL beside it.
-  local imports
-  imports=$(x86_64-w64-mingw32-objdump -p build/windows/Pelimor.exe | sed -n 's/^[[:space:]]*DLL Name: //p')
-  echo "$imports" >build/logs/pelimor-imports.log
-  if [ -n "$imports" ] && ! grep -qiE '^(libwinpthread|libstdc\+\+|libgcc)' <<<"$imports"; then
-    count "Pelimor.exe imports no MinGW runtime DLL" 1 0
-  else
-    cat build/logs/pelimor-imports.log; count "Pelimor.exe imports no MinGW runtime DLL" 0 1
-  fi
+  # Self-contained executables: the MinGW runtime is linked in, never a DLL beside them.
+  local program imports log
+  for program in Pelimor pelimorupdater; do
+    log="build/logs/$program-imports.log"
+    imports=$(x86_64-w64-mingw32-objdump -p "build/windows/$program.exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    echo "$imports" >"$log"
+    if [ -n "$imports" ] && ! grep -qiE '^(libwinpthread|libstdc\+\+|libgcc)' <<<"$imports"; then
+      count "$program.exe imports no MinGW runtime DLL" 1 0
+    else
+      cat "$log"; count "$program.exe imports no MinGW runtime DLL" 0 1
+    fi
+  done
 }
 
 end_to_end() {
