@@ -23,6 +23,10 @@ bool WriteDump(const std::string& path, EXCEPTION_POINTERS* exception) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
+    // The process made known to dbghelp without its modules: otherwise Wine's MiniDumpWriteDump
+    // first loads the symbols of every module, which took a minute, and a dump needs none of
+    // them. Windows' needs no symbol handler, so there the call changes nothing.
+    SymInitialize(GetCurrentProcess(), nullptr, FALSE);
     MINIDUMP_EXCEPTION_INFORMATION where{GetCurrentThreadId(), exception, FALSE};
     BOOL written = MiniDumpWriteDump(GetCurrentProcess(), GetCurrentProcessId(), file,
                                      MiniDumpNormal, &where, nullptr, nullptr);
