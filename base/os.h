@@ -94,8 +94,9 @@ public:
                                 const std::string& workingFolder);
 
     // Writes one line, prefixed "Pelimor: ", to the platform's debug channel
-    // (OutputDebugStringA on Windows, stderr elsewhere): why a step that only returns false
-    // failed. Any thread may call it.
+    // (OutputDebugStringA on Windows, stderr elsewhere), and with the time to the trace file
+    // when the user switched it on (base/trace_file_switch.h): why a step that only returns
+    // false failed. Any thread may call it.
     virtual void Trace(const std::string& line);
 };
 

@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "base/cancel_token.h"
+#include "base/trace_file_switch.h"
 
 namespace {
 int g_instanceLockFile = -1;
@@ -44,7 +45,10 @@ void DropLockFile(int& held) {
 
 char PathSeparator() { return '/'; }
 
-void OsSeam::Trace(const std::string& line) { std::fprintf(stderr, "Pelimor: %s\n", line.c_str()); }
+void OsSeam::Trace(const std::string& line) {
+    std::fprintf(stderr, "Pelimor: %s\n", line.c_str());
+    WriteToTraceFile(Now(), line);
+}
 
 int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
 

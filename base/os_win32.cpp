@@ -11,6 +11,7 @@
 
 #include "base/cancel_token.h"
 #include "base/cp932_text.h"
+#include "base/trace_file_switch.h"
 
 namespace {
 HANDLE g_instanceMutex = nullptr;
@@ -44,7 +45,10 @@ void DropMutex(HANDLE& held) {
 
 char PathSeparator() { return '\\'; }
 
-void OsSeam::Trace(const std::string& line) { OutputDebugStringA(("Pelimor: " + line + "\n").c_str()); }
+void OsSeam::Trace(const std::string& line) {
+    OutputDebugStringA(("Pelimor: " + line + "\n").c_str());
+    WriteToTraceFile(Now(), line);
+}
 
 int64_t OsSeam::Now() { return static_cast<int64_t>(std::time(nullptr)); }
 

@@ -30,3 +30,10 @@ function(pelimor_target_options target)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
 endfunction()
+
+# The test-only crash on request (framework/test_crash.h) in a program of the Win32 shell.
+function(pelimor_test_crash_option target)
+  if(PELIMOR_TEST_CRASH)
+    target_compile_definitions(${target} PRIVATE PELIMOR_TEST_CRASH)
+  endif()
+endfunction()

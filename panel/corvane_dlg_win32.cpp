@@ -6,6 +6,8 @@
 #include "app/core_sound_player.h"
 #include "app/test_timings.h"
 #include "panel/window_placement_win32.h"
+#include "base/byte_text.h"
+#include "base/os.h"
 #include "metatrader_dialogs/auto_ba_dlg_win32.h"
 #include "metatrader_dialogs/auto_ba_set_dlg_win32.h"
 #include "app/developer_test.h"
@@ -114,8 +116,11 @@ bool CCorvaneDlg::OnInitDialog() {
 
 void CCorvaneDlg::LoadPageArt() {
     for (int page = 0; page < PANEL_PAGE_COUNT; ++page) {
-        pageArt_[page].Load(LayoutOfPage(page).art);
-        pageArt_[page].MakeRegion(HOLE_COLOUR);
+        const int art = LayoutOfPage(page).art;
+        if (!pageArt_[page].Load(art))
+            Os().Trace(FormatText("page %d: its art (bitmap %d) cannot be loaded", page, art));
+        else if (!pageArt_[page].MakeRegion(HOLE_COLOUR))
+            Os().Trace(FormatText("page %d: no window shape can be made from its art", page));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "base/os.h"
 #include "panel/balloon_field.h"
 #include "resources/resource.h"
 
@@ -33,13 +34,20 @@ void CopyField(char* field, const std::string& text) {
 
 }  // namespace
 
-bool CTrayIcon::AddTrayIcon() const {
+bool CTrayIcon::AddTrayIcon() {
     NOTIFYICONDATAA record = IconRecord(owner_);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = UM_TRAY_NOTIFY;
     record.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     CopyField(record.szTip, "Pelimor");
-    return Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
+    // NIM_ADD refuses an icon that is there already; NIM_MODIFY then says that it is.
+    const bool present =
+        Shell_NotifyIconA(NIM_ADD, &record) || Shell_NotifyIconA(NIM_MODIFY, &record);
+    if (!present && !refusalTraced_)
+        Os().Trace("tray icon: the shell refused to register it; a hidden panel has no way back "
+                   "until it does");
+    refusalTraced_ = !present;
+    return present;
 }
 
 void CTrayIcon::RemoveTrayIcon() const {

@@ -23,8 +23,9 @@ public:
 
     // Puts the program icon with the tip "Pelimor" into the notification area. Called at the
     // panel's start and every minute: an icon that is there already stays, and one the shell
-    // lost (when it restarted) comes back.
-    bool AddTrayIcon() const;
+    // lost (when it restarted) comes back. A refusal is traced once, until the icon is there
+    // again.
+    bool AddTrayIcon();
     void RemoveTrayIcon() const;
 
     // Shows a balloon with the information icon, title and text cut to what the shell holds;
@@ -40,6 +41,7 @@ public:
 private:
     HWND owner_ = nullptr;
     int balloonKind_ = 0;
+    bool refusalTraced_ = false;
 };
 
 // The first submenu of the panel menu at the pointer, the panel brought to the foreground

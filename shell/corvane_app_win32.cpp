@@ -8,6 +8,7 @@
 #include "welcome/terms.h"
 #include "app/test_timings.h"
 #include "app/update_check.h"
+#include "base/byte_text.h"
 #include "panel/corvane_dlg_win32.h"
 #include "welcome/first_dlg_win32.h"
 #include "welcome/license_dlg_win32.h"
@@ -41,7 +42,11 @@ bool CCorvaneApp::InitInstance() {
 
 GdiplusSession::GdiplusSession() {
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback, background thread on
-    if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok) token_ = 0;
+    Gdiplus::Status status = Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+    if (status == Gdiplus::Ok) return;
+    token_ = 0;
+    Os().Trace(FormatText("GDI+ did not start (status %d): the panel draws no pictures or texts",
+                          static_cast<int>(status)));
 }
 
 GdiplusSession::~GdiplusSession() {

@@ -4,6 +4,7 @@
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
 #include "base/program_folder_names.h"
+#include "base/trace_file_switch.h"
 
 namespace {
 std::string SubFolder(const char* name) {
@@ -28,6 +29,8 @@ std::string RuleFilePath() { return SettingFolderPath() + "iaacm.dat"; }
 std::string ScratchFilePath(int kind) { return SettingFolderPath() + FormatText("iaweb%d.dat", kind); }
 std::string PageFilePath() { return SystemFolderPath() + "ialweb.dat"; }
 std::string UpdaterPath() { return SystemFolderPath() + UPDATER_PROGRAM_FILE; }
+std::string TraceMarkerPath() { return SettingFolderPath() + TRACE_MARKER_NAME; }
+std::string TraceFilePath() { return SystemFolderPath() + "Pelimor-trace.txt"; }
 
 std::string PageUrl() {
     std::string path = PageFilePath();

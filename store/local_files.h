@@ -17,6 +17,8 @@ std::string RuleFilePath();             // "iaacm.dat"
 std::string ScratchFilePath(int kind);  // "iaweb%d.dat", one per download kind
 std::string PageFilePath();             // "ialweb.dat" in the system folder
 std::string UpdaterPath();              // "pelimorupdater.exe" in the system folder
+std::string TraceMarkerPath();          // TRACE_MARKER_NAME ("trace.on") in the setting folder
+std::string TraceFilePath();            // "Pelimor-trace.txt" in the system folder
 
 // The page file as a URL for the browser pane: "file:///" and every "\" turned into "/"
 // (never the 0x5C inside a double-byte character).

@@ -33,7 +33,7 @@ WINDOWS_HEADERS = {
     "windows.h", "winsock2.h", "ws2tcpip.h", "windowsx.h", "commctrl.h", "commdlg.h", "shlobj.h",
     "shellapi.h", "shlwapi.h", "objbase.h", "ole2.h", "oleauto.h", "ocidl.h", "exdisp.h",
     "mshtml.h", "mmsystem.h", "urlmon.h", "wininet.h", "gdiplus.h", "bcrypt.h", "wincrypt.h",
-    "process.h", "io.h", "direct.h",
+    "dbghelp.h", "process.h", "io.h", "direct.h",
 }
 
 

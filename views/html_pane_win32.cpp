@@ -1,5 +1,6 @@
 #include "views/html_pane_win32.h"
 
+#include "base/byte_text.h"
 #include "base/os.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
@@ -35,6 +36,11 @@ void CHtmlPane::Create(CWnd* panel) {
     bool navigated = bound && browser_.Navigate(PageUrl());
     if (browser_.GetSafeHwnd()) browser_.ModifyStyle(WS_BORDER, 0);
     readiness_.Navigated(navigated, Os().Now());
+    if (!bound)
+        Os().Trace("HTML pane: no browser control; the bodies are drawn as plain text");
+    else if (!navigated)
+        Os().Trace("HTML pane: the browser control refused the page file; the bodies are drawn "
+                   "as plain text");
     PutControl();
 }
 
@@ -57,6 +63,10 @@ void CHtmlPane::Rebuild(const std::string& body) {
 
 void CHtmlPane::Poll() {
     if (!readiness_.Observe(browser_.LoadComplete(), Os().Now())) return;
+    if (ShowsPlainText())
+        Os().Trace(FormatText("HTML pane: the browser control did not load the page within %d s; "
+                              "the bodies are drawn as plain text",
+                              static_cast<int>(BrowserReadiness::PATIENCE_SECONDS)));
     PutControl();
     InvalidateArea();
 }

@@ -1,0 +1,15 @@
+#include "framework/test_crash.h"
+
+#ifdef PELIMOR_TEST_CRASH
+#include <cstdlib>
+#include <cstring>
+
+void CrashWhenTestAsks() {
+    const char* asked = std::getenv("PELIMOR_TEST_CRASH");
+    if (!asked || std::strcmp(asked, "1") != 0) return;
+    // A real fault, as a bad pointer gives. Both volatile: the compiler must neither see the
+    // null (and put a trap instruction of its own there) nor drop the store as one nobody reads.
+    volatile int* volatile nowhere = nullptr;
+    *nowhere = 1;
+}
+#endif
