@@ -5,6 +5,7 @@
 #include "app/app_core.h"
 #include "app/test_timings.h"
 #include "app/window_placement_win32.h"
+#include "framework/private_messages.h"
 #include "metatrader/dialogs/auto_ba_dlg_win32.h"
 #include "metatrader/dialogs/auto_ba_set_dlg_win32.h"
 #include "metatrader/dialogs/developer_test.h"

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "framework/private_messages.h"
 #include "panel/balloon_field.h"
 #include "resources/resource.h"
 

@@ -8,9 +8,6 @@
 
 #include "panel/tray_response.h"
 
-// The icon's callback message to the panel; the long parameter is the mouse or balloon event.
-inline constexpr UINT UM_TRAY_NOTIFY = 1125;
-
 class CTrayIcon {
 public:
     CTrayIcon() = default;

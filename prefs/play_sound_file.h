@@ -4,10 +4,6 @@
 #include <cstdint>
 #include <string>
 
-// Posted to the panel by a media-player worker when its sound is over; wParam is the identity of
-// the sound's request.
-inline constexpr unsigned UM_SOUND_FINISHED = 1124;
-
 // Plays a WAV or MP3 file (absolute, or relative to the program folder) after the delay, without
 // blocking. The media player (the default) plays each sound on its own worker; the simple
 // player (the "avoid sound errors" setting) plays WAV files at once and stops the sound it was

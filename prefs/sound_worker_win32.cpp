@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "framework/private_messages.h"
 #include "prefs/media_playback.h"
 #include "prefs/play_sound_file.h"
 
