@@ -5,6 +5,7 @@
 #include "app/app_core.h"
 #include "app/test_timings.h"
 #include "app/window_placement_win32.h"
+#include "framework/open_dialog.h"
 #include "framework/private_messages.h"
 #include "metatrader/dialogs/auto_ba_dlg_win32.h"
 #include "metatrader/dialogs/auto_ba_set_dlg_win32.h"
@@ -454,32 +455,11 @@ void CCorvaneDlg::ShowPanelMenu() {
     RunCommand(TrackPanelMenu(m_hWnd));
 }
 
-namespace {
-// The open dialog or message box of this thread: the first visible, enabled dialog window other
-// than the panel, in z-order, which is the innermost of nested ones.
-struct OpenDialogSearch {
-    HWND panel;
-    HWND found;
-};
-
-BOOL CALLBACK FindOpenDialog(HWND window, LPARAM search) {
-    auto* state = reinterpret_cast<OpenDialogSearch*>(search);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (window == state->panel || std::string(className) != "#32770" || !::IsWindowVisible(window) ||
-        !::IsWindowEnabled(window))
-        return TRUE;
-    state->found = window;
-    return FALSE;
-}
-}  // namespace
-
 void CCorvaneDlg::BringDialogToFront() {
-    OpenDialogSearch search{m_hWnd, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindOpenDialog, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return;
-    SetForegroundWindow(search.found);
-    BringWindowToTop(search.found);
+    HWND dialog = FindOpenDialog(m_hWnd);
+    if (!dialog) return;
+    SetForegroundWindow(dialog);
+    BringWindowToTop(dialog);
 }
 
 void CCorvaneDlg::AskPendingUpdateQuestion() {
