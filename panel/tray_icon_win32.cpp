@@ -60,7 +60,7 @@ bool CTrayIcon::ShowBalloon(int kind, const std::string& title, const std::strin
     return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
-TrayResponse CTrayIcon::OnNotify(LPARAM event) const {
+PanelEffects CTrayIcon::OnNotify(LPARAM event) const {
     return DecideTrayResponse(LOWORD(event), balloonKind_);
 }
 

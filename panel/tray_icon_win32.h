@@ -32,7 +32,7 @@ public:
     int BalloonKind() const { return balloonKind_; }
 
     // What the event of a UM_TRAY_NOTIFY message (its long parameter) asks of the panel.
-    TrayResponse OnNotify(LPARAM event) const;
+    PanelEffects OnNotify(LPARAM event) const;
 
 private:
     HWND owner_ = nullptr;
