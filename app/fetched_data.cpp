@@ -24,10 +24,8 @@ PanelEffects FetchedData::TakeIndicatorFeed(const FeedRequest& request) {
 
 PanelEffects FetchedData::Announce(const NewItemNotice& notice) const {
     PanelEffects effects;
-    if (notice.sound)
-        effects.push_back({.kind = PanelEffectKind::PlaySound, .sound = *notice.sound});
-    if (notice.balloon)
-        effects.push_back({.kind = PanelEffectKind::ShowBalloon, .balloon = *notice.balloon});
+    if (notice.sound) effects.push_back(PanelEffect::Sound(*notice.sound));
+    if (notice.balloon) effects.push_back(PanelEffect::Balloon(*notice.balloon));
     if (notice.showPageAgain) effects.push_back({PanelEffectKind::ShowPage, core_.m_page});
     return effects;
 }
@@ -35,8 +33,7 @@ PanelEffects FetchedData::Announce(const NewItemNotice& notice) const {
 PanelEffects FetchedData::TakeServerPoll(const ServerPollDownload& download) {
     ServerPollOutcome outcome = ServerPoll(core_, download);
     PanelEffects effects;
-    if (outcome.sound)
-        effects.push_back({.kind = PanelEffectKind::PlaySound, .sound = *outcome.sound});
+    if (outcome.sound) effects.push_back(PanelEffect::Sound(*outcome.sound));
     effects.push_back({PanelEffectKind::AfterServerPoll, outcome.changed ? 1 : 0});
     return effects;
 }

@@ -47,10 +47,23 @@ enum class PanelEffectKind {
 inline constexpr int32_t NO_PAGE = -1;
 
 struct PanelEffect {
+    // Any kind but PlaySound and ShowBalloon, which carry more than a number.
+    PanelEffect(PanelEffectKind kind, int32_t value = 0) : kind(kind), value(value) {}
+    static PanelEffect Sound(const SoundCue& sound) {
+        PanelEffect effect(PanelEffectKind::PlaySound);
+        effect.sound = sound;
+        return effect;
+    }
+    static PanelEffect Balloon(const BalloonNotice& balloon) {
+        PanelEffect effect(PanelEffectKind::ShowBalloon);
+        effect.balloon = balloon;
+        return effect;
+    }
+
     PanelEffectKind kind;
     int32_t value = 0;  // the page, fetch kind, timer id or poll answer the kind names; else 0
-    SoundCue sound{};         // with PlaySound
-    BalloonNotice balloon{};  // with ShowBalloon
+    SoundCue sound;         // with PlaySound
+    BalloonNotice balloon;  // with ShowBalloon
 
     bool operator==(const PanelEffect&) const = default;
 };
