@@ -31,7 +31,7 @@ enum class PanelEffectKind {
     Quit,                // close the panel the way its own close command does
     AddTrayIcon,         // register the tray icon again; no effect while it is present
     ShowBalloon,         // show `balloon` at the tray icon
-    PlaySound,           // play `sound` at once
+    PlaySoundCue,        // play `sound` at once
     StartFeedFetch,      // start a background fetch of the kind in `value`
     StartUpdateCheck,    // ask the server for a newer release; the user sees the answer
     ServerPoll,          // run the server poll, then hand its answer to the timer schedule
@@ -47,10 +47,10 @@ enum class PanelEffectKind {
 inline constexpr int32_t NO_PAGE = -1;
 
 struct PanelEffect {
-    // Any kind but PlaySound and ShowBalloon, which carry more than a number.
+    // Any kind but PlaySoundCue and ShowBalloon, which carry more than a number.
     PanelEffect(PanelEffectKind kind, int32_t value = 0) : kind(kind), value(value) {}
     static PanelEffect Sound(const SoundCue& sound) {
-        PanelEffect effect(PanelEffectKind::PlaySound);
+        PanelEffect effect(PanelEffectKind::PlaySoundCue);
         effect.sound = sound;
         return effect;
     }
@@ -62,7 +62,7 @@ struct PanelEffect {
 
     PanelEffectKind kind;
     int32_t value = 0;  // the page, fetch kind, timer id or poll answer the kind names; else 0
-    SoundCue sound;         // with PlaySound
+    SoundCue sound;         // with PlaySoundCue
     BalloonNotice balloon;  // with ShowBalloon
 
     bool operator==(const PanelEffect&) const = default;

@@ -402,7 +402,7 @@ void CCorvaneDlg::Perform(const PanelEffect& effect) {
         tray_.ShowBalloon(effect.balloon.kind, effect.balloon.title, effect.balloon.text,
                           effect.balloon.timeout);
         break;
-    case PanelEffectKind::PlaySound: SoundFilePlayer().Play(effect.sound); break;
+    case PanelEffectKind::PlaySoundCue: SoundFilePlayer().Play(effect.sound); break;
     case PanelEffectKind::StartFeedFetch: StartFeedFetch(effect.value); break;
     case PanelEffectKind::StartUpdateCheck: downloads_->StartUpdateCheck(true, CheckVersion); break;
     case PanelEffectKind::ServerPoll:

@@ -64,7 +64,7 @@ TEST_F(FetchedDataTest, NewsAreStoredAndAnnouncedOnTheNewsPage) {
     PanelEffects effects = fetched.TakeFeed(Fetched(FEED_NEWS, NEWS_FEED, true));
     ASSERT_NE(core.m_newsStore.ItemFromNewest(0), nullptr);
     ASSERT_EQ(KindsOf(effects),
-              (std::vector{PanelEffectKind::PlaySound, PanelEffectKind::ShowBalloon,
+              (std::vector{PanelEffectKind::PlaySoundCue, PanelEffectKind::ShowBalloon,
                            PanelEffectKind::ShowPage}));
     EXPECT_EQ(effects[0].sound, (SoundCue{"sound\\default\\anews.wav", 1000}));
     EXPECT_EQ(effects[1].balloon.kind, BALLOON_NEWS);
