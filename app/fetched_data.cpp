@@ -5,7 +5,7 @@
 
 FetchedData::FetchedData(CAppCore& core) : core_(core), newItems_(core) {}
 
-FetchEffects FetchedData::TakeFeed(const FeedRequest& request) {
+PanelEffects FetchedData::TakeFeed(const FeedRequest& request) {
     if (!request.succeeded) return {};
     switch (request.kind) {
     case FEED_NEWS: return Announce(newItems_.OnNewsFetched(request.result));
@@ -15,28 +15,25 @@ FetchEffects FetchedData::TakeFeed(const FeedRequest& request) {
     }
 }
 
-FetchEffects FetchedData::TakeIndicatorFeed(const FeedRequest& request) {
+PanelEffects FetchedData::TakeIndicatorFeed(const FeedRequest& request) {
     core_.m_indicatorStore.Merge(request.result, IndicatorFilePath(), core_.m_autoNotifyRank,
                                  core_.m_nextIndicatorId);
     core_.SaveAll();
-    FetchEffects effects;
-    effects.refreshIndicatorPage = true;
+    return {{PanelEffectKind::RefreshIndicatorPage}};
+}
+
+PanelEffects FetchedData::Announce(const NewItemNotice& notice) const {
+    PanelEffects effects;
+    if (notice.sound) effects.push_back(PanelEffect::Sound(*notice.sound));
+    if (notice.balloon) effects.push_back(PanelEffect::Balloon(*notice.balloon));
+    if (notice.showPageAgain) effects.push_back({PanelEffectKind::ShowPage, core_.m_page});
     return effects;
 }
 
-FetchEffects FetchedData::Announce(const NewItemNotice& notice) {
-    FetchEffects effects;
-    effects.sound = notice.sound;
-    effects.balloon = notice.balloon;
-    effects.showPageAgain = notice.showPageAgain;
-    return effects;
-}
-
-FetchEffects FetchedData::TakeServerPoll(const ServerPollDownload& download) {
+PanelEffects FetchedData::TakeServerPoll(const ServerPollDownload& download) {
     ServerPollOutcome outcome = ServerPoll(core_, download);
-    FetchEffects effects;
-    effects.sound = outcome.sound;
-    effects.serverPolled = true;
-    effects.signalsChanged = outcome.changed;
+    PanelEffects effects;
+    if (outcome.sound) effects.push_back(PanelEffect::Sound(*outcome.sound));
+    effects.push_back({PanelEffectKind::AfterServerPoll, outcome.changed ? 1 : 0});
     return effects;
 }

@@ -8,10 +8,11 @@
 
 namespace {
 constexpr unsigned MINUTE_MILLISECONDS = 60'000;
+constexpr int NEWS_PAGE = 2;
 constexpr int SIGNAL_PAGE = 4;
 
-TimerAction Fetch(FeedKind kind) { return {TimerActionKind::StartFeedFetch, kind}; }
-TimerAction Do(TimerActionKind kind) { return {kind}; }
+PanelEffect Fetch(FeedKind kind) { return {PanelEffectKind::StartFeedFetch, kind}; }
+PanelEffect Do(PanelEffectKind kind) { return {kind}; }
 
 // Pages 0 and 1 show the time of day to the minute.
 bool ShowsClock(int page) { return page == 0 || page == 1; }
@@ -42,40 +43,40 @@ std::vector<TimerArming> TimerSchedule::Arm() {
             {TIMER_SERVER_POLL, MINUTE_MILLISECONDS}};
 }
 
-TimerActions TimerSchedule::OnTimer(unsigned id, SoundSink& sounds) {
+PanelEffects TimerSchedule::OnTimer(unsigned id, SoundSink& sounds) {
     switch (id) {
         case TIMER_MINUTE: return OnMinuteTick();
         case TIMER_SECOND: return OnSecondTick(sounds);
         case TIMER_START_PAGE:
-            return {Do(TimerActionKind::ShowNewsPage),
-                    {TimerActionKind::KillTimer, TIMER_START_PAGE}};
-        case TIMER_MAILBOX: return {Do(TimerActionKind::RefreshMailbox)};
-        case TIMER_SERVER_POLL: return {Do(TimerActionKind::ServerPoll)};
-        default: return {Do(TimerActionKind::PassToFramework)};
+            return {{PanelEffectKind::ShowPage, NEWS_PAGE},
+                    {PanelEffectKind::KillTimer, TIMER_START_PAGE}};
+        case TIMER_MAILBOX: return {Do(PanelEffectKind::RefreshMailbox)};
+        case TIMER_SERVER_POLL: return {Do(PanelEffectKind::ServerPoll)};
+        default: return {Do(PanelEffectKind::PassToFramework)};
     }
 }
 
-TimerActions TimerSchedule::AfterServerPoll(bool changed) const {
+PanelEffects TimerSchedule::AfterServerPoll(bool changed) const {
     if (!changed || core_.m_page != SIGNAL_PAGE) return {};
-    return {Do(TimerActionKind::RebuildHtmlPane), Do(TimerActionKind::RedrawPanel)};
+    return {Do(PanelEffectKind::PlaceHtmlPane), Do(PanelEffectKind::RedrawPanel)};
 }
 
-TimerActions TimerSchedule::OnMinuteTick() {
+PanelEffects TimerSchedule::OnMinuteTick() {
     // The shell forgets the icon when Explorer restarts; adding it again brings it back.
-    TimerActions actions{Do(TimerActionKind::AddTrayIcon)};
+    PanelEffects actions{Do(PanelEffectKind::AddTrayIcon)};
     if (news_.Advance()) actions.push_back(Fetch(FEED_NEWS));
     if (notices_.Advance()) actions.push_back(Fetch(FEED_NOTICES));
     if (indicators_.Advance()) actions.push_back(Fetch(FEED_INDICATORS));
     if (access_.Advance()) actions.push_back(Fetch(FEED_ACCESS_REPORT));
     if (core_.m_autoClockAdjust && listRefresh_.Advance()) {
-        actions.push_back(Do(TimerActionKind::RefillIndicatorList));
-        actions.push_back(Do(TimerActionKind::RedrawPanel));
+        actions.push_back(Do(PanelEffectKind::RefillIndicatorList));
+        actions.push_back(Do(PanelEffectKind::RedrawPanel));
     }
     return actions;
 }
 
-TimerActions TimerSchedule::OnSecondTick(SoundSink& sounds) {
-    TimerActions actions;
+PanelEffects TimerSchedule::OnSecondTick(SoundSink& sounds) {
+    PanelEffects actions;
     FollowChangeOfDay(actions);
     RunAlertRules(sounds);
     KeepClockCurrent(actions);
@@ -84,13 +85,13 @@ TimerActions TimerSchedule::OnSecondTick(SoundSink& sounds) {
 
 // The calendar moves on at midnight only while it shows the current day; a day the user chose
 // stays chosen.
-void TimerSchedule::FollowChangeOfDay(TimerActions& actions) {
+void TimerSchedule::FollowChangeOfDay(PanelEffects& actions) {
     const CalendarDate today = LocalDateOf(Os().Now());
     if (today != core_.m_calendarDate && core_.m_lastSeenDate == core_.m_calendarDate) {
         core_.m_calendarDate = today;
-        actions.push_back(Do(TimerActionKind::RefillIndicatorList));
-        actions.push_back(Do(TimerActionKind::RedrawPanel));
-        actions.push_back(Do(TimerActionKind::LayOutPanel));
+        actions.push_back(Do(PanelEffectKind::RefillIndicatorList));
+        actions.push_back(Do(PanelEffectKind::RedrawPanel));
+        actions.push_back(Do(PanelEffectKind::LayOutPanel));
     }
     core_.m_lastSeenDate = today;
 }
@@ -102,8 +103,8 @@ void TimerSchedule::RunAlertRules(SoundSink& sounds) {
     CheckAnnouncementAlerts(core_, *target, sounds);
 }
 
-void TimerSchedule::KeepClockCurrent(TimerActions& actions) const {
+void TimerSchedule::KeepClockCurrent(PanelEffects& actions) const {
     if (!ShowsClock(core_.m_page)) return;
     if (IsTurnOfMinute(ToLocalTime(Os().Now()).second))
-        actions.push_back(Do(TimerActionKind::RedrawPanel));
+        actions.push_back(Do(PanelEffectKind::RedrawPanel));
 }

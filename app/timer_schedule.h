@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/app_core.h"
-#include "app/timer_action.h"
+#include "app/panel_effect.h"
 #include "sound/sound_sink.h"
 
 inline constexpr unsigned TIMER_MINUTE = 1100;
@@ -36,9 +36,9 @@ public:
 
     // A timer fired. The second tick's alert sounds go to the sink while the tick runs (the wait
     // after a chime blocks it); the actions returned are performed after them.
-    TimerActions OnTimer(unsigned id, SoundSink& sounds);
+    PanelEffects OnTimer(unsigned id, SoundSink& sounds);
     // What follows a server poll: a changed answer shown on the signal page is redrawn.
-    TimerActions AfterServerPoll(bool changed) const;
+    PanelEffects AfterServerPoll(bool changed) const;
 
 private:
     // Advanced once per minute tick; reports when it reaches its threshold, and starts over.
@@ -49,11 +49,11 @@ private:
         bool Advance();
     };
 
-    TimerActions OnMinuteTick();
-    TimerActions OnSecondTick(SoundSink& sounds);
-    void FollowChangeOfDay(TimerActions& actions);
+    PanelEffects OnMinuteTick();
+    PanelEffects OnSecondTick(SoundSink& sounds);
+    void FollowChangeOfDay(PanelEffects& actions);
     void RunAlertRules(SoundSink& sounds);
-    void KeepClockCurrent(TimerActions& actions) const;
+    void KeepClockCurrent(PanelEffects& actions) const;
 
     CAppCore& core_;
     TickCounter news_{0, 10};

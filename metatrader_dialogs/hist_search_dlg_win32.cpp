@@ -3,12 +3,11 @@
 #include <optional>
 
 #include "app/app_core.h"
+#include "framework/private_messages.h"
 #include "framework/wait_cursor.h"
 #include "resources/resource_mt4.h"
 
 namespace {
-constexpr UINT UM_FOLDER_FOUND = WM_USER + 100;
-constexpr UINT UM_SCAN_DONE = WM_USER + 101;
 // Refreshes the shown folder of a running scan.
 constexpr UINT_PTR TIMER_SCAN_TEXT = 1234;
 constexpr UINT SCAN_TEXT_MILLISECONDS = 1000;

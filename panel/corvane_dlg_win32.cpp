@@ -8,20 +8,12 @@
 #include "panel/window_placement_win32.h"
 #include "base/byte_text.h"
 #include "base/os.h"
-#include "metatrader_dialogs/auto_ba_dlg_win32.h"
-#include "metatrader_dialogs/auto_ba_set_dlg_win32.h"
-#include "app/developer_test.h"
+#include "framework/private_messages.h"
 #include "metatrader/mailbox_writer.h"
 #include "metatrader/signal_copy_ea.h"
-#include "metatrader_dialogs/signal_trade_dlg_win32.h"
-#include "metatrader_dialogs/test_dlg_win32.h"
 #include "panel/fetch_done_win32.h"
 #include "app/update_check.h"
-#include "welcome/about_dlg_win32.h"
-#include "welcome/first_dlg_win32.h"
-#include "prefs/general_settings_win32.h"
-#include "prefs/sound_setting_dlg_win32.h"
-#include "sound/play_sound_file.h"
+#include "sound/sound_sink.h"
 #include "resources/resource.h"
 #include "views/html_pane_body.h"
 
@@ -84,6 +76,7 @@ CCorvaneDlg::~CCorvaneDlg() = default;
 
 bool CCorvaneDlg::OnInitDialog() {
     tray_.SetOwner(m_hWnd);
+    commands_.SetPanel(m_hWnd);
     downloads_ = std::make_unique<ServerDownloads>(PostFetchDoneTo(m_hWnd));
     // The silent check at start: its answer comes with UM_FETCH_DONE, the panel never waits.
     downloads_->StartUpdateCheck(false, CheckVersion);
@@ -107,7 +100,7 @@ bool CCorvaneDlg::OnInitDialog() {
     StartFeedFetch(FEED_INDICATORS);
     StartFeedFetch(FEED_NEWS);
     StartFeedFetch(FEED_NOTICES);
-    PerformPageEffects(pages_.ShowIndicatorPage(true));
+    Perform(pages_.ShowIndicatorPage(true));
     RestoreWindowPosition(m_hWnd);
     theCore.m_signalCopyReady = CheckQzgi(theCore.m_signalCopyFolder);
     StartFeedFetch(FEED_ACCESS_REPORT);
@@ -201,20 +194,6 @@ void CCorvaneDlg::ShapeWindow(const BitmapImage& art) {
     SetWindowRgn(m_hWnd, copy, TRUE);
 }
 
-void CCorvaneDlg::PerformPageEffects(const PageEffects& effects) {
-    if (effects.togglePanel) TogglePanel();
-    if (effects.refillList) list_.FillIndicatorList();
-    if (effects.redrawIndexView) RedrawArea(index_.Bounds());
-    if (effects.layOut) ApplyLayout();
-    if (effects.redrawPanel) RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    if (effects.placeHtmlPane) PlaceHtmlPane();
-}
-
-void CCorvaneDlg::PerformCommandEffects(const CommandEffects& effects) {
-    if (effects.refillList) RefreshIndicatorPage();
-    if (effects.startFetch) StartFeedFetch(effects.fetchKind);
-}
-
 void CCorvaneDlg::RefreshIndicatorPage() {
     if (list_.GetSafeHwnd()) {
         list_.FillIndicatorList();
@@ -303,7 +282,7 @@ bool CCorvaneDlg::OnCommand(WPARAM wParam, LPARAM) {
         return true;
     }
     if (Button(id)) {
-        PerformPageEffects(pages_.OnButton(id));
+        Perform(pages_.OnButton(id));
         return true;
     }
     RunCommand(id);
@@ -365,61 +344,20 @@ bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 
 void CCorvaneDlg::OnTimer(UINT_PTR id) {
     if (id == TIMER_SECOND) htmlPane_.Poll();
-    PerformTimerActions(schedule_.OnTimer(static_cast<unsigned>(id), SoundFilePlayer()));
-}
-
-void CCorvaneDlg::PerformTimerActions(const TimerActions& actions) {
-    for (const TimerAction& action : actions) {
-        switch (action.kind) {
-        case TimerActionKind::AddTrayIcon: tray_.AddTrayIcon(); break;
-        case TimerActionKind::StartFeedFetch: StartFeedFetch(action.value); break;
-        case TimerActionKind::RefillIndicatorList: list_.FillIndicatorList(); break;
-        case TimerActionKind::RedrawPanel: RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW); break;
-        case TimerActionKind::LayOutPanel: ApplyLayout(); break;
-        case TimerActionKind::ShowNewsPage: PerformPageEffects(pages_.ShowNewsPage()); break;
-        case TimerActionKind::KillTimer: KillTimer(static_cast<UINT_PTR>(action.value)); break;
-        case TimerActionKind::RefreshMailbox:
-            MailboxWriter(mailbox_, theCore.m_indicatorStore, theCore.m_ruleStore);
-            break;
-        case TimerActionKind::ServerPoll: downloads_->StartServerPoll(theCore.m_serverPoll.lastCounter); break;
-        case TimerActionKind::RebuildHtmlPane: PlaceHtmlPane(); break;
-        case TimerActionKind::PassToFramework: break;
-        }
-    }
+    Perform(schedule_.OnTimer(static_cast<unsigned>(id), SoundFilePlayer()));
 }
 
 void CCorvaneDlg::OnFetchDone() {
-    for (auto& request : downloads_->TakeFinishedFeeds()) PerformFetchEffects(fetched_.TakeFeed(*request));
-    for (auto& poll : downloads_->TakeFinishedPolls()) PerformFetchEffects(fetched_.TakeServerPoll(*poll));
-    for (auto& answer : downloads_->TakeFinishedUpdateChecks()) pendingUpdate_ = *answer;
-    AskPendingUpdateQuestion();
-}
-
-void CCorvaneDlg::PerformFetchEffects(const FetchEffects& effects) {
-    if (effects.refreshIndicatorPage) RefreshIndicatorPage();
-    if (effects.sound) SoundFilePlayer().Play(*effects.sound);
-    if (effects.balloon)
-        tray_.ShowBalloon(effects.balloon->kind, effects.balloon->title, effects.balloon->text,
-                          effects.balloon->timeout);
-    if (effects.showPageAgain && theCore.m_page == PAGE_NEWS) PerformPageEffects(pages_.ShowNewsPage());
-    if (effects.showPageAgain && theCore.m_page == PAGE_NOTICES) PerformPageEffects(pages_.ShowNoticePage());
-    if (effects.serverPolled) PerformTimerActions(schedule_.AfterServerPoll(effects.signalsChanged));
+    for (auto& request : downloads_->TakeFinishedFeeds()) Perform(fetched_.TakeFeed(*request));
+    for (auto& poll : downloads_->TakeFinishedPolls()) Perform(fetched_.TakeServerPoll(*poll));
+    for (auto& answer : downloads_->TakeFinishedUpdateChecks()) commands_.HoldUpdateAnswer(*answer);
+    commands_.AskPendingUpdateQuestion();
 }
 
 void CCorvaneDlg::OnTrayNotify(LPARAM event) {
-    TrayResponse response = tray_.OnNotify(event);
-    if (dialogs_.Open()) response = TrayResponseWhileDialogOpen(response);
-    switch (response.action) {
-    case TrayAction::TogglePanel: TogglePanel(); break;
-    case TrayAction::ShowMenu: ShowPanelMenu(); break;
-    case TrayAction::BringDialogToFront: BringDialogToFront(); break;
-    case TrayAction::OpenPage:
-        ShowWindow(SW_SHOW);
-        if (response.page == PAGE_NEWS) PerformPageEffects(pages_.ShowNewsPage());
-        if (response.page == PAGE_NOTICES) PerformPageEffects(pages_.ShowNoticePage());
-        break;
-    case TrayAction::None: break;
-    }
+    PanelEffects response = tray_.OnNotify(event);
+    if (commands_.DialogOpen()) response = TrayResponseWhileDialogOpen(response);
+    Perform(response);
 }
 
 void CCorvaneDlg::OnDestroy() {
@@ -434,96 +372,64 @@ void CCorvaneDlg::OnDestroy() {
 }
 
 void CCorvaneDlg::RunCommand(int command) {
-    if (!CommandOpensDialog(command)) {
-        PerformCommand(command);
-        return;
-    }
-    if (dialogs_.Open()) {
-        BringDialogToFront();
-        return;
-    }
-    {
-        DialogGate::Scope open(dialogs_);
-        PerformCommand(command);
-    }
-    AskPendingUpdateQuestion();
+    Perform(commands_.Run(command));
+    commands_.AskPendingUpdateQuestion();
 }
 
 void CCorvaneDlg::ShowPanelMenu() {
-    // An ownerless message box leaves the panel enabled: its menu must not open a second one.
-    if (dialogs_.Open()) {
-        BringDialogToFront();
-        return;
-    }
-    RunCommand(TrackPanelMenu(m_hWnd));
+    Perform(commands_.ShowPanelMenu());
+    commands_.AskPendingUpdateQuestion();
 }
 
-namespace {
-// The open dialog or message box of this thread: the first visible, enabled dialog window other
-// than the panel, in z-order, which is the innermost of nested ones.
-struct OpenDialogSearch {
-    HWND panel;
-    HWND found;
-};
-
-BOOL CALLBACK FindOpenDialog(HWND window, LPARAM search) {
-    auto* state = reinterpret_cast<OpenDialogSearch*>(search);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (window == state->panel || std::string(className) != "#32770" || !::IsWindowVisible(window) ||
-        !::IsWindowEnabled(window))
-        return TRUE;
-    state->found = window;
-    return FALSE;
-}
-}  // namespace
-
-void CCorvaneDlg::BringDialogToFront() {
-    OpenDialogSearch search{m_hWnd, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindOpenDialog, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) return;
-    SetForegroundWindow(search.found);
-    BringWindowToTop(search.found);
+void CCorvaneDlg::Perform(const PanelEffects& effects) {
+    for (const PanelEffect& effect : effects) Perform(effect);
 }
 
-void CCorvaneDlg::AskPendingUpdateQuestion() {
-    if (!pendingUpdate_ || dialogs_.Open()) return;
-    const UpdateCheckAnswer answer = *pendingUpdate_;
-    pendingUpdate_.reset();
-    DialogGate::Scope open(dialogs_);
-    AskAboutUpdate(theCore, answer);
-}
-
-void CCorvaneDlg::PerformCommand(int command) {
-    switch (command) {
-    case ID_SHOW_HIDE: TogglePanel(); break;
-    case ID_RUN_SETUP: CFirstDlg().DoModal(); break;
-    case ID_RESET_INDICATORS: PerformCommandEffects(EraseAndRefetchIndicators(theCore)); break;
-    case ID_SOUND_SETTINGS: CSoundSettingDlg().DoModal(); break;
-    case ID_GENERAL_SETTINGS: {
-        GeneralSettingsBefore before = RememberGeneralSettings(theCore);
-        if (CSettingDlg().DoModal() == IDOK) PerformCommandEffects(ApplyGeneralSettings(theCore, before));
+void CCorvaneDlg::Perform(const PanelEffect& effect) {
+    switch (effect.kind) {
+    case PanelEffectKind::TogglePanel: TogglePanel(); break;
+    case PanelEffectKind::OpenPage:
+        ShowWindow(SW_SHOW);
+        ShowPage(effect.value);
         break;
-    }
-    case ID_HELP_MANUAL: OpenManual(); break;
-    case ID_ABOUT: CAboutDlg().DoModal(); break;
-    case ID_CHECK_UPDATE: downloads_->StartUpdateCheck(true, CheckVersion); break;
-    case ID_FORCED_UPDATE:
-        StartForcedUpdate();
-        Quit();
+    case PanelEffectKind::ShowPage: ShowPage(effect.value); break;
+    case PanelEffectKind::LayOutPanel: ApplyLayout(); break;
+    case PanelEffectKind::RefillIndicatorList: list_.FillIndicatorList(); break;
+    case PanelEffectKind::RefreshIndicatorPage: RefreshIndicatorPage(); break;
+    case PanelEffectKind::RedrawIndexView: RedrawArea(index_.Bounds()); break;
+    case PanelEffectKind::RedrawPanel: RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW); break;
+    case PanelEffectKind::PlaceHtmlPane: PlaceHtmlPane(); break;
+    case PanelEffectKind::ShowMenu: ShowPanelMenu(); break;
+    case PanelEffectKind::BringDialogToFront: commands_.BringDialogToFront(); break;
+    case PanelEffectKind::Quit: Quit(); break;
+    case PanelEffectKind::AddTrayIcon: tray_.AddTrayIcon(); break;
+    case PanelEffectKind::ShowBalloon:
+        tray_.ShowBalloon(effect.balloon.kind, effect.balloon.title, effect.balloon.text,
+                          effect.balloon.timeout);
         break;
-    case ID_EXIT: Quit(); break;
-    case ID_SHOW_SIGNALS: PerformPageEffects(pages_.ShowSignalPage()); break;
-    case ID_EA_SETUP: CAutoBADlg().DoModal(); break;
-    case ID_SIGNAL_COPY: CSignalTradeDlg().DoModal(); break;
-    case ID_AUTO_TRADE_RULES: CAutoBASetDlg().DoModal(); break;
-    case ID_DEVELOPER_TEST:
-        CTestDlg().DoModal();
-        AddTestIndicator(theCore);
-        RefreshIndicatorPage();
+    case PanelEffectKind::PlaySoundCue: SoundFilePlayer().Play(effect.sound); break;
+    case PanelEffectKind::StartFeedFetch: StartFeedFetch(effect.value); break;
+    case PanelEffectKind::StartUpdateCheck: downloads_->StartUpdateCheck(true, CheckVersion); break;
+    case PanelEffectKind::ServerPoll:
+        downloads_->StartServerPoll(theCore.m_serverPoll.lastCounter);
         break;
-    default: OpenMakerWebPage(command); break;
+    case PanelEffectKind::AfterServerPoll:
+        Perform(schedule_.AfterServerPoll(effect.value != 0));
+        break;
+    case PanelEffectKind::KillTimer: KillTimer(static_cast<UINT_PTR>(effect.value)); break;
+    case PanelEffectKind::RefreshMailbox:
+        MailboxWriter(mailbox_, theCore.m_indicatorStore, theCore.m_ruleStore);
+        break;
+    case PanelEffectKind::PassToFramework: break;
     }
+}
+
+// The pages that show news, notices or signals have a page operation of their own; any other
+// page (a balloon of no known kind) leaves the page as it is.
+void CCorvaneDlg::ShowPage(int page) {
+    if (page == PAGE_NEWS) Perform(pages_.ShowNewsPage());
+    if (page == PAGE_NOTICES) Perform(pages_.ShowNoticePage());
+    if (page == PAGE_SIGNALS) Perform(pages_.ShowSignalPage());
 }
 
 void CCorvaneDlg::Quit() { SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 #include "app/fetched_data.h"
 #include "app/timer_schedule.h"
@@ -14,9 +13,8 @@
 #include "framework/tool_tip_ctrl.h"
 #include "net/server_downloads.h"
 #include "app/update_check.h"
-#include "panel/dialog_gate.h"
 #include "panel/mailbox_windows_win32.h"
-#include "panel/panel_commands.h"
+#include "panel/panel_command_router_win32.h"
 #include "panel/page_layout.h"
 #include "panel/panel_pages.h"
 #include "panel/tray_icon_win32.h"
@@ -56,8 +54,6 @@ private:
     // The page: outline, size and the places of views, list and buttons.
     void ApplyLayout();
     void ShapeWindow(const BitmapImage& art);
-    void PerformPageEffects(const PageEffects& effects);
-    void PerformCommandEffects(const CommandEffects& effects);
     // Refills the indicator list for the calendar date, takes its selection into
     // m_selectedIndicator and repaints the whole panel: what follows every change of the
     // calendar date (a day click, the change of day, a new feed).
@@ -72,19 +68,20 @@ private:
 
     // Messages.
     void OnTimer(UINT_PTR id);
-    void PerformTimerActions(const TimerActions& actions);
     void OnFetchDone();
-    void PerformFetchEffects(const FetchEffects& effects);
     void OnTrayNotify(LPARAM event);
     void OnDestroy();
 
-    // The menu commands: RunCommand keeps to one dialog at a time, PerformCommand runs one.
+    // The menu commands run through commands_; their effects are performed here, then an update
+    // question that waited for a dialog is asked.
     void RunCommand(int command);
-    void PerformCommand(int command);
     void ShowPanelMenu();
-    void BringDialogToFront();
-    void AskPendingUpdateQuestion();
     void Quit();
+
+    // Carries out what a page operation, command, tray event, download or timer decided, in order.
+    void Perform(const PanelEffects& effects);
+    void Perform(const PanelEffect& effect);
+    void ShowPage(int page);
 
     std::array<BitmapImage, PANEL_PAGE_COUNT> pageArt_;
     BitmapImage backBuffer_;
@@ -108,8 +105,6 @@ private:
     FetchedData fetched_;
     CTrayIcon tray_;
     std::unique_ptr<ServerDownloads> downloads_;
-    DialogGate dialogs_;
-    // An update check's answer that waits for the open dialog to close.
-    std::optional<UpdateCheckAnswer> pendingUpdate_;
+    PanelCommandRouter commands_;
     bool rightButtonPressed_ = false;
 };

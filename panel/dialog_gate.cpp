@@ -20,12 +20,12 @@ bool CommandOpensDialog(int command) {
     }
 }
 
-TrayResponse TrayResponseWhileDialogOpen(const TrayResponse& response) {
-    switch (response.action) {
-    case TrayAction::ShowMenu:
-    case TrayAction::OpenPage:
-        return {TrayAction::BringDialogToFront};
-    default:
-        return response;
+PanelEffects TrayResponseWhileDialogOpen(const PanelEffects& response) {
+    PanelEffects whileOpen;
+    for (const PanelEffect& effect : response) {
+        const bool leadsAway =
+            effect.kind == PanelEffectKind::ShowMenu || effect.kind == PanelEffectKind::OpenPage;
+        whileOpen.push_back(leadsAway ? PanelEffect{PanelEffectKind::BringDialogToFront} : effect);
     }
+    return whileOpen;
 }

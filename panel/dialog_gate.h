@@ -8,7 +8,7 @@
 // hiding the panel stay available.
 #pragma once
 
-#include "panel/tray_response.h"
+#include "app/panel_effect.h"
 
 class DialogGate {
 public:
@@ -37,4 +37,4 @@ bool CommandOpensDialog(int command);
 
 // What a tray event does while a dialog is open: the menu and a balloon's page would lead away
 // from the dialog, so they bring it to the front instead; showing and hiding the panel stays.
-TrayResponse TrayResponseWhileDialogOpen(const TrayResponse& response);
+PanelEffects TrayResponseWhileDialogOpen(const PanelEffects& response);

@@ -1,6 +1,7 @@
 #include "panel/panel_commands.h"
 
 #include "base/os.h"
+#include "net/feed_request.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
 
@@ -26,26 +27,27 @@ constexpr WebPage MAKER_WEB_PAGES[] = {
 
 }  // namespace
 
-CommandEffects EraseAndRefetchIndicators(CAppCore& core) {
+PanelEffects EraseAndRefetchIndicators(CAppCore& core) {
     if (Os().AskUser(ERASE_INDICATORS_QUESTION, MessageKind::YesNoQuestion) != MessageAnswer::Yes)
         return {};
     core.m_selectedIndicator = 0;
     core.m_ruleStore.ClearRules();
     core.m_indicatorStore.Clear();
     core.SaveAll();
-    return {.refillList = true, .startFetch = true, .fetchKind = FEED_INDICATORS};
+    return {{PanelEffectKind::RefreshIndicatorPage},
+            {PanelEffectKind::StartFeedFetch, FEED_INDICATORS}};
 }
 
 GeneralSettingsBefore RememberGeneralSettings(const CAppCore& core) {
     return {.autoNotifyRank = core.m_autoNotifyRank, .avoidSoundErrors = core.m_avoidSoundErrors};
 }
 
-CommandEffects ApplyGeneralSettings(CAppCore& core, const GeneralSettingsBefore& before) {
-    CommandEffects effects;
+PanelEffects ApplyGeneralSettings(CAppCore& core, const GeneralSettingsBefore& before) {
+    PanelEffects effects;
     if (core.m_autoNotifyRank != before.autoNotifyRank) {
         core.m_indicatorStore.ApplyThreshold(core.m_autoNotifyRank);
         core.m_indicatorStore.Save(IndicatorFilePath());
-        effects.refillList = true;
+        effects.push_back({PanelEffectKind::RefreshIndicatorPage});
     }
     if (core.m_avoidSoundErrors != before.avoidSoundErrors && core.m_avoidSoundErrors != 0) {
         // The simple player cannot play MP3: a settings file that names the simple mode with MP3

@@ -1,25 +1,15 @@
 // What the panel menu's data and help commands do.
 //
 // Each operation changes the core and its files itself and returns what the panel window must do
-// afterwards (refill the list, start a download); the window carries that out. Dialogs run in
-// the window; these operations only take what they left behind.
+// afterwards (refresh the indicator page, start a download); the window carries that out.
+// Dialogs run in the command router; these operations only take what they left behind.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "app/app_core.h"
-#include "net/feed_request.h"
-
-// What the panel does after a command, in this order.
-struct CommandEffects {
-    // Fill the indicator list for m_calendarDate again (an empty store shows one empty line).
-    bool refillList = false;
-    bool startFetch = false;  // start the download of fetchKind
-    FeedKind fetchKind = FEED_INDICATORS;
-
-    bool operator==(const CommandEffects&) const = default;
-};
+#include "app/panel_effect.h"
 
 // The question asked before the stored indicators are dropped.
 inline constexpr const char* ERASE_INDICATORS_QUESTION =
@@ -29,7 +19,7 @@ inline constexpr const char* ERASE_INDICATORS_QUESTION =
 // Asks the user; on Yes drops the selection, every stored indicator and every auto-trade rule,
 // saves everything, and has the list refilled and the indicator feed fetched afresh. Any other
 // answer changes nothing.
-CommandEffects EraseAndRefetchIndicators(CAppCore& core);
+PanelEffects EraseAndRefetchIndicators(CAppCore& core);
 
 // The general settings as they were before the dialog ran.
 struct GeneralSettingsBefore {
@@ -42,7 +32,7 @@ GeneralSettingsBefore RememberGeneralSettings(const CAppCore& core);
 // stored indicator (hand-set notifications included) and the list refilled; the simple sound
 // mode switched on puts every sound back to its WAV default. Switching it off keeps the files.
 // Whatever changed is saved at once, so the files never disagree with the settings.
-CommandEffects ApplyGeneralSettings(CAppCore& core, const GeneralSettingsBefore& before);
+PanelEffects ApplyGeneralSettings(CAppCore& core, const GeneralSettingsBefore& before);
 
 // "manual.pdf" in the program folder.
 std::string ManualPath();

@@ -13,41 +13,37 @@ PanelPages::PanelPages(CAppCore& core, NewsSheet& news, NoticeSheet& notices,
                        const SignalSheet& signals)
     : core_(core), news_(news), notices_(notices), signals_(signals) {}
 
-PageEffects PanelPages::ShowIndicatorPage(bool forced) {
+PanelEffects PanelPages::ShowIndicatorPage(bool forced) {
     const bool onIndicatorPage = core_.m_page == PAGE_CALENDAR || core_.m_page == PAGE_LIST;
     if (onIndicatorPage && !forced) return {};
     return Show(PAGE_CALENDAR);
 }
 
-PageEffects PanelPages::UnfoldCalendar() {
-    PageEffects effects = Show(PAGE_CALENDAR);
-    effects.placeHtmlPane = false;  // the pane is already out of the way on the list pages
-    return effects;
+// The pane is already out of the way on the list pages: folding and unfolding leave it there.
+PanelEffects PanelPages::UnfoldCalendar() {
+    core_.m_page = PAGE_CALENDAR;
+    return {{PanelEffectKind::LayOutPanel}};
 }
 
-PageEffects PanelPages::FoldCalendar() {
-    PageEffects effects = Show(PAGE_LIST);
-    effects.placeHtmlPane = false;
-    return effects;
+PanelEffects PanelPages::FoldCalendar() {
+    core_.m_page = PAGE_LIST;
+    return {{PanelEffectKind::LayOutPanel}};
 }
 
-PageEffects PanelPages::ShowNewsPage() { return Show(PAGE_NEWS); }
+PanelEffects PanelPages::ShowNewsPage() { return Show(PAGE_NEWS); }
 
-PageEffects PanelPages::ShowNoticePage() {
+PanelEffects PanelPages::ShowNoticePage() {
     core_.m_noticeStore.MarkAllRead();
     core_.m_noticeStore.Save();
     return Show(PAGE_NOTICES);
 }
 
-PageEffects PanelPages::ShowSignalPage() { return Show(PAGE_SIGNALS); }
+PanelEffects PanelPages::ShowSignalPage() { return Show(PAGE_SIGNALS); }
 
-PageEffects PanelPages::OnButton(int code) {
+PanelEffects PanelPages::OnButton(int code) {
     switch (code) {
-    case IDB_HIDE: {
-        PageEffects effects;
-        effects.togglePanel = true;
-        return effects;
-    }
+    case IDB_HIDE:
+        return {{PanelEffectKind::TogglePanel}};
     case IDB_TAB_INDICATORS:
         return ShowIndicatorPage(false);
     case IDB_TAB_NEWS:
@@ -100,42 +96,36 @@ HtmlPanePlace PanelPages::HtmlPane() const {
     }
 }
 
-PageEffects PanelPages::Show(int page) {
+PanelEffects PanelPages::Show(int page) {
     core_.m_page = page;
-    PageEffects effects;
-    effects.layOut = true;
-    effects.placeHtmlPane = true;
-    return effects;
+    return {{PanelEffectKind::LayOutPanel}, {PanelEffectKind::PlaceHtmlPane}};
 }
 
-PageEffects PanelPages::MoveMonth(int months) {
+PanelEffects PanelPages::MoveMonth(int months) {
     core_.m_calendarDate = FirstOfMonthAfter(core_.m_calendarDate, months);
-    PageEffects effects;
-    effects.refillList = true;
-    effects.redrawIndexView = true;
-    effects.redrawPanel = true;
-    return effects;
+    return {{PanelEffectKind::RefillIndicatorList}, {PanelEffectKind::RedrawIndexView},
+            {PanelEffectKind::RedrawPanel}};
 }
 
-PageEffects PanelPages::MoveNewsPage(int step) {
+PanelEffects PanelPages::MoveNewsPage(int step) {
     core_.m_newsPage += step;
     news_.Select(0);
     return ShowNewsPage();
 }
 
-PageEffects PanelPages::ShowNotice(int index) {
+PanelEffects PanelPages::ShowNotice(int index) {
     notices_.SetCurrent(index);
     return ShowNoticePage();
 }
 
-PageEffects PanelPages::ShowNewestUnreadNotice() {
+PanelEffects PanelPages::ShowNewestUnreadNotice() {
     const int position = core_.m_noticeStore.UnreadPositionFromNewest(0);
     if (position < 0) return {};
     return ShowNotice(position);
 }
 
 // The pictures keep showing the notices as they were until the next repaint.
-PageEffects PanelPages::MarkAllNoticesRead() {
+PanelEffects PanelPages::MarkAllNoticesRead() {
     core_.m_noticeStore.MarkAllRead();
     core_.m_noticeStore.Save();
     return {};

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/os.h"
+#include "framework/private_messages.h"
 #include "panel/balloon_field.h"
 #include "resources/resource.h"
 
@@ -67,7 +68,7 @@ bool CTrayIcon::ShowBalloon(int kind, const std::string& title, const std::strin
     return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
-TrayResponse CTrayIcon::OnNotify(LPARAM event) const {
+PanelEffects CTrayIcon::OnNotify(LPARAM event) const {
     return DecideTrayResponse(LOWORD(event), balloonKind_);
 }
 

@@ -8,9 +8,6 @@
 
 #include "panel/tray_response.h"
 
-// The icon's callback message to the panel; the long parameter is the mouse or balloon event.
-inline constexpr UINT UM_TRAY_NOTIFY = 1125;
-
 class CTrayIcon {
 public:
     CTrayIcon() = default;
@@ -36,7 +33,7 @@ public:
     int BalloonKind() const { return balloonKind_; }
 
     // What the event of a UM_TRAY_NOTIFY message (its long parameter) asks of the panel.
-    TrayResponse OnNotify(LPARAM event) const;
+    PanelEffects OnNotify(LPARAM event) const;
 
 private:
     HWND owner_ = nullptr;

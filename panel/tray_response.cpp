@@ -10,19 +10,19 @@ constexpr int NOTICE_PAGE = 3;
 int PageOfBalloon(int balloonKind) {
     if (balloonKind == NEWS_BALLOON) return NEWS_PAGE;
     if (balloonKind == NOTICE_BALLOON) return NOTICE_PAGE;
-    return TrayResponse::NO_PAGE;
+    return NO_PAGE;
 }
 
 }  // namespace
 
-TrayResponse DecideTrayResponse(uint32_t event, int balloonKind) {
+PanelEffects DecideTrayResponse(uint32_t event, int balloonKind) {
     switch (event) {
         case TRAY_LEFT_DOUBLE_CLICK:
-            return {TrayAction::TogglePanel};
+            return {{PanelEffectKind::TogglePanel}};
         case TRAY_RIGHT_BUTTON_UP:
-            return {TrayAction::ShowMenu};
+            return {{PanelEffectKind::ShowMenu}};
         case TRAY_BALLOON_CLICKED:
-            return {TrayAction::OpenPage, PageOfBalloon(balloonKind)};
+            return {{PanelEffectKind::OpenPage, PageOfBalloon(balloonKind)}};
         default:
             return {};
     }

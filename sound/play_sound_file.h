@@ -5,10 +5,6 @@
 #include "sound/sound_cue.h"
 #include "sound/sound_mode.h"
 
-// Posted to the panel by a media-player worker when its sound is over; wParam is the identity of
-// the sound's request.
-inline constexpr unsigned UM_SOUND_FINISHED = 1124;
-
 // Plays the cue's WAV or MP3 file (absolute, or relative to the program folder) after its delay,
 // without blocking. The media player plays each sound on its own worker, numbered and tracked in
 // workers; the simple player plays WAV files at once and stops the sound it was playing before.

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "framework/private_messages.h"
 #include "sound/media_playback.h"
 #include "sound/play_sound_file.h"
 

@@ -4,14 +4,12 @@
 
 #include "base/os.h"
 #include "base/panel_and_updater.h"
+#include "framework/private_messages.h"
 #include "net/server_url.h"
 #include "update/update_public_key.h"
 #include "updater/updater_resource.h"
 
 namespace {
-constexpr UINT UM_UPDATE_STATUS = WM_APP + 1;
-constexpr UINT UM_UPDATE_DONE = WM_APP + 2;
-
 const char CAPTION[] = "Pelimor 更新";
 const char STARTING[] = "更新を準備しています...";
 const char CLOSE_PROGRAM[] =

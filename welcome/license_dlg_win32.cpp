@@ -1,5 +1,6 @@
 #include "welcome/license_dlg_win32.h"
 
+#include "framework/private_messages.h"
 #include "resources/resource.h"
 
 namespace {
@@ -29,20 +30,16 @@ const char TERMS_TEXT[] =
 
 CLicenseDlg::CLicenseDlg() : CDialog(IDD_LICENSE) {}
 
-namespace {
-// Asked for once the dialog is active: the dialog manager selects an edit's whole text when it
-// gives it the focus, which would show the terms highlighted.
-constexpr UINT CARET_TO_START = WM_APP + 1;
-}  // namespace
-
+// UM_CARET_TO_START is asked for once the dialog is active: the dialog manager selects an edit's
+// whole text when it gives it the focus, which would show the terms highlighted.
 bool CLicenseDlg::OnInitDialog() {
     SetDlgItemText(IDC_TERMS_TEXT, TERMS_TEXT);
-    PostMessage(CARET_TO_START);
+    PostMessage(UM_CARET_TO_START);
     return false;
 }
 
 bool CLicenseDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message != CARET_TO_START) return CDialog::OnMessage(message, wParam, lParam, result);
+    if (message != UM_CARET_TO_START) return CDialog::OnMessage(message, wParam, lParam, result);
     // The text opens at its first line with nothing selected.
     SendDlgItemMessage(IDC_TERMS_TEXT, EM_SETSEL, 0, 0);
     SendDlgItemMessage(IDC_TERMS_TEXT, EM_SCROLLCARET);

@@ -9,24 +9,24 @@
 #include "tests/app/heard_sounds.h"
 
 namespace {
-using Kind = TimerActionKind;
+using Kind = PanelEffectKind;
 
-constexpr TimerAction TRAY{Kind::AddTrayIcon};
-constexpr TimerAction REFILL{Kind::RefillIndicatorList};
-constexpr TimerAction REDRAW{Kind::RedrawPanel};
-constexpr TimerAction LAY_OUT{Kind::LayOutPanel};
+const PanelEffect TRAY{Kind::AddTrayIcon};
+const PanelEffect REFILL{Kind::RefillIndicatorList};
+const PanelEffect REDRAW{Kind::RedrawPanel};
+const PanelEffect LAY_OUT{Kind::LayOutPanel};
 
-TimerAction Fetch(FeedKind kind) { return {Kind::StartFeedFetch, kind}; }
+PanelEffect Fetch(FeedKind kind) { return {Kind::StartFeedFetch, kind}; }
 
 class TimerScheduleTest : public ::testing::Test {
 protected:
-    TimerActions Tick(unsigned timer) { return schedule.OnTimer(timer, sounds); }
+    PanelEffects Tick(unsigned timer) { return schedule.OnTimer(timer, sounds); }
 
     // The minute ticks, counted from 1, whose actions include the action.
-    std::vector<int> MinuteTicksWith(int count, TimerAction action) {
+    std::vector<int> MinuteTicksWith(int count, PanelEffect action) {
         std::vector<int> ticks;
         for (int tick = 1; tick <= count; ++tick)
-            for (const TimerAction& done : Tick(TIMER_MINUTE))
+            for (const PanelEffect& done : Tick(TIMER_MINUTE))
                 if (done == action) ticks.push_back(tick);
         return ticks;
     }
@@ -59,7 +59,7 @@ TEST_F(TimerScheduleTest, ArmsFiveTimersAndStartsEachFeedOnItsOwnMinuteCount) {
     schedule.Arm();
     MinuteTicksWith(9, TRAY);
     // News before notices in the same tick; the tray icon always first.
-    EXPECT_EQ(Tick(TIMER_MINUTE), (TimerActions{TRAY, Fetch(FEED_NEWS), Fetch(FEED_NOTICES)}));
+    EXPECT_EQ(Tick(TIMER_MINUTE), (PanelEffects{TRAY, Fetch(FEED_NEWS), Fetch(FEED_NOTICES)}));
 }
 
 TEST_F(TimerScheduleTest, HalfHourlyRefillOnlyWhileEnabledWithTheCounterStandingStillMeanwhile) {
@@ -71,8 +71,8 @@ TEST_F(TimerScheduleTest, HalfHourlyRefillOnlyWhileEnabledWithTheCounterStanding
     core.m_autoClockAdjust = true;
     EXPECT_EQ(MinuteTicksWith(10, REFILL), std::vector<int>{10});
     MinuteTicksWith(29, REFILL);
-    const TimerActions tick = Tick(TIMER_MINUTE);
-    EXPECT_EQ(TimerActions(tick.end() - 2, tick.end()), (TimerActions{REFILL, REDRAW}));
+    const PanelEffects tick = Tick(TIMER_MINUTE);
+    EXPECT_EQ(PanelEffects(tick.end() - 2, tick.end()), (PanelEffects{REFILL, REDRAW}));
 }
 
 TEST_F(TimerScheduleTest, AtMidnightTheCalendarFollowsTheDayUnlessTheUserChoseAnother) {
@@ -81,7 +81,7 @@ TEST_F(TimerScheduleTest, AtMidnightTheCalendarFollowsTheDayUnlessTheUserChoseAn
     core.m_calendarDate = core.m_lastSeenDate = CalendarDate{2013, 9, 4};
     EXPECT_TRUE(Tick(TIMER_SECOND).empty());
     ++os.now;
-    EXPECT_EQ(Tick(TIMER_SECOND), (TimerActions{REFILL, REDRAW, LAY_OUT}));
+    EXPECT_EQ(Tick(TIMER_SECOND), (PanelEffects{REFILL, REDRAW, LAY_OUT}));
     EXPECT_EQ(core.m_calendarDate, (CalendarDate{2013, 9, 5}));
     ++os.now;
     EXPECT_TRUE(Tick(TIMER_SECOND).empty());
@@ -100,7 +100,7 @@ TEST_F(TimerScheduleTest, ClockPagesAreRedrawnAroundTheTurnOfEachMinuteOnly) {
         std::vector<int> redrawnAt;
         for (os.now = start; os.now < start + 120; ++os.now) {
             core.m_calendarDate = core.m_lastSeenDate = LocalDateOf(os.now);
-            if (Tick(TIMER_SECOND) == TimerActions{REDRAW}) redrawnAt.push_back(os.now - start);
+            if (Tick(TIMER_SECOND) == PanelEffects{REDRAW}) redrawnAt.push_back(os.now - start);
         }
         const std::vector<int> turnsOfMinute{29, 30, 31, 89, 90, 91};
         EXPECT_EQ(redrawnAt, page <= 1 ? turnsOfMinute : std::vector<int>{}) << "page " << page;
@@ -109,14 +109,14 @@ TEST_F(TimerScheduleTest, ClockPagesAreRedrawnAroundTheTurnOfEachMinuteOnly) {
 
 TEST_F(TimerScheduleTest, EachOtherTimerHasItsOwnWork) {
     EXPECT_EQ(Tick(TIMER_START_PAGE),
-              (TimerActions{{Kind::ShowNewsPage}, {Kind::KillTimer, 3033}}));
-    EXPECT_EQ(Tick(TIMER_MAILBOX), TimerActions{{Kind::RefreshMailbox}});
-    EXPECT_EQ(Tick(TIMER_SERVER_POLL), TimerActions{{Kind::ServerPoll}});
-    EXPECT_EQ(Tick(1234), TimerActions{{Kind::PassToFramework}});
+              (PanelEffects{{Kind::ShowPage, 2}, {Kind::KillTimer, 3033}}));
+    EXPECT_EQ(Tick(TIMER_MAILBOX), PanelEffects{{Kind::RefreshMailbox}});
+    EXPECT_EQ(Tick(TIMER_SERVER_POLL), PanelEffects{{Kind::ServerPoll}});
+    EXPECT_EQ(Tick(1234), PanelEffects{{Kind::PassToFramework}});
 
     // A changed poll answer is rebuilt only where it is shown: on the signal page.
     core.m_page = 4;
-    EXPECT_EQ(schedule.AfterServerPoll(true), (TimerActions{{Kind::RebuildHtmlPane}, REDRAW}));
+    EXPECT_EQ(schedule.AfterServerPoll(true), (PanelEffects{{Kind::PlaceHtmlPane}, REDRAW}));
     EXPECT_TRUE(schedule.AfterServerPoll(false).empty());
     core.m_page = 2;
     EXPECT_TRUE(schedule.AfterServerPoll(true).empty());

@@ -35,15 +35,17 @@ TEST(DialogGateTest, NestedDialogsKeepTheGateOpenUntilTheOutermostCloses) {
 }
 
 TEST(DialogGateTest, WhileADialogIsOpenTheTrayBringsItForwardButStillShowsAndHidesThePanel) {
+    using Kind = PanelEffectKind;
+    const PanelEffects toFront{{Kind::BringDialogToFront}};
     const struct {
-        TrayResponse response;
-        TrayResponse whileOpen;
+        PanelEffects response;
+        PanelEffects whileOpen;
     } cases[] = {
-        {{TrayAction::ShowMenu}, {TrayAction::BringDialogToFront}},
-        {{TrayAction::OpenPage, 2}, {TrayAction::BringDialogToFront}},
-        {{TrayAction::OpenPage, TrayResponse::NO_PAGE}, {TrayAction::BringDialogToFront}},
-        {{TrayAction::TogglePanel}, {TrayAction::TogglePanel}},
-        {{TrayAction::None}, {TrayAction::None}},
+        {{{Kind::ShowMenu}}, toFront},
+        {{{Kind::OpenPage, 2}}, toFront},
+        {{{Kind::OpenPage, NO_PAGE}}, toFront},
+        {{{Kind::TogglePanel}}, {{Kind::TogglePanel}}},
+        {{}, {}},
     };
     for (const auto& c : cases) EXPECT_EQ(TrayResponseWhileDialogOpen(c.response), c.whileOpen);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/local_time.h"
+#include "net/feed_request.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
@@ -51,7 +52,7 @@ TEST_F(PanelCommandsTest, EraseAsksFirstAndAnythingButYesKeepsEverything) {
     std::string ruleFile = ReadBytes(RuleFilePath());
     for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Cancel}) {
         os.answer = answer;
-        EXPECT_EQ(EraseAndRefetchIndicators(core), CommandEffects{});
+        EXPECT_EQ(EraseAndRefetchIndicators(core), PanelEffects{});
     }
     EXPECT_EQ(os.questions, std::vector<Question>(2, Question{
                                 "保持している指標データを一度削除し取得し直します。\n"
@@ -66,10 +67,10 @@ TEST_F(PanelCommandsTest, EraseAsksFirstAndAnythingButYesKeepsEverything) {
 
 TEST_F(PanelCommandsTest, EraseOnYesEmptiesAndSavesTheStoresThenFetchesTheIndicatorsAgain) {
     os.answer = MessageAnswer::Yes;
-    CommandEffects effects = EraseAndRefetchIndicators(core);
+    PanelEffects effects = EraseAndRefetchIndicators(core);
 
-    EXPECT_EQ(effects, (CommandEffects{.refillList = true, .startFetch = true,
-                                       .fetchKind = FEED_INDICATORS}));
+    EXPECT_EQ(effects, (PanelEffects{{PanelEffectKind::RefreshIndicatorPage},
+                                     {PanelEffectKind::StartFeedFetch, FEED_INDICATORS}}));
     EXPECT_TRUE(core.m_indicatorStore.All().empty());
     EXPECT_EQ(core.m_ruleStore.Count(), 0u);
     EXPECT_EQ(core.m_selectedIndicator, 0);
@@ -85,7 +86,8 @@ TEST_F(PanelCommandsTest, ChangedRankThresholdOverridesEveryNotificationAndIsSav
     GeneralSettingsBefore before = RememberGeneralSettings(core);
     core.m_autoNotifyRank = 3;
 
-    EXPECT_EQ(ApplyGeneralSettings(core, before), CommandEffects{.refillList = true});
+    EXPECT_EQ(ApplyGeneralSettings(core, before),
+              PanelEffects{{PanelEffectKind::RefreshIndicatorPage}});
     EXPECT_EQ(SavedNotifyByRank(), "000111");
 
     before = RememberGeneralSettings(core);
@@ -100,7 +102,7 @@ TEST_F(PanelCommandsTest, UnchangedRankKeepsHandSetNotifications) {
     GeneralSettingsBefore before = RememberGeneralSettings(core);
     core.m_newsSound = false;  // another setting changed in the dialog
 
-    EXPECT_EQ(ApplyGeneralSettings(core, before), CommandEffects{});
+    EXPECT_EQ(ApplyGeneralSettings(core, before), PanelEffects{});
     EXPECT_EQ(SavedNotifyByRank(), "011111");
 }
 
@@ -110,7 +112,7 @@ TEST_F(PanelCommandsTest, SimpleSoundModeSwitchedOnResetsEverySoundToItsWavDefau
     GeneralSettingsBefore before = RememberGeneralSettings(core);
     core.m_avoidSoundErrors = 1;
 
-    EXPECT_EQ(ApplyGeneralSettings(core, before), CommandEffects{});
+    EXPECT_EQ(ApplyGeneralSettings(core, before), PanelEffects{});
     EXPECT_EQ(core.m_soundFiles[5], "sound\\default\\6.wav");
     CAppCore restarted;
     restarted.LoadSettings();

@@ -41,9 +41,9 @@ protected:
     NoticeSheet notices;
     SignalSheet signals;
     PanelPages pages{core, news, notices, signals};
-    const PageEffects none{};
-    const PageEffects switched{.layOut = true, .placeHtmlPane = true};
-    const PageEffects folded{.layOut = true};
+    const PanelEffects none{};
+    const PanelEffects switched{{PanelEffectKind::LayOutPanel}, {PanelEffectKind::PlaceHtmlPane}};
+    const PanelEffects folded{{PanelEffectKind::LayOutPanel}};
 };
 
 TEST(PageLayoutTest, EachPageShowsOnlyItsViews) {
@@ -165,7 +165,9 @@ TEST_F(PanelPagesTest, MarkAllReadSavesWithoutChangingThePage) {
 
 TEST_F(PanelPagesTest, MonthButtonsGoToTheFirstOfTheMonthAndRefillTheList) {
     core.m_calendarDate = CalendarDate{2014, 1, 15};
-    const PageEffects refill{.refillList = true, .redrawIndexView = true, .redrawPanel = true};
+    const PanelEffects refill{{PanelEffectKind::RefillIndicatorList},
+                              {PanelEffectKind::RedrawIndexView},
+                              {PanelEffectKind::RedrawPanel}};
     EXPECT_EQ(pages.OnButton(IDB_PREVIOUS_MONTH), refill);
     EXPECT_EQ(core.m_calendarDate, (CalendarDate{2013, 12, 1}));
     EXPECT_EQ(pages.OnButton(IDB_NEXT_MONTH), refill);
@@ -173,7 +175,7 @@ TEST_F(PanelPagesTest, MonthButtonsGoToTheFirstOfTheMonthAndRefillTheList) {
 }
 
 TEST_F(PanelPagesTest, TheHideButtonTogglesAndOtherCodesDoNothing) {
-    EXPECT_EQ(pages.OnButton(IDB_HIDE), PageEffects{.togglePanel = true});
+    EXPECT_EQ(pages.OnButton(IDB_HIDE), PanelEffects{{PanelEffectKind::TogglePanel}});
     for (int code : {IDB_TITLE, 0, IDB_PAGE_NEWS}) EXPECT_EQ(pages.OnButton(code), none) << code;
 }
 }  // namespace

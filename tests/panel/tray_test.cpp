@@ -13,26 +13,28 @@ constexpr int NOTICE_BALLOON = 2;
 
 TEST(TrayResponseTest, DoubleClickTogglesAndRightButtonShowsTheMenuWhateverTheBalloon) {
     for (int kind : {NO_BALLOON, NEWS_BALLOON, NOTICE_BALLOON}) {
-        EXPECT_EQ(DecideTrayResponse(TRAY_LEFT_DOUBLE_CLICK, kind).action, TrayAction::TogglePanel);
-        EXPECT_EQ(DecideTrayResponse(TRAY_RIGHT_BUTTON_UP, kind).action, TrayAction::ShowMenu);
+        EXPECT_EQ(DecideTrayResponse(TRAY_LEFT_DOUBLE_CLICK, kind),
+                  PanelEffects{{PanelEffectKind::TogglePanel}});
+        EXPECT_EQ(DecideTrayResponse(TRAY_RIGHT_BUTTON_UP, kind),
+                  PanelEffects{{PanelEffectKind::ShowMenu}});
     }
 }
 
 TEST(TrayResponseTest, BalloonClickOpensThePageOfWhatTheBalloonAnnounced) {
     EXPECT_EQ(DecideTrayResponse(TRAY_BALLOON_CLICKED, NEWS_BALLOON),
-              (TrayResponse{TrayAction::OpenPage, 2}));
+              (PanelEffects{{PanelEffectKind::OpenPage, 2}}));
     EXPECT_EQ(DecideTrayResponse(TRAY_BALLOON_CLICKED, NOTICE_BALLOON),
-              (TrayResponse{TrayAction::OpenPage, 3}));
+              (PanelEffects{{PanelEffectKind::OpenPage, 3}}));
     // Without a known kind the panel is only shown.
     EXPECT_EQ(DecideTrayResponse(TRAY_BALLOON_CLICKED, NO_BALLOON),
-              (TrayResponse{TrayAction::OpenPage, TrayResponse::NO_PAGE}));
+              (PanelEffects{{PanelEffectKind::OpenPage, NO_PAGE}}));
 }
 
 TEST(TrayResponseTest, OtherEventsDoNothing) {
     constexpr uint32_t mouseMove = 0x0200, leftDown = 0x0201, leftUp = 0x0202,
                        rightDown = 0x0204, balloonShown = 0x0402, balloonTimedOut = 0x0404;
     for (uint32_t event : {mouseMove, leftDown, leftUp, rightDown, balloonShown, balloonTimedOut}) {
-        EXPECT_EQ(DecideTrayResponse(event, NEWS_BALLOON), TrayResponse{}) << event;
+        EXPECT_TRUE(DecideTrayResponse(event, NEWS_BALLOON).empty()) << event;
     }
 }
 
