@@ -8,6 +8,7 @@
 #include "panel/window_placement_win32.h"
 #include "base/byte_text.h"
 #include "base/os.h"
+#include "base/panel_window_titles.h"
 #include "framework/private_messages.h"
 #include "metatrader/mailbox_writer.h"
 #include "metatrader/signal_copy_ea.h"
@@ -84,7 +85,7 @@ bool CCorvaneDlg::OnInitDialog() {
     backBuffer_.CreateBlank(BACK_BUFFER_WIDTH, BACK_BUFFER_HEIGHT);
     LoadPageArt();
     CreateButtons();
-    SetWindowText("__QZ__PELIMOR");
+    SetWindowText(PANEL_WINDOW_TITLE);
     mailbox_.Create(m_hWnd, IDC_MAILBOX_ROOT1);
     list_.Setup(this);
     // The stored announcements of the day at once, so a panel without a network is useful too.
