@@ -272,6 +272,19 @@ def unlisted_folders(root, layers):
     return problems
 
 
+def layer_table_rows(section):
+    """The rows of the section's table headed "| layer |" (other tables may follow it)."""
+    rows, inside = [], False
+    for line in section.splitlines():
+        if line.startswith("| layer |"):
+            inside = True
+        elif inside and line.startswith("| `"):
+            rows.append(line)
+        elif inside and not line.startswith("|"):
+            break
+    return rows
+
+
 def readme_problems(root, layers):
     """Where the README's layout table and the list of layers disagree: the table has one row a
     layer, bottom to top, naming its folders and what they may use."""
@@ -281,8 +294,7 @@ def readme_problems(root, layers):
     with open(path, encoding="utf-8") as text:
         readme = text.read()
     section = re.search(r"^## Layout\n(.*?)(?=^## )", readme + "\n## ", re.MULTILINE | re.DOTALL)
-    rows = [line for line in (section.group(1) if section else "").splitlines()
-            if line.startswith("| `")]
+    rows = layer_table_rows(section.group(1) if section else "")
     expected = layers.grouped()
     problems = []
     if len(rows) != len(expected):

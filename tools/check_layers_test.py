@@ -102,7 +102,8 @@ class CheckLayers(unittest.TestCase):
         table = "\n".join(f"| `{folder}/` | what | {uses} |" for folder, uses in [
             ("base", "nothing"), ("resources", "the layers below"), ("store", "the layers below"),
             ("app", "the layers below"), ("views", "the layers below"), ("publish", "`base/`")])
-        readme = "# P\n\n## Layout\n\n| layer | what | may use |\n|---|---|---|\n" + table + "\n\n## Next\n"
+        readme = ("# P\n\n## Layout\n\n| layer | what | may use |\n|---|---|---|\n" + table
+                  + "\n\nOther folders:\n\n| folder | what |\n|---|---|\n| `tests/` | tests |\n\n## Next\n")
         self.assertEqual(run_on(dict(SOUND, **{"README.md": readme}))[0], 0)
         code, output = run_on(dict(SOUND, **{"README.md": readme.replace("`app/`", "`app/`, `views/`")}))
         self.assertEqual(code, 1)
