@@ -253,8 +253,9 @@ def developer_command(r):
     r.check("the digest dialog closes", wait_closed(r, TEST_TITLE))
     added = r.wait_for(lambda: "テスト指標".encode("cp932") in r.setting_bytes("iaindex2.dat"), 20)
     r.check("the test announcement is added after the dialog closes", added and not added_early)
-    r.check("the test announcement gets a linked rule",
-            r.setting_bytes("iaacm.dat").count(b"\r\n") == rules_before + 1)
+    # The rules are saved after the announcements.
+    linked = r.wait_for(lambda: r.setting_bytes("iaacm.dat").count(b"\r\n") == rules_before + 1, 10)
+    r.check("the test announcement gets a linked rule", linked, r.setting_bytes("iaacm.dat"))
 
 
 def run(r):
