@@ -1,3 +1,5 @@
+// Where a sound file lies: a stored path is read against the program folder, and a chosen file
+// inside that folder is stored relative to it.
 #include "app/sound_path.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,26 @@ public:
     std::string ProgramFolder() override { return programFolder; }
     std::string programFolder;
 };
+
+TEST(SoundPath, RelativePathsLieInTheProgramFolder) {
+    FakeOs os;
+    const bool slash = PathSeparator() == '/';
+    EXPECT_EQ(ResolveSoundPath("sound\\default\\0.wav"),
+              os.folder.Path() + (slash ? "sound/default/0.wav" : "sound\\default\\0.wav"));
+    // "表" is 0x95 0x5C: its second byte is no separator.
+    EXPECT_EQ(ResolveSoundPath("表\\a.wav"), os.folder.Path() + (slash ? "表/a.wav" : "表\\a.wav"));
+    EXPECT_EQ(ResolveSoundPath("C:a.wav"), os.folder.Path() + "C:a.wav");
+    EXPECT_EQ(ResolveSoundPath(""), os.folder.Path());
+}
+
+TEST(SoundPath, AbsolutePathsAreKept) {
+    FakeOs os;
+    EXPECT_EQ(ResolveSoundPath("C:\\Users\\me\\chime.wav"), "C:\\Users\\me\\chime.wav");
+    EXPECT_EQ(ResolveSoundPath("d:\\x.mp3"), "d:\\x.mp3");
+    if (PathSeparator() == '/') {
+        EXPECT_EQ(ResolveSoundPath("/opt/sounds/x.wav"), "/opt/sounds/x.wav");
+    }
+}
 
 TEST(ProgramRelativeSoundPath, FilesInsideTheProgramFolderLoseTheFolder) {
     InstalledOs os("C:\\Program Files\\Pelimor\\");

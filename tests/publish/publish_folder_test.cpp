@@ -1,59 +1,13 @@
-// The command line, the other output files, sources fetched over HTTP and the atomic update of
-// the output folder.
+// A run of the publisher over its output folder: every server file written, sources fetched
+// over HTTP, and the folder updated as a whole or not at all.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "publish/publish_options.h"
-#include "publish/source_bytes.h"
 #include "tests/publish/publish_fixture.h"
 #include "tests/support/loopback_server.h"
 
 namespace {
-TEST(PublishArguments, ReadTheInterface) {
-    PublishOptions options;
-    std::string error;
-    ASSERT_EQ(ParsePublishArguments({"--out", "d", "--calendar", "a.ics", "--calendar", "https://x/b.csv",
-                                     "--news", "n.rss", "--notices", "no", "--signals", "s", "--traders", "t",
-                                     "--messages", "m", "--version", "3200", "--tz", "Europe/London",
-                                     "--days-back", "2", "--days-ahead", "9"},
-                                    options, error),
-              CommandLine::Run);
-    EXPECT_EQ(options.outFolder, "d");
-    EXPECT_EQ(options.calendars, (std::vector<std::string>{"a.ics", "https://x/b.csv"}));
-    EXPECT_EQ(options.news, std::vector<std::string>{"n.rss"});
-    EXPECT_EQ(options.noticeFolder, "no");
-    EXPECT_EQ(options.signals + options.traders + options.messages, "stm");
-    EXPECT_EQ(options.version, 3200);
-    EXPECT_EQ(options.zone, "Europe/London");
-    EXPECT_EQ(options.daysBack, 2);
-    EXPECT_EQ(options.daysAhead, 9);
-
-    PublishOptions defaults;
-    ASSERT_EQ(ParsePublishArguments({"--out", "d"}, defaults, error), CommandLine::Run);
-    EXPECT_EQ(defaults.zone, "Asia/Tokyo");
-    EXPECT_EQ(defaults.daysBack, 7);
-    EXPECT_EQ(defaults.daysAhead, 30);
-
-    EXPECT_EQ(ParsePublishArguments({"--help"}, defaults, error), CommandLine::Help);
-    struct Case {
-        std::vector<std::string> arguments;
-        const char* message;
-    };
-    const Case invalid[] = {
-        {{}, "--out DIR is required"},
-        {{"--out"}, "--out needs a value"},
-        {{"--out", "d", "--colour", "red"}, "unknown option --colour"},
-        {{"--out", "d", "--days-back", "-1"}, "--days-back needs a whole number, not \"-1\""},
-        {{"--out", "d", "--signals", "s"}, "--signals, --traders and --messages go together"},
-    };
-    for (const Case& c : invalid) {
-        PublishOptions options;
-        EXPECT_EQ(ParsePublishArguments(c.arguments, options, error), CommandLine::Invalid) << c.message;
-        EXPECT_EQ(error, c.message);
-    }
-}
-
 class PublishFolder : public PublishFixture {};
 
 TEST_F(PublishFolder, WritesEveryServerFile) {
@@ -104,22 +58,5 @@ TEST_F(PublishFolder, SourcesAreFetchedOverHttpAndFailedFetchesRefused) {
     EXPECT_FALSE(Run());
     EXPECT_TRUE(error.starts_with(url + ": ")) << error;
     EXPECT_NE(error.find("404"), std::string::npos) << error;
-}
-
-TEST(SourceBytes, RefusesFilesAndDownloadsOver32MiB) {
-    TempFolder folder;
-    const std::string path = folder.Path() + "big.ics";
-    std::ofstream(path, std::ios::binary) << "x";
-    std::string bytes, error;
-    std::filesystem::resize_file(path, MAX_SOURCE_BYTES);
-    EXPECT_TRUE(ReadSourceBytes(path, bytes, error)) << error;
-    EXPECT_EQ(bytes.size(), MAX_SOURCE_BYTES);
-    std::filesystem::resize_file(path, MAX_SOURCE_BYTES + 1);
-    EXPECT_FALSE(ReadSourceBytes(path, bytes, error));
-    EXPECT_EQ(error, "larger than 32 MiB");
-
-    LoopbackServer server({{"HTTP/1.1 200 OK\r\n\r\n" + std::string(MAX_SOURCE_BYTES + 1, 'x')}});
-    EXPECT_FALSE(ReadSourceBytes("http://" + server.HostAndPort() + "/big.ics", bytes, error));
-    EXPECT_EQ(error, "larger than 32 MiB");
 }
 }  // namespace
