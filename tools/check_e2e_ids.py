@@ -8,7 +8,8 @@ renumbered resource cannot leave a case sending another command or pressing anot
 Fails on
   - the number of a menu command (ID_... in resources/resource*.h) anywhere in a case, also
     inside a text ("command 32772 quits"),
-  - a number given to the probe as the command to send or as the control or button to work,
+  - a number given as the command to send (to r.command or the probe) or as the control or
+    button to work,
   - a resource name (ids.X, or a text that looks like one) that no resource header defines.
 Prints every finding as FILE:LINE: what; exits 1 when there is one, 0 otherwise.
 """
@@ -47,8 +48,10 @@ def called_name(call):
     return function.attr if isinstance(function, ast.Attribute) else getattr(function, "id", None)
 
 
-def probe_findings(call):
-    """A probe call that gives the command, or the control it works, as a number."""
+def call_findings(call):
+    """A call that gives the command to send, or the control to work, as a number."""
+    if called_name(call) == "command" and call.args and spelled_number(call.args[0]) is not None:
+        return ["a command sent by number: r.command(NAME) names it"]
     if called_name(call) != "probe" or not call.args:
         return []
     verb = call.args[0].value if isinstance(call.args[0], ast.Constant) else None
@@ -83,7 +86,7 @@ def findings(source, numbers, name="<case>"):
         if isinstance(node, ast.Constant):
             problems = literal_findings(node.value, numbers, commands)
         elif isinstance(node, ast.Call):
-            problems = probe_findings(node)
+            problems = call_findings(node)
         elif (isinstance(node, ast.Attribute) and isinstance(node.value, ast.Name)
               and node.value.id == "ids" and node.attr not in numbers):
             problems = ["no resource %s in resources/resource*.h" % node.attr]

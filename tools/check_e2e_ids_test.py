@@ -94,8 +94,9 @@ class BareIds(unittest.TestCase):
         source = ('def run(r):\n'
                   '    r.probe("command", "135")\n'
                   '    r.probe("command", str(136))\n'
-                  '    r.probe("command", 137)\n')
-        self.assertEqual(lines_found(source), [2, 3, 4])
+                  '    r.probe("command", 137)\n'
+                  '    r.command("138")\n')
+        self.assertEqual(lines_found(source), [2, 3, 4, 5])
         self.assertIn("r.command(NAME)", what_found(source))
 
     def test_a_control_or_button_given_by_number_fails(self):
