@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of Pelimor and ends with one line "N passed, N failed".
 #
-#   the layer check of the includes, native unit tests (g++), the same under AddressSanitizer +
+#   the layer check of the includes, the check that the end-to-end cases drive commands and
+#   controls by name, native unit tests (g++), the same under AddressSanitizer +
 #   UndefinedBehaviorSanitizer, Pelimor.exe built with mingw-w64 (warnings are errors) and
 #   importing no MinGW runtime DLL, the libFuzzer targets for a fixed number of runs, the unit
 #   tests cross-built with mingw-w64 and run under Wine, and the end-to-end tests of Pelimor.exe
@@ -63,17 +64,23 @@ fuzz_targets() {
   count "fuzz targets ($FUZZ_RUNS runs each)" "$good" "$bad"
 }
 
-layers() {
-  if python3 tools/check_layers.py >build/logs/layers.log 2>&1; then
-    count "layers (every include points down, no cycle)" 1 0
-  else
-    cat build/logs/layers.log; count "layers (every include points down, no cycle)" 0 1
-  fi
-  # The check's own cases, on made-up trees, so that it cannot pass by finding nothing.
+source_check() {  # source_check NAME CHECK CASES_NAME CHECK_CASES: a check of the sources
+  local log
+  log="build/logs/$(basename "$2" .py)"
+  if python3 "$2" >"$log.log" 2>&1; then count "$1" 1 0
+  else cat "$log.log"; count "$1" 0 1; fi
+  # The check's own cases, on made-up input, so that it cannot pass by finding nothing.
   local cases
-  cases=$(python3 tools/check_layers_test.py 2>&1 | tee build/logs/layers-test.log | sed -n 's/^Ran \([0-9]*\) tests.*/\1/p')
-  if grep -q '^OK' build/logs/layers-test.log; then count "layer check cases" "${cases:-0}" 0
-  else tail -n 30 build/logs/layers-test.log; count "layer check cases" 0 1; fi
+  cases=$(python3 "$4" 2>&1 | tee "$log-test.log" | sed -n 's/^Ran \([0-9]*\) tests.*/\1/p')
+  if grep -q '^OK' "$log-test.log"; then count "$3" "${cases:-0}" 0
+  else tail -n 30 "$log-test.log"; count "$3" 0 1; fi
+}
+
+layers() {
+  source_check "layers (every include points down, no cycle)" tools/check_layers.py \
+    "layer check cases" tools/check_layers_test.py
+  source_check "end-to-end ids (the cases name the commands and controls they drive)" \
+    tools/check_e2e_ids.py "end-to-end id check cases" tools/check_e2e_ids_test.py
 }
 
 windows_program() {

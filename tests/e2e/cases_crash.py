@@ -91,7 +91,7 @@ def panel_traces_into_the_file(r):
     lines = r.wait_for(plain_text_lines, 60)
     r.check("a running panel writes its trace lines into the trace file", lines,
             read_text(system_path(r, PANEL_TRACE))[-500:])
-    r.probe("command", "32772")
+    r.command("ID_EXIT")
     try:
         panel.wait(60)
     except subprocess.TimeoutExpired:

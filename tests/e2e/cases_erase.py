@@ -8,7 +8,7 @@ ERASE_QUESTION = "保持している指標データを一度削除し取得し�
 
 def erase_question(r):
     def answer(button):
-        r.probe("command", "32785")
+        r.command("ID_RESET_INDICATORS")
         asked = r.wait_for(lambda: any(ERASE_QUESTION in w
                                        for w in r.probe("windows").get("window", [])), 15)
         r.screenshot("erase-question")

@@ -12,12 +12,14 @@ import subprocess
 import time
 import urllib.request
 
+from resource_ids import ids
+
 TERMS_TITLE = "Pelimor\u3000利用規約"
 FIRST_TITLE = "Pelimor セットアップ"
-IDCANCEL = "2"
-AGREED, STARTUP_BOX, DESKTOP_BOX = "1047", "1017", "1018"
+IDOK, IDCANCEL = "1", "2"
+AGREED = ids.IDC_TERMS_AGREED
+STARTUP_BOX, DESKTOP_BOX = ids.IDC_FIRST_RUN_STARTUP, ids.IDC_FIRST_RUN_DESKTOP
 VK_RETURN = "13"
-ID_RUN_SETUP, ID_EXIT = "32788", "32772"
 STARTUP_CREATED = "PelimorをPC起動時に同時起動するように設定しました。"
 DESKTOP_CREATED = "Pelimorをデスクトップに作成しました。"
 
@@ -100,7 +102,7 @@ def agreeing_with_enter(r):
     for text in (STARTUP_CREATED, DESKTOP_CREATED):
         shown = r.wait_for(lambda: message_shown(r, text), 30)
         r.check("Enter in the first-run dialog tells: " + text, shown, r.probe("windows"))
-        r.probe("answer", text, "1")
+        r.probe("answer", text, IDOK)
         r.wait_for(lambda: not message_shown(r, text), 15)
     return program
 
@@ -125,7 +127,7 @@ def setup_again_creates_nothing(r, program):
     r.check("the panel opens after the first-run dialog",
             r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 60))
     before = {path: os.path.getmtime(path) for path in shortcuts()}
-    r.probe("command", ID_RUN_SETUP)
+    r.command("ID_RUN_SETUP")
     r.check("the menu opens the first-run dialog", r.wait_for(lambda: dialog_open(r, FIRST_TITLE), 30))
     r.probe("dlgkey", FIRST_TITLE, STARTUP_BOX, VK_RETURN)
     r.check("Enter closes it", r.wait_for(lambda: not dialog_open(r, FIRST_TITLE), 30))
@@ -135,7 +137,7 @@ def setup_again_creates_nothing(r, program):
     r.check("with both shortcuts present nothing is said", not boxes, boxes)
     r.check("and nothing is written again",
             {path: os.path.getmtime(path) for path in shortcuts()} == before)
-    r.probe("command", ID_EXIT)
+    r.command("ID_EXIT")
     r.check("the first-start panel quits", ended(program, 30))
 
 

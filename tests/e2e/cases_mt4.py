@@ -11,17 +11,18 @@ import subprocess
 import time
 
 from dialog_facts import controls
+from resource_ids import ids
 
 EA_TITLE = "EAセットアップ"
 SEARCH_TITLE = "MT4検索"
 SIGNAL_TITLE = "シグナル配信自動トレード設定"
-ID_EA_SETUP, ID_SIGNAL_COPY = "32791", "32798"
 IDOK, IDCANCEL = "1", "2"
 VK_RETURN = "13"
-FOLDER_EDITS = ["10000", "11000", "12000"]
-STATUS_LINES = ["1042", "1043", "1044"]
-SEARCH_ROW3, SETUP, VERIFY = "12001", "1041", "12003"
-SEARCH_TEXT, SEARCH_LIST, SEARCH_AGAIN = "17101", "1027", "17103"
+FOLDER_EDITS = [ids.IDC_MT4_FOLDER, ids.IDC_MT4_FOLDER2, ids.IDC_MT4_FOLDER3]
+STATUS_LINES = [ids.IDC_MT4_STATUS, ids.IDC_MT4_STATUS2, ids.IDC_MT4_STATUS3]
+SEARCH_ROW3, SETUP, VERIFY = ids.IDC_MT4_SEARCH3, ids.IDC_MT4_SETUP, ids.IDC_MT4_VERIFY
+EA_NAME = ids.IDC_MT4_EA_NAME
+SEARCH_TEXT, SEARCH_LIST, SEARCH_AGAIN = ids.IDC_SEARCH_TEXT, ids.IDC_SEARCH_LIST, ids.IDC_SEARCH_AGAIN
 
 MISSING_DLL = "DLLファイルが存在しません。"
 EA_CORRECT = "状態は正常です"
@@ -118,7 +119,7 @@ def is_open(r, title):
 
 
 def open_by_command(r, command, title):
-    r.probe("command", command)
+    r.command(command)
     shown = r.wait_for(lambda: is_open(r, title), 30)
     r.check("command %s opens %s" % (command, title), shown)
     return dialog(r, title)
@@ -153,12 +154,12 @@ def read(path):
 
 # --- the expert-advisor setup -------------------------------------------------------------------
 def ea_setup(r):
-    facts = open_by_command(r, ID_EA_SETUP, EA_TITLE)
+    facts = open_by_command(r, "ID_EA_SETUP", EA_TITLE)
     r.check("empty folder fields show " + MISSING_DLL,
             [text_of(facts, s) for s in STATUS_LINES] == [MISSING_DLL] * 3, facts)
     r.check("the dialog names the expert advisor",
-            text_of(facts, "1046") == "EA名称はQZEAです。　インストール時にはMT4を終了してください。",
-            text_of(facts, "1046"))
+            text_of(facts, EA_NAME) == "EA名称はQZEAです。　インストール時にはMT4を終了してください。",
+            text_of(facts, EA_NAME))
     r.probe("settext", EA_TITLE, FOLDER_EDITS[0], wine_folder(tree(r, "new")))
     r.probe("settext", EA_TITLE, FOLDER_EDITS[1], wine_folder(tree(r, "old")))
     r.probe("press", EA_TITLE, SETUP)
@@ -288,7 +289,7 @@ def counter_file(r):
 def signal_copy(r):
     folder = wine_folder(tree(r, "new"))
     copy_file = tree(r, "new", "MQL4", "Files", "QZGCOPY.csv")
-    facts = open_by_command(r, ID_SIGNAL_COPY, SIGNAL_TITLE)
+    facts = open_by_command(r, "ID_SIGNAL_COPY", SIGNAL_TITLE)
     r.check("without a folder the status is " + QZGI_MISSING,
             text_of(facts, STATUS_LINES[0]) == QZGI_MISSING, facts)
     r.probe("settext", SIGNAL_TITLE, FOLDER_EDITS[0], folder)
@@ -330,18 +331,18 @@ def enter_in(r, title, edit, folder):
 def enter_closes_as_close_does(r):
     # The dialog manager turns Enter into IDOK, though these dialogs have only 閉じる.
     typed = wine_folder(tree(r, "typed"))
-    open_by_command(r, ID_EA_SETUP, EA_TITLE)
+    open_by_command(r, "ID_EA_SETUP", EA_TITLE)
     r.check("Enter in a folder field closes the setup", enter_in(r, EA_TITLE, FOLDER_EDITS[1], typed))
     r.check("and stores the folders as 閉じる does",
             settings_line(r, 3).split("\x07")[3:4] == [typed], settings_line(r, 3))
 
     kept = settings_line(r, 6)
-    open_by_command(r, ID_SIGNAL_COPY, SIGNAL_TITLE)
+    open_by_command(r, "ID_SIGNAL_COPY", SIGNAL_TITLE)
     r.check("Enter in the folder field closes the signal-copy setup",
             enter_in(r, SIGNAL_TITLE, FOLDER_EDITS[0], typed))
     r.check("and stores its folder as 閉じる does", settings_line(r, 6) == typed + "\x07\x07",
             settings_line(r, 6))
-    open_by_command(r, ID_SIGNAL_COPY, SIGNAL_TITLE)
+    open_by_command(r, "ID_SIGNAL_COPY", SIGNAL_TITLE)
     enter_in(r, SIGNAL_TITLE, FOLDER_EDITS[0], kept.split("\x07")[0])
 
 

@@ -5,6 +5,11 @@ import time
 
 from cases_pages import wait_layout
 from e2e import RULED_MASK
+from resource_ids import ids
+
+IDOK = "1"
+VK_RETURN, VK_ESCAPE = "13", "27"
+
 
 def panel_window(r):
     facts = r.wait_for(
@@ -45,7 +50,7 @@ def second_instance(r):
     shown = r.wait_for(box, 30)
     r.check("a second start shows 既にツールが起動しています。", shown)
     r.screenshot("second-instance")
-    r.probe("answer", "既にツールが起動しています。", "1")
+    r.probe("answer", "既にツールが起動しています。", IDOK)
     try:
         second.wait(30)
         ended = True
@@ -69,45 +74,46 @@ def feeds(r):
 
 def pages(r):
     def show(command, name, height, list_y=None):
-        r.probe("command", str(command))
+        r.command(command)
         ok, facts = wait_layout(r, height, list_y)
         r.check("%s: the window is %d high" % (name, height), ok, facts)
         time.sleep(2)  # the page is drawn after its layout
         r.screenshot(name)
 
-    show(135, "page0-calendar", 534, 294)
-    show(154, "page1-list", 342, 104)
-    show(155, "page0-unfolded", 534, 294)
-    show(136, "page2-news", 534)
-    show(160, "page3-notices", 534)
-    show(32799, "page4-signals", 535)
+    show("IDB_TAB_INDICATORS", "page0-calendar", 534, 294)
+    show("IDB_FOLD_CALENDAR", "page1-list", 342, 104)
+    show("IDB_UNFOLD_CALENDAR", "page0-unfolded", 534, 294)
+    show("IDB_TAB_NEWS", "page2-news", 534)
+    show("IDB_TAB_NOTICES", "page3-notices", 534)
+    show("ID_SHOW_SIGNALS", "page4-signals", 535)
 
 
 def keys(r):
     # Keys reach the panel as the keyboard gives them: Enter does nothing, Escape hides and shows.
-    r.probe("key", "13")
+    r.probe("key", VK_RETURN)
     time.sleep(2)
     r.check("Enter leaves the panel as it is", r.panel_facts().get("panel.visible") == "1")
-    r.probe("key", "27")
+    r.probe("key", VK_ESCAPE)
     r.check("Escape hides the panel",
             r.wait_for(lambda: r.panel_facts().get("panel.visible") == "0", 10))
     # Hidden, the panel gets no keys; the menu's show command brings it back.
-    r.probe("command", "32783")
+    r.command("ID_SHOW_HIDE")
     r.check("the menu shows it again",
             r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 10))
 
 
 def about_box(r):
     title = "Pelimor\u3000バージョン情報"
-    r.probe("command", "32773")
+    r.command("ID_ABOUT")
     found = r.wait_for(lambda: r.probe("dialog", title).get("dialog.found") == ["1"], 30)
-    r.check("command 32773 opens the version dialog", found)
+    r.check("ID_ABOUT opens the version dialog", found)
     lines = r.probe("dialog", title).get("control", [])
-    version = [line.split("|", 5)[5] for line in lines if line.startswith("1014|")]
+    version = [line.split("|", 5)[5] for line in lines
+               if line.startswith(ids.IDC_VERSION_TEXT + "|")]
     r.check("the version line reads Pelimor version,3.100", version == ["Pelimor version,3.100"],
             version)
     r.screenshot("about")
-    r.probe("dlgkey", title, "1", "13")
+    r.probe("dlgkey", title, IDOK, VK_RETURN)
     r.check("Enter closes the version dialog",
             r.wait_for(lambda: r.probe("dialog", title).get("dialog.found") == ["0"], 30))
 
@@ -159,7 +165,7 @@ def right_click_menu(r):
     r.check("the menu is closed once the command is chosen",
             r.wait_for(lambda: open_menus(r) == 0, 10))
     if found:
-        r.probe("dlgkey", ABOUT_TITLE, "1", "13")
+        r.probe("dlgkey", ABOUT_TITLE, IDOK, VK_RETURN)
         r.check("the version dialog closes",
                 r.wait_for(lambda: r.probe("dialog", ABOUT_TITLE).get("dialog.found") == ["0"], 30))
     leave_panel_as_found(r)
@@ -170,14 +176,14 @@ def leave_panel_as_found(r):
     for _ in range(3):
         if open_menus(r) == 0:
             break
-        r.probe("key", "27")
+        r.probe("key", VK_ESCAPE)
         time.sleep(1)
     if r.probe("dialog", ABOUT_TITLE).get("dialog.found") == ["1"]:
-        r.probe("dlgkey", ABOUT_TITLE, "1", "13")
+        r.probe("dlgkey", ABOUT_TITLE, IDOK, VK_RETURN)
     # The pointer leaves the panel, so that no tooltip stays up.
     subprocess.run(["xdotool", "mousemove", "1000", "740"], check=False)
     if not r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 5):
-        r.probe("command", "32783")
+        r.command("ID_SHOW_HIDE")
 
 
 def run(r):

@@ -7,19 +7,19 @@ import os
 import time
 
 from dialog_facts import controls
+from resource_ids import ids
 
 SOUND_TITLE = "通知・サウンド設定"
 FILE_DIALOG_TITLE = "開く"
+# The common file dialog's own controls (cmb13 and cmb2 of <dlgs.h>), not the program's.
 FILE_NAME_BOX, FOLDER_BOX = "1148", "1137"
 FILE_COLUMN, PLAY_COLUMN = "2", "3"
 GENERAL_TITLE = "一般設定"
-ID_GENERAL_SETTINGS = "32774"
-ID_SOUND_SETTINGS = "32775"
 IDOK, IDCANCEL = "1", "2"
-SOUND_LIST = "1000"
-RANK_EDIT = "1012"
-REGISTER, UNREGISTER = "1015", "1016"
-NOTICE_SOUND, NOTICE_BALLOON = "1010", "1011"
+SOUND_LIST = ids.IDC_SOUND_LIST
+RANK_EDIT = ids.IDC_NOTIFY_RANK
+REGISTER, UNREGISTER = ids.IDC_REGISTER_STARTUP, ids.IDC_UNREGISTER_STARTUP
+NOTICE_SOUND, NOTICE_BALLOON = ids.IDC_NOTICE_SOUND, ids.IDC_NOTICE_BALLOON
 
 REGISTERED = "スタートアップに登録しました。"
 ALREADY_REGISTERED = "既にスタートアップに登録されています。"
@@ -42,7 +42,7 @@ def before_start(r):
 
 # --- helpers ------------------------------------------------------------------------------------
 def open_dialog(r, command, title):
-    r.probe("command", command)
+    r.command(command)
     facts = r.wait_for(lambda: (lambda f: f if f.get("dialog.found") == ["1"] else None)(
         r.probe("dialog", title)), 30)
     r.check("command %s opens %s" % (command, title), bool(facts))
@@ -96,7 +96,7 @@ def answer_message(r, name, text):
 
 # --- sound settings -----------------------------------------------------------------------------
 def sound_settings(r):
-    facts = open_dialog(r, ID_SOUND_SETTINGS, SOUND_TITLE)
+    facts = open_dialog(r, "ID_SOUND_SETTINGS", SOUND_TITLE)
     rows = list_rows(facts, SOUND_LIST)
     r.check("the sound list has 23 rows", facts.get("lv.%s.count" % SOUND_LIST) == ["23"]
             and len(rows) == 23, facts.get("lv.%s.count" % SOUND_LIST))
@@ -114,7 +114,7 @@ def sound_settings(r):
     r.check("unticking 1分前 and OK disables event 0 only",
             r.wait_for(lambda: event_mask(r) == b"007FFFFE", 15), event_mask(r))
 
-    facts = open_dialog(r, ID_SOUND_SETTINGS, SOUND_TITLE)
+    facts = open_dialog(r, "ID_SOUND_SETTINGS", SOUND_TITLE)
     r.check("reopened, row 0 shows the stored tick",
             list_rows(facts, SOUND_LIST).get(0, [])[:1] == ["0"],
             list_rows(facts, SOUND_LIST).get(0))
@@ -129,7 +129,7 @@ def sound_settings(r):
 def chosen_sound_file(r):
     """A file inside the program folder is stored relative to it; the file dialog opens next in
     the folder of the file chosen last."""
-    open_dialog(r, ID_SOUND_SETTINGS, SOUND_TITLE)
+    open_dialog(r, "ID_SOUND_SETTINGS", SOUND_TITLE)
     r.probe("lvdblclick", SOUND_TITLE, SOUND_LIST, "1", FILE_COLUMN)
     found = r.wait_for(lambda: r.probe("dialog", FILE_DIALOG_TITLE).get("dialog.found") == ["1"],
                        30)
@@ -166,7 +166,7 @@ def chosen_sound_file(r):
 # --- general settings ---------------------------------------------------------------------------
 def general_settings(r):
     rank_before = stored_rank(r)
-    facts = open_dialog(r, ID_GENERAL_SETTINGS, GENERAL_TITLE)
+    facts = open_dialog(r, "ID_GENERAL_SETTINGS", GENERAL_TITLE)
     shown = controls(facts)
     r.check("the rank edit shows the stored rank",
             shown.get(RANK_EDIT, ("",) * 5)[4] == str(int(rank_before or b"0", 16)),
@@ -193,7 +193,7 @@ def general_settings(r):
     r.check("an unchanged rank keeps the auto-trade rules",
             rules != b"" and r.setting_bytes("iaacm.dat") == rules, r.setting_bytes("iaacm.dat"))
 
-    open_dialog(r, ID_GENERAL_SETTINGS, GENERAL_TITLE)
+    open_dialog(r, "ID_GENERAL_SETTINGS", GENERAL_TITLE)
     r.probe("settext", GENERAL_TITLE, RANK_EDIT, "12")
     r.check("OK with rank 12", close_dialog(r, GENERAL_TITLE, IDOK))
     r.check("the typed rank 12 is stored unclipped",
@@ -202,7 +202,7 @@ def general_settings(r):
             r.wait_for(lambda: r.setting_bytes("iaacm.dat") == b"", 15),
             r.setting_bytes("iaacm.dat"))
 
-    facts = open_dialog(r, ID_GENERAL_SETTINGS, GENERAL_TITLE)
+    facts = open_dialog(r, "ID_GENERAL_SETTINGS", GENERAL_TITLE)
     r.check("reopened, the edit shows 12 beyond the spin range",
             controls(facts).get(RANK_EDIT, ("",) * 5)[4] == "12", controls(facts).get(RANK_EDIT))
     # Back to the threshold the later cases expect.

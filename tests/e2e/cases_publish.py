@@ -27,7 +27,7 @@ def publish(r, now):
 
 
 def restart_panel(r):
-    r.probe("command", "32772")
+    r.command("ID_EXIT")
     try:
         r.panel.wait(30)
     except subprocess.TimeoutExpired:

@@ -18,6 +18,7 @@ ABOUT_TITLE = "Pelimor　バージョン情報"
 UPDATE_QUESTION = "最新バージョンのプログラムが利用可能です。"
 ALREADY_RUNNING = "既にツールが起動しています。"
 TRAY_RIGHT_UP = 0x205
+WM_ENDSESSION = "22"
 IDOK, IDNO = "1", 7
 SAMPLE_NAME = "米・失業率".encode("cp932")
 # The system's share of an exit under Wine on Xvfb (see quit_panel) is the same with either
@@ -76,7 +77,7 @@ def quit_panel(r, process):
     """Sends the exit command; the seconds from the command until the process has ended (None
     if it did not). Under Wine on Xvfb about 4 s of it are the system's: withdrawing the panel's
     window without a window manager and removing the tray icon without a tray wait 2 s each."""
-    r.probe("command", "32772")
+    r.command("ID_EXIT")
     started = time.time()  # the probe posts the command just before it ends
     try:
         process.wait(60)
@@ -88,7 +89,7 @@ def quit_panel(r, process):
 def end_session(r, process):
     """Windows ending the session (WM_ENDSESSION, wParam TRUE); the seconds until the process has
     ended (None if it did not)."""
-    r.probe("post", "22", "1", "0")
+    r.probe("post", WM_ENDSESSION, "1", "0")
     started = time.time()
     try:
         process.wait(60)
@@ -123,7 +124,7 @@ def use_tray_and_menu(r, when):
     hidden = double_click_tray(r, False)
     shown = double_click_tray(r, True)
     r.check("%s the tray hides and shows the panel" % when, hidden and shown)
-    r.probe("command", "32773")
+    r.command("ID_ABOUT")
     opened = r.wait_for(lambda: dialog_open(r, ABOUT_TITLE), 15)
     r.probe("press", ABOUT_TITLE, IDOK)
     closed = r.wait_for(lambda: not dialog_open(r, ABOUT_TITLE), 15)
@@ -233,7 +234,7 @@ def update_question_waits(r, server):
         f.write("3101\n")
     server.set_faults("delay:5 */prims/version.dat\n")
     panel, _ = start_panel(r, "robust-update")
-    r.probe("command", "32773")
+    r.command("ID_ABOUT")
     opened = r.wait_for(lambda: dialog_open(r, ABOUT_TITLE), 15)
     answered = r.wait_for(lambda: len(server.requests("/prims/version.dat")) >= 1, 15)
     time.sleep(8)  # the delayed answer has arrived meanwhile
@@ -242,7 +243,7 @@ def update_question_waits(r, server):
     r.probe("press", ABOUT_TITLE, IDOK)
     asked = r.wait_for(lambda: windows_with(r, UPDATE_QUESTION), 15)
     r.check("the update question is asked once the dialog has closed", bool(asked))
-    r.probe("command", "32773")
+    r.command("ID_ABOUT")
     r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_RIGHT_UP))
     time.sleep(2)
     r.check("while the question is open the about command opens no second dialog",

@@ -5,18 +5,17 @@ command's digest dialog before its test announcement."""
 import time
 
 from dialog_facts import controls
+from resource_ids import ids
 from e2e import RULED_DIRECTION, RULED_ID, RULED_MASK, SEP, hex_field, text_field
 
 LIST_TITLE = "自動売買シグナル設定"
 EDITOR_TITLE = "対象通貨設定"
 TEST_TITLE = "TEST"
-ID_AUTO_TRADE_RULES = "32789"
-ID_DEVELOPER_TEST = "32777"
 IDOK, IDCANCEL = "1", "2"
-RULE_LIST = "1027"
-CLEAR_ALL = "1023"
-EDITOR_TARGET = "1014"
-DIRECTION = "1045"
+RULE_LIST = ids.IDC_RULE_LIST
+CLEAR_ALL = ids.IDC_CLEAR_ALL_RULES
+EDITOR_TARGET = ids.IDC_RULE_TARGET
+DIRECTION = ids.IDC_RULE_DIRECTION
 LINK_COLUMN = 3
 
 # Announcements beside the harness's ruled one (id 7): one without a rule, two at the same moment
@@ -131,9 +130,9 @@ def edit_rule(r, title, ticked, direction):
 
 # --- cases --------------------------------------------------------------------------------------
 def list_shows_the_coming_rules(r, titles):
-    r.probe("command", ID_AUTO_TRADE_RULES)
+    r.command("ID_AUTO_TRADE_RULES")
     facts = wait_dialog(r, LIST_TITLE)
-    r.check("command 32789 opens %s" % LIST_TITLE, bool(facts))
+    r.check("ID_AUTO_TRADE_RULES opens %s" % LIST_TITLE, bool(facts))
     found = controls(facts)
     r.check("the rule list has its list, 全て削除 and 閉じる",
             found.get(RULE_LIST, ("",))[0] == "SysListView32"
@@ -242,9 +241,9 @@ def ruled_announcement_edited_back(r, titles):
 
 def developer_command(r):
     rules_before = r.setting_bytes("iaacm.dat").count(b"\r\n")
-    r.probe("command", ID_DEVELOPER_TEST)
+    r.command("ID_DEVELOPER_TEST")
     facts = wait_dialog(r, TEST_TITLE)
-    r.check("command 32777 opens the digest dialog", bool(facts))
+    r.check("ID_DEVELOPER_TEST opens the digest dialog", bool(facts))
     texts = [line.split("|", 5)[-1] for line in facts.get("control", [])]
     r.check("the digest dialog has its three labelled fields, OK and Cancel",
             all(t in texts for t in ("file(ex4)", "source(digest.txt)", "dll", "OK")), texts)
@@ -254,8 +253,9 @@ def developer_command(r):
     r.check("the digest dialog closes", wait_closed(r, TEST_TITLE))
     added = r.wait_for(lambda: "テスト指標".encode("cp932") in r.setting_bytes("iaindex2.dat"), 20)
     r.check("the test announcement is added after the dialog closes", added and not added_early)
-    r.check("the test announcement gets a linked rule",
-            r.setting_bytes("iaacm.dat").count(b"\r\n") == rules_before + 1)
+    # The rules are saved after the announcements.
+    linked = r.wait_for(lambda: r.setting_bytes("iaacm.dat").count(b"\r\n") == rules_before + 1, 10)
+    r.check("the test announcement gets a linked rule", linked, r.setting_bytes("iaacm.dat"))
 
 
 def run(r):

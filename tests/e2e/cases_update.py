@@ -19,7 +19,6 @@ from cryptography.hazmat.primitives.asymmetric import ec  # noqa: E402
 from cryptography.hazmat.primitives import serialization  # noqa: E402
 
 IDOK, IDYES, IDNO = 1, 6, 7
-ID_CHECK_UPDATE = 32778
 OFFER = "最新バージョンのプログラムが利用可能です。"
 KEPT = "プログラムは元のままです。"
 TEST_KEY = os.path.join("tools", "keys", "test-only-update-key.pem")
@@ -123,7 +122,7 @@ def panel_back(r):
 
 
 def accept_offer(r):
-    r.probe("command", str(ID_CHECK_UPDATE))
+    r.command("ID_CHECK_UPDATE")
     offered = wait_window(r, OFFER, 60)
     r.screenshot("update-offer")
     answer(r, OFFER, IDYES)
@@ -238,7 +237,7 @@ def panel_process_running(r):
 def quit_panel(r):
     """The panel's window goes first; its process, and with it the single-instance mutex that a
     new panel would trip over, a moment later."""
-    r.probe("command", "32772")
+    r.command("ID_EXIT")
     closed = r.wait_for(lambda: r.panel_facts().get("panel.found") != "1", 30)
     ended = r.wait_for(lambda: not panel_process_running(r), 30)
     time.sleep(1)

@@ -19,6 +19,8 @@ import subprocess
 import sys
 import time
 
+from resource_ids import ids
+
 ROOT = os.getcwd()
 WORK = os.path.join(ROOT, os.environ.get("PELIMOR_E2E_WORK", os.path.join("build", "e2e")))
 PROGRAM = os.path.join(WORK, "program")
@@ -148,6 +150,10 @@ class Run:
             values.setdefault(key, []).append(value)
         return values
 
+    def command(self, name):
+        """Sends the panel the command of that resource name, as its menu or a button does."""
+        self.probe("command", getattr(ids, name))
+
     def panel_facts(self):
         return {k: v[0] for k, v in self.probe("panel").items()}
 
@@ -184,13 +190,13 @@ class Run:
 
     def test_quit_saves(self):
         os.remove(os.path.join(SETTING, "iasetting.dat"))
-        self.probe("command", "32772")
+        self.command("ID_EXIT")
         try:
             self.panel.wait(30)
             ended = True
         except subprocess.TimeoutExpired:
             ended = False
-        self.check("command 32772 quits", ended)
+        self.check("ID_EXIT quits", ended)
         settings = self.setting_bytes("iasetting.dat")
         self.check("quitting saves the settings", b"00000C1C\x07" in settings, settings[:120])
 

@@ -28,6 +28,7 @@
 
 #include "base/panel_window_titles.h"
 #include "tests/e2e/probe_dialogs.h"
+#include "tests/e2e/probe_pointer.h"
 #include "tests/e2e/probe_remote_buffer.h"
 
 namespace {
@@ -116,7 +117,7 @@ BOOL CALLBACK AnswerBox(HWND window, LPARAM parameter) {
 void ClickPanel(HWND panel, POINT point) {
     POINT screen = point;
     ClientToScreen(panel, &screen);
-    SetCursorPos(screen.x, screen.y);
+    MovePointer(panel, screen);
     HWND target = ChildWindowFromPointEx(panel, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
     if (!target) target = panel;
     POINT local = screen;

@@ -4,6 +4,7 @@
 // their structures go through a buffer allocated in that process (probe_remote_buffer.h).
 #include "tests/e2e/probe_dialogs.h"
 
+#include "tests/e2e/probe_pointer.h"
 #include "tests/e2e/probe_remote_buffer.h"
 
 #include <windows.h>
@@ -164,7 +165,7 @@ void DoubleClickCell(HWND list, int row, int column) {
     POINT point{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
     POINT screen = point;
     ClientToScreen(list, &screen);
-    SetCursorPos(screen.x, screen.y);
+    MovePointer(list, screen);
     LPARAM at = MAKELPARAM(point.x, point.y);
     PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(list, WM_LBUTTONUP, 0, at);

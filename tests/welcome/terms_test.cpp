@@ -1,3 +1,4 @@
+// When the terms of use must be accepted again.
 #include "welcome/terms.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,62 @@
+// A run of the publisher over its output folder: every server file written, sources fetched
+// over HTTP, and the folder updated as a whole or not at all.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/publish/publish_fixture.h"
+#include "tests/support/loopback_server.h"
+
+namespace {
+class PublishFolder : public PublishFixture {};
+
+TEST_F(PublishFolder, WritesEveryServerFile) {
+    options.version = 3200;
+    ASSERT_TRUE(Run()) << error;
+    EXPECT_EQ(Output("prims/version.dat"), "3200\n");
+    EXPECT_EQ(Output("acs/aa.php"), "OK\n");
+    EXPECT_EQ(Output("iadat2.dat"), "");
+    EXPECT_EQ(Output("qznnews.dat"), "QZNNEWS,0,1773100800\n");
+    EXPECT_EQ(Output("qzninfo.dat"), "QZNINFO,0,1773100800\n");
+    EXPECT_EQ(Output("qznhnd_data.dat"), "");
+    options.version = 0;
+    ASSERT_TRUE(Run()) << error;
+    EXPECT_EQ(Output("prims/version.dat"), "3100\n");  // this release
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(options.outFolder))
+        EXPECT_FALSE(entry.path().string().ends_with(".publish-new")) << entry.path();
+}
+
+TEST_F(PublishFolder, AFailingSourceLeavesEveryPreviousFileAsItWas) {
+    options.calendars = {Source("good.csv", "name,datetime\nGood one,2026-03-10 10:00\n")};
+    options.news = {Source("good.rss", "<rss version=\"2.0\"><channel><item><title>t</title><guid>g</guid></item></channel></rss>")};
+    ASSERT_TRUE(Run()) << error;
+    const std::vector<std::string> before = AllOutputs();
+    options.calendars.push_back(Source("bad.csv", "name,datetime\nBad one,tomorrow\n"));
+    options.news.push_back(Source("other.rss", "<rss version=\"2.0\"><channel><item><title>u</title><guid>h</guid></item></channel></rss>"));
+    EXPECT_FALSE(Run(RUN_TIME + 60));
+    EXPECT_EQ(AllOutputs(), before);
+}
+
+TEST_F(PublishFolder, UnknownZonesAndMissingSourcesAreRefused) {
+    options.zone = "Mars/Olympus";
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(error, "--tz Mars/Olympus: no such time zone");
+    options.zone = "Asia/Tokyo";
+    options.calendars = {folder.Path() + "missing.ics"};
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(error, folder.Path() + "missing.ics: cannot be opened");
+}
+
+TEST_F(PublishFolder, SourcesAreFetchedOverHttpAndFailedFetchesRefused) {
+    const std::string csv = "name,datetime,country\nFetched one,2026-03-10 10:00,JP\n";
+    LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(csv.size()) + "\r\n\r\n" + csv},
+                           {"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n"}});
+    const std::string url = "http://" + server.HostAndPort() + "/calendar.csv";
+    options.calendars = {url};
+    ASSERT_TRUE(Run()) << error;
+    EXPECT_EQ(Named(Announcements(), "Fetched one").country, 7);
+    EXPECT_FALSE(Run());
+    EXPECT_TRUE(error.starts_with(url + ": ")) << error;
+    EXPECT_NE(error.find("404"), std::string::npos) << error;
+}
+}  // namespace
