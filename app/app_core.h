@@ -103,8 +103,8 @@ public:
     // reloads (a record that is gone selects nothing); 0 = none.
     int32_t m_selectedIndicator = 0;
     int32_t m_signalCopyReady = 0;  // last check of the signal-copy file; 0 before the first
-    ServerPollState m_serverPoll;    // trade signals, messages and trader names from the server
-    MediaWorkers m_mediaWorkers;  // the alias counter and the media-player workers still playing
+    ServerPollState m_serverPoll;   // trade signals, messages and trader names from the server
+    MediaWorkers m_mediaWorkers;    // the alias counter and the media-player workers still playing
     // True while this process holds the single-instance lock (the OS seam keeps the handle).
     bool m_instanceMutex = false;
 };

@@ -17,7 +17,7 @@ enum class PanelEffectKind {
     // view and the list, show the fold buttons and the chosen tab, give the window the size and
     // outline of the page's art; then repaint everything at once.
     LayOutPanel,
-    RefillIndicatorList,   // fill the list for m_calendarDate and take its selection
+    RefillIndicatorList,  // fill the list for m_calendarDate and take its selection
     // Refill the list (without one, only drop the selection) and repaint the panel: what
     // follows every change of the stored indicators.
     RefreshIndicatorPage,
@@ -61,7 +61,7 @@ struct PanelEffect {
     }
 
     PanelEffectKind kind;
-    int32_t value = 0;  // the page, fetch kind, timer id or poll answer the kind names; else 0
+    int32_t value = 0;      // the page, fetch kind, timer id or poll answer the kind names; else 0
     SoundCue sound;         // with PlaySoundCue
     BalloonNotice balloon;  // with ShowBalloon
 

@@ -54,8 +54,9 @@ void KeepNewest(Map& map) {
 void RefreshMessages(const std::string& body, MessageMap& messages) {
     for (const std::string& line : NonEmptyLines(body)) {
         const int32_t id = NumberField(line, 0);
-        const bool known = std::any_of(messages.begin(), messages.end(),
-                                       [&](const auto& entry) { return NumberField(entry.second, 0) == id; });
+        const bool known = std::any_of(messages.begin(), messages.end(), [&](const auto& entry) {
+            return NumberField(entry.second, 0) == id;
+        });
         if (!known) messages.emplace(NumberField(line, 2), line);
     }
     KeepNewest(messages);

@@ -64,7 +64,8 @@ std::string SoundLine(const CAppCore& core) {
 std::string TerminalFolderLine(const CAppCore& core) {
     std::string line;
     for (int reserved = 0; reserved < RESERVED_FOLDER_FIELDS; ++reserved) AppendTextField(line, "");
-    for (const std::string& folder : core.m_terminalFolders) AppendTextField(line, FieldText(folder));
+    for (const std::string& folder : core.m_terminalFolders)
+        AppendTextField(line, FieldText(folder));
     return line;
 }
 
@@ -140,7 +141,8 @@ void ApplySoundLine(const std::string& line, CAppCore& core) {
     std::vector<std::string_view> fields = FieldsOf(line);
     core.m_eventMask = HexAt(fields, 0);
     for (size_t event = 0; event < core.m_soundFiles.size(); ++event)
-        core.m_soundFiles[event] = event + 1 < fields.size() ? fields[event + 1] : std::string_view();
+        core.m_soundFiles[event] =
+            event + 1 < fields.size() ? fields[event + 1] : std::string_view();
 }
 
 void ApplyTerminalFolderLine(const std::string& line, CAppCore& core) {

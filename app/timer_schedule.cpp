@@ -45,14 +45,14 @@ std::vector<TimerArming> TimerSchedule::Arm() {
 
 PanelEffects TimerSchedule::OnTimer(unsigned id, SoundSink& sounds) {
     switch (id) {
-        case TIMER_MINUTE: return OnMinuteTick();
-        case TIMER_SECOND: return OnSecondTick(sounds);
-        case TIMER_START_PAGE:
-            return {{PanelEffectKind::ShowPage, NEWS_PAGE},
-                    {PanelEffectKind::KillTimer, TIMER_START_PAGE}};
-        case TIMER_MAILBOX: return {Do(PanelEffectKind::RefreshMailbox)};
-        case TIMER_SERVER_POLL: return {Do(PanelEffectKind::ServerPoll)};
-        default: return {Do(PanelEffectKind::PassToFramework)};
+    case TIMER_MINUTE: return OnMinuteTick();
+    case TIMER_SECOND: return OnSecondTick(sounds);
+    case TIMER_START_PAGE:
+        return {{PanelEffectKind::ShowPage, NEWS_PAGE},
+                {PanelEffectKind::KillTimer, TIMER_START_PAGE}};
+    case TIMER_MAILBOX: return {Do(PanelEffectKind::RefreshMailbox)};
+    case TIMER_SERVER_POLL: return {Do(PanelEffectKind::ServerPoll)};
+    default: return {Do(PanelEffectKind::PassToFramework)};
     }
 }
 

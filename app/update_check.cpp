@@ -17,7 +17,8 @@ constexpr int32_t OWN_VERSION = CAppCore::SETTINGS_VERSION;
 // The version file goes to scratch file 0, as the server poll's files do.
 constexpr int SCRATCH_NUMBER = 0;
 
-const char UPDATE_QUESTION[] = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
+const char UPDATE_QUESTION[] =
+    "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
 const char UP_TO_DATE[] = "現在プログラムは最新です。";
 
 void StartUpdaterAndEnd(CAppCore& core) {
@@ -31,14 +32,16 @@ void StartUpdaterAndEnd(CAppCore& core) {
 
 bool CheckVersion() {
     std::string fetched;
-    if (!FetchUrl(ServerFileUrl(RELEASE_NUMBER_FILE), ScratchFilePath(SCRATCH_NUMBER), fetched, false, ""))
+    if (!FetchUrl(ServerFileUrl(RELEASE_NUMBER_FILE), ScratchFilePath(SCRATCH_NUMBER), fetched,
+                  false, ""))
         return false;
     return ReadDecimal(ResponseBody(fetched)) > OWN_VERSION;
 }
 
 void AskAboutUpdate(CAppCore& core, const UpdateCheckAnswer& answer) {
     if (answer.newer) {
-        if (Os().AskUser(UPDATE_QUESTION, MessageKind::YesNoQuestion) == MessageAnswer::Yes) StartUpdaterAndEnd(core);
+        if (Os().AskUser(UPDATE_QUESTION, MessageKind::YesNoQuestion) == MessageAnswer::Yes)
+            StartUpdaterAndEnd(core);
         return;
     }
     if (answer.manual) Os().AskUser(UP_TO_DATE, MessageKind::Information);

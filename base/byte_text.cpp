@@ -65,7 +65,8 @@ void TrimPrefix(std::string& text, std::string_view prefix) {
 std::vector<std::string_view> SplitLineViews(std::string_view text) {
     std::vector<std::string_view> lines;
     size_t start = 0;
-    for (size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n', start)) {
+    for (size_t end = text.find('\n'); end != std::string_view::npos;
+         end = text.find('\n', start)) {
         size_t last = end;
         while (last > start && text[last - 1] == '\r') --last;
         lines.emplace_back(text.substr(start, last - start));

@@ -2,8 +2,8 @@
 #pragma once
 
 // Index 0 is January.
-inline constexpr const char* MONTH_ABBREVIATIONS[12] = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+inline constexpr const char* MONTH_ABBREVIATIONS[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Index 0 is Sunday, as in LocalTime::weekday.
 inline constexpr const char* WEEKDAY_ABBREVIATIONS[7] = {"SUN", "MON", "TUE", "WED",

@@ -21,7 +21,8 @@ bool CancelToken::Cancelled() const {
 
 bool CancelToken::WaitFor(int milliseconds) const {
     std::unique_lock<std::mutex> lock(mutex_);
-    return !changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return cancelled_; });
+    return !changed_.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                              [this] { return cancelled_; });
 }
 
 ScopedThreadCancelToken::ScopedThreadCancelToken(const CancelToken& token) : previous_(t_token) {

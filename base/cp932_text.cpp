@@ -28,7 +28,8 @@ size_t FindFirstOfMbcs(std::string_view text, std::string_view chars, size_t fro
 }
 
 std::string WithTrailingMbcs(std::string text, char c) {
-    const bool ends = !text.empty() && FindLastOfMbcs(text, std::string_view(&c, 1)) == text.size() - 1;
+    const bool ends =
+        !text.empty() && FindLastOfMbcs(text, std::string_view(&c, 1)) == text.size() - 1;
     if (!ends) text += c;
     return text;
 }

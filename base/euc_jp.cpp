@@ -7,8 +7,8 @@
 namespace {
 constexpr unsigned char SINGLE_SHIFT2 = 0x8E;  // half-width katakana follows
 constexpr unsigned char SINGLE_SHIFT3 = 0x8F;  // a JIS X 0212 character follows
-constexpr int FIRST_USER_DEFINED_ROW = 0x75;     // JIS row 85
-constexpr int USER_DEFINED_ROW_SHIFT = 10;       // rows 85.. continue Shift-JIS from lead 0xF0
+constexpr int FIRST_USER_DEFINED_ROW = 0x75;   // JIS row 85
+constexpr int USER_DEFINED_ROW_SHIFT = 10;     // rows 85.. continue Shift-JIS from lead 0xF0
 constexpr char UNCONVERTIBLE = '?';
 
 bool IsEucCodeByte(unsigned char byte) { return byte >= 0xA1 && byte <= 0xFE; }

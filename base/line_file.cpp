@@ -43,7 +43,9 @@ bool ReadTextFile(const std::string& path, std::string& text, bool byteMode) {
     std::string raw;
     // A chunk's text ends at its first NUL, as a text cannot hold one; a read error keeps what
     // came before it.
-    ReadChunks(file.get(), [&raw](const char* chunk, size_t count) { raw.append(chunk, strnlen(chunk, count)); });
+    ReadChunks(file.get(), [&raw](const char* chunk, size_t count) {
+        raw.append(chunk, strnlen(chunk, count));
+    });
     text = byteMode ? std::move(raw) : CrLfToLf(raw);
     return true;
 }
@@ -76,7 +78,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
-    if (ReadChunks(file.get(), [&bytes](const char* chunk, size_t count) { bytes.append(chunk, count); }))
+    if (ReadChunks(file.get(),
+                   [&bytes](const char* chunk, size_t count) { bytes.append(chunk, count); }))
         return true;
     bytes.clear();
     return false;

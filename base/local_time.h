@@ -5,8 +5,8 @@
 
 struct LocalTime {
     int year = 1970;
-    int month = 1;   // 1 to 12
-    int day = 1;     // 1 to 31
+    int month = 1;  // 1 to 12
+    int day = 1;    // 1 to 31
     int hour = 0;
     int minute = 0;
     int second = 0;

@@ -3,7 +3,7 @@
 namespace {
 OsSeam g_platformSeam;
 OsSeam* g_currentSeam = &g_platformSeam;
-}
+}  // namespace
 
 OsSeam& Os() { return *g_currentSeam; }
 

@@ -2,8 +2,9 @@
 //
 // The portable code includes no system header; it calls Os(). Each platform implements the
 // members in its own files (os_posix.cpp, os_win32.cpp; os_update_posix.cpp with OpenSSL and
-// os_update_win32.cpp with the Windows CNG API for the updater's files, digest and signature). Tests derive from OsSeam, override what
-// they need (a settable clock, recorded questions) and install it with ScopedOs.
+// os_update_win32.cpp with the Windows CNG API for the updater's files, digest and signature).
+// Tests derive from OsSeam, override what they need (a settable clock, recorded questions) and
+// install it with ScopedOs.
 #pragma once
 
 #include <cstdint>

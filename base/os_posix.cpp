@@ -94,7 +94,7 @@ MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
     // No desktop here: print the question and take the safe answer.
     std::fprintf(stderr, "Pelimor: %s\n", text.c_str());
     return kind == MessageKind::YesNoQuestion ? MessageAnswer::No
-         : kind == MessageKind::OkCancel      ? MessageAnswer::Cancel
+           : kind == MessageKind::OkCancel    ? MessageAnswer::Cancel
                                               : MessageAnswer::Ok;
 }
 

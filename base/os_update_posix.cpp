@@ -32,15 +32,19 @@ using Params = std::unique_ptr<OSSL_PARAM, Freer<OSSL_PARAM, OSSL_PARAM_free>>;
 
 constexpr size_t COORDINATE_BYTES = 32;
 
-const unsigned char* Bytes(std::string_view text) { return reinterpret_cast<const unsigned char*>(text.data()); }
+const unsigned char* Bytes(std::string_view text) {
+    return reinterpret_cast<const unsigned char*>(text.data());
+}
 
 // An EVP key from the raw X and Y: the uncompressed point 04 || X || Y on prime256v1.
 Pkey PublicKeyFromRaw(std::string_view publicKey) {
     std::string point = "\x04" + std::string(publicKey);
     ParamBuild build(OSSL_PARAM_BLD_new());
     if (!build ||
-        !OSSL_PARAM_BLD_push_utf8_string(build.get(), OSSL_PKEY_PARAM_GROUP_NAME, "prime256v1", 0) ||
-        !OSSL_PARAM_BLD_push_octet_string(build.get(), OSSL_PKEY_PARAM_PUB_KEY, point.data(), point.size()))
+        !OSSL_PARAM_BLD_push_utf8_string(build.get(), OSSL_PKEY_PARAM_GROUP_NAME, "prime256v1",
+                                         0) ||
+        !OSSL_PARAM_BLD_push_octet_string(build.get(), OSSL_PKEY_PARAM_PUB_KEY, point.data(),
+                                          point.size()))
         return nullptr;
     Params params(OSSL_PARAM_BLD_to_param(build.get()));
     PkeyCtx context(EVP_PKEY_CTX_new_from_name(nullptr, "EC", nullptr));
@@ -76,7 +80,8 @@ bool OsSeam::ReadFileBytes(const std::string& path, std::string& bytes) {
     if (!file) return false;
     char buffer[65536];
     size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, count);
     return std::ferror(file.get()) == 0;
 }
 
@@ -129,13 +134,15 @@ std::string OsSeam::Sha256Hex(std::string_view bytes) {
 }
 
 bool OsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
-                                       std::string_view publicKey) {
-    if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES) return false;
+                                 std::string_view publicKey) {
+    if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES)
+        return false;
     Pkey key = PublicKeyFromRaw(publicKey);
     std::string der = DerFromRaw(signature);
     MdCtx context(EVP_MD_CTX_new());
     if (!key || der.empty() || !context ||
         EVP_DigestVerifyInit(context.get(), nullptr, EVP_sha256(), nullptr, key.get()) != 1)
         return false;
-    return EVP_DigestVerify(context.get(), Bytes(der), der.size(), Bytes(message), message.size()) == 1;
+    return EVP_DigestVerify(context.get(), Bytes(der), der.size(), Bytes(message),
+                            message.size()) == 1;
 }

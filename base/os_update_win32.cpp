@@ -19,7 +19,9 @@ struct HandleCloser {
 using Handle = std::unique_ptr<void, HandleCloser>;
 
 struct AlgorithmCloser {
-    void operator()(BCRYPT_ALG_HANDLE algorithm) const { BCryptCloseAlgorithmProvider(algorithm, 0); }
+    void operator()(BCRYPT_ALG_HANDLE algorithm) const {
+        BCryptCloseAlgorithmProvider(algorithm, 0);
+    }
 };
 using Algorithm = std::unique_ptr<void, AlgorithmCloser>;
 
@@ -34,7 +36,9 @@ Algorithm OpenAlgorithm(LPCWSTR name) {
     return Algorithm(algorithm);
 }
 
-PUCHAR Bytes(std::string_view text) { return reinterpret_cast<PUCHAR>(const_cast<char*>(text.data())); }
+PUCHAR Bytes(std::string_view text) {
+    return reinterpret_cast<PUCHAR>(const_cast<char*>(text.data()));
+}
 
 struct HashDestroyer {
     void operator()(BCRYPT_HASH_HANDLE hash) const { BCryptDestroyHash(hash); }
@@ -46,9 +50,12 @@ using Hash = std::unique_ptr<void, HashDestroyer>;
 bool Sha256(std::string_view bytes, UCHAR (&digest)[DIGEST_BYTES]) {
     Algorithm sha256 = OpenAlgorithm(BCRYPT_SHA256_ALGORITHM);
     BCRYPT_HASH_HANDLE created = nullptr;
-    if (!sha256 || !BCRYPT_SUCCESS(BCryptCreateHash(sha256.get(), &created, nullptr, 0, nullptr, 0, 0))) return false;
+    if (!sha256 ||
+        !BCRYPT_SUCCESS(BCryptCreateHash(sha256.get(), &created, nullptr, 0, nullptr, 0, 0)))
+        return false;
     Hash hash(created);
-    return BCRYPT_SUCCESS(BCryptHashData(hash.get(), Bytes(bytes), static_cast<ULONG>(bytes.size()), 0)) &&
+    return BCRYPT_SUCCESS(
+               BCryptHashData(hash.get(), Bytes(bytes), static_cast<ULONG>(bytes.size()), 0)) &&
            BCRYPT_SUCCESS(BCryptFinishHash(hash.get(), digest, DIGEST_BYTES, 0));
 }
 
@@ -59,8 +66,8 @@ Key ImportPublicKey(BCRYPT_ALG_HANDLE ecdsa, std::string_view publicKey) {
     memcpy(blob.data(), &header, sizeof header);
     memcpy(blob.data() + sizeof header, publicKey.data(), publicKey.size());
     BCRYPT_KEY_HANDLE key = nullptr;
-    if (!BCRYPT_SUCCESS(BCryptImportKeyPair(ecdsa, nullptr, BCRYPT_ECCPUBLIC_BLOB, &key, blob.data(),
-                                            static_cast<ULONG>(blob.size()), 0)))
+    if (!BCRYPT_SUCCESS(BCryptImportKeyPair(ecdsa, nullptr, BCRYPT_ECCPUBLIC_BLOB, &key,
+                                            blob.data(), static_cast<ULONG>(blob.size()), 0)))
         return nullptr;
     return Key(key);
 }
@@ -93,7 +100,8 @@ bool OsSeam::WriteFileBytes(const std::string& path, const std::string& bytes) {
             return false;
         }
         DWORD written = 0;
-        bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                  &written, nullptr) &&
                         written == bytes.size() && FlushFileBuffers(file.get());
         if (!complete) {
             file.reset();
@@ -159,12 +167,14 @@ std::string OsSeam::Sha256Hex(std::string_view bytes) {
 }
 
 bool OsSeam::VerifyP256Signature(std::string_view message, std::string_view signature,
-                                       std::string_view publicKey) {
-    if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES) return false;
+                                 std::string_view publicKey) {
+    if (signature.size() != 2 * COORDINATE_BYTES || publicKey.size() != 2 * COORDINATE_BYTES)
+        return false;
     UCHAR digest[DIGEST_BYTES];
     Algorithm ecdsa = OpenAlgorithm(BCRYPT_ECDSA_P256_ALGORITHM);
     if (!ecdsa || !Sha256(message, digest)) return false;
     Key key = ImportPublicKey(ecdsa.get(), publicKey);
-    return key && BCRYPT_SUCCESS(BCryptVerifySignature(key.get(), nullptr, digest, DIGEST_BYTES, Bytes(signature),
+    return key && BCRYPT_SUCCESS(BCryptVerifySignature(key.get(), nullptr, digest, DIGEST_BYTES,
+                                                       Bytes(signature),
                                                        static_cast<ULONG>(signature.size()), 0));
 }

@@ -91,8 +91,8 @@ void OsSeam::ReleaseUpdateLock() { DropMutex(g_updateLock); }
 
 MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
     UINT type = kind == MessageKind::YesNoQuestion ? MB_YESNO | MB_ICONQUESTION
-              : kind == MessageKind::Information   ? MB_OK | MB_ICONINFORMATION
-              : kind == MessageKind::OkCancel      ? MB_OKCANCEL
+                : kind == MessageKind::Information ? MB_OK | MB_ICONINFORMATION
+                : kind == MessageKind::OkCancel    ? MB_OKCANCEL
                                                    : MB_OK;
     switch (MessageBoxA(nullptr, text.c_str(), "Pelimor", type)) {
     case IDYES: return MessageAnswer::Yes;
@@ -103,9 +103,9 @@ MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
 }
 
 bool OsSeam::OpenWithShell(const std::string& target, const std::string& parameters) {
-    HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(),
-                                     parameters.empty() ? nullptr : parameters.c_str(), nullptr,
-                                     SW_SHOWNORMAL);
+    HINSTANCE result =
+        ShellExecuteA(nullptr, "open", target.c_str(),
+                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

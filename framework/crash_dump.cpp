@@ -41,10 +41,9 @@ LONG WINAPI WriteCrashDump(EXCEPTION_POINTERS* exception) {
     const std::string path = DumpPath();
     const bool written = WriteDump(path, exception);
     const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
-    Os().Trace(FormatText("crash: exception %08lX at %p; %s %s", record.ExceptionCode,
-                          record.ExceptionAddress,
-                          written ? "dump written to" : "no dump could be written to",
-                          path.c_str()));
+    Os().Trace(FormatText(
+        "crash: exception %08lX at %p; %s %s", record.ExceptionCode, record.ExceptionAddress,
+        written ? "dump written to" : "no dump could be written to", path.c_str()));
     return EXCEPTION_EXECUTE_HANDLER;
 }
 }  // namespace

@@ -99,9 +99,7 @@ void CDialog::SetDlgItemText(UINT id, const std::string& text) const {
     ::SetDlgItemTextA(m_hWnd, static_cast<int>(id), text.c_str());
 }
 
-std::string CDialog::GetDlgItemText(UINT id) const {
-    return TextOf(GetDlgItem(id));
-}
+std::string CDialog::GetDlgItemText(UINT id) const { return TextOf(GetDlgItem(id)); }
 
 bool CDialog::IsDlgButtonChecked(UINT id) const {
     return ::IsDlgButtonChecked(m_hWnd, static_cast<int>(id)) == BST_CHECKED;

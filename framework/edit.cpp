@@ -7,6 +7,10 @@ void CEdit::SetSel(int start, int end, bool noScroll) const {
 
 void CEdit::ScrollCaret() const { SendMessage(EM_SCROLLCARET); }
 
-void CEdit::SetReadOnly(bool readOnly) const { SendMessage(EM_SETREADONLY, readOnly ? TRUE : FALSE); }
+void CEdit::SetReadOnly(bool readOnly) const {
+    SendMessage(EM_SETREADONLY, readOnly ? TRUE : FALSE);
+}
 
-void CEdit::LimitText(int maximum) const { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(maximum)); }
+void CEdit::LimitText(int maximum) const {
+    SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(maximum));
+}

@@ -60,7 +60,9 @@ LPARAM CListCtrl::GetItemData(int row) const {
 
 bool CListCtrl::GetCheck(int row) const { return ListView_GetCheckState(list_, row) != 0; }
 
-void CListCtrl::SetCheck(int row, bool checked) const { ListView_SetCheckState(list_, row, checked); }
+void CListCtrl::SetCheck(int row, bool checked) const {
+    ListView_SetCheckState(list_, row, checked);
+}
 
 int CListCtrl::FirstSelected() const { return ListView_GetNextItem(list_, -1, LVNI_SELECTED); }
 

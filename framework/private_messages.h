@@ -11,8 +11,8 @@ inline constexpr UINT PRIVATE_MESSAGE_BASE = WM_USER + 100;
 enum PrivateMessage : UINT {
     // The panel's.
     UM_SOUND_FINISHED = PRIVATE_MESSAGE_BASE,  // a sound worker ended; wParam its request identity
-    UM_TRAY_NOTIFY,   // the tray icon's callback; lParam the mouse or balloon event
-    UM_FETCH_DONE,    // a background download finished; the panel takes what is done
+    UM_TRAY_NOTIFY,  // the tray icon's callback; lParam the mouse or balloon event
+    UM_FETCH_DONE,   // a background download finished; the panel takes what is done
     // The terminal-folder search dialog's, from its drive-scan worker.
     UM_FOLDER_FOUND,  // the found folders list has grown
     UM_SCAN_DONE,     // the scan has ended

@@ -56,12 +56,13 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     if (m_hWnd) return false;
     bool ownClass = className == nullptr;
     HWND parentHandle = parent ? parent->m_hWnd : nullptr;
-    HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    HMENU menuOrId =
+        (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
     if (ownClass) t_windowBeingCreated = this;
-    HWND hwnd = CreateWindowExA(exStyle, ownClass ? DefaultClassName() : className, windowName,
-                                style, rect.left, rect.top, rect.right - rect.left,
-                                rect.bottom - rect.top, parentHandle, menuOrId,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd =
+        CreateWindowExA(exStyle, ownClass ? DefaultClassName() : className, windowName, style,
+                        rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                        parentHandle, menuOrId, GetModuleHandleA(nullptr), nullptr);
     t_windowBeingCreated = nullptr;
     if (!hwnd) {
         Os().Trace(FormatText("cannot create a window of class %s (error %lu)",
@@ -145,8 +146,7 @@ HWND CWnd::Detach() {
     return hwnd;
 }
 
-LRESULT CALLBACK CWnd::StandardWindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK CWnd::StandardWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandle(hwnd);
     if (!wnd && t_windowBeingCreated) {
         wnd = t_windowBeingCreated;

@@ -63,7 +63,8 @@ public:
     std::string GetWindowText() const;
     HWND GetDlgItem(UINT id) const;
     HWND GetParent() const;
-    bool RedrawWindow(const RECT* area = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW) const;
+    bool RedrawWindow(const RECT* area = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW) const;
     void Invalidate(bool erase = true) const;
     bool EnableWindow(bool enable) const;
     UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds) const;

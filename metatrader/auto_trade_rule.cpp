@@ -13,10 +13,10 @@ RuleWord MaskWord(int selector, int index) {
     if (index < 0 || index >= MASK_BITS) return nullptr;
     const bool high = index >= WORD_BITS;
     switch (selector) {
-        case PAIR_MASK: return high ? &AutoTradeRule::pairMaskHigh : &AutoTradeRule::pairMask;
-        case SPARE_MASK: return high ? &AutoTradeRule::spareMaskHigh : &AutoTradeRule::spareMask;
-        case DIRECTION_WORDS: return high ? &AutoTradeRule::spareWord : &AutoTradeRule::direction;
-        default: return nullptr;
+    case PAIR_MASK: return high ? &AutoTradeRule::pairMaskHigh : &AutoTradeRule::pairMask;
+    case SPARE_MASK: return high ? &AutoTradeRule::spareMaskHigh : &AutoTradeRule::spareMask;
+    case DIRECTION_WORDS: return high ? &AutoTradeRule::spareWord : &AutoTradeRule::direction;
+    default: return nullptr;
     }
 }
 
@@ -50,9 +50,9 @@ std::string PairListText(int32_t pairMask) {
 
 std::string DirectionText(int32_t direction) {
     switch (direction) {
-        case TRADE_BOTH: return "売買";
-        case TRADE_SELL_ONLY: return "売";
-        case TRADE_BUY_ONLY: return "買";
-        default: return "";
+    case TRADE_BOTH: return "売買";
+    case TRADE_SELL_ONLY: return "売";
+    case TRADE_BUY_ONLY: return "買";
+    default: return "";
     }
 }

@@ -50,8 +50,7 @@ using RuleEditor = std::function<void(const RuleEditRequest&)>;
 // missing rule is created with the link on); elsewhere the editor runs. Rows whose announcement
 // is gone are left alone. The rules are saved afterwards in every case.
 void DoubleClickRuleCell(const IndicatorStore& indicators, AutoTradeRuleStore& rules,
-                         std::optional<int32_t> rowIndicatorId, int column,
-                         const RuleEditor& edit);
+                         std::optional<int32_t> rowIndicatorId, int column, const RuleEditor& edit);
 
 // "全て削除": the rules of the listed announcements lose their symbols and direction (and the
 // spare words); their IA link and reserved word stay. Rules not listed are untouched. Then the

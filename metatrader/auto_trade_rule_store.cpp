@@ -11,18 +11,18 @@
 namespace {
 std::string RuleFileLine(const AutoTradeRule& rule) {
     std::string line;
-    for (int32_t word : {rule.indicatorId, rule.pairMask, rule.pairMaskHigh, rule.spareMask,
-                         rule.spareMaskHigh, rule.direction, rule.spareWord, rule.iaLink,
-                         rule.reservedWord})
+    for (int32_t word :
+         {rule.indicatorId, rule.pairMask, rule.pairMaskHigh, rule.spareMask, rule.spareMaskHigh,
+          rule.direction, rule.spareWord, rule.iaLink, rule.reservedWord})
         AppendHexField(line, static_cast<uint32_t>(word));
     return line;
 }
 
 AutoTradeRule ParseRuleFileLine(std::string_view line) {
     AutoTradeRule rule;
-    for (int32_t* word : {&rule.indicatorId, &rule.pairMask, &rule.pairMaskHigh, &rule.spareMask,
-                          &rule.spareMaskHigh, &rule.direction, &rule.spareWord, &rule.iaLink,
-                          &rule.reservedWord})
+    for (int32_t* word :
+         {&rule.indicatorId, &rule.pairMask, &rule.pairMaskHigh, &rule.spareMask,
+          &rule.spareMaskHigh, &rule.direction, &rule.spareWord, &rule.iaLink, &rule.reservedWord})
         *word = TakeHexField(line);
     return rule;
 }

@@ -42,9 +42,9 @@ public:
     // Asks the scan to stop; it ends after the folder it is listing and reports ScanDone.
     void RequestStop();
 
-    // Asks the scan to stop and waits up to that many milliseconds for it to end. A scan still busy after that
-    // (a huge folder being listed) is let go: it ends by itself, touching only state of its own.
-    // The listener is not called after Stop returns.
+    // Asks the scan to stop and waits up to that many milliseconds for it to end. A scan still busy
+    // after that (a huge folder being listed) is let go: it ends by itself, touching only state of
+    // its own. The listener is not called after Stop returns.
     void Stop(int allowanceMilliseconds);
 
     // The folder the scan entered last ("" before the first).

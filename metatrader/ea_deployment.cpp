@@ -17,8 +17,8 @@ EaFileSet EaFileSetFor(const TerminalFolderEntry& entry) {
     if (layout.root.empty()) return EaFileSet{};
     const char separator = PathSeparator();
     const std::string experts = layout.root + "experts" + separator;
-    const std::string libraries =
-        layout.underMql4 ? layout.root + "libraries" + separator : experts + "libraries" + separator;
+    const std::string libraries = layout.underMql4 ? layout.root + "libraries" + separator
+                                                   : experts + "libraries" + separator;
     return EaFileSet{libraries + LIBRARY_NAME, experts + EA_NAME, experts + EA_TT_NAME};
 }
 

@@ -18,7 +18,8 @@ std::string FileDigest(const std::string& path) {
     const std::string sizeDigits = FormatText("%llX", static_cast<unsigned long long>(summed));
     std::string digest = FormatText("%X", static_cast<unsigned>(sizeDigits.size())) + sizeDigits;
     std::array<uint32_t, COLUMNS> sums{};
-    for (size_t at = 0; at < summed; ++at) sums[at % COLUMNS] += static_cast<unsigned char>(bytes[at]);
+    for (size_t at = 0; at < summed; ++at)
+        sums[at % COLUMNS] += static_cast<unsigned char>(bytes[at]);
     for (uint32_t sum : sums) digest += DIGEST_ALPHABET[sum % ALPHABET_SIZE];
     return digest;
 }

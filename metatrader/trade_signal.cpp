@@ -48,8 +48,8 @@ std::string TradeSignal::PriceText() const {
 
 bool TradeSignal::Time(LocalTime& local) const {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    if (std::sscanf(Field(SIGNAL_TIME_FIELD).c_str(), "%4d.%2d.%2d %2d:%2d:%2d", &year, &month, &day,
-                    &hour, &minute, &second) != 6)
+    if (std::sscanf(Field(SIGNAL_TIME_FIELD).c_str(), "%4d.%2d.%2d %2d:%2d:%2d", &year, &month,
+                    &day, &hour, &minute, &second) != 6)
         return false;
     if (!IsValidCalendarTime(year, month, day, hour, minute, second)) return false;
     // Before 1970 neither runtime can convert back reliably, so such a time counts as invalid.

@@ -40,12 +40,14 @@ public:
     // message); it must return without waiting for the user-interface thread.
     explicit BackgroundWork(std::function<void()> wakeUp,
                             int closeAllowanceMilliseconds = CLOSE_ALLOWANCE_MILLISECONDS)
-        : shared_(std::make_shared<Shared>(std::move(wakeUp))), closeAllowance_(closeAllowanceMilliseconds) {}
+        : shared_(std::make_shared<Shared>(std::move(wakeUp))),
+          closeAllowance_(closeAllowanceMilliseconds) {}
 
     ~BackgroundWork() {
         Close();
         std::unique_lock<std::mutex> lock(shared_->mutex);
-        shared_->changed.wait_until(lock, closeDeadline_, [this] { return shared_->running.empty(); });
+        shared_->changed.wait_until(lock, closeDeadline_,
+                                    [this] { return shared_->running.empty(); });
         const std::set<int> stillRunning = shared_->running;
         lock.unlock();
         for (auto& [slot, worker] : workers_) {
@@ -124,8 +126,8 @@ private:
         const std::function<void()> wakeUp;
         std::mutex mutex;
         std::condition_variable changed;
-        bool closed = false;                                           // guarded by mutex
-        std::set<int> running;                                         // guarded by mutex
+        bool closed = false;                                            // guarded by mutex
+        std::set<int> running;                                          // guarded by mutex
         std::vector<std::pair<int, std::unique_ptr<Result>>> finished;  // guarded by mutex
     };
 
@@ -155,5 +157,5 @@ private:
     // duration types.
     const std::chrono::milliseconds closeAllowance_;
     std::chrono::steady_clock::time_point closeDeadline_;  // set by the first Close
-    std::map<int, Worker> workers_;  // user-interface thread only
+    std::map<int, Worker> workers_;                        // user-interface thread only
 };

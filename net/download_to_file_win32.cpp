@@ -93,15 +93,17 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetBindInfo(DWORD*, BINDINFO*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override {
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE OnObjectAvailable(REFIID, IUnknown*) override { return S_OK; }
 
 private:
     const CancelToken* cancel_;
     std::atomic<ULONG> references_{1};
     std::mutex mutex_;
-    TransferBound bound_;           // guarded by mutex_
-    IBinding* binding_ = nullptr;   // guarded by mutex_; one reference held while set
+    TransferBound bound_;          // guarded by mutex_
+    IBinding* binding_ = nullptr;  // guarded by mutex_; one reference held while set
 };
 
 // Releases the callback's first reference when the download is over.

@@ -34,6 +34,7 @@ bool FetchFileBytes(const std::string& url, std::string& body) {
     const std::string path = UrlPath(url);
     HttpConnection connection;
     return ConnectHost(host, connection, HTTP_PORT) &&
-           connection.SendAll(BuildGetRequest(path.empty() ? std::string("/") : path, true, host, CACHE_BYPASS_HEADERS)) &&
+           connection.SendAll(BuildGetRequest(path.empty() ? std::string("/") : path, true, host,
+                                              CACHE_BYPASS_HEADERS)) &&
            ReceiveBody(connection, body);
 }

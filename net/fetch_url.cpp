@@ -2,14 +2,15 @@
 
 #include "net/url_parts.h"
 
-bool FetchUrl(const std::string& url, const std::string& localFile, std::string& result, bool http11,
-              const std::string& extraHeaders) {
+bool FetchUrl(const std::string& url, const std::string& localFile, std::string& result,
+              bool http11, const std::string& extraHeaders) {
     const std::string host = UrlHost(url);
     // Some servers (and proxies) want the whole URL as the target, others the path alone.
     if (SocketGet(host, url, result, localFile, http11, extraHeaders)) return true;
     result.clear();
     const std::string path = UrlPath(url);
-    if (!path.empty() && SocketGet(host, path, result, localFile, http11, extraHeaders)) return true;
+    if (!path.empty() && SocketGet(host, path, result, localFile, http11, extraHeaders))
+        return true;
     result.clear();
     return SystemDownload(url, result, localFile);
 }

@@ -16,8 +16,8 @@
 // that receives a copy of the fetched text; each attempt deletes it first, and it is never
 // read back. http11 selects the request form (see BuildGetRequest); extraHeaders go in
 // verbatim, each line ending in CR LF.
-bool FetchUrl(const std::string& url, const std::string& localFile, std::string& result, bool http11,
-              const std::string& extraHeaders);
+bool FetchUrl(const std::string& url, const std::string& localFile, std::string& result,
+              bool http11, const std::string& extraHeaders);
 
 // One socket attempt: deletes localFile, waits 100 ms, connects to host (which may carry
 // ":port"; port 80 otherwise), sends one GET for target and reads until the server closes the

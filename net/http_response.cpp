@@ -28,7 +28,8 @@ bool IsStatus200(std::string_view line) {
     char minor = line[VERSION.size()];
     if (minor < '0' || minor > '9') return false;
     std::string_view rest = line.substr(VERSION.size() + 1);
-    return rest.substr(0, CODE.size()) == CODE && (rest.size() == CODE.size() || rest[CODE.size()] == ' ');
+    return rest.substr(0, CODE.size()) == CODE &&
+           (rest.size() == CODE.size() || rest[CODE.size()] == ' ');
 }
 
 bool ReadLength(std::string_view text, size_t& length) {
@@ -52,15 +53,18 @@ bool ReadFraming(std::string_view headerLines, BodyFraming& framing) {
     while (!headerLines.empty()) {
         size_t end = headerLines.find(LINE_END);
         std::string_view line = headerLines.substr(0, end);
-        headerLines = end == std::string_view::npos ? std::string_view() : headerLines.substr(end + LINE_END.size());
+        headerLines = end == std::string_view::npos ? std::string_view()
+                                                    : headerLines.substr(end + LINE_END.size());
         size_t colon = line.find(':');
         if (colon == std::string_view::npos) continue;
         std::string_view name = TrimBlanks(line.substr(0, colon));
         std::string_view value = TrimBlanks(line.substr(colon + 1));
-        if (EqualsIgnoringCase(name, "transfer-encoding") && !EqualsIgnoringCase(value, "identity")) return false;
+        if (EqualsIgnoringCase(name, "transfer-encoding") && !EqualsIgnoringCase(value, "identity"))
+            return false;
         if (EqualsIgnoringCase(name, "content-length")) {
             size_t length = 0;
-            if (!ReadLength(value, length) || (framing.hasLength && framing.length != length)) return false;
+            if (!ReadLength(value, length) || (framing.hasLength && framing.length != length))
+                return false;
             framing.hasLength = true;
             framing.length = length;
         }
@@ -82,16 +86,19 @@ std::string ResponseBody(std::string_view fetched) {
 
 DownloadState ExamineDownloadResponse(std::string_view received, bool closed, std::string& body) {
     size_t headerEnd = received.find(HEADER_END);
-    if (headerEnd == std::string_view::npos) return closed ? DownloadState::Failed : DownloadState::Incomplete;
+    if (headerEnd == std::string_view::npos)
+        return closed ? DownloadState::Failed : DownloadState::Incomplete;
     std::string_view head = received.substr(0, headerEnd);
     std::string_view rest = received.substr(headerEnd + HEADER_END.size());
     size_t statusEnd = head.find(LINE_END);
     BodyFraming framing;
     if (!IsStatus200(head.substr(0, statusEnd))) return DownloadState::Failed;
-    if (statusEnd != std::string_view::npos && !ReadFraming(head.substr(statusEnd + LINE_END.size()), framing))
+    if (statusEnd != std::string_view::npos &&
+        !ReadFraming(head.substr(statusEnd + LINE_END.size()), framing))
         return DownloadState::Failed;
     if (framing.hasLength) {
-        if (rest.size() < framing.length) return closed ? DownloadState::Failed : DownloadState::Incomplete;
+        if (rest.size() < framing.length)
+            return closed ? DownloadState::Failed : DownloadState::Incomplete;
         body.assign(rest.substr(0, framing.length));
         return DownloadState::Complete;
     }

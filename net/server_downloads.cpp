@@ -33,7 +33,9 @@ bool ServerDownloads::StartServerPoll(int32_t lastCounter) {
     });
 }
 
-std::vector<std::unique_ptr<FeedRequest>> ServerDownloads::TakeFinishedFeeds() { return feeds_.TakeFinished(); }
+std::vector<std::unique_ptr<FeedRequest>> ServerDownloads::TakeFinishedFeeds() {
+    return feeds_.TakeFinished();
+}
 
 std::vector<std::unique_ptr<ServerPollDownload>> ServerDownloads::TakeFinishedPolls() {
     return polls_.TakeFinished();

@@ -4,7 +4,8 @@
 
 std::string ServerBaseUrl() {
     const char* fromEnvironment = std::getenv("PELIMOR_BASE_URL");
-    std::string base = fromEnvironment && *fromEnvironment ? fromEnvironment : PELIMOR_DEFAULT_BASE_URL;
+    std::string base =
+        fromEnvironment && *fromEnvironment ? fromEnvironment : PELIMOR_DEFAULT_BASE_URL;
     // Paths are appended directly, so a base given without its final "/" would run into them.
     if (!base.empty() && base.back() != '/') base += '/';
     return base;

@@ -24,7 +24,8 @@ private:
 bool ConnectionSucceeded(SOCKET socket) {
     int error = 0;
     int length = sizeof error;
-    return getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) == 0 &&
+    return getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) ==
+               0 &&
            error == 0;
 }
 }  // namespace
@@ -72,7 +73,8 @@ int WaitReady(SocketHandle socket, Readiness readiness, uint32_t milliseconds) {
     FD_ZERO(&failed);
     FD_SET(Native(socket), &ready);
     FD_SET(Native(socket), &failed);
-    timeval limit{static_cast<long>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000};
+    timeval limit{static_cast<long>(milliseconds / 1000),
+                  static_cast<long>(milliseconds % 1000) * 1000};
     fd_set* readable = readiness == Readiness::Read ? &ready : nullptr;
     fd_set* writable = readiness == Readiness::Write ? &ready : nullptr;
     int count = select(0, readable, writable, &failed, &limit);
@@ -92,7 +94,9 @@ void SetSendAndReceiveTimeouts(SocketHandle socket, uint32_t milliseconds) {
         setsockopt(Native(socket), SOL_SOCKET, SO_RCVTIMEO, option, sizeof value);
 }
 
-int SendSome(SocketHandle socket, const char* bytes, int count) { return send(Native(socket), bytes, count, 0); }
+int SendSome(SocketHandle socket, const char* bytes, int count) {
+    return send(Native(socket), bytes, count, 0);
+}
 
 int ReceiveSome(SocketHandle socket, char* buffer, int capacity) {
     return recv(Native(socket), buffer, capacity, 0);

@@ -29,9 +29,10 @@ bool WaitUntilReady(SocketHandle socket, Readiness readiness, uint32_t milliseco
 bool ConnectWithin(SocketHandle socket, uint32_t address, int port, uint32_t milliseconds) {
     if (!SetBlocking(socket, false)) return false;
     ConnectStart start = StartConnect(socket, address, port);
-    bool connected = start == ConnectStart::Connected ||
-                     (start == ConnectStart::Pending && WaitUntilReady(socket, Readiness::Write, milliseconds) &&
-                      ConnectSucceeded(socket));
+    bool connected =
+        start == ConnectStart::Connected ||
+        (start == ConnectStart::Pending && WaitUntilReady(socket, Readiness::Write, milliseconds) &&
+         ConnectSucceeded(socket));
     return connected && SetBlocking(socket, true);
 }
 
@@ -88,7 +89,8 @@ int HttpConnection::Receive(char* buffer, size_t capacity) {
     int wanted = static_cast<int>(std::min<size_t>(capacity, INT_MAX));
     for (;;) {
         if (!WaitUntilReady(socket_, Readiness::Read, timeoutMilliseconds_)) {
-            Os().Trace(ThisThreadCancelled() ? "socket: receive cancelled" : "socket: receive timed out");
+            Os().Trace(ThisThreadCancelled() ? "socket: receive cancelled"
+                                             : "socket: receive timed out");
             return -1;
         }
         int count = ReceiveSome(socket_, buffer, wanted);

@@ -30,8 +30,10 @@ bool ReceiveResponseText(HttpConnection& connection, std::string& response) {
         received += static_cast<size_t>(count);
         if (received > MAX_RESPONSE_BYTES) return false;
         if (textEnded) continue;
-        const char* nul = static_cast<const char*>(std::memchr(buffer.get(), '\0', static_cast<size_t>(count)));
-        response.append(buffer.get(), nul ? static_cast<size_t>(nul - buffer.get()) : static_cast<size_t>(count));
+        const char* nul =
+            static_cast<const char*>(std::memchr(buffer.get(), '\0', static_cast<size_t>(count)));
+        response.append(buffer.get(),
+                        nul ? static_cast<size_t>(nul - buffer.get()) : static_cast<size_t>(count));
         textEnded = nul != nullptr;
     }
 }

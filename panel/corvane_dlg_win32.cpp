@@ -57,10 +57,14 @@ struct ToolTipText {
 };
 
 constexpr ToolTipText TOOL_TIPS[] = {
-    {IDB_HIDE, "非表示"},           {IDB_TITLE, "ホームページ"},
-    {IDB_TAB_INDICATORS, "指標表示"}, {IDB_TAB_NEWS, "ニュース表示"},
-    {IDB_TAB_NOTICES, "その他表示"},  {IDB_NOTICE_NEXT, "次へ"},
-    {IDB_NOTICE_PREVIOUS, "前へ"},    {IDB_NOTICE_UNREAD, "未読表示"},
+    {IDB_HIDE, "非表示"},
+    {IDB_TITLE, "ホームページ"},
+    {IDB_TAB_INDICATORS, "指標表示"},
+    {IDB_TAB_NEWS, "ニュース表示"},
+    {IDB_TAB_NOTICES, "その他表示"},
+    {IDB_NOTICE_NEXT, "次へ"},
+    {IDB_NOTICE_PREVIOUS, "前へ"},
+    {IDB_NOTICE_UNREAD, "未読表示"},
     {IDB_NOTICE_MARK_READ, "未読を既読へ"},
 };
 
@@ -150,8 +154,9 @@ void CCorvaneDlg::CreateToolTips() {
 
 void CCorvaneDlg::ArmTimers() {
     for (const TimerArming& timer : schedule_.Arm())
-        SetTimer(timer.id, timer.id == TIMER_MINUTE ? MinuteTickMilliseconds(timer.periodMilliseconds)
-                                                    : timer.periodMilliseconds);
+        SetTimer(timer.id, timer.id == TIMER_MINUTE
+                               ? MinuteTickMilliseconds(timer.periodMilliseconds)
+                               : timer.periodMilliseconds);
 }
 
 void CCorvaneDlg::StartFeedFetch(int kind) {
@@ -175,7 +180,8 @@ void CCorvaneDlg::ApplyLayout() {
     }
     list_.MoveWindow(layout.list.left, layout.list.top, layout.list.right - layout.list.left,
                      layout.list.bottom - layout.list.top);
-    if (CButtonWnd* fold = Button(IDB_FOLD_CALENDAR)) fold->ShowWindow(layout.foldShown ? SW_SHOW : SW_HIDE);
+    if (CButtonWnd* fold = Button(IDB_FOLD_CALENDAR))
+        fold->ShowWindow(layout.foldShown ? SW_SHOW : SW_HIDE);
     if (CButtonWnd* unfold = Button(IDB_UNFOLD_CALENDAR))
         unfold->ShowWindow(layout.unfoldShown ? SW_SHOW : SW_HIDE);
     for (CButtonWnd* tab : tabGroup_)
@@ -211,7 +217,7 @@ void CCorvaneDlg::PlaceHtmlPane() {
     htmlPane_.MoveTo(place.rect);
     if (place.rebuild)
         htmlPane_.Rebuild(HtmlPaneBody(theCore, news_.Sheet().SelectedItem(theCore.m_newsPage),
-                                        notices_.Sheet().Current()));
+                                       notices_.Sheet().Current()));
 }
 
 void CCorvaneDlg::Paint() {
@@ -226,7 +232,9 @@ void CCorvaneDlg::Paint() {
     EndPaint(m_hWnd, &paint);
 }
 
-void CCorvaneDlg::RedrawArea(const RECT& area) { RedrawWindow(&area, RDW_INVALIDATE | RDW_UPDATENOW); }
+void CCorvaneDlg::RedrawArea(const RECT& area) {
+    RedrawWindow(&area, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 LRESULT CCorvaneDlg::HitTest(LPARAM lParam) {
     int x = GET_X_LPARAM(lParam);
@@ -243,10 +251,11 @@ LRESULT CCorvaneDlg::HitTest(LPARAM lParam) {
 void CCorvaneDlg::OnMouse(UINT message, LPARAM) {
     POINT cursor;
     GetCursorPos(&cursor);
-    for (XHolderWnd* view : {static_cast<XHolderWnd*>(&calendar_), static_cast<XHolderWnd*>(&news_)}) {
+    for (XHolderWnd* view :
+         {static_cast<XHolderWnd*>(&calendar_), static_cast<XHolderWnd*>(&news_)}) {
         bool changed = message == WM_MOUSEMOVE     ? view->OnMouseMove(cursor.x, cursor.y)
-                     : message == WM_LBUTTONDOWN ? view->OnLButtonDown(cursor.x, cursor.y)
-                                                 : view->OnLButtonUp(cursor.x, cursor.y);
+                       : message == WM_LBUTTONDOWN ? view->OnLButtonDown(cursor.x, cursor.y)
+                                                   : view->OnLButtonUp(cursor.x, cursor.y);
         if (view == &calendar_ && calendar_.TakeDayChosen()) RefreshIndicatorPage();
         if (!changed) continue;
         RedrawArea(view->Bounds());
@@ -293,19 +302,12 @@ bool CCorvaneDlg::OnCommand(WPARAM wParam, LPARAM) {
 bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     switch (message) {
-    case WM_ERASEBKGND:
-        return true;
-    case WM_PAINT:
-        Paint();
-        return true;
-    case WM_NCHITTEST:
-        result = HitTest(lParam);
-        return true;
+    case WM_ERASEBKGND: return true;
+    case WM_PAINT: Paint(); return true;
+    case WM_NCHITTEST: result = HitTest(lParam); return true;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        OnMouse(message, lParam);
-        return true;
+    case WM_LBUTTONUP: OnMouse(message, lParam); return true;
     case WM_RBUTTONDOWN:
         rightButtonPressed_ = true;
         SetCapture(m_hWnd);
@@ -318,28 +320,17 @@ bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         if (rightButtonPressed_ && PtInRect(&window, cursor)) ShowPanelMenu();
         return true;
     }
-    case WM_TIMER:
-        OnTimer(wParam);
-        return true;
-    case UM_SOUND_FINISHED:
-        OnSoundFinished(static_cast<uint32_t>(wParam));
-        return true;
-    case UM_TRAY_NOTIFY:
-        OnTrayNotify(lParam);
-        return true;
-    case UM_FETCH_DONE:
-        OnFetchDone();
-        return true;
+    case WM_TIMER: OnTimer(wParam); return true;
+    case UM_SOUND_FINISHED: OnSoundFinished(static_cast<uint32_t>(wParam)); return true;
+    case UM_TRAY_NOTIFY: OnTrayNotify(lParam); return true;
+    case UM_FETCH_DONE: OnFetchDone(); return true;
     case WM_ENDSESSION:
         // Windows ends the process once this returns, without a WM_DESTROY: close the panel the
         // usual way now, so that everything is saved and the workers are let go in time.
         if (wParam) DestroyWindow();
         return true;
-    case WM_DESTROY:
-        OnDestroy();
-        return false;
-    default:
-        return CDialog::OnMessage(message, wParam, lParam, result);
+    case WM_DESTROY: OnDestroy(); return false;
+    default: return CDialog::OnMessage(message, wParam, lParam, result);
     }
 }
 

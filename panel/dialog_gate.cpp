@@ -13,10 +13,8 @@ bool CommandOpensDialog(int command) {
     case ID_AUTO_TRADE_RULES:
     case ID_EA_SETUP:
     case ID_SIGNAL_COPY:
-    case ID_DEVELOPER_TEST:
-        return true;
-    default:
-        return false;
+    case ID_DEVELOPER_TEST: return true;
+    default: return false;
     }
 }
 

@@ -11,7 +11,7 @@ struct PageArt {
 };
 
 constexpr PageArt PAGE_ART[PANEL_PAGE_COUNT] = {
-    {IDB_PAGE_CALENDAR, 534}, {IDB_PAGE_LIST, 342}, {IDB_PAGE_NEWS, 534},
+    {IDB_PAGE_CALENDAR, 534}, {IDB_PAGE_LIST, 342},    {IDB_PAGE_NEWS, 534},
     {IDB_PAGE_NOTICES, 534},  {IDB_PAGE_SIGNALS, 535},
 };
 
@@ -34,14 +34,10 @@ ViewRect Lifted(ViewRect rect) {
 int TabOf(int page) {
     switch (page) {
     case PAGE_CALENDAR:
-    case PAGE_LIST:
-        return IDB_TAB_INDICATORS;
-    case PAGE_NEWS:
-        return IDB_TAB_NEWS;
-    case PAGE_NOTICES:
-        return IDB_TAB_NOTICES;
-    default:
-        return 0;
+    case PAGE_LIST: return IDB_TAB_INDICATORS;
+    case PAGE_NEWS: return IDB_TAB_NEWS;
+    case PAGE_NOTICES: return IDB_TAB_NOTICES;
+    default: return 0;
     }
 }
 }  // namespace
@@ -54,8 +50,8 @@ PageLayout LayoutOfPage(int page) {
     layout.art = PAGE_ART[page].bitmap;
     layout.width = PANEL_WIDTH;
     layout.height = PAGE_ART[page].height;
-    layout.views = {CALENDAR_VIEW_RECT, folded ? Lifted(INDEX_VIEW_RECT) : INDEX_VIEW_RECT, NEWS_VIEW_RECT,
-                    NOTICE_VIEW_RECT, SIGNAL_VIEW_RECT};
+    layout.views = {CALENDAR_VIEW_RECT, folded ? Lifted(INDEX_VIEW_RECT) : INDEX_VIEW_RECT,
+                    NEWS_VIEW_RECT, NOTICE_VIEW_RECT, SIGNAL_VIEW_RECT};
     layout.shown[CALENDAR_VIEW] = page == PAGE_CALENDAR;
     layout.shown[INDEX_VIEW] = page == PAGE_CALENDAR || folded;
     layout.shown[NEWS_VIEW] = page == PAGE_NEWS;

@@ -42,22 +42,14 @@ PanelEffects PanelPages::ShowSignalPage() { return Show(PAGE_SIGNALS); }
 
 PanelEffects PanelPages::OnButton(int code) {
     switch (code) {
-    case IDB_HIDE:
-        return {{PanelEffectKind::TogglePanel}};
-    case IDB_TAB_INDICATORS:
-        return ShowIndicatorPage(false);
-    case IDB_TAB_NEWS:
-        return ShowNewsPage();
-    case IDB_TAB_NOTICES:
-        return ShowNoticePage();
-    case IDB_PREVIOUS_MONTH:
-        return MoveMonth(-1);
-    case IDB_NEXT_MONTH:
-        return MoveMonth(1);
-    case IDB_FOLD_CALENDAR:
-        return FoldCalendar();
-    case IDB_UNFOLD_CALENDAR:
-        return UnfoldCalendar();
+    case IDB_HIDE: return {{PanelEffectKind::TogglePanel}};
+    case IDB_TAB_INDICATORS: return ShowIndicatorPage(false);
+    case IDB_TAB_NEWS: return ShowNewsPage();
+    case IDB_TAB_NOTICES: return ShowNoticePage();
+    case IDB_PREVIOUS_MONTH: return MoveMonth(-1);
+    case IDB_NEXT_MONTH: return MoveMonth(1);
+    case IDB_FOLD_CALENDAR: return FoldCalendar();
+    case IDB_UNFOLD_CALENDAR: return UnfoldCalendar();
     // The notice buttons step towards the newest notice (next) or the oldest (previous).
     case IDB_NOTICE_NEXT:
         if (notices_.Current() > 0) return ShowNotice(notices_.Current() - 1);
@@ -66,18 +58,15 @@ PanelEffects PanelPages::OnButton(int code) {
         if (notices_.Current() + 1 < core_.m_noticeStore.Count())
             return ShowNotice(notices_.Current() + 1);
         return {};
-    case IDB_NOTICE_UNREAD:
-        return ShowNewestUnreadNotice();
-    case IDB_NOTICE_MARK_READ:
-        return MarkAllNoticesRead();
+    case IDB_NOTICE_UNREAD: return ShowNewestUnreadNotice();
+    case IDB_NOTICE_MARK_READ: return MarkAllNoticesRead();
     case IDB_NEWS_PREVIOUS:
         if (core_.m_newsPage > 0) return MoveNewsPage(-1);
         return {};
     case IDB_NEWS_NEXT:
         if (core_.m_newsPage + 1 < NewsPageCount()) return MoveNewsPage(1);
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -85,14 +74,10 @@ int PanelPages::NewsPageCount() const { return news_.PageCount(core_.m_newsStore
 
 HtmlPanePlace PanelPages::HtmlPane() const {
     switch (core_.m_page) {
-    case PAGE_NEWS:
-        return {news_.BodyRect(), true};
-    case PAGE_NOTICES:
-        return {notices_.BodyRect(), true};
-    case PAGE_SIGNALS:
-        return {signals_.BodyRect(), true};
-    default:
-        return {PANE_AWAY, false};
+    case PAGE_NEWS: return {news_.BodyRect(), true};
+    case PAGE_NOTICES: return {notices_.BodyRect(), true};
+    case PAGE_SIGNALS: return {signals_.BodyRect(), true};
+    default: return {PANE_AWAY, false};
     }
 }
 
@@ -103,7 +88,8 @@ PanelEffects PanelPages::Show(int page) {
 
 PanelEffects PanelPages::MoveMonth(int months) {
     core_.m_calendarDate = FirstOfMonthAfter(core_.m_calendarDate, months);
-    return {{PanelEffectKind::RefillIndicatorList}, {PanelEffectKind::RedrawIndexView},
+    return {{PanelEffectKind::RefillIndicatorList},
+            {PanelEffectKind::RedrawIndexView},
             {PanelEffectKind::RedrawPanel}};
 }
 

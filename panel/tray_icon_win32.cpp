@@ -45,8 +45,9 @@ bool CTrayIcon::AddTrayIcon() {
     const bool present =
         Shell_NotifyIconA(NIM_ADD, &record) || Shell_NotifyIconA(NIM_MODIFY, &record);
     if (!present && !refusalTraced_)
-        Os().Trace("tray icon: the shell refused to register it; a hidden panel has no way back "
-                   "until it does");
+        Os().Trace(
+            "tray icon: the shell refused to register it; a hidden panel has no way back "
+            "until it does");
     refusalTraced_ = !present;
     return present;
 }

@@ -28,8 +28,7 @@ public:
     // Shows a balloon with the information icon, title and text cut to what the shell holds;
     // timeout goes to the shell as given. kind (1 news, 2 notices) is remembered for a click
     // on the balloon.
-    bool ShowBalloon(int kind, const std::string& title, const std::string& text,
-                     unsigned timeout);
+    bool ShowBalloon(int kind, const std::string& title, const std::string& text, unsigned timeout);
     int BalloonKind() const { return balloonKind_; }
 
     // What the event of a UM_TRAY_NOTIFY message (its long parameter) asks of the panel.

@@ -17,13 +17,9 @@ int PageOfBalloon(int balloonKind) {
 
 PanelEffects DecideTrayResponse(uint32_t event, int balloonKind) {
     switch (event) {
-        case TRAY_LEFT_DOUBLE_CLICK:
-            return {{PanelEffectKind::TogglePanel}};
-        case TRAY_RIGHT_BUTTON_UP:
-            return {{PanelEffectKind::ShowMenu}};
-        case TRAY_BALLOON_CLICKED:
-            return {{PanelEffectKind::OpenPage, PageOfBalloon(balloonKind)}};
-        default:
-            return {};
+    case TRAY_LEFT_DOUBLE_CLICK: return {{PanelEffectKind::TogglePanel}};
+    case TRAY_RIGHT_BUTTON_UP: return {{PanelEffectKind::ShowMenu}};
+    case TRAY_BALLOON_CLICKED: return {{PanelEffectKind::OpenPage, PageOfBalloon(balloonKind)}};
+    default: return {};
     }
 }

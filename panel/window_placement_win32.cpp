@@ -17,8 +17,9 @@ void RestoreWindowPosition(HWND window) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (!GetWindowPlacement(window, &placement)) return;
-    ScreenPoint position = ClampWindowPosition(desktop.right - desktop.left, desktop.bottom - desktop.top,
-                                               {theCore.m_windowLeft, theCore.m_windowTop});
+    ScreenPoint position =
+        ClampWindowPosition(desktop.right - desktop.left, desktop.bottom - desktop.top,
+                            {theCore.m_windowLeft, theCore.m_windowTop});
     theCore.m_windowLeft = position.x;
     theCore.m_windowTop = position.y;
     RECT& normal = placement.rcNormalPosition;

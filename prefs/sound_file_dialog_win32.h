@@ -8,4 +8,5 @@
 // Opens the system's file-open dialog over owner, in initialFolder (the system's choice when
 // empty), offering the filter's file types. The chosen file's full path, or "" when the user
 // cancelled.
-std::string ChooseSoundFile(HWND owner, const std::string& filter, const std::string& initialFolder);
+std::string ChooseSoundFile(HWND owner, const std::string& filter,
+                            const std::string& initialFolder);

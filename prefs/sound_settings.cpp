@@ -6,12 +6,14 @@
 std::vector<SoundSettingRow> SoundSettingRowsOf(const CAppCore& core) {
     std::vector<SoundSettingRow> rows;
     for (int event = 0; event < ALERT_EVENT_COUNT; ++event)
-        rows.push_back({core.IsEventEnabled(event), AlertEventLabel(event), core.m_soundFiles[event]});
+        rows.push_back(
+            {core.IsEventEnabled(event), AlertEventLabel(event), core.m_soundFiles[event]});
     return rows;
 }
 
 bool StoreSoundSettings(CAppCore& core, const std::vector<SoundSettingRow>& rows) {
-    for (int event = 0; event < ALERT_EVENT_COUNT && event < static_cast<int>(rows.size()); ++event) {
+    for (int event = 0; event < ALERT_EVENT_COUNT && event < static_cast<int>(rows.size());
+         ++event) {
         core.m_soundFiles[event] = rows[event].file;
         core.SetEventEnabled(event, rows[event].enabled);
     }

@@ -36,7 +36,8 @@ std::string ShortcutTarget() { return ProgramFolderPath() + PANEL_PROGRAM_FILE; 
 
 void CreateFirstRunShortcuts(bool atStartup, bool onDesktop) {
     if (atStartup)
-        CreateUnlessPresent(StartupShortcutPath(), "PelimorをPC起動時に同時起動するように設定しました。",
+        CreateUnlessPresent(StartupShortcutPath(),
+                            "PelimorをPC起動時に同時起動するように設定しました。",
                             "PC起動時の同時起動登録に失敗しました。");
     if (onDesktop)
         CreateUnlessPresent(DesktopShortcutPath(), "Pelimorをデスクトップに作成しました。",
@@ -61,13 +62,15 @@ void UnregisterFromStartup() {
     bool linkExists = !link.empty() && Os().PathExists(link);
     bool oldLinkExists = !oldLink.empty() && Os().PathExists(oldLink);
     if (!linkExists && !oldLinkExists) {
-        Os().AskUser("スタートアップに登録されていないか登録を検出出来ません。\n"
-                     "登録されている場合には手動で削除してください。\n",
-                     MessageKind::Ok);
+        Os().AskUser(
+            "スタートアップに登録されていないか登録を検出出来ません。\n"
+            "登録されている場合には手動で削除してください。\n",
+            MessageKind::Ok);
         return;
     }
     // The new shortcut first; the old one goes only when there is no new one to delete.
-    bool deleted = (linkExists && Os().RemoveFile(link)) || (oldLinkExists && Os().RemoveFile(oldLink));
+    bool deleted =
+        (linkExists && Os().RemoveFile(link)) || (oldLinkExists && Os().RemoveFile(oldLink));
     if (deleted)
         Os().AskUser("スタートアップ解除に成功しました。", MessageKind::Information);
     else

@@ -11,8 +11,10 @@
 
 namespace {
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -60,16 +62,19 @@ bool ReadCsvCalendar(std::string_view text, const ZoneClock& zone, CalendarReadi
     }
     const CsvColumns columns(records.front());
     const bool hasDateTime = columns.Find("datetime") >= 0;
-    if (columns.Find("name") < 0 || (!hasDateTime && (columns.Find("date") < 0 || columns.Find("time") < 0))) {
-        error = LineMessage(records.front().line,
-                            "the header must name the columns name and datetime (or date and time)");
+    if (columns.Find("name") < 0 ||
+        (!hasDateTime && (columns.Find("date") < 0 || columns.Find("time") < 0))) {
+        error =
+            LineMessage(records.front().line,
+                        "the header must name the columns name and datetime (or date and time)");
         return false;
     }
     for (size_t index = 1; index < records.size(); ++index) {
         const CsvRecord& record = records[index];
         const std::optional<int64_t> when =
-            hasDateTime ? ParseIsoDateTime(columns.Get(record, "datetime"), zone)
-                        : ParseDateAndTime(columns.Get(record, "date"), columns.Get(record, "time"), zone);
+            hasDateTime
+                ? ParseIsoDateTime(columns.Get(record, "datetime"), zone)
+                : ParseDateAndTime(columns.Get(record, "date"), columns.Get(record, "time"), zone);
         if (!when) {
             error = LineMessage(record.line, "the date and time cannot be read");
             return false;
@@ -77,7 +82,8 @@ bool ReadCsvCalendar(std::string_view text, const ZoneClock& zone, CalendarReadi
         const std::optional<int32_t> country = CountryOf(columns.Get(record, "country"));
         const std::optional<int32_t> rank = RankOf(columns.Get(record, "rank"));
         if (!rank) {
-            error = LineMessage(record.line, "the rank \"" + columns.Get(record, "rank") + "\" is no rank");
+            error = LineMessage(record.line,
+                                "the rank \"" + columns.Get(record, "rank") + "\" is no rank");
             return false;
         }
         Announcement announcement;
@@ -85,9 +91,10 @@ bool ReadCsvCalendar(std::string_view text, const ZoneClock& zone, CalendarReadi
         announcement.name = std::string(Trimmed(columns.Get(record, "name")));
         announcement.country = country.value_or(NO_COUNTRY);
         announcement.rank = *rank;
-        announcement.highlight = columns.Find("highlight") >= 0
-                                     ? SmallNumber(columns.Get(record, "highlight")).value_or(0) != 0
-                                     : *rank >= HIGHLIGHTED_RANK;
+        announcement.highlight =
+            columns.Find("highlight") >= 0
+                ? SmallNumber(columns.Get(record, "highlight")).value_or(0) != 0
+                : *rank >= HIGHLIGHTED_RANK;
         announcement.forecast = std::string(Trimmed(columns.Get(record, "forecast")));
         announcement.previous = std::string(Trimmed(columns.Get(record, "previous")));
         announcement.result = std::string(Trimmed(columns.Get(record, "result")));

@@ -11,13 +11,13 @@
 namespace {
 // Elements kept with their allowed attributes.
 constexpr std::array<std::string_view, 24> KEPT_ELEMENTS = {
-    "a",  "b",  "strong", "i",  "em", "u",  "br", "p",     "div",  "span",       "ul", "ol",
-    "li", "h1", "h2",     "h3", "h4", "h5", "h6", "table", "tr",   "blockquote", "td", "img"};
+    "a",  "b",  "strong", "i",  "em", "u",  "br", "p",     "div", "span",       "ul", "ol",
+    "li", "h1", "h2",     "h3", "h4", "h5", "h6", "table", "tr",  "blockquote", "td", "img"};
 // Elements dropped with everything inside them.
 constexpr std::array<std::string_view, 19> DROPPED_ELEMENTS = {
-    "script", "style",  "iframe", "frame",    "frameset", "object", "embed",
-    "applet", "form",   "input",  "button",   "select",   "textarea", "noscript",
-    "template", "svg", "math",    "link",     "meta"};
+    "script",   "style", "iframe", "frame",  "frameset", "object",   "embed",
+    "applet",   "form",  "input",  "button", "select",   "textarea", "noscript",
+    "template", "svg",   "math",   "link",   "meta"};
 constexpr std::array<std::string_view, 5> VOID_ELEMENTS = {"br", "img", "hr", "wbr", "col"};
 
 bool OneOf(std::string_view name, const auto& names) {
@@ -46,14 +46,14 @@ bool IsWebAddress(std::string_view address) {
 void AppendEscaped(std::string_view text, std::string& out) {
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\r':
-            case '\n':
-            case '\t': out += ' '; break;
-            default: out += c;
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\r':
+        case '\n':
+        case '\t': out += ' '; break;
+        default: out += c;
         }
     }
 }

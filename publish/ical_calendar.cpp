@@ -15,8 +15,10 @@ struct ComponentDeleter {
 };
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -96,7 +98,8 @@ void ReadCountryAndRank(icalcomponent* event, Announcement& announcement) {
     std::optional<int32_t> rank = RankOfWord(XProperty(event, "X-IMPACT"));
     if (!rank) rank = categoryRank;
     if (!rank) {
-        if (icalproperty* priority = icalcomponent_get_first_property(event, ICAL_PRIORITY_PROPERTY))
+        if (icalproperty* priority =
+                icalcomponent_get_first_property(event, ICAL_PRIORITY_PROPERTY))
             rank = RankOfPriority(icalproperty_get_priority(priority));
     }
     announcement.rank = rank.value_or(DEFAULT_RANK);
@@ -120,7 +123,8 @@ std::optional<icaltimetype> StartOf(icalcomponent* event, std::string& error) {
         const char* name = icalparameter_get_tzid(tzid);
         // A lone VEVENT has no calendar around it to hold VTIMEZONEs.
         icalcomponent* calendar = icalcomponent_get_parent(event);
-        icaltimezone* found = calendar && name ? icalcomponent_get_timezone(calendar, name) : nullptr;
+        icaltimezone* found =
+            calendar && name ? icalcomponent_get_timezone(calendar, name) : nullptr;
         if (!found && name) found = icaltimezone_get_builtin_timezone(name);
         if (!found && name) found = icaltimezone_get_builtin_timezone_from_tzid(name);
         if (!found) {
@@ -151,8 +155,10 @@ std::vector<int64_t> StartsOf(icalcomponent* event, icaltimetype start, const Zo
         icalcomponent_set_dtstart(event, start);
     }
     Occurrences occurrences;
-    const icaltimetype from = icaltime_from_timet_with_zone(window.from, 0, icaltimezone_get_utc_timezone());
-    const icaltimetype to = icaltime_from_timet_with_zone(window.to + 1, 0, icaltimezone_get_utc_timezone());
+    const icaltimetype from =
+        icaltime_from_timet_with_zone(window.from, 0, icaltimezone_get_utc_timezone());
+    const icaltimetype to =
+        icaltime_from_timet_with_zone(window.to + 1, 0, icaltimezone_get_utc_timezone());
     icalcomponent_foreach_recurrence(event, from, to, CollectOccurrence, &occurrences);
     return occurrences.starts;
 }
@@ -176,11 +182,13 @@ void ReadDescriptionValues(std::string_view description, Announcement& announcem
     while (!description.empty()) {
         const size_t end = description.find('\n');
         std::string_view line = description.substr(0, end);
-        description = end == std::string_view::npos ? std::string_view() : description.substr(end + 1);
+        description =
+            end == std::string_view::npos ? std::string_view() : description.substr(end + 1);
         size_t colon = line.find(':');
         size_t colonLength = 1;
         const size_t wideColon = line.find("：");
-        if (wideColon != std::string_view::npos && wideColon < colon) colon = wideColon, colonLength = 3;
+        if (wideColon != std::string_view::npos && wideColon < colon)
+            colon = wideColon, colonLength = 3;
         if (colon == std::string_view::npos) continue;
         const std::optional<ValueKind> kind = KindOfLabel(line.substr(0, colon));
         if (!kind) continue;
@@ -218,7 +226,8 @@ bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarW
             return true;
         }
         if (RecursMoreOftenThanDaily(event)) {
-            error = "line " + std::to_string(line) + " (VEVENT): a recurrence more often than daily";
+            error =
+                "line " + std::to_string(line) + " (VEVENT): a recurrence more often than daily";
             return false;
         }
         Announcement announcement;
@@ -232,7 +241,8 @@ bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarW
         return true;
     };
     if (icalcomponent_isa(root.get()) == ICAL_VEVENT_COMPONENT) return eachEvent(root.get());
-    for (icalcomponent* event = icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
+    for (icalcomponent* event =
+             icalcomponent_get_first_component(root.get(), ICAL_VEVENT_COMPONENT);
          event; event = icalcomponent_get_next_component(root.get(), ICAL_VEVENT_COMPONENT))
         if (!eachEvent(event)) return false;
     return true;

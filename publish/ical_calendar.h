@@ -20,8 +20,8 @@ struct CalendarReading {
 //
 // SUMMARY is the name. The country is a CATEGORIES code or a code in front of the SUMMARY
 // (removed from the name). The rank is X-IMPACT, else a CATEGORIES word, else PRIORITY (see
-// rank_words.h); rank 5 is highlighted. DESCRIPTION lines "Forecast: ...", "Previous: ...", "Actual: ..." (also
-// Consensus, Prior, Result and 予想, 前回, 結果) give the values.
+// rank_words.h); rank 5 is highlighted. DESCRIPTION lines "Forecast: ...", "Previous: ...",
+// "Actual: ..." (also Consensus, Prior, Result and 予想, 前回, 結果) give the values.
 //
 // False, with the line and reason in `error`, for a text that is no calendar, an event without
 // a readable DTSTART, an event in a zone that neither the calendar nor the system knows and an

@@ -14,11 +14,14 @@ std::string PublishUsage() {
            "                       [--signals FILE --traders FILE --messages FILE]\n"
            "                       [--version N] [--tz ZONE] [--days-back N] [--days-ahead N]\n"
            "\n"
-           "Writes the data server's files into DIR (the folder served as .../sv_pelimor/websys/):\n"
-           "iadat2.dat, qznnews.dat, qzninfo.dat, prims/version.dat, acs/aa.php and the poll files\n"
+           "Writes the data server's files into DIR (the folder served as "
+           ".../sv_pelimor/websys/):\n"
+           "iadat2.dat, qznnews.dat, qzninfo.dat, prims/version.dat, acs/aa.php and the poll "
+           "files\n"
            "qznhnd_update.dat, qznhnd_trader.dat, qznhnd_message.dat, qznhnd_data.dat.\n"
            "\n"
-           "  --calendar SRC   economic calendar, iCalendar (.ics) or CSV; a file or an http/https URL\n"
+           "  --calendar SRC   economic calendar, iCalendar (.ics) or CSV; a file or an http/https "
+           "URL\n"
            "  --news SRC       news feed, RSS 2.0 or Atom 1.0; a file or an http/https URL\n"
            "  --notices DIR    folder of notices, one UTF-8 .txt file each (first line: title)\n"
            "  --signals FILE --traders FILE --messages FILE\n"
@@ -38,7 +41,8 @@ CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
         const std::string& option = arguments[index];
         if (option == "--help" || option == "-h") return CommandLine::Help;
         if (index + 1 >= arguments.size()) {
-            error = option.starts_with("--") ? option + " needs a value" : "unknown argument " + option;
+            error =
+                option.starts_with("--") ? option + " needs a value" : "unknown argument " + option;
             return CommandLine::Invalid;
         }
         const std::string& value = arguments[++index];
@@ -59,8 +63,9 @@ CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
         } else if (option == "--tz") {
             options.zone = value;
         } else if (option == "--version" || option == "--days-back" || option == "--days-ahead") {
-            int& target = option == "--version" ? options.version
-                          : option == "--days-back" ? options.daysBack : options.daysAhead;
+            int& target = option == "--version"     ? options.version
+                          : option == "--days-back" ? options.daysBack
+                                                    : options.daysAhead;
             if (!ReadCount(value, target)) {
                 error = option + " needs a whole number, not \"" + value + "\"";
                 return CommandLine::Invalid;
@@ -74,7 +79,8 @@ CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
         error = "--out DIR is required";
         return CommandLine::Invalid;
     }
-    const int signalFiles = !options.signals.empty() + !options.traders.empty() + !options.messages.empty();
+    const int signalFiles =
+        !options.signals.empty() + !options.traders.empty() + !options.messages.empty();
     if (signalFiles != 0 && signalFiles != 3) {
         error = "--signals, --traders and --messages go together";
         return CommandLine::Invalid;

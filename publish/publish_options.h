@@ -8,9 +8,9 @@ struct PublishOptions {
     std::string outFolder;
     std::vector<std::string> calendars;  // file paths or http/https URLs
     std::vector<std::string> news;
-    std::string noticeFolder;            // empty: no notices
+    std::string noticeFolder;                // empty: no notices
     std::string signals, traders, messages;  // all three or none
-    int version = 0;                     // 0: the panel's own release number
+    int version = 0;                         // 0: the panel's own release number
     std::string zone = "Asia/Tokyo";
     int daysBack = 7;
     int daysAhead = 30;

@@ -60,7 +60,8 @@ bool ReadCalendars(const PublishOptions& options, const ZoneClock& zone,
         }
         summary.skippedAllDay += reading.skippedAllDay;
         for (Announcement& announcement : reading.announcements)
-            if (window.Contains(announcement.when)) announcements.push_back(std::move(announcement));
+            if (window.Contains(announcement.when))
+                announcements.push_back(std::move(announcement));
     }
     return true;
 }
@@ -75,7 +76,8 @@ std::vector<NumberedItem> Numbered(std::vector<FeedItem> items, const std::strin
         const std::string key = prefix + item.key;
         if (!keys.insert(key).second) continue;
         const ItemIds::Entry entry = ids.IdFor(key, now);
-        numbered.push_back(NumberedItem{entry.id, item.when.value_or(entry.firstSeen), std::move(item)});
+        numbered.push_back(
+            NumberedItem{entry.id, item.when.value_or(entry.firstSeen), std::move(item)});
     }
     return numbered;
 }
@@ -105,7 +107,8 @@ bool ReadPollFiles(const PublishOptions& options, const ZoneClock& zone, PollFil
                    std::string& error) {
     if (options.signals.empty()) return true;
     std::string signals, traders, messages;
-    if (!ReadSource(options.signals, signals, error) || !ReadSource(options.traders, traders, error) ||
+    if (!ReadSource(options.signals, signals, error) ||
+        !ReadSource(options.traders, traders, error) ||
         !ReadSource(options.messages, messages, error))
         return false;
     return ReadSignalSources(traders, messages, signals, zone, files, error);
@@ -130,8 +133,9 @@ int ReleaseNumber(const PublishOptions& options) {
 // The names that need a date to stay apart: one name and country at several instants.
 std::string DatedName(const Announcement& announcement, const ZoneClock& zone, bool withTime) {
     const LocalTime at = zone.ToLocal(announcement.when);
-    return announcement.name + (withTime ? FormatText(" (%d/%d %d:%02d)", at.month, at.day, at.hour, at.minute)
-                                         : FormatText(" (%d/%d)", at.month, at.day));
+    return announcement.name +
+           (withTime ? FormatText(" (%d/%d %d:%02d)", at.month, at.day, at.hour, at.minute)
+                     : FormatText(" (%d/%d)", at.month, at.day));
 }
 
 void DisambiguateNames(std::vector<Announcement>& announcements, const ZoneClock& zone) {
@@ -142,10 +146,11 @@ void DisambiguateNames(std::vector<Announcement>& announcements, const ZoneClock
         const std::set<int64_t>& times = instants[{announcement.name, announcement.country}];
         if (times.size() < 2) continue;
         const LocalTime day = zone.ToLocal(announcement.when);
-        const bool sameDayTwice = std::count_if(times.begin(), times.end(), [&](int64_t when) {
-            const LocalTime other = zone.ToLocal(when);
-            return other.year == day.year && other.month == day.month && other.day == day.day;
-        }) > 1;
+        const bool sameDayTwice =
+            std::count_if(times.begin(), times.end(), [&](int64_t when) {
+                const LocalTime other = zone.ToLocal(when);
+                return other.year == day.year && other.month == day.month && other.day == day.day;
+            }) > 1;
         announcement.name = DatedName(announcement, zone, sameDayTwice);
     }
 }
@@ -210,7 +215,8 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
     std::vector<FeedItem> newsItems;
     if (!ReadNews(options, newsItems, error)) return false;
     std::vector<FeedItem> notices;
-    if (!options.noticeFolder.empty() && !ReadNoticeFolder(options.noticeFolder, *zone, notices, error)) {
+    if (!options.noticeFolder.empty() &&
+        !ReadNoticeFolder(options.noticeFolder, *zone, notices, error)) {
         error = options.noticeFolder + ": " + error;
         return false;
     }
@@ -226,7 +232,8 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
 
     StagedOutput output;
     const std::string indicatorFeed = IndicatorFeedText(std::move(announcements), *zone);
-    summary.announcements = static_cast<size_t>(std::count(indicatorFeed.begin(), indicatorFeed.end(), '\n'));
+    summary.announcements =
+        static_cast<size_t>(std::count(indicatorFeed.begin(), indicatorFeed.end(), '\n'));
     output.Add(INDICATOR_FEED_FILE, indicatorFeed);
     output.Add(NEWS_FEED_FILE, NewsFeedText("QZNNEWS", std::move(numberedNews), now));
     output.Add(NOTICE_FEED_FILE, NewsFeedText("QZNINFO", std::move(numberedNotices), now));

@@ -15,8 +15,10 @@
 
 namespace {
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -66,7 +68,8 @@ bool ReadTable(std::string_view text, std::string_view file,
         }
     for (size_t index = 1; index < records.size(); ++index) {
         if (!row(columns, records[index], reason)) {
-            error = std::string(file) + ": line " + std::to_string(records[index].line) + ": " + reason;
+            error =
+                std::string(file) + ": line " + std::to_string(records[index].line) + ": " + reason;
             return false;
         }
     }
@@ -83,27 +86,29 @@ bool ReadSignalSources(std::string_view traders, std::string_view messages,
                        std::string_view signals, const ZoneClock& zone, PollFiles& files,
                        std::string& error) {
     files = PollFiles{};
-    const bool tradersRead = ReadTable(
-        traders, "traders", {"id", "name"}, error,
-        [&](const CsvColumns& columns, const CsvRecord& record, std::string& reason) {
-            const std::optional<int64_t> id = Integer(columns.Get(record, "id"));
-            if (!id) return reason = "the id is no number", false;
-            files.traders += std::to_string(*id) + "," + FieldText(columns.Get(record, "name")) + "\n";
-            return true;
-        });
+    const bool tradersRead =
+        ReadTable(traders, "traders", {"id", "name"}, error,
+                  [&](const CsvColumns& columns, const CsvRecord& record, std::string& reason) {
+                      const std::optional<int64_t> id = Integer(columns.Get(record, "id"));
+                      if (!id) return reason = "the id is no number", false;
+                      files.traders +=
+                          std::to_string(*id) + "," + FieldText(columns.Get(record, "name")) + "\n";
+                      return true;
+                  });
     if (!tradersRead) return false;
-    const bool messagesRead = ReadTable(
-        messages, "messages", {"id", "trader", "time", "text"}, error,
-        [&](const CsvColumns& columns, const CsvRecord& record, std::string& reason) {
-            const std::optional<int64_t> id = Integer(columns.Get(record, "id"));
-            const std::optional<int64_t> trader = Integer(columns.Get(record, "trader"));
-            const std::optional<int64_t> when = TimeOf(columns.Get(record, "time"), zone);
-            if (!id || !trader) return reason = "the id or trader is no number", false;
-            if (!when) return reason = "the time cannot be read", false;
-            files.messages += std::to_string(*id) + "," + std::to_string(*trader) + "," +
-                              std::to_string(*when) + "," + FieldText(columns.Get(record, "text")) + "\n";
-            return true;
-        });
+    const bool messagesRead =
+        ReadTable(messages, "messages", {"id", "trader", "time", "text"}, error,
+                  [&](const CsvColumns& columns, const CsvRecord& record, std::string& reason) {
+                      const std::optional<int64_t> id = Integer(columns.Get(record, "id"));
+                      const std::optional<int64_t> trader = Integer(columns.Get(record, "trader"));
+                      const std::optional<int64_t> when = TimeOf(columns.Get(record, "time"), zone);
+                      if (!id || !trader) return reason = "the id or trader is no number", false;
+                      if (!when) return reason = "the time cannot be read", false;
+                      files.messages += std::to_string(*id) + "," + std::to_string(*trader) + "," +
+                                        std::to_string(*when) + "," +
+                                        FieldText(columns.Get(record, "text")) + "\n";
+                      return true;
+                  });
     if (!messagesRead) return false;
     return ReadTable(
         signals, "signals", {"id", "ticket", "time", "symbol", "kind", "side", "price"}, error,
@@ -112,9 +117,10 @@ bool ReadSignalSources(std::string_view traders, std::string_view messages,
             const std::optional<int64_t> when = TimeOf(columns.Get(record, "time"), zone);
             if (!id) return reason = "the id is no number", false;
             if (!when) return reason = "the time cannot be read", false;
-            std::string line = std::to_string(*id) + "," + FieldText(columns.Get(record, "ticket")) +
-                               "," + std::to_string(*when) + "," +
-                               FieldText(columns.Get(record, "symbol")) + "," + std::to_string(*when);
+            std::string line =
+                std::to_string(*id) + "," + FieldText(columns.Get(record, "ticket")) + "," +
+                std::to_string(*when) + "," + FieldText(columns.Get(record, "symbol")) + "," +
+                std::to_string(*when);
             for (std::string_view name : {"kind", "side", "price", "stop", "limit", "lots"})
                 line += "," + FieldText(columns.Get(record, name));
             files.signals += line + "," + Stamp(zone.ToLocal(*when)) + "\n";

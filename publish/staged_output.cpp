@@ -54,7 +54,8 @@ bool StagedOutput::Commit(const std::string& folder, std::string& error) const {
         temporary += TEMPORARY_SUFFIX;
         std::string reason;
         if (failure || !WriteWhole(temporary, bytes, reason)) {
-            error = target.string() + ": cannot be written: " + (failure ? failure.message() : reason);
+            error =
+                target.string() + ": cannot be written: " + (failure ? failure.message() : reason);
             if (!failure) staged.push_back(temporary);
             removeStaged();
             return false;

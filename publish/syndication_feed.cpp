@@ -190,8 +190,7 @@ std::string ParseError(xmlParserCtxt* context) {
 }
 }  // namespace
 
-bool ReadSyndicationFeed(std::string_view bytes, std::vector<FeedItem>& items,
-                         std::string& error) {
+bool ReadSyndicationFeed(std::string_view bytes, std::vector<FeedItem>& items, std::string& error) {
     items.clear();
     if (bytes.size() > MAX_SOURCE_BYTES || bytes.size() > static_cast<size_t>(INT_MAX)) {
         error = "larger than 32 MiB";
@@ -203,8 +202,8 @@ bool ReadSyndicationFeed(std::string_view bytes, std::vector<FeedItem>& items,
         return false;
     }
     // No XML_PARSE_NOENT (entities are not substituted), no DTD loading, no network.
-    const int options = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_NOERROR |
-                        XML_PARSE_NOWARNING;
+    const int options =
+        XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
     std::unique_ptr<xmlDoc, DocumentDeleter> document(xmlCtxtReadMemory(
         context.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, options));
     if (!document || !context->wellFormed) {

@@ -17,5 +17,4 @@
 // substituting entities; a document that declares entities in a DTD is refused, so neither an
 // entity bomb nor an external entity can do harm. False, with the line and reason in `error`,
 // for such a document and for one that is no RSS or Atom feed.
-bool ReadSyndicationFeed(std::string_view bytes, std::vector<FeedItem>& items,
-                         std::string& error);
+bool ReadSyndicationFeed(std::string_view bytes, std::vector<FeedItem>& items, std::string& error);

@@ -61,8 +61,10 @@ struct Civil {
 };
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.remove_suffix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -127,7 +129,7 @@ std::optional<int64_t> InZone(const Civil& c, const ZoneClock& zone) {
 }
 
 constexpr std::array<std::string_view, 12> MONTHS = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                                       "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+                                                     "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
 int MonthOfName(const std::string& word) {
     for (size_t index = 0; index < MONTHS.size(); ++index)
@@ -141,10 +143,9 @@ bool OffsetOfZoneName(const std::string& name, int& offset) {
         std::string_view name;
         int hours;
     };
-    static constexpr NamedOffset ZONES[] = {{"GMT", 0},  {"UT", 0},   {"UTC", 0},  {"Z", 0},
-                                             {"EST", -5}, {"EDT", -4}, {"CST", -6}, {"CDT", -5},
-                                             {"MST", -7}, {"MDT", -6}, {"PST", -8}, {"PDT", -7},
-                                             {"JST", 9}};
+    static constexpr NamedOffset ZONES[] = {
+        {"GMT", 0},  {"UT", 0},   {"UTC", 0},  {"Z", 0},    {"EST", -5}, {"EDT", -4}, {"CST", -6},
+        {"CDT", -5}, {"MST", -7}, {"MDT", -6}, {"PST", -8}, {"PDT", -7}, {"JST", 9}};
     for (const NamedOffset& zone : ZONES)
         if (zone.name == name) {
             offset = zone.hours * 3600;

@@ -55,8 +55,8 @@ GdiplusSession::~GdiplusSession() {
 
 void CCorvaneApp::StartPlatform() {
     gdiplus_ = std::make_unique<GdiplusSession>();
-    handCursor_.Reset(static_cast<HCURSOR>(
-        LoadImageA(m_hInstance, MAKEINTRESOURCEA(IDC_HAND_CURSOR), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
+    handCursor_.Reset(static_cast<HCURSOR>(LoadImageA(
+        m_hInstance, MAKEINTRESOURCEA(IDC_HAND_CURSOR), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
     LendHandCursor(handCursor_.Get());
 }
 

@@ -11,5 +11,5 @@
 
 struct MediaWorkers {
     std::atomic<uint32_t> aliasCounter{0};  // numbers media aliases; never reset
-    SoundThreadTable threads;  // a worker's handle is released when it reports its end
+    SoundThreadTable threads;               // a worker's handle is released when it reports its end
 };

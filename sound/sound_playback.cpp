@@ -8,6 +8,7 @@ SoundPlayback PlanSoundPlayback(const SoundCue& cue, SoundMode mode) {
     SoundPlayback playback;
     playback.player = mode;
     playback.path = ResolveSoundPath(cue.file);
-    if (mode == SoundMode::MediaPlayer) playback.delayMilliseconds = std::max(cue.delayMilliseconds, 0);
+    if (mode == SoundMode::MediaPlayer)
+        playback.delayMilliseconds = std::max(cue.delayMilliseconds, 0);
     return playback;
 }

@@ -11,8 +11,8 @@
 struct SoundRequest {
     std::string path;  // resolved
     int delayMilliseconds = 0;
-    uint32_t identity = 0;  // unique among the requests still playing
-    void* panel = nullptr;  // the window told when the sound is over
+    uint32_t identity = 0;                          // unique among the requests still playing
+    void* panel = nullptr;                          // the window told when the sound is over
     std::atomic<uint32_t>* aliasCounter = nullptr;  // shared by every worker
 };
 

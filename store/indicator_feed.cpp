@@ -14,7 +14,17 @@ namespace {
 constexpr std::string_view FIELD_SEPARATOR = "##";
 constexpr std::string_view HEADER_END = "\r\n\r\n";
 
-enum FeedField { FIELD_DATE, FIELD_TIME, FIELD_COUNTRY, FIELD_NAME, FIELD_HIGHLIGHT, FIELD_RESULT, FIELD_FORECAST, FIELD_PREVIOUS, FIELD_RANK };
+enum FeedField {
+    FIELD_DATE,
+    FIELD_TIME,
+    FIELD_COUNTRY,
+    FIELD_NAME,
+    FIELD_HIGHLIGHT,
+    FIELD_RESULT,
+    FIELD_FORECAST,
+    FIELD_PREVIOUS,
+    FIELD_RANK
+};
 
 bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -29,8 +39,8 @@ bool ScanNumber(std::string_view text, size_t& at, int32_t& value) {
     int64_t magnitude = 0;
     for (; at < text.size() && IsDigit(text[at]); ++at)
         magnitude = std::min<int64_t>(magnitude * 10 + (text[at] - '0'), INT32_MAX + int64_t{1});
-    value = static_cast<int32_t>(std::clamp<int64_t>(negative ? -magnitude : magnitude,
-                                                     INT32_MIN, INT32_MAX));
+    value = static_cast<int32_t>(
+        std::clamp<int64_t>(negative ? -magnitude : magnitude, INT32_MIN, INT32_MAX));
     return true;
 }
 

@@ -49,7 +49,8 @@ int HexDigit(char c) {
 // As ReadHex: white space, then up to eight hexadecimal digits; 0 when there are none.
 int32_t ReadHexField(std::string_view field) {
     size_t at = 0;
-    while (at < field.size() && (field[at] == ' ' || (field[at] >= '\t' && field[at] <= '\r'))) ++at;
+    while (at < field.size() && (field[at] == ' ' || (field[at] >= '\t' && field[at] <= '\r')))
+        ++at;
     uint32_t value = 0;
     for (size_t end = std::min(field.size(), at + 8); at < end && HexDigit(field[at]) >= 0; ++at)
         value = value << 4 | static_cast<uint32_t>(HexDigit(field[at]));

@@ -68,7 +68,8 @@ void IndicatorStore::MergeInMemory(std::string_view feed, int32_t autoNotifyRank
     ReloadSaved(nextId);
 }
 
-void IndicatorStore::MergeFeedLines(std::string_view feed, int32_t autoNotifyRank, int32_t& nextId) {
+void IndicatorStore::MergeFeedLines(std::string_view feed, int32_t autoNotifyRank,
+                                    int32_t& nextId) {
     const size_t storedCount = records_.size();
     for (IndicatorRecord& line : ParseIndicatorFeed(feed))
         MergeLine(std::move(line), autoNotifyRank, nextId);
@@ -197,7 +198,8 @@ void IndicatorStore::PutInTimeOrder() {
     std::sort(order.begin(), order.end());
     std::vector<uint32_t> newPosition(count);
     for (uint32_t position = 0; position < from; ++position) newPosition[position] = position;
-    for (uint32_t rank = 0; rank < order.size(); ++rank) newPosition[order[rank].second] = from + rank;
+    for (uint32_t rank = 0; rank < order.size(); ++rank)
+        newPosition[order[rank].second] = from + rank;
     byName_.RenumberPositions([&newPosition](uint32_t old) { return newPosition[old]; });
     // Each swap puts one record at its place, so no second array of records is needed.
     for (uint32_t position = from; position < count; ++position) {

@@ -26,7 +26,9 @@ std::string NewsFilePath(bool newsStore) {
     return SettingFolderPath() + (newsStore ? "iasnews.dat" : "ianews.dat");
 }
 std::string RuleFilePath() { return SettingFolderPath() + "iaacm.dat"; }
-std::string ScratchFilePath(int kind) { return SettingFolderPath() + FormatText("iaweb%d.dat", kind); }
+std::string ScratchFilePath(int kind) {
+    return SettingFolderPath() + FormatText("iaweb%d.dat", kind);
+}
 std::string PageFilePath() { return SystemFolderPath() + "ialweb.dat"; }
 std::string UpdaterPath() { return SystemFolderPath() + UPDATER_PROGRAM_FILE; }
 std::string TraceMarkerPath() { return SettingFolderPath() + TRACE_MARKER_NAME; }

@@ -103,7 +103,8 @@ const iaNews* NewsStore::ItemFromNewest(int position) const {
 std::vector<const iaNews*> NewsStore::ItemsFromNewest() const {
     std::vector<const iaNews*> items;
     items.reserve(items_.size());
-    for (auto entry = items_.rbegin(); entry != items_.rend(); ++entry) items.push_back(&entry->second);
+    for (auto entry = items_.rbegin(); entry != items_.rend(); ++entry)
+        items.push_back(&entry->second);
     return items;
 }
 

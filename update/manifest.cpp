@@ -20,7 +20,8 @@ std::string Lower(std::string_view text) {
 }
 
 bool IsLowerHex(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 bool ParseDecimal(std::string_view text, uint64_t limit, uint64_t& value) {
@@ -54,7 +55,8 @@ bool ParseEntry(std::string_view line, ManifestEntry& entry) {
     entry.sha256Hex = std::string(line.substr(0, firstSpace));
     entry.path = std::string(line.substr(secondSpace + 1));
     return IsLowerHex(entry.sha256Hex) &&
-           ParseDecimal(line.substr(firstSpace + 1, secondSpace - firstSpace - 1), MAX_FILE_SIZE, entry.size);
+           ParseDecimal(line.substr(firstSpace + 1, secondSpace - firstSpace - 1), MAX_FILE_SIZE,
+                        entry.size);
 }
 
 // Windows drops a trailing "." or " " from a level ("setting." is "setting").
@@ -75,7 +77,8 @@ bool LevelIs(std::string_view path, std::string_view level) {
 
 bool IsSafeUpdatePath(std::string_view path) {
     if (path.empty() || path.front() == '\\' || path.back() == '\\') return false;
-    if (path.find("..") != std::string_view::npos || path.find("\\\\") != std::string_view::npos) return false;
+    if (path.find("..") != std::string_view::npos || path.find("\\\\") != std::string_view::npos)
+        return false;
     for (char c : path)
         if (c < 0x20 || c > 0x7E || c == ':' || c == '/' || c == '~') return false;
     if (!LevelsAreExact(path)) return false;
@@ -87,7 +90,8 @@ bool ParseManifest(std::string_view text, Manifest& manifest, std::string& reaso
     manifest = Manifest{};
     std::vector<std::string_view> lines;
     uint64_t version = 0;
-    if (!SplitManifestLines(text, lines) || !ParseDecimal(lines[0], INT32_MAX, version) || version == 0) {
+    if (!SplitManifestLines(text, lines) || !ParseDecimal(lines[0], INT32_MAX, version) ||
+        version == 0) {
         reason = "the manifest does not start with a release number";
         return false;
     }

@@ -16,13 +16,19 @@
 
 namespace {
 const char KEPT_AS_IT_WAS[] = "\nプログラムは元のままです。";
-const char NO_NETWORK[] = "更新データをダウンロードできませんでした。\nネットワークの接続を確かめて、後でもう一度お試しください。";
+const char NO_NETWORK[] =
+    "更新データをダウンロードできませんでした。\nネットワークの接続を確かめて、後でもう一度お試しく"
+    "ださい。";
 const char BAD_SIGNATURE[] = "更新データの署名が正しくないため、更新を中止しました。";
 const char BAD_MANIFEST[] = "更新データの内容が正しくないため、更新を中止しました。";
 const char BAD_FILE[] = "ダウンロードしたファイルが壊れているため、更新を中止しました。";
-const char CANNOT_WRITE[] = "ファイルを書き込めないため、更新を中止しました。\nディスクの空き容量と書き込みの権限を確かめてください。";
+const char CANNOT_WRITE[] =
+    "ファイルを書き込めないため、更新を中止しました。\nディスクの空き容量と書き込みの権限を確かめて"
+    "ください。";
 const char CANCELLED[] = "Pelimorが終了しなかったため、更新を中止しました。";
-const char CANNOT_RECOVER[] = "前回中断された更新を元に戻せませんでした。\nプログラムのフォルダーに書き込めるか確かめてください。";
+const char CANNOT_RECOVER[] =
+    "前回中断された更新を元に戻せませんでした。\nプログラムのフォルダーに書き込めるか確かめてくださ"
+    "い。";
 
 const char CHECKING[] = "更新情報を確認しています...";
 const char DOWNLOADING[] = "ファイルをダウンロードしています (%d/%d)...";
@@ -38,7 +44,8 @@ public:
         : folder_(programFolder), source_(source), progress_(progress) {}
 
     UpdateResult Run() {
-        if (!Recover() || !FetchManifest() || !StageFiles() || !WaitForProgram() || !Swap()) return Failure();
+        if (!Recover() || !FetchManifest() || !StageFiles() || !WaitForProgram() || !Swap())
+            return Failure();
         progress_.ShowStatus(DONE, 100);
         Log("updated to release " + std::to_string(manifest_.version));
         return {true, ""};
@@ -74,7 +81,9 @@ private:
         return Fail(NO_NETWORK, "cannot download " + path);
     }
 
-    std::string ReleasePath(const std::string& name) const { return FormatText("prims/update/%d/", release_) + name; }
+    std::string ReleasePath(const std::string& name) const {
+        return FormatText("prims/update/%d/", release_) + name;
+    }
 
     bool FetchManifest() {
         progress_.ShowStatus(CHECKING, 0);
@@ -83,25 +92,32 @@ private:
         release_ = ReadDecimal(version);
         if (release_ <= 0) return Fail(BAD_MANIFEST, "version.dat holds no release number");
         Log("release " + std::to_string(release_) + " offered");
-        if (!Fetch(ReleasePath("manifest.txt"), text) || !Fetch(ReleasePath("manifest.sig"), signature)) return false;
-        if (signature.size() != SIGNATURE_BYTES || !Os().VerifyP256Signature(text, signature, source_.publicKey))
+        if (!Fetch(ReleasePath("manifest.txt"), text) ||
+            !Fetch(ReleasePath("manifest.sig"), signature))
+            return false;
+        if (signature.size() != SIGNATURE_BYTES ||
+            !Os().VerifyP256Signature(text, signature, source_.publicKey))
             return Fail(BAD_SIGNATURE, "the manifest's signature does not match the built-in key");
         if (!ParseManifest(text, manifest_, reason)) return Fail(BAD_MANIFEST, reason);
         if (manifest_.version != release_)
-            return Fail(BAD_MANIFEST, "the manifest is for release " + std::to_string(manifest_.version));
+            return Fail(BAD_MANIFEST,
+                        "the manifest is for release " + std::to_string(manifest_.version));
         if (manifest_.version < source_.ownVersion)
-            return Fail(BAD_MANIFEST, "release " + std::to_string(manifest_.version) + " is older than this one");
+            return Fail(BAD_MANIFEST,
+                        "release " + std::to_string(manifest_.version) + " is older than this one");
         return true;
     }
 
     bool StageFiles() {
         std::vector<ManifestEntry> changed = FilesToReplace(folder_, manifest_);
-        Log(std::to_string(changed.size()) + " of " + std::to_string(manifest_.entries.size()) + " files differ");
+        Log(std::to_string(changed.size()) + " of " + std::to_string(manifest_.entries.size()) +
+            " files differ");
         const std::string staging = StagingFolder(folder_);
         int done = 0;
         for (const ManifestEntry& entry : changed) {
-            progress_.ShowStatus(FormatText(DOWNLOADING, done + 1, static_cast<int>(changed.size())),
-                                 10 + 70 * done / static_cast<int>(changed.size()));
+            progress_.ShowStatus(
+                FormatText(DOWNLOADING, done + 1, static_cast<int>(changed.size())),
+                10 + 70 * done / static_cast<int>(changed.size()));
             if (!StageFile(staging, entry)) return false;
             stagedPaths_.push_back(entry.path);
             ++done;
@@ -117,9 +133,11 @@ private:
         ReplaceAllMbcs(url, "\\", "/");
         std::string bytes;
         if (!Fetch(ReleasePath("files/") + url, bytes)) return false;
-        if (!BytesMatch(bytes, entry)) return Fail(BAD_FILE, entry.path + " does not match its size and SHA-256");
+        if (!BytesMatch(bytes, entry))
+            return Fail(BAD_FILE, entry.path + " does not match its size and SHA-256");
         Os().CreateFolders(ParentFolder(staged));
-        if (!Os().WriteFileBytes(staged, bytes)) return Fail(CANNOT_WRITE, "cannot write " + staged);
+        if (!Os().WriteFileBytes(staged, bytes))
+            return Fail(CANNOT_WRITE, "cannot write " + staged);
         return true;
     }
 
@@ -145,6 +163,7 @@ private:
 };
 }  // namespace
 
-UpdateResult RunUpdate(const std::string& programFolder, const UpdateSource& source, UpdateProgress& progress) {
+UpdateResult RunUpdate(const std::string& programFolder, const UpdateSource& source,
+                       UpdateProgress& progress) {
     return Update(programFolder, source, progress).Run();
 }

@@ -20,8 +20,8 @@ public:
 };
 
 struct UpdateSource {
-    std::string baseUrl;    // ends in "/", as ServerBaseUrl gives it
-    std::string publicKey;  // X and Y of the P-256 key, 32 bytes each
+    std::string baseUrl;     // ends in "/", as ServerBaseUrl gives it
+    std::string publicKey;   // X and Y of the P-256 key, 32 bytes each
     int32_t ownVersion = 0;  // releases older than this one are refused
 };
 
@@ -30,4 +30,5 @@ struct UpdateResult {
     std::string userMessage;  // on failure: the one message for the user
 };
 
-UpdateResult RunUpdate(const std::string& programFolder, const UpdateSource& source, UpdateProgress& progress);
+UpdateResult RunUpdate(const std::string& programFolder, const UpdateSource& source,
+                       UpdateProgress& progress);

@@ -69,9 +69,11 @@ bool RollBackItem(const std::string& programFolder, const SwapItem& item) {
         if (!os.PathExists(paths.staged) && os.ReadFileBytes(paths.installed, fresh))
             os.WriteFileBytes(paths.staged, fresh);
         if (os.MoveFileOver(paths.backup, paths.installed)) return true;
-        return os.MoveFileOver(paths.installed, paths.staged) && os.MoveFileOver(paths.backup, paths.installed);
+        return os.MoveFileOver(paths.installed, paths.staged) &&
+               os.MoveFileOver(paths.backup, paths.installed);
     }
-    if (!os.PathExists(paths.installed) || os.PathExists(paths.staged)) return true;  // never moved in
+    if (!os.PathExists(paths.installed) || os.PathExists(paths.staged))
+        return true;  // never moved in
     os.CreateFolders(ParentFolder(paths.staged));
     return os.MoveFileOver(paths.installed, paths.staged);
 }
@@ -102,23 +104,27 @@ bool MoveIn(const std::string& programFolder, const SwapItem& item) {
     }
     std::string old;
     os.CreateFolders(ParentFolder(paths.backup));
-    if (!os.ReadFileBytes(paths.installed, old) || !os.WriteFileBytes(paths.backup, old)) return false;
+    if (!os.ReadFileBytes(paths.installed, old) || !os.WriteFileBytes(paths.backup, old))
+        return false;
     if (os.MoveFileOver(paths.staged, paths.installed)) return true;
-    return os.MoveFileOver(paths.installed, paths.backup) && os.MoveFileOver(paths.staged, paths.installed);
+    return os.MoveFileOver(paths.installed, paths.backup) &&
+           os.MoveFileOver(paths.staged, paths.installed);
 }
 
-bool FailAndRollBack(const std::string& programFolder, const std::vector<SwapItem>& items, std::string& reason,
-                     const std::string& what) {
+bool FailAndRollBack(const std::string& programFolder, const std::vector<SwapItem>& items,
+                     std::string& reason, const std::string& what) {
     reason = what;
     if (!RollBack(programFolder, items)) reason += "; the roll-back is left for the next start";
     return false;
 }
 }  // namespace
 
-bool SwapInStagedFiles(const std::string& programFolder, const std::vector<std::string>& paths, std::string& reason) {
+bool SwapInStagedFiles(const std::string& programFolder, const std::vector<std::string>& paths,
+                       std::string& reason) {
     OsSeam& os = Os();
     std::vector<SwapItem> items;
-    for (const std::string& path : paths) items.push_back({path, os.PathExists(LocalPath(programFolder, path))});
+    for (const std::string& path : paths)
+        items.push_back({path, os.PathExists(LocalPath(programFolder, path))});
 
     const std::string journal = JournalPath(programFolder);
     if (!os.WriteFileBytes(journal, JournalText(SWAPPING, items))) {
@@ -126,7 +132,8 @@ bool SwapInStagedFiles(const std::string& programFolder, const std::vector<std::
         return false;
     }
     for (const SwapItem& item : items)
-        if (!MoveIn(programFolder, item)) return FailAndRollBack(programFolder, items, reason, "cannot move in " + item.path);
+        if (!MoveIn(programFolder, item))
+            return FailAndRollBack(programFolder, items, reason, "cannot move in " + item.path);
     if (!os.WriteFileBytes(journal, JournalText(COMMITTED, items)))
         return FailAndRollBack(programFolder, items, reason, "cannot commit the journal");
     RemoveLeftovers(programFolder);
@@ -144,7 +151,8 @@ RecoveryResult RecoverUnfinishedSwap(const std::string& programFolder) {
     }
     std::string text, state;
     std::vector<SwapItem> items;
-    if (!os.ReadFileBytes(journal, text) || !ParseJournal(text, state, items)) return RecoveryResult::Failed;
+    if (!os.ReadFileBytes(journal, text) || !ParseJournal(text, state, items))
+        return RecoveryResult::Failed;
     if (state == COMMITTED) {
         RemoveLeftovers(programFolder);
         return RecoveryResult::Finished;

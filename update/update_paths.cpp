@@ -29,6 +29,10 @@ std::string BackupFolder(const std::string& programFolder) {
     return SystemFolder(programFolder) + "update.old" + PathSeparator();
 }
 
-std::string JournalPath(const std::string& programFolder) { return SystemFolder(programFolder) + "update.journal"; }
+std::string JournalPath(const std::string& programFolder) {
+    return SystemFolder(programFolder) + "update.journal";
+}
 
-std::string UpdateLogPath(const std::string& programFolder) { return SystemFolder(programFolder) + "update.log"; }
+std::string UpdateLogPath(const std::string& programFolder) {
+    return SystemFolder(programFolder) + "update.log";
+}

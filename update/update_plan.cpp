@@ -12,7 +12,8 @@ bool FileMatches(const std::string& path, const ManifestEntry& entry) {
     return Os().ReadFileBytes(path, bytes) && BytesMatch(bytes, entry);
 }
 
-std::vector<ManifestEntry> FilesToReplace(const std::string& programFolder, const Manifest& manifest) {
+std::vector<ManifestEntry> FilesToReplace(const std::string& programFolder,
+                                          const Manifest& manifest) {
     std::vector<ManifestEntry> changed;
     for (const ManifestEntry& entry : manifest.entries)
         if (!FileMatches(LocalPath(programFolder, entry.path), entry)) changed.push_back(entry);

@@ -14,4 +14,5 @@ bool BytesMatch(std::string_view bytes, const ManifestEntry& entry);
 bool FileMatches(const std::string& path, const ManifestEntry& entry);
 
 // The entries whose installed file is missing or differs in size or SHA-256, in manifest order.
-std::vector<ManifestEntry> FilesToReplace(const std::string& programFolder, const Manifest& manifest);
+std::vector<ManifestEntry> FilesToReplace(const std::string& programFolder,
+                                          const Manifest& manifest);

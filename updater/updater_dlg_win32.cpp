@@ -53,7 +53,8 @@ bool CUpdaterDlg::OnInitDialog() {
 }
 
 void CUpdaterDlg::RunWorker() {
-    const UpdateSource source{ServerBaseUrl(), std::string(UPDATE_PUBLIC_KEY), PELIMOR_PROGRAM_VERSION};
+    const UpdateSource source{ServerBaseUrl(), std::string(UPDATE_PUBLIC_KEY),
+                              PELIMOR_PROGRAM_VERSION};
     result_ = RunUpdate(programFolder_, source, *this);
     PostMessage(UM_UPDATE_DONE);
 }

@@ -6,8 +6,8 @@
 
 bool BitmapImage::Load(int resourceId) {
     Release();
-    HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                              IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+    HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP,
+                              0, 0, LR_DEFAULTCOLOR);
     return image && Adopt(static_cast<HBITMAP>(image));
 }
 

@@ -25,9 +25,7 @@ void CButtonWnd::SelectInGroup(bool flag) {
 
 bool CButtonWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
-    case WM_PAINT:
-        Paint();
-        break;
+    case WM_PAINT: Paint(); break;
     case WM_ERASEBKGND:
         result = 1;  // the frame covers the whole window
         return true;
@@ -62,8 +60,7 @@ bool CButtonWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_SHOWWINDOW:
         if (!wParam) Apply(state_.Leave());
         return false;
-    default:
-        return false;
+    default: return false;
     }
     result = 0;
     return true;

@@ -38,9 +38,8 @@ void CalendarSheet::Layout(int originX, int originY) {
     for (int cell = 0; cell < CALENDAR_CELLS; ++cell) {
         int row = cell / CALENDAR_COLUMNS;
         int column = cell % CALENDAR_COLUMNS;
-        cells_[static_cast<size_t>(cell)] = place(GRID_LEFT + CELL_WIDTH * column,
-                                                  GRID_TOP + CELL_HEIGHT * row, CELL_WIDTH,
-                                                  CELL_HEIGHT);
+        cells_[static_cast<size_t>(cell)] = place(
+            GRID_LEFT + CELL_WIDTH * column, GRID_TOP + CELL_HEIGHT * row, CELL_WIDTH, CELL_HEIGHT);
     }
     hoverCell_ = NO_CELL;
     pressedCell_ = NO_CELL;

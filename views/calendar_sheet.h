@@ -32,9 +32,9 @@ struct CalendarPicture {
 
 // What a mouse event asks of the panel.
 struct CalendarPointerResult {
-    bool repaint = false;    // redraw the calendar
-    bool handCursor = false; // the pointer is over a day
-    bool dayChosen = false;  // the date changed: refill the list and redraw the whole panel
+    bool repaint = false;     // redraw the calendar
+    bool handCursor = false;  // the pointer is over a day
+    bool dayChosen = false;   // the date changed: refill the list and redraw the whole panel
 };
 
 class CalendarSheet {

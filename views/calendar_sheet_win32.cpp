@@ -45,7 +45,8 @@ void CalendarHolder::Draw(HDC dc) {
 void CalendarHolder::DrawIcons(HDC dc, const CalendarPicture& picture) const {
     for (const DayIconStamp& stamp : picture.icons) {
         HICON icon = icons_[static_cast<size_t>(stamp.icon)].Get();
-        if (icon) DrawIconEx(dc, stamp.x, stamp.y, icon, ICON_SIZE, ICON_SIZE, 0, nullptr, DI_NORMAL);
+        if (icon)
+            DrawIconEx(dc, stamp.x, stamp.y, icon, ICON_SIZE, ICON_SIZE, 0, nullptr, DI_NORMAL);
     }
 }
 

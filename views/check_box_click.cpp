@@ -1,8 +1,6 @@
 #include "views/check_box_click.h"
 
-void CheckBoxClick::ButtonDown(int x, int row) {
-    pressedRow_ = x < COLUMN_WIDTH ? row : NO_ROW;
-}
+void CheckBoxClick::ButtonDown(int x, int row) { pressedRow_ = x < COLUMN_WIDTH ? row : NO_ROW; }
 
 int CheckBoxClick::ButtonUp(int selectedRow) {
     int toggled = pressedRow_ != NO_ROW && selectedRow == pressedRow_ ? pressedRow_ : NO_ROW;

@@ -75,7 +75,8 @@ ViewGraphics::~ViewGraphics() {
 
 ViewBrush::ViewBrush(COLORREF colour) {
     const Gdiplus::ARGB opaque = 0xFF000000u | static_cast<Gdiplus::ARGB>(GetRValue(colour)) << 16 |
-                                 static_cast<Gdiplus::ARGB>(GetGValue(colour)) << 8 | GetBValue(colour);
+                                 static_cast<Gdiplus::ARGB>(GetGValue(colour)) << 8 |
+                                 GetBValue(colour);
     if (GdipCreateSolidFill(opaque, &brush_) != Gdiplus::Ok) brush_ = nullptr;
 }
 

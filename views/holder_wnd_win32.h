@@ -81,4 +81,6 @@ private:
     RECT bounds_{};
 };
 
-inline RECT ToRect(const ViewRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+inline RECT ToRect(const ViewRect& rect) {
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}

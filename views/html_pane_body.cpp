@@ -15,13 +15,10 @@ std::string BodyOf(const iaNews* item) { return item ? item->body : std::string(
 
 std::string HtmlPaneBody(const CAppCore& core, int newsItem, int noticeCurrent) {
     switch (core.m_page) {
-        case NEWS_PAGE:
-            return BodyOf(core.m_newsStore.ItemFromNewest(newsItem));
-        case NOTICE_PAGE:
-            return BodyOf(core.m_noticeStore.ItemFromNewest(noticeCurrent));
-        case SIGNAL_PAGE:
-            return SignalMessagesHtml(core.m_serverPoll.messages, core.m_serverPoll.traderNames);
-        default:
-            return std::string();
+    case NEWS_PAGE: return BodyOf(core.m_newsStore.ItemFromNewest(newsItem));
+    case NOTICE_PAGE: return BodyOf(core.m_noticeStore.ItemFromNewest(noticeCurrent));
+    case SIGNAL_PAGE:
+        return SignalMessagesHtml(core.m_serverPoll.messages, core.m_serverPoll.traderNames);
+    default: return std::string();
     }
 }

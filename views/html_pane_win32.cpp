@@ -39,8 +39,9 @@ void CHtmlPane::Create(CWnd* panel) {
     if (!bound)
         Os().Trace("HTML pane: no browser control; the bodies are drawn as plain text");
     else if (!navigated)
-        Os().Trace("HTML pane: the browser control refused the page file; the bodies are drawn "
-                   "as plain text");
+        Os().Trace(
+            "HTML pane: the browser control refused the page file; the bodies are drawn "
+            "as plain text");
     PutControl();
 }
 
@@ -64,9 +65,10 @@ void CHtmlPane::Rebuild(const std::string& body) {
 void CHtmlPane::Poll() {
     if (!readiness_.Observe(browser_.LoadComplete(), Os().Now())) return;
     if (ShowsPlainText())
-        Os().Trace(FormatText("HTML pane: the browser control did not load the page within %d s; "
-                              "the bodies are drawn as plain text",
-                              static_cast<int>(BrowserReadiness::PATIENCE_SECONDS)));
+        Os().Trace(
+            FormatText("HTML pane: the browser control did not load the page within %d s; "
+                       "the bodies are drawn as plain text",
+                       static_cast<int>(BrowserReadiness::PATIENCE_SECONDS)));
     PutControl();
     InvalidateArea();
 }

@@ -28,8 +28,8 @@ DetailPicture IndicatorDetails::Picture(const IndicatorRecord* selected, int64_t
     // The clock is right-aligned: its text begins its own width left of the place's right edge.
     int clockWidth = std::min(widthOf(clock, FONT_CLOCK), clock_.Width());
     ViewRect title = title_;
-    title.right = std::max(title.left,
-                           std::min(title.right, clock_.right - clockWidth - TITLE_CLOCK_GAP));
+    title.right =
+        std::max(title.left, std::min(title.right, clock_.right - clockWidth - TITLE_CLOCK_GAP));
     picture.title = {title, "重要指標アラート", FONT_TITLE, TITLE_COLOUR, TextAlign::Near, 0, true};
     picture.texts.push_back({clock_, clock, FONT_CLOCK, CLOCK_COLOUR, TextAlign::Far});
     if (!selected) return picture;

@@ -12,14 +12,15 @@ void IndexHolder::Layout() { details_.Layout(OriginX(), OriginY()); }
 
 void IndexHolder::Draw(HDC dc) {
     if (!Visible()) return;
-    const IndicatorRecord* selected = theCore.m_indicatorStore.FindById(theCore.m_selectedIndicator);
+    const IndicatorRecord* selected =
+        theCore.m_indicatorStore.FindById(theCore.m_selectedIndicator);
     ViewGraphics graphics(dc);
     const ViewFont* fonts[] = {&titleFont_, &clockFont_, &detailFont_};
     GpGraphics* gp = graphics.Get();
     // The clock is measured with the text rendering it is drawn with.
     graphics.SystemText();
-    DetailPicture picture = details_.Picture(
-        selected, Os().Now(), [gp, &fonts](const std::string& text, int font) {
+    DetailPicture picture =
+        details_.Picture(selected, Os().Now(), [gp, &fonts](const std::string& text, int font) {
             return MeasureTextWidth(gp, text, fonts[font]->Get());
         });
     graphics.Smooth();

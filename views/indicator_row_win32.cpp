@@ -41,7 +41,8 @@ int32_t IdOfItemData(ULONG_PTR data) {
 // "ＭＳ Ｐゴシック" at a size in tenths of a point on the screen.
 HFONT CreateListFont() {
     LOGFONTA font{};
-    font.lfHeight = -MulDiv(FONT_TENTHS_OF_POINT, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 720);
+    font.lfHeight =
+        -MulDiv(FONT_TENTHS_OF_POINT, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 720);
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
     return CreateFontIndirectA(&font);
@@ -119,8 +120,8 @@ void CIndexList2::DrawItem(DRAWITEMSTRUCT& item) {
     const IndicatorRecord* record = theCore.m_indicatorStore.FindById(id);
     if (!record) {
         // The announcement has left the store since the list was filled: a blank row.
-        background_.DrawPart(item.hDC, row.left, row.top, row.left, row.top,
-                             row.right - row.left, row.bottom - row.top);
+        background_.DrawPart(item.hDC, row.left, row.top, row.left, row.top, row.right - row.left,
+                             row.bottom - row.top);
         return;
     }
     DrawRow(item, *record);
@@ -162,8 +163,9 @@ void CIndexList2::DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRe
     SelectObject(dc, nameFont_.Get());
     int limit = place.Width();
     // The name ends at its first NUL, as every program text does.
-    std::string name = FitNameToWidth(record.name.c_str(), limit,
-                                      [dc](const std::string& text) { return TextWidthIn(dc, text); });
+    std::string name = FitNameToWidth(record.name.c_str(), limit, [dc](const std::string& text) {
+        return TextWidthIn(dc, text);
+    });
     if (item.itemState & ODS_SELECTED) {
         RECT bar{x + SELECTION_BAR_X, row.top + SELECTION_BAR_Y, client.right - 4, row.bottom - 6};
         FillSolidRect(dc, bar, SELECTION_BAR);
@@ -178,18 +180,16 @@ bool CIndexList2::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     switch (message) {
     case WM_ERASEBKGND: {
         RECT client = GetClientRect();
-        background_.DrawPart(reinterpret_cast<HDC>(wParam), 0, 0, 0, 0, client.right, client.bottom);
+        background_.DrawPart(reinterpret_cast<HDC>(wParam), 0, 0, 0, 0, client.right,
+                             client.bottom);
         result = TRUE;
         return true;
     }
     case WM_LBUTTONDOWN:
         OnButtonDown(lParam);
         return false;  // the list box goes on to select the row
-    case WM_LBUTTONUP:
-        OnButtonUp();
-        return false;
-    default:
-        return false;
+    case WM_LBUTTONUP: OnButtonUp(); return false;
+    default: return false;
     }
 }
 

@@ -14,8 +14,8 @@ size_t LastCharacterStart(const std::string& text) {
     size_t at = 0;
     while (at < text.size()) {
         start = at;
-        bool doubleByte = IsCp932LeadByte(static_cast<unsigned char>(text[at])) &&
-                          at + 1 < text.size();
+        bool doubleByte =
+            IsCp932LeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size();
         at += doubleByte ? 2 : 1;
     }
     return start;

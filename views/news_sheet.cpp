@@ -110,8 +110,7 @@ void NewsSheet::FindPages(const std::vector<NewsItemSize>& sizes) {
 }
 
 int NewsSheet::PageCount(const NewsStore& news) const {
-    return MeasuredFor(news) ? static_cast<int>(pageStarts_.size())
-                             : FixedPageCount(news.Count());
+    return MeasuredFor(news) ? static_cast<int>(pageStarts_.size()) : FixedPageCount(news.Count());
 }
 
 int NewsSheet::FirstItemOf(int newsPage) const {
@@ -170,8 +169,8 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
     NewsPicture picture;
     for (const PlacedItem& placed : placed_) {
         const iaNews* item = news.ItemFromNewest(placed.index);
-        picture.texts.push_back({placed.date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR,
-                                 TextAlign::Near});
+        picture.texts.push_back(
+            {placed.date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR, TextAlign::Near});
         picture.texts.push_back({placed.title, item->title,
                                  placed.selected ? FONT_SELECTED : FONT_LINK, TITLE_COLOUR,
                                  TextAlign::Near});
@@ -179,9 +178,8 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
     if (icon_.left != HIDDEN_ICON_AT) picture.advertIcon = icon_;
     picture.pageBoxFrame = PAGE_BOX;
     picture.pageBoxInside = Shrunk(PAGE_BOX, 1);
-    picture.pageNumber = {Shrunk(PAGE_BOX, 3),
-                          FormatText("%d/%d", newsPage + 1, PageCount(news)), FONT_PLAIN,
-                          PAGE_NUMBER_COLOUR, TextAlign::Center};
+    picture.pageNumber = {Shrunk(PAGE_BOX, 3), FormatText("%d/%d", newsPage + 1, PageCount(news)),
+                          FONT_PLAIN, PAGE_NUMBER_COLOUR, TextAlign::Center};
     return picture;
 }
 

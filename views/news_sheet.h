@@ -39,9 +39,9 @@ class NewsSheet {
 public:
     static constexpr int ITEMS_PER_PAGE = 5;
     // The sheet's fonts, indexes of TextBox::font.
-    static constexpr int FONT_PLAIN = 0;      // "ＭＳ Ｐゴシック" 9 pt: dates, the page box
-    static constexpr int FONT_LINK = 1;       // the same, underlined: titles to choose
-    static constexpr int FONT_SELECTED = 2;   // the same: the expanded item's title
+    static constexpr int FONT_PLAIN = 0;     // "ＭＳ Ｐゴシック" 9 pt: dates, the page box
+    static constexpr int FONT_LINK = 1;      // the same, underlined: titles to choose
+    static constexpr int FONT_SELECTED = 2;  // the same: the expanded item's title
     static constexpr uint32_t DATE_COLOUR = Rgb(200, 200, 141);
     static constexpr uint32_t TITLE_COLOUR = Rgb(255, 255, 255);
     static constexpr uint32_t PAGE_BOX_COLOUR = Rgb(174, 174, 174);

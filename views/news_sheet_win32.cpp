@@ -25,10 +25,9 @@ NewsHolder::NewsHolder()
     : plainFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_REGULAR),
       linkFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_UNDERLINE),
       selectedFont_(L"ＭＳ Ｐゴシック", 9.0f, FONT_REGULAR) {
-    advertIcon_.Reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                    MAKEINTRESOURCEA(IDI_ADVERT_LINK), IMAGE_ICON,
-                                                    ADVERT_ICON_SIZE, ADVERT_ICON_SIZE,
-                                                    LR_DEFAULTCOLOR)));
+    advertIcon_.Reset(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ADVERT_LINK), IMAGE_ICON,
+                   ADVERT_ICON_SIZE, ADVERT_ICON_SIZE, LR_DEFAULTCOLOR)));
 }
 
 void NewsHolder::Layout() { sheet_.Layout(OriginX(), OriginY()); }

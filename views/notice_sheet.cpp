@@ -21,12 +21,12 @@ NoticePicture NoticeSheet::Show(NewsStore& notices) const {
     if (!notice) return picture;
     picture.title = TextBox{title_, notice->title, FONT_HEADING, TEXT_COLOUR, TextAlign::Near};
     LocalTime local = ToLocalTime(notice->when);
-    picture.dateLine = TextBox{
-        dateLine_,
-        FormatText("%d/%02d/%02d %02d：%02d：%02d　%d件目(%d件中)", local.year, local.month,
-                   local.day, local.hour, local.minute, local.second, current_ + 1,
-                   notices.Count()),
-        FONT_DATE, DATE_COLOUR, TextAlign::Near};
+    picture.dateLine =
+        TextBox{dateLine_,
+                FormatText("%d/%02d/%02d %02d：%02d：%02d　%d件目(%d件中)", local.year, local.month,
+                           local.day, local.hour, local.minute, local.second, current_ + 1,
+                           notices.Count()),
+                FONT_DATE, DATE_COLOUR, TextAlign::Near};
     if (notice->unread) notices.MarkRead(current_);
     return picture;
 }

@@ -22,9 +22,8 @@ struct Pixels {
 // (reading another layout as 32-bit values would run past the end of its memory).
 bool ReadPixels(HBITMAP bitmap, Pixels& pixels) {
     DIBSECTION section{};
-    if (GetObjectA(bitmap, sizeof section, &section) == sizeof section &&
-        section.dsBm.bmBits && section.dsBmih.biBitCount == 32 &&
-        section.dsBmih.biCompression == BI_RGB) {
+    if (GetObjectA(bitmap, sizeof section, &section) == sizeof section && section.dsBm.bmBits &&
+        section.dsBmih.biBitCount == 32 && section.dsBmih.biCompression == BI_RGB) {
         pixels.data = static_cast<const uint32_t*>(section.dsBm.bmBits);
         pixels.width = section.dsBm.bmWidth;
         pixels.height = section.dsBm.bmHeight;
@@ -32,7 +31,8 @@ bool ReadPixels(HBITMAP bitmap, Pixels& pixels) {
         return pixels.width > 0 && pixels.height > 0;
     }
     BITMAP header{};
-    if (!GetObjectA(bitmap, sizeof header, &header) || header.bmWidth <= 0 || header.bmHeight <= 0) {
+    if (!GetObjectA(bitmap, sizeof header, &header) || header.bmWidth <= 0 ||
+        header.bmHeight <= 0) {
         return false;
     }
     pixels.width = header.bmWidth;

@@ -41,8 +41,8 @@ void SignalSheet::AddLatest(std::vector<TextBox>& texts, const std::string& late
     std::string marker;
     FieldAt(latest, 3, "\n", marker);
     if (marker.empty()) return;
-    texts.push_back({lines_[1], MarkOf(marker), FONT_LATEST, MarkColour(marker[0]),
-                     TextAlign::Near});
+    texts.push_back(
+        {lines_[1], MarkOf(marker), FONT_LATEST, MarkColour(marker[0]), TextAlign::Near});
 }
 
 std::vector<TextBox> SignalSheet::Picture(const std::string& latest,

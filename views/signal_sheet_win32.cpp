@@ -12,7 +12,8 @@ void SignalHolder::Layout() { sheet_.Layout(OriginX(), OriginY()); }
 void SignalHolder::Draw(HDC dc) {
     if (!Visible()) return;
     const SignalMap& signals = theCore.m_serverPoll.signals;
-    std::vector<TextBox> texts = sheet_.Picture(LatestSignalText(signals), SignalHistoryLines(signals));
+    std::vector<TextBox> texts =
+        sheet_.Picture(LatestSignalText(signals), SignalHistoryLines(signals));
     ViewGraphics graphics(dc);
     graphics.Smooth();
     const ViewFont* fonts[] = {&latestFont_, &historyFont_};

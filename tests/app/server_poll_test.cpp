@@ -10,7 +10,8 @@
 #include "tests/support/loopback_server.h"
 
 namespace {
-ServerPollDownload Changed(int32_t counter, std::optional<std::string> traders, std::optional<std::string> messages,
+ServerPollDownload Changed(int32_t counter, std::optional<std::string> traders,
+                           std::optional<std::string> messages,
                            std::optional<std::string> signals) {
     ServerPollDownload download;
     download.counterChanged = true;
@@ -70,12 +71,17 @@ TEST_F(ServerPollTest, TraderNamesAreReplacedAndTheirIdsFillThePairTable) {
 }
 
 TEST_F(ServerPollTest, MessagesAreAddedOnceAndOnlyTheNewestHundredKept) {
-    ServerPoll(core, Changed(1, std::nullopt, "7001,5,300,hello\n07002,5,100,first\n7001,5,999,again\n", std::nullopt));
+    ServerPoll(core,
+               Changed(1, std::nullopt, "7001,5,300,hello\n07002,5,100,first\n7001,5,999,again\n",
+                       std::nullopt));
     EXPECT_EQ(Keys(core.m_serverPoll.messages), (std::vector<int32_t>{100, 300}));
     EXPECT_EQ(core.m_serverPoll.messages.find(300)->second, "7001,5,300,hello");
 
     // Lines already stored are skipped, whatever way the server writes their number.
-    ServerPoll(core, Changed(2, std::nullopt, "7001,5,300,hello\n07002,5,100,first\n7002,5,100,first\n7003,5,200,new\n", std::nullopt));
+    ServerPoll(core,
+               Changed(2, std::nullopt,
+                       "7001,5,300,hello\n07002,5,100,first\n7002,5,100,first\n7003,5,200,new\n",
+                       std::nullopt));
     EXPECT_EQ(Keys(core.m_serverPoll.messages), (std::vector<int32_t>{100, 200, 300}));
 
     std::string many;
@@ -89,13 +95,16 @@ TEST_F(ServerPollTest, MessagesAreAddedOnceAndOnlyTheNewestHundredKept) {
 
 TEST_F(ServerPollTest, SignalsAreStoredWithoutIdAndKeyAndNeverTwice) {
     os.now = 1700000000;
-    ServerPoll(core, Changed(1, std::nullopt, std::nullopt, SignalLine(9001, 555, 40, 1) + SignalLine(9002, 556, 20, 2)));
+    ServerPoll(core, Changed(1, std::nullopt, std::nullopt,
+                             SignalLine(9001, 555, 40, 1) + SignalLine(9002, 556, 20, 2)));
     ASSERT_EQ(Keys(core.m_serverPoll.signals), (std::vector<int32_t>{20, 40}));
-    EXPECT_EQ(core.m_serverPoll.signals.find(40)->second, "555,EURUSD,1,N,B,1.1,0,0,0.1,2023.11.15 07:13:20");
+    EXPECT_EQ(core.m_serverPoll.signals.find(40)->second,
+              "555,EURUSD,1,N,B,1.1,0,0,0.1,2023.11.15 07:13:20");
 
     // The server lists its recent signals again with every change; each is stored once.
     ServerPoll(core, Changed(2, std::nullopt, std::nullopt,
-                             SignalLine(9001, 555, 40, 1) + SignalLine(9002, 556, 20, 2) + SignalLine(9003, 557, 30, 3)));
+                             SignalLine(9001, 555, 40, 1) + SignalLine(9002, 556, 20, 2) +
+                                 SignalLine(9003, 557, 30, 3)));
     EXPECT_EQ(Keys(core.m_serverPoll.signals), (std::vector<int32_t>{20, 30, 40}));
 
     // A line too short to carry fields after the key still gets its entry.
@@ -113,7 +122,8 @@ TEST_F(ServerPollTest, SignalMapKeepsTheNewestHundredAndForgetsTheIdsOfTheOthers
     EXPECT_EQ(keys.back(), 105);
 
     // A dropped signal is no longer known: listed again with a new key it comes back.
-    ServerPoll(core, Changed(2, std::nullopt, std::nullopt, SignalLine(1, 1, 200, 0) + SignalLine(50, 50, 201, 0)));
+    ServerPoll(core, Changed(2, std::nullopt, std::nullopt,
+                             SignalLine(1, 1, 200, 0) + SignalLine(50, 50, 201, 0)));
     keys = Keys(core.m_serverPoll.signals);
     ASSERT_EQ(keys.size(), 100u);
     EXPECT_EQ(keys.back(), 200);
@@ -122,7 +132,8 @@ TEST_F(ServerPollTest, SignalMapKeepsTheNewestHundredAndForgetsTheIdsOfTheOthers
 
 TEST_F(ServerPollTest, FailedFileLeavesItsMapButTheCounterMovesOn) {
     ServerPoll(core, Changed(1, "5,Alice\n", "1,5,10,hi\n", SignalLine(1, 1, 10, 0)));
-    ServerPollOutcome outcome = ServerPoll(core, Changed(2, std::nullopt, std::nullopt, std::nullopt));
+    ServerPollOutcome outcome =
+        ServerPoll(core, Changed(2, std::nullopt, std::nullopt, std::nullopt));
     EXPECT_TRUE(outcome.changed);
     EXPECT_EQ(core.m_serverPoll.lastCounter, 2);
     EXPECT_EQ(core.m_serverPoll.traderNames.size(), 1u);
@@ -135,10 +146,11 @@ TEST_F(ServerPollTest, FreshNewestSignalRingsTheSignalSound) {
     core.m_soundFiles[EVENT_SIGNAL_RECEIVED] = "C:\\signal.wav";
     const SoundCue ring{"C:\\signal.wav", 0};
     // The newest signal is the one with the largest key, wherever it stands in the file.
-    EXPECT_EQ(ServerPoll(core, Changed(1, std::nullopt, std::nullopt,
-                                       SignalLine(2, 2, 90, 1700000000 - 179) + SignalLine(1, 1, 10, 0)))
-                  .sound,
-              ring);
+    EXPECT_EQ(
+        ServerPoll(core, Changed(1, std::nullopt, std::nullopt,
+                                 SignalLine(2, 2, 90, 1700000000 - 179) + SignalLine(1, 1, 10, 0)))
+            .sound,
+        ring);
     // Once per changed counter, even without a new signal.
     EXPECT_EQ(ServerPoll(core, Changed(2, std::nullopt, std::nullopt, std::nullopt)).sound, ring);
     os.now += 1;
@@ -169,7 +181,9 @@ TEST_F(ServerPollTest, SignalCopyFileIsWrittenOnlyWhenTheCopyEaIsReady) {
 class ServerPollDownloadTest : public ::testing::Test {
 protected:
     static std::string Ok(const std::string& body) { return "HTTP/1.0 200 OK\r\n\r\n" + body; }
-    static std::string Path(const std::string& request) { return request.substr(0, request.find(" HTTP/")); }
+    static std::string Path(const std::string& request) {
+        return request.substr(0, request.find(" HTTP/"));
+    }
 
     FakeOs os;
 };
@@ -190,7 +204,8 @@ TEST_F(ServerPollDownloadTest, ChangedCounterFetchesTheThreeFilesInOrderWhatever
 #endif
     const std::string notFound = "HTTP/1.0 404 Not Found\r\n\r\n";
     // The trader file fails all three attempts; the others arrive.
-    LoopbackServer server({{Ok("43")}, {notFound}, {notFound}, {notFound}, {Ok("1,5,10,hi\n")}, {Ok("s\n")}});
+    LoopbackServer server(
+        {{Ok("43")}, {notFound}, {notFound}, {notFound}, {Ok("1,5,10,hi\n")}, {Ok("s\n")}});
     ScopedBaseUrl base(server.HostAndPort());
     ServerPollDownload download = DownloadServerPoll(42);
     EXPECT_TRUE(download.counterChanged);

@@ -51,8 +51,7 @@ TEST_F(SettingsFile, DefaultCoreWritesTheExactFile) {
         "sound\\default\\anews.wav\asound\\default\\ainfo.wav\asound\\default\\asignal.wav\a\r\n"
         "\a\a\a\a\a\r\n"
         "\r\n" +
-        DefaultPairLine() + "\r\n" +
-        "\a\a\r\n";
+        DefaultPairLine() + "\r\n" + "\a\a\r\n";
     EXPECT_EQ(ReadBytes(FilePath()), expected);
 }
 

@@ -55,8 +55,9 @@ TEST_F(Startup, TheFirstRunWritesADefaultSettingsFile) {
 }
 
 TEST_F(Startup, ALaterRunLoadsAndRewritesTheFileInTheCurrentFormat) {
-    WriteSettings("00000010\a00000020\a00000000\a00000000\a00000000\a00000000\a00000000\a"
-                  "00000000\a000003EE\a00000005\a");
+    WriteSettings(
+        "00000010\a00000020\a00000000\a00000000\a00000000\a00000000\a00000000\a"
+        "00000000\a000003EE\a00000005\a");
     ASSERT_TRUE(core.Startup(""));
     EXPECT_FALSE(core.m_firstRun);
     EXPECT_EQ(core.m_windowLeft, 16);
@@ -130,10 +131,9 @@ TEST(StartupFiles, AStartFromNothingWritesEveryFile) {
     FakeOs os;
     CAppCore core;
     ASSERT_TRUE(core.Startup(""));
-    for (const char* name : {"iasetting.dat", "iaindex2.dat", "ianews.dat", "iasnews.dat",
-                             "iaacm.dat"}) {
-        EXPECT_TRUE(Os().PathExists(os.folder.Path() + "setting" + PathSeparator() + name))
-            << name;
+    for (const char* name :
+         {"iasetting.dat", "iaindex2.dat", "ianews.dat", "iasnews.dat", "iaacm.dat"}) {
+        EXPECT_TRUE(Os().PathExists(os.folder.Path() + "setting" + PathSeparator() + name)) << name;
     }
 }
 

@@ -108,8 +108,7 @@ TEST_F(TimerScheduleTest, ClockPagesAreRedrawnAroundTheTurnOfEachMinuteOnly) {
 }
 
 TEST_F(TimerScheduleTest, EachOtherTimerHasItsOwnWork) {
-    EXPECT_EQ(Tick(TIMER_START_PAGE),
-              (PanelEffects{{Kind::ShowPage, 2}, {Kind::KillTimer, 3033}}));
+    EXPECT_EQ(Tick(TIMER_START_PAGE), (PanelEffects{{Kind::ShowPage, 2}, {Kind::KillTimer, 3033}}));
     EXPECT_EQ(Tick(TIMER_MAILBOX), PanelEffects{{Kind::RefreshMailbox}});
     EXPECT_EQ(Tick(TIMER_SERVER_POLL), PanelEffects{{Kind::ServerPoll}});
     EXPECT_EQ(Tick(1234), PanelEffects{{Kind::PassToFramework}});

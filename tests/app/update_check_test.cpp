@@ -8,10 +8,13 @@
 
 namespace {
 const std::string NOT_FOUND = "HTTP/1.0 404 Not Found\r\n\r\n";
-const std::string QUESTION = "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
+const std::string QUESTION =
+    "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
 const std::string UP_TO_DATE = "現在プログラムは最新です。";
 
-std::string Ok(const std::string& body) { return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body; }
+std::string Ok(const std::string& body) {
+    return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body;
+}
 
 // Notes what was on disk when the process was told to end.
 class ExitRecordingOs : public FakeOs {
@@ -51,8 +54,8 @@ TEST_F(UpdateCheckTest, OnlyANumberAbove3100IsNewerWithOrWithoutTheHeader) {
         LoopbackServer server(c.replies);
         ScopedBaseUrl base(server.HostAndPort());
         EXPECT_EQ(CheckVersion(), c.newer) << c.replies.back().bytes;
-        const std::string requestLine =
-            "GET http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat HTTP/1.0\r\n";
+        const std::string requestLine = "GET http://" + server.HostAndPort() +
+                                        "/sv_pelimor/websys/prims/version.dat HTTP/1.0\r\n";
         EXPECT_EQ(server.Requests()[0].substr(0, requestLine.size()), requestLine);
     }
 }

@@ -54,10 +54,10 @@ TEST(PathCharacters, FirstOfSkipsSecondBytesFromACharacterStart) {
         size_t from;
         size_t expected;
     } cases[] = {
-        {"\x83\x7C|", "|", 0, 2},                       // ポ|
+        {"\x83\x7C|", "|", 0, 2},                         // ポ|
         {"\x81\x7C\x92\x7C", "|", 0, std::string::npos},  // －竹
-        {"a|\x83\x7C|b", "|", 2, 4},                    // a|ポ|b, after the first bar
-        {"\x95\x5C\x83\x5C\\", "\\", 0, 4},             // 表ソ and a backslash
+        {"a|\x83\x7C|b", "|", 2, 4},                      // a|ポ|b, after the first bar
+        {"\x95\x5C\x83\x5C\\", "\\", 0, 4},               // 表ソ and a backslash
         {"", "|", 0, std::string::npos},
     };
     for (const auto& c : cases)
@@ -69,9 +69,9 @@ TEST(PathCharacters, LeadByteRangesEndExactly) {
     const struct {
         unsigned char byte;
         bool lead;
-    } cases[] = {{0x40, false}, {0x7F, false}, {0x80, false}, {0x81, true}, {0x9F, true},
-                 {0xA0, false}, {0xDF, false}, {0xE0, true}, {0xFC, true}, {0xFD, false},
-                 {0xFF, false}};
+    } cases[] = {{0x40, false}, {0x7F, false}, {0x80, false}, {0x81, true},
+                 {0x9F, true},  {0xA0, false}, {0xDF, false}, {0xE0, true},
+                 {0xFC, true},  {0xFD, false}, {0xFF, false}};
     for (const auto& c : cases) EXPECT_EQ(IsCp932LeadByte(c.byte), c.lead) << int(c.byte);
 }
 

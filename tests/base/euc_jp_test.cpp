@@ -21,7 +21,7 @@ TEST(EucJpToCp932, ConvertsJisX0208Kanji) {
 TEST(EucJpToCp932, ConvertsTheRowsWhereTheLeadByteRangeChanges) {
     // JIS rows 0x5E and 0x5F sit on either side of the gap between 0x9F and 0xE0.
     EXPECT_EQ(EucJpToCp932("\xDE\xA1\xDF\xA1"), "\x9F\x9F\xE0\x40");
-    EXPECT_EQ(EucJpToCp932("\xF4\xA6"), "熙");  // the last character of the second level
+    EXPECT_EQ(EucJpToCp932("\xF4\xA6"), "熙");        // the last character of the second level
     EXPECT_EQ(EucJpToCp932("\xC9\xBD"), "\x95\x5C");  // 表: its second byte is a backslash
 }
 
@@ -45,14 +45,22 @@ TEST(EucJpToCp932, ConvertsHalfWidthKatakana) {
 }
 
 TEST(EucJpToCp932, ReplacesAJisX0212CharacterByOneQuestionMark) {
-    EXPECT_EQ(EucJpToCp932("a\x8F\xB0\xA1" "b"), "a?b");  // 丂 has no CP932 code
+    EXPECT_EQ(EucJpToCp932("a\x8F\xB0\xA1"
+                           "b"),
+              "a?b");  // 丂 has no CP932 code
 }
 
 TEST(EucJpToCp932, ReplacesBrokenSequencesWithoutSwallowingTheNextByte) {
     EXPECT_EQ(EucJpToCp932("\xC6\n2<<>>"), "?\n2<<>>");
-    EXPECT_EQ(EucJpToCp932("\x8E" "A"), "?A");
-    EXPECT_EQ(EucJpToCp932("\x8F\xB0" "x"), "?x");
-    EXPECT_EQ(EucJpToCp932("\x80\xA0\xFF" "z"), "???z");
+    EXPECT_EQ(EucJpToCp932("\x8E"
+                           "A"),
+              "?A");
+    EXPECT_EQ(EucJpToCp932("\x8F\xB0"
+                           "x"),
+              "?x");
+    EXPECT_EQ(EucJpToCp932("\x80\xA0\xFF"
+                           "z"),
+              "???z");
 }
 
 TEST(EucJpToCp932, ReplacesSequencesTruncatedAtTheEnd) {

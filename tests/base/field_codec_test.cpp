@@ -12,7 +12,9 @@ TEST(HexFields, RoundTripNegativeValues) {
     std::string text;
     AppendHexField(text, static_cast<uint32_t>(-1));
     AppendHexField(text, 0x1A2B);
-    EXPECT_EQ(text, "FFFFFFFF\x07" "00001A2B\x07");
+    EXPECT_EQ(text,
+              "FFFFFFFF\x07"
+              "00001A2B\x07");
     std::string_view rest = text;
     EXPECT_EQ(TakeHexField(rest), -1);
     EXPECT_EQ(TakeHexField(rest), 0x1A2B);
@@ -20,7 +22,11 @@ TEST(HexFields, RoundTripNegativeValues) {
 }
 
 TEST(HexFields, MalformedOrMissingFieldsReadAsZero) {
-    std::string_view text = "zz\x07" "12345678AB\x07" "\x07" "nosep";
+    std::string_view text =
+        "zz\x07"
+        "12345678AB\x07"
+        "\x07"
+        "nosep";
     EXPECT_EQ(TakeHexField(text), 0);
     EXPECT_EQ(TakeHexField(text), 0x12345678);  // at most eight digits
     EXPECT_EQ(TakeHexField(text), 0);

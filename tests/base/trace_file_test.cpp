@@ -31,7 +31,8 @@ bool StartsWithStamp(const std::string& line) {
     const std::string form = "0000-00-00 00:00:00 ";
     if (line.size() < form.size()) return false;
     for (size_t i = 0; i < form.size(); ++i)
-        if (form[i] == '0' ? !std::isdigit(static_cast<unsigned char>(line[i])) : line[i] != form[i])
+        if (form[i] == '0' ? !std::isdigit(static_cast<unsigned char>(line[i]))
+                           : line[i] != form[i])
             return false;
     return true;
 }

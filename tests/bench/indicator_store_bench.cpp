@@ -20,8 +20,8 @@ constexpr int64_t WEEK_SECONDS = 7 * 86400;
 constexpr int FEED_LINES = 700;
 constexpr int NEW_FEED_LINES = 200;  // the rest of the feed updates stored announcements
 
-const char* const BASE_NAMES[] = {"米・雇用統計", "独・ＩＦＯ景況感指数", "日・日銀短観",
-                                  "英・消費者物価指数", "豪・RBA政策金利発表", "米・GDP速報値"};
+const char* const BASE_NAMES[] = {"米・雇用統計",       "独・ＩＦＯ景況感指数", "日・日銀短観",
+                                  "英・消費者物価指数", "豪・RBA政策金利発表",  "米・GDP速報値"};
 
 std::string IndicatorName(int index) {
     return FormatText("%s（第%d回）", BASE_NAMES[index % 6], index);
@@ -68,8 +68,8 @@ struct Fixture {
             bool isNew = line >= FEED_LINES - NEW_FEED_LINES;
             int index = isNew ? STORED_RECORDS + line : firstUpdated + line;
             LocalTime at = ToLocalTime(now + (line * WEEK_SECONDS / FEED_LINES) / 60 * 60);
-            feed += FormatText("%d/%d/%d##%d:%02d##%d##%s##0##1.6%%##1.5%%##1.2%%##%d\r\n",
-                               at.year, at.month, at.day, at.hour, at.minute, index % 16,
+            feed += FormatText("%d/%d/%d##%d:%02d##%d##%s##0##1.6%%##1.5%%##1.2%%##%d\r\n", at.year,
+                               at.month, at.day, at.hour, at.minute, index % 16,
                                IndicatorName(index).c_str(), index % 5 + 1);
         }
     }

@@ -7,10 +7,10 @@
 //   pelimor_probe key VK        presses and releases a virtual key on the panel
 //   pelimor_probe char C        types character code C on the panel (a menu's mnemonic)
 //   pelimor_probe menus         how many pop-up menus are open
-//   pelimor_probe tooltips      the texts of the panel's tooltips, by the place of the button each explains
-//   pelimor_probe windows       lists the visible top-level windows' titles (message boxes)
-//   pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains TEXT
-//   pelimor_probe tray          whether the shell holds the panel's notification icon
+//   pelimor_probe tooltips      the texts of the panel's tooltips, by the place of the button each
+//   explains pelimor_probe windows       lists the visible top-level windows' titles (message
+//   boxes) pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains
+//   TEXT pelimor_probe tray          whether the shell holds the panel's notification icon
 //   pelimor_probe post M W L    posts message M with parameters W and L to the panel
 //   pelimor_probe dialog TITLE ...  reads and works a dialog's controls (probe_dialogs.h);
 //                               dlgkey TITLE ID VK presses a key on control ID of a dialog
@@ -63,10 +63,12 @@ int PrintPanel() {
     DeleteObject(region);
     std::printf("panel.visible=%d\n", IsWindowVisible(panel) ? 1 : 0);
     std::printf("panel.left=%ld\npanel.top=%ld\n", rect.left, rect.top);
-    std::printf("panel.width=%ld\npanel.height=%ld\n", rect.right - rect.left, rect.bottom - rect.top);
+    std::printf("panel.width=%ld\npanel.height=%ld\n", rect.right - rect.left,
+                rect.bottom - rect.top);
     std::printf("panel.topmost=%d\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0);
     std::printf("panel.toolwindow=%d\n", (exStyle & WS_EX_TOOLWINDOW) ? 1 : 0);
-    std::printf("panel.region=%d\n", regionType == COMPLEXREGION || regionType == SIMPLEREGION ? 1 : 0);
+    std::printf("panel.region=%d\n",
+                regionType == COMPLEXREGION || regionType == SIMPLEREGION ? 1 : 0);
     HWND list = GetDlgItem(panel, 1002);
     if (list) {
         RECT listRect{};
@@ -145,7 +147,8 @@ BOOL CALLBACK FindToolTip(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<ToolTipSearch*>(parameter);
     char className[32] = {};
     GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search->owner)
+    if (std::strcmp(className, TOOLTIPS_CLASSA) != 0 ||
+        GetWindow(window, GW_OWNER) != search->owner)
         return TRUE;
     search->found = window;
     return FALSE;
@@ -169,7 +172,8 @@ void PrintToolTips(HWND panel) {
         wchar_t text[TEXT_CHARS] = {};
         buffer.Write(TEXT_OFFSET, text, sizeof text);
         buffer.Write(0, &tool, sizeof tool);
-        if (!SendMessageW(search.found, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(buffer.At(0))))
+        if (!SendMessageW(search.found, TTM_ENUMTOOLSW, index,
+                          reinterpret_cast<LPARAM>(buffer.At(0))))
             continue;
         buffer.Read(0, &tool, sizeof tool);
         buffer.Read(TEXT_OFFSET, text, sizeof text - sizeof(wchar_t));
@@ -236,7 +240,8 @@ int main(int argc, char** argv) {
     }
     if (verb == "post" && argc > 4) {
         PostMessageA(panel, static_cast<UINT>(std::atoi(argv[2])),
-                     static_cast<WPARAM>(std::atoll(argv[3])), static_cast<LPARAM>(std::atoll(argv[4])));
+                     static_cast<WPARAM>(std::atoll(argv[3])),
+                     static_cast<LPARAM>(std::atoll(argv[4])));
         return 0;
     }
     if (verb == "key" && argc > 2) {

@@ -31,8 +31,10 @@ std::string Narrow(const wchar_t* text) {
 std::string Escaped(const std::string& text) {
     std::string result;
     for (char c : text) {
-        if (c == '\n') result += "\\n";
-        else if (c != '\r') result += c;
+        if (c == '\n')
+            result += "\\n";
+        else if (c != '\r')
+            result += c;
     }
     return result;
 }
@@ -103,7 +105,8 @@ void PrintListView(HWND list, int id) {
     for (int row = 0; row < rows; ++row) {
         UINT state = static_cast<UINT>(
             Send(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK | LVIS_SELECTED));
-        std::printf("lv.%d.row=%d|%d|%d", id, row, ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0,
+        std::printf("lv.%d.row=%d|%d|%d", id, row,
+                    ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0,
                     (state & LVIS_SELECTED) ? 1 : 0);
         for (int column = 0; column < columns; ++column)
             std::printf("|%s", Escaped(ListViewText(list, row, column)).c_str());
@@ -115,7 +118,8 @@ void PrintListBox(HWND list, int id) {
     int count = static_cast<int>(Send(list, LB_GETCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
         // The wide call: Wine answers the narrow one from another process in UTF-16.
-        std::vector<wchar_t> text(static_cast<size_t>(Send(list, LB_GETTEXTLEN, index, 0)) + 2, L'\0');
+        std::vector<wchar_t> text(static_cast<size_t>(Send(list, LB_GETTEXTLEN, index, 0)) + 2,
+                                  L'\0');
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()),
                             SMTO_NORMAL, SEND_TIMEOUT, &ignored);
@@ -174,7 +178,9 @@ void DoubleClickCell(HWND list, int row, int column) {
 }
 
 int RunVerb(const std::wstring& verb, HWND dialog, const std::vector<std::wstring>& args) {
-    auto number = [&](size_t index) { return index < args.size() ? _wtoi(args[index].c_str()) : 0; };
+    auto number = [&](size_t index) {
+        return index < args.size() ? _wtoi(args[index].c_str()) : 0;
+    };
     HWND control = args.empty() ? nullptr : GetDlgItem(dialog, number(0));
     if (verb == L"dialog") {
         EnumChildWindows(dialog, PrintControl, 0);
@@ -223,9 +229,9 @@ int RunDialogVerb() {
     if (!argv) return -1;
     std::vector<std::wstring> words(argv + 1, argv + count);
     LocalFree(argv);
-    static const wchar_t* const VERBS[] = {L"dialog",  L"press",      L"settext",
-                                            L"check",   L"lvcheck",    L"lvdblclick",
-                                            L"lbselect", L"cbselect",  L"dlgkey"};
+    static const wchar_t* const VERBS[] = {L"dialog",   L"press",    L"settext",
+                                           L"check",    L"lvcheck",  L"lvdblclick",
+                                           L"lbselect", L"cbselect", L"dlgkey"};
     bool known = false;
     for (const wchar_t* verb : VERBS) known = known || (!words.empty() && words[0] == verb);
     if (!known) return -1;

@@ -11,7 +11,8 @@
 class FuzzProgramFolder : public OsSeam {
 public:
     FuzzProgramFolder() : installed_(*this) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pelimor-fuzz-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pelimor-fuzz-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
         path_ = pattern + PathSeparator();
     }

@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string page = BuildHtmlPage(body);
     const std::string tail = body + "</body></html>";
     if (!StartsWith(page, "<!-- saved from url=(0014)about:internet -->\n<html>")) std::abort();
-    if (page.size() < tail.size() || page.compare(page.size() - tail.size(), tail.size(), tail) != 0)
+    if (page.size() < tail.size() ||
+        page.compare(page.size() - tail.size(), tail.size(), tail) != 0)
         std::abort();
 
     if (!StartsWith(AdvertVideoAddress(body), VIDEO_WATCH_PREFIX)) std::abort();

@@ -23,14 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string body = ResponseBody(received);
     Require(received.ends_with(body));
-    Require(received.find("\r\n\r\n") == std::string_view::npos ? body.size() == size : body.size() + 4 <= size);
+    Require(received.find("\r\n\r\n") == std::string_view::npos ? body.size() == size
+                                                                : body.size() + 4 <= size);
 
     std::string open, closed;
     const DownloadState whileOpen = ExamineDownloadResponse(received, false, open);
     const DownloadState atClose = ExamineDownloadResponse(received, true, closed);
     Require(atClose != DownloadState::Incomplete);
-    if (whileOpen == DownloadState::Complete) Require(atClose == DownloadState::Complete && open == closed);
+    if (whileOpen == DownloadState::Complete)
+        Require(atClose == DownloadState::Complete && open == closed);
     if (atClose == DownloadState::Complete)
-        Require(closed.size() <= MAX_RESPONSE_BYTES && received.find(closed) != std::string_view::npos);
+        Require(closed.size() <= MAX_RESPONSE_BYTES &&
+                received.find(closed) != std::string_view::npos);
     return 0;
 }

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (manifest.version <= 0) std::abort();
     for (const ManifestEntry& entry : manifest.entries) {
-        if (!IsSafeUpdatePath(entry.path) || entry.path.find("..") != std::string::npos) std::abort();
+        if (!IsSafeUpdatePath(entry.path) || entry.path.find("..") != std::string::npos)
+            std::abort();
         if (entry.sha256Hex.size() != 64) std::abort();
     }
     return 0;

@@ -20,7 +20,8 @@ std::string FileBytes() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static FuzzProgramFolder folder;
-    if (!WriteFileAtomically(RuleFilePath(), std::string(reinterpret_cast<const char*>(data), size)))
+    if (!WriteFileAtomically(RuleFilePath(),
+                             std::string(reinterpret_cast<const char*>(data), size)))
         std::abort();
     AutoTradeRuleStore rules;
     rules.LoadRules();

@@ -60,7 +60,7 @@ TEST_F(RuleListTest, ListsOnlyAnnouncementsAfterNowThatReachTheRank) {
     Announce("年明け指標", 5 + 30 + 31, 8, 0, 4);  // 5 January
 
     EXPECT_EQ(Titles(3), (TextList{"[11/15 09:05]雇用統計", "[11/16 21:30]政策金利",
-                                 "[1/5 08:00]年明け指標"}));
+                                   "[1/5 08:00]年明け指標"}));
     EXPECT_EQ(Titles(0).front(), "[11/15 09:00]低ランク指標");
     EXPECT_EQ(Titles(6), TextList{});
 }
@@ -177,7 +177,7 @@ TEST_F(RuleListTest, ClearingListedRulesKeepsTheirLinkAndLeavesOthersAlone) {
     ClearListedRules(rules, {3, 5});
 
     EXPECT_EQ(rules.Count(), 2u);  // no rule is made for the listed announcement without one
-    EXPECT_EQ(ReadBytes(RuleFilePath()), RuleLine({3, 0, 0, 0, 0, 0, 0, 1, 42}) +
-                                             RuleLine({4, 0x4005, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(ReadBytes(RuleFilePath()),
+              RuleLine({3, 0, 0, 0, 0, 0, 0, 1, 42}) + RuleLine({4, 0x4005, 0, 0, 0, 1, 0, 0, 0}));
 }
 }  // namespace

@@ -39,10 +39,24 @@ TEST_F(AutoTradeRuleStoreTest, WritesTheFileByteExactInAscendingIdOrder) {
     store.FindOrCreateRule(-2).reservedWord = -1;
     ASSERT_TRUE(store.SaveRules());
     EXPECT_EQ(ReadBytes(RuleFilePath()),
-              "FFFFFFFE\x07" "00000000\x07" "00000000\x07" "00000000\x07" "00000000\x07"
-              "00000000\x07" "00000000\x07" "00000000\x07" "FFFFFFFF\x07\r\n"
-              "00000005\x07" "00004004\x07" "00000000\x07" "00000000\x07" "00000000\x07"
-              "00000002\x07" "00000000\x07" "00000001\x07" "00000000\x07\r\n");
+              "FFFFFFFE\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "FFFFFFFF\x07\r\n"
+              "00000005\x07"
+              "00004004\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "00000000\x07"
+              "00000002\x07"
+              "00000000\x07"
+              "00000001\x07"
+              "00000000\x07\r\n");
 }
 
 TEST_F(AutoTradeRuleStoreTest, RoundTripsEveryWordThroughTheFile) {
@@ -87,9 +101,12 @@ TEST_F(AutoTradeRuleStoreTest, SavesAnEmptyFileForAnEmptyStoreAndClearsEverythin
 
 TEST_F(AutoTradeRuleStoreTest, KeepsTheFirstLineOfARepeatedId) {
     WriteBytes(RuleFilePath(),
-               "00000009\x07" "00000001\x07\r\n"
-               "00000009\x07" "00000002\x07\r\n"
-               "00000008\x07" "00000003\x07\r\n");
+               "00000009\x07"
+               "00000001\x07\r\n"
+               "00000009\x07"
+               "00000002\x07\r\n"
+               "00000008\x07"
+               "00000003\x07\r\n");
     store.LoadRules();
     ASSERT_EQ(store.Count(), 2u);
     EXPECT_EQ(store.FindRule(9)->pairMask, 1);
@@ -99,17 +116,36 @@ TEST_F(AutoTradeRuleStoreTest, KeepsTheFirstLineOfARepeatedId) {
 TEST_F(AutoTradeRuleStoreTest, ReadsMissingAndMalformedWordsAsZero) {
     WriteBytes(RuleFilePath(),
                // nine words, the last without its separator
-               "00000001\x07" "00000002\x07" "00000003\x07" "00000004\x07" "00000005\x07"
-               "00000001\x07" "00000007\x07" "00000001\x07" "00000009\r\n"
+               "00000001\x07"
+               "00000002\x07"
+               "00000003\x07"
+               "00000004\x07"
+               "00000005\x07"
+               "00000001\x07"
+               "00000007\x07"
+               "00000001\x07"
+               "00000009\r\n"
                // text after the ninth word is ignored
-               "00000002\x07" "0\x07" "0\x07" "0\x07" "0\x07" "0\x07" "0\x07" "0\x07" "5\x07"
-               "junk\x07" "more\x07\r\n"
+               "00000002\x07"
+               "0\x07"
+               "0\x07"
+               "0\x07"
+               "0\x07"
+               "0\x07"
+               "0\x07"
+               "0\x07"
+               "5\x07"
+               "junk\x07"
+               "more\x07\r\n"
                // not hexadecimal, and an empty first field
-               "\x07" "zz\x07" "G1\x07\r\n"
+               "\x07"
+               "zz\x07"
+               "G1\x07\r\n"
                "\r\n"
                "\r\r\n"
                // a last line without its line end is not loaded
-               "00000004\x07" "00000001\x07");
+               "00000004\x07"
+               "00000001\x07");
     store.LoadRules();
     ASSERT_EQ(store.Count(), 3u);
     const AutoTradeRule* first = store.FindRule(1);
@@ -124,4 +160,3 @@ TEST_F(AutoTradeRuleStoreTest, ReadsMissingAndMalformedWordsAsZero) {
     EXPECT_EQ(malformed->pairMaskHigh, 0);
     EXPECT_EQ(store.FindRule(4), nullptr);
 }
-

@@ -10,7 +10,8 @@ TEST(DeveloperDigest, IsTheDigestOfTheSignalCopyEaInEitherLayout) {
     TempFolder terminals;
     const char s = PathSeparator();
     const std::string newTerminal = MakeFolder(terminals.Path(), "new");
-    const std::string newEa = MakeFolder(newTerminal, std::string("MQL4") + s + "experts") + "QZGI.ex4";
+    const std::string newEa =
+        MakeFolder(newTerminal, std::string("MQL4") + s + "experts") + "QZGI.ex4";
     WriteBytes(newEa, "0123456789abcdefghij");
     const std::string oldTerminal = MakeFolder(terminals.Path(), "old");
     const std::string oldEa = MakeFolder(oldTerminal, "experts") + "QZGI.ex4";

@@ -22,17 +22,18 @@ public:
 };
 
 const std::vector<Write> CLEARED = {{1, 1, 0}, {1, 2, 0}, {1, 3, 0}, {2, 1, 0}, {2, 2, 0},
-                                     {2, 3, 0}, {3, 1, 0}, {3, 2, 0}, {3, 3, 0}};
+                                    {2, 3, 0}, {3, 1, 0}, {3, 2, 0}, {3, 3, 0}};
 
 class MailboxWriterTest : public ::testing::Test {
 protected:
     MailboxWriterTest() {
         os.now = FromLocalTime(2024, 3, 1, 9, 0, 0);
-        indicators.Merge("2024/3/4##21:30##1##First one##0##r##f##p##3\n"
-                         "2024/3/4##21:30##2##Same time##0##r##f##p##3\n"
-                         "2024/3/8##9:00##1##Seven days on##0##r##f##p##1\n"
-                         "2024/3/9##9:00##1##Later still##0##r##f##p##5\n",
-                         IndicatorFilePath(), 0, nextId);
+        indicators.Merge(
+            "2024/3/4##21:30##1##First one##0##r##f##p##3\n"
+            "2024/3/4##21:30##2##Same time##0##r##f##p##3\n"
+            "2024/3/8##9:00##1##Seven days on##0##r##f##p##1\n"
+            "2024/3/9##9:00##1##Later still##0##r##f##p##5\n",
+            IndicatorFilePath(), 0, nextId);
     }
 
     const IndicatorRecord& Indicator(const std::string& name) const {

@@ -84,9 +84,9 @@ TEST_F(SignalCopyTest, WritesTheTwentyOneNewestEntriesOldestFirst) {
 TEST_F(SignalCopyTest, ShortEntriesAreLeftOutButCountAndTrailingCommasGo) {
     const std::string terminal = Terminal("t", false);
     SignalMap signals;
-    signals.emplace(1, Entry(1));                         // beyond the 21 examined
+    signals.emplace(1, Entry(1));                                    // beyond the 21 examined
     signals.emplace(2, "2,a,b,c,d,e,f,g,h,2024.03.05 10:00:00,,,");  // trailing commas
-    signals.emplace(3, "3,a,b,c,d,e,f,g,h");               // seven commas after s0
+    signals.emplace(3, "3,a,b,c,d,e,f,g,h");                         // seven commas after s0
     signals.emplace(3, "no commas at all");
     for (int number = 4; number <= 21; ++number) signals.emplace(number, Entry(number));
     ASSERT_TRUE(SignalCopyWriter(QZGI_CORRECT, terminal, signals));

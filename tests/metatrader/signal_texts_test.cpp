@@ -22,13 +22,10 @@ TEST(SignalKindOf, FollowsTheKindAndSideLetters) {
         std::string longText, marker, shortText;
     };
     const Case cases[] = {
-        {"C", "S", 4, "CLOSE(決済)", "2◆", "CLS決"},
-        {"C", "", 4, "CLOSE(決済)", "2◆", "CLS決"},
-        {"N", "B", 1, "ASK(買い)", "0▼", "ASK買"},
-        {"N", "S", 0, "BID(売り)", "1▲", "BID売"},
+        {"C", "S", 4, "CLOSE(決済)", "2◆", "CLS決"}, {"C", "", 4, "CLOSE(決済)", "2◆", "CLS決"},
+        {"N", "B", 1, "ASK(買い)", "0▼", "ASK買"},   {"N", "S", 0, "BID(売り)", "1▲", "BID売"},
         {"N", "b", 0, "BID(売り)", "1▲", "BID売"},  // letters are case-sensitive
-        {"M", "S", 2, "MOD(変更)", "3■", "MOD変"},
-        {"", "B", 3, "MOD(変更)", "3■", "MOD変"},
+        {"M", "S", 2, "MOD(変更)", "3■", "MOD変"},   {"", "B", 3, "MOD(変更)", "3■", "MOD変"},
         {"M", "X", 0, "BID(売り)", "1▲", "BID売"},
     };
     for (const Case& c : cases) {
@@ -128,7 +125,8 @@ TEST(SignalMessagesHtml, ListsTheTenNewestMessagesWithTheirTradersNames) {
     EXPECT_EQ(SignalMessagesHtml(messages, names), "");
 
     for (int key = 1; key <= 12; ++key)
-        messages.emplace(key, FormatText("%d,%d,%d,message %d,extra", key, key % 2 ? 3 : 4, key, key));
+        messages.emplace(key,
+                         FormatText("%d,%d,%d,message %d,extra", key, key % 2 ? 3 : 4, key, key));
     messages.emplace(20, "99,77,20,nobody");
     const std::string html = SignalMessagesHtml(messages, names);
 

@@ -7,9 +7,10 @@
 #include "tests/metatrader/folder_tree.h"
 
 TEST(DataFolderOf, TakesTheDataPartOfAPairedEntryAndKeepsPlainPathsAsTheyAre) {
-    EXPECT_EQ(DataFolderOf(PairedEntry("C:\\Program Files\\MT4",
-                                       "C:\\Users\\a\\AppData\\Roaming\\MetaQuotes\\Terminal\\0F1E")),
-              "C:\\Users\\a\\AppData\\Roaming\\MetaQuotes\\Terminal\\0F1E");
+    EXPECT_EQ(
+        DataFolderOf(PairedEntry("C:\\Program Files\\MT4",
+                                 "C:\\Users\\a\\AppData\\Roaming\\MetaQuotes\\Terminal\\0F1E")),
+        "C:\\Users\\a\\AppData\\Roaming\\MetaQuotes\\Terminal\\0F1E");
     EXPECT_EQ(DataFolderOf("D:\\MT4\\"), "D:\\MT4\\");
     EXPECT_EQ(DataFolderOf("first|middle|last"), "middle");
     EXPECT_EQ(DataFolderOf("installation|"), "");
@@ -24,16 +25,18 @@ TEST(DataFolderOf, NamesWithSecondBytesLikeABarOrABackslashStayWhole) {
     const std::string names[] = {
         "\x83\x7C\x83\x43\x83\x93\x83\x67",  // ポイント
         "\x92\x7C\x93\xE0",                  // 竹内
-        "MT4\x81\x7C" "2",                   // MT4－2
-        "\x95\x5C",                          // 表
-        "\x83\x5C\x83\x74\x83\x67",          // ソフト
+        "MT4\x81\x7C"
+        "2",                         // MT4－2
+        "\x95\x5C",                  // 表
+        "\x83\x5C\x83\x74\x83\x67",  // ソフト
     };
     for (const std::string& name : names) {
         const std::string installation = "D:\\" + name + "\\MT4";
         // Through the seam, which takes code-page paths on every platform.
         const std::string data = temp.Path() + name + separator + "0F1E" + separator;
         const std::string root = data + "MQL4" + separator;
-        for (const std::string& folder : {temp.Path() + name, data, root}) Os().CreateFolder(folder);
+        for (const std::string& folder : {temp.Path() + name, data, root})
+            Os().CreateFolder(folder);
         const TerminalFolderEntry entry = PairedEntry(installation, data);
 
         EXPECT_EQ(DataFolderOf(entry), data) << name;

@@ -90,7 +90,8 @@ protected:
     }
 
     std::vector<std::string> SavedLines() const {
-        return SplitLines(ReadBytes(os.folder.Path() + "setting" + PathSeparator() + "iasetting.dat"));
+        return SplitLines(
+            ReadBytes(os.folder.Path() + "setting" + PathSeparator() + "iasetting.dat"));
     }
 
     ScanOs os;
@@ -119,17 +120,17 @@ TEST_F(FolderSearchTest, OpensWithTheFoldersOfTheLastScan) {
 TEST_F(FolderSearchTest, TheTerminalsOwnRecordsAreShownWithoutAScanAndNotKept) {
     const std::string scanned = Terminal(Drive("C"), "MT4");
     os.appDataFolder = os.folder.Path() + "Roaming";
-    const std::string data = MakeFolder(os.appDataFolder + PathSeparator(),
-                                        std::string("MetaQuotes") + PathSeparator() + "Terminal" +
-                                            PathSeparator() + "ABC123");
+    const std::string data =
+        MakeFolder(os.appDataFolder + PathSeparator(), std::string("MetaQuotes") + PathSeparator() +
+                                                           "Terminal" + PathSeparator() + "ABC123");
     WriteBytes(data + "origin.txt", Utf16LittleEndian("C:\\Program Files\\MT4"));
     core.m_foundTerminalFolders = {"D:\\Old\\"};
     FolderSearch search(core, reports);
 
     search.Search();
     EXPECT_EQ(search.CurrentState(), FolderSearch::State::Discovered);
-    EXPECT_EQ(search.Entries(),
-              std::vector<std::string>{"C:\\Program Files\\MT4|" + data.substr(0, data.size() - 1)});
+    EXPECT_EQ(search.Entries(), std::vector<std::string>{"C:\\Program Files\\MT4|" +
+                                                         data.substr(0, data.size() - 1)});
     EXPECT_FALSE(search.CanSearch());  // until the dialog is opened again
     EXPECT_EQ(search.StatusText(), INSTRUCTIONS);
     EXPECT_TRUE(search.TakeFoundFolders().empty());
@@ -244,6 +245,6 @@ TEST_F(FolderSearchTest, OkNeedsASelectedEntry) {
     EXPECT_TRUE(os.questions.empty());
     EXPECT_EQ(search.Choose(-1), std::nullopt);
     EXPECT_EQ(search.Choose(2), std::nullopt);
-    EXPECT_EQ(os.questions,
-              std::vector<Question>(2, Question{"対象フォルダを選択して下さい。", MessageKind::Ok}));
+    EXPECT_EQ(os.questions, std::vector<Question>(
+                                2, Question{"対象フォルダを選択して下さい。", MessageKind::Ok}));
 }

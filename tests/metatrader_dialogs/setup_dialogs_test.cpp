@@ -9,7 +9,8 @@
 #include "tests/metatrader/folder_tree.h"
 
 namespace {
-const std::string VERIFIED = "状態検証が完了しました。\n各インストール先の下部に状態が表示されます。\n";
+const std::string VERIFIED =
+    "状態検証が完了しました。\n各インストール先の下部に状態が表示されます。\n";
 const std::string INSTALLED =
     "ファイルの導入が完了しました。\nこの後必ずMT4にて、該当EAを有効にして下さい。\n";
 
@@ -30,7 +31,8 @@ protected:
     }
 
     std::vector<std::string> SavedLines() const {
-        return SplitLines(ReadBytes(os.folder.Path() + "setting" + PathSeparator() + "iasetting.dat"));
+        return SplitLines(
+            ReadBytes(os.folder.Path() + "setting" + PathSeparator() + "iasetting.dat"));
     }
 
     ShippedEaFiles shipped;

@@ -22,7 +22,8 @@ constexpr int FOREVER_MILLISECONDS = 600'000;
 
 // A result that says when it is released, and by whom it was released last.
 struct Flagged {
-    explicit Flagged(std::shared_ptr<std::promise<void>> released) : released_(std::move(released)) {}
+    explicit Flagged(std::shared_ptr<std::promise<void>> released)
+        : released_(std::move(released)) {}
     ~Flagged() { released_->set_value(); }
     std::shared_ptr<std::promise<void>> released_;
 };
@@ -98,7 +99,8 @@ TEST(CancelledDownload, StopsWaitingOnASilentServerAndMakesNoFurtherAttempt) {
     std::thread worker([&] {
         ScopedThreadCancelToken bound(cancel);
         std::string result;
-        fetched.set_value(FetchUrl("http://" + server.HostAndPort() + "/f.dat", scratch, result, false, ""));
+        fetched.set_value(
+            FetchUrl("http://" + server.HostAndPort() + "/f.dat", scratch, result, false, ""));
     });
     while (server.Requests().empty()) std::this_thread::yield();
     // The attempt deleted the old copy before it connected.
@@ -131,9 +133,9 @@ TEST(TransferBoundTest, GivesUpWithoutDataForTheIdleLimitAndAfterTheTotalLimitIn
         bool exceeded;
     };
     const Step steps[] = {
-        {0, false, false},   {299, false, false}, {250, true, false},  {549, false, false},
-        {500, true, false},  {700, true, false},  {999, false, false}, {1000, false, true},
-        {900, true, false},  {1100, true, false}, {1199, false, false}, {1200, true, true},
+        {0, false, false},  {299, false, false}, {250, true, false},   {549, false, false},
+        {500, true, false}, {700, true, false},  {999, false, false},  {1000, false, true},
+        {900, true, false}, {1100, true, false}, {1199, false, false}, {1200, true, true},
     };
     TransferBound bound(limits, 0);
     for (const Step& step : steps) {

@@ -39,7 +39,9 @@ public:
 // A short socket time-out, so that silent servers fail quickly.
 class ShortSocketTimeout {
 public:
-    ShortSocketTimeout() : previous_(SocketTimeoutMilliseconds()) { SetSocketTimeoutMilliseconds(300); }
+    ShortSocketTimeout() : previous_(SocketTimeoutMilliseconds()) {
+        SetSocketTimeoutMilliseconds(300);
+    }
     ~ShortSocketTimeout() { SetSocketTimeoutMilliseconds(previous_); }
     ShortSocketTimeout(const ShortSocketTimeout&) = delete;
     ShortSocketTimeout& operator=(const ShortSocketTimeout&) = delete;

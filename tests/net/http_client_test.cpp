@@ -13,15 +13,21 @@
 namespace {
 using Ending = ScriptedReply::Ending;
 
-std::string Ok(const std::string& body) { return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body; }
+std::string Ok(const std::string& body) {
+    return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body;
+}
 
-std::string Http10Get(const std::string& target) { return "GET " + target + " HTTP/1.0\r\nConnection: close\r\n\r\n"; }
+std::string Http10Get(const std::string& target) {
+    return "GET " + target + " HTTP/1.0\r\nConnection: close\r\n\r\n";
+}
 
 const std::string NOT_FOUND = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n";
 
 class HttpClient : public ::testing::Test {
 protected:
-    HttpClient() : previousTimeout_(SocketTimeoutMilliseconds()) { SetSocketTimeoutMilliseconds(1000); }
+    HttpClient() : previousTimeout_(SocketTimeoutMilliseconds()) {
+        SetSocketTimeoutMilliseconds(1000);
+    }
     ~HttpClient() override { SetSocketTimeoutMilliseconds(previousTimeout_); }
 
     std::string ScratchFile() const { return os.folder.Path() + "iaweb0.dat"; }
@@ -57,18 +63,22 @@ TEST_F(HttpClient, AnythingButExactly200OkMakesTheSecondAttemptAskForThePathAlon
     };
     for (const std::string& first : rejected) {
         LoopbackServer server({{first}, {"HTTP/1.1 200 OK\r\n\r\n3100"}});
-        const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
+        const std::string url =
+            "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
         std::string result;
         ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, "")) << first;
         EXPECT_EQ(result, "HTTP/1.1 200 OK\r\n\r\n3100");
         EXPECT_EQ(server.Requests(),
-                  (std::vector<std::string>{Http10Get(url), Http10Get("/sv_pelimor/websys/prims/version.dat")}));
+                  (std::vector<std::string>{Http10Get(url),
+                                            Http10Get("/sv_pelimor/websys/prims/version.dat")}));
     }
 }
 
 TEST_F(HttpClient, ThirdAttemptIsTheSystemDownloadWhichGivesTheBodyAlone) {
-    LoopbackServer server({{NOT_FOUND}, {NOT_FOUND}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}});
-    const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
+    LoopbackServer server(
+        {{NOT_FOUND}, {NOT_FOUND}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}});
+    const std::string url =
+        "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
     std::string result;
     ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
     EXPECT_EQ(result, "3101");
@@ -93,8 +103,9 @@ TEST_F(HttpClient, WhenAllThreeAttemptsFailTheResultIsEmpty) {
     EXPECT_EQ(requests[0], Http10Get(url));
     EXPECT_EQ(requests[1], Http10Get("/a/b.dat"));
 #ifndef _WIN32
-    EXPECT_EQ(requests[2], "GET /a/b.dat HTTP/1.1\r\nHOST: " + server.HostAndPort() +
-                               "\r\nCache-Control: no-cache\r\nPragma: no-cache\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(requests[2],
+              "GET /a/b.dat HTTP/1.1\r\nHOST: " + server.HostAndPort() +
+                  "\r\nCache-Control: no-cache\r\nPragma: no-cache\r\nConnection: close\r\n\r\n");
 #endif
 }
 
@@ -115,12 +126,15 @@ TEST_F(HttpClient, UrlWithoutPathSkipsTheSecondAttempt) {
 TEST_F(HttpClient, RequestFormsAreExact) {
     LoopbackServer server({{Ok("")}, {Ok("")}});
     std::string result;
-    ASSERT_TRUE(SocketGet(server.HostAndPort(), "/p", result, ScratchFile(), true, "X-Extra: 1\r\n"));
-    ASSERT_TRUE(SocketGet(server.HostAndPort(), "/p", result, ScratchFile(), false, "X-Extra: 1\r\n"));
-    EXPECT_EQ(server.Requests(),
-              (std::vector<std::string>{
-                  "GET /p HTTP/1.1\r\nHOST: " + server.HostAndPort() + "\r\nX-Extra: 1\r\nConnection: close\r\n\r\n",
-                  "GET /p HTTP/1.0\r\nX-Extra: 1\r\nConnection: close\r\n\r\n"}));
+    ASSERT_TRUE(
+        SocketGet(server.HostAndPort(), "/p", result, ScratchFile(), true, "X-Extra: 1\r\n"));
+    ASSERT_TRUE(
+        SocketGet(server.HostAndPort(), "/p", result, ScratchFile(), false, "X-Extra: 1\r\n"));
+    EXPECT_EQ(
+        server.Requests(),
+        (std::vector<std::string>{"GET /p HTTP/1.1\r\nHOST: " + server.HostAndPort() +
+                                      "\r\nX-Extra: 1\r\nConnection: close\r\n\r\n",
+                                  "GET /p HTTP/1.0\r\nX-Extra: 1\r\nConnection: close\r\n\r\n"}));
     EXPECT_EQ(BuildGetRequest("/p", true, "", ""), "GET /p HTTP/1.1\r\nConnection: close\r\n\r\n");
 }
 
@@ -156,7 +170,8 @@ TEST_F(HttpClient, AnswerCutByAnOrderlyCloseIsKeptButOneCutByAnErrorFails) {
 TEST_F(HttpClient, SilentOrEmptyServersFail) {
     std::string result;
     {
-        LoopbackServer server({{"", Ending::Stall}});  // accepts, never answers: ends at the time-out
+        LoopbackServer server(
+            {{"", Ending::Stall}});  // accepts, never answers: ends at the time-out
         EXPECT_FALSE(Get(server, result));
     }
     {
@@ -192,8 +207,12 @@ TEST_F(HttpClient, UnreachableHostsFailAndTheOldScratchFileIsGone) {
     // Each failed step says why on the trace channel.
     const std::vector<std::string> traces = os.Traces();
     EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: cannot connect to " + refused), 1);
-    EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: no host and port in \"127.0.0.1:http\""), 1);
-    EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: no host and port in \"127.0.0.1:70000\""), 1);
+    EXPECT_EQ(
+        std::count(traces.begin(), traces.end(), "socket: no host and port in \"127.0.0.1:http\""),
+        1);
+    EXPECT_EQ(
+        std::count(traces.begin(), traces.end(), "socket: no host and port in \"127.0.0.1:70000\""),
+        1);
     EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: no host and port in \"\""), 1);
 }
 
@@ -202,18 +221,22 @@ TEST_F(HttpClient, UnreachableHostsFailAndTheOldScratchFileIsGone) {
 TEST_F(HttpClient, PlainDownloadStopsAtContentLengthAndRefusesWhatItCannotReadWhole) {
     std::string result;
     {
-        LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody", Ending::Stall}});
+        LoopbackServer server(
+            {{"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody", Ending::Stall}});
         ASSERT_TRUE(SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
         EXPECT_EQ(result, "body");
     }
     {
-        LoopbackServer server({{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n4\r\nbody\r\n0\r\n\r\n"}});
-        EXPECT_FALSE(SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
+        LoopbackServer server(
+            {{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n4\r\nbody\r\n0\r\n\r\n"}});
+        EXPECT_FALSE(
+            SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
         EXPECT_FALSE(os.PathExists(ScratchFile()));
     }
     {
         LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nbody"}});
-        EXPECT_FALSE(SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
+        EXPECT_FALSE(
+            SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
         EXPECT_EQ(result, "");
     }
 }

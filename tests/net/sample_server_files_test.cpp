@@ -24,8 +24,9 @@ class SampleServerFiles : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         folder_ = new TempFolder;
-        const auto script = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                            "tools" / "sample_server" / "make_server_files.py";
+        const auto script =
+            std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "tools" /
+            "sample_server" / "make_server_files.py";
         const std::string command = "python3 '" + script.string() + "' '" + folder_->Path() +
                                     "' --now " + std::to_string(NOW);
         ASSERT_EQ(std::system(command.c_str()), 0);
@@ -84,7 +85,8 @@ TEST_F(SampleServerFiles, NewsAndNoticesConvertCleanlyAndNewsCarryOneVideoAdvert
     EXPECT_EQ(adverts, 1);
     EXPECT_GE(lastHour, 1);
     EXPECT_GE(notices.size(), 3u);
-    for (const iaNews& item : notices) EXPECT_TRUE(!item.advert && Clean(item.title) && Clean(item.body));
+    for (const iaNews& item : notices)
+        EXPECT_TRUE(!item.advert && Clean(item.title) && Clean(item.body));
 }
 
 TEST_F(SampleServerFiles, VersionAndPollFilesHoldWhatThePollAndTheSignalPageRead) {
@@ -92,7 +94,8 @@ TEST_F(SampleServerFiles, VersionAndPollFilesHoldWhatThePollAndTheSignalPageRead
     EXPECT_EQ(ReadDecimal(File("qznhnd_update.dat")), NOW);
 
     std::set<int32_t> traders;
-    for (const std::string& line : SplitLines(File("qznhnd_trader.dat"))) traders.insert(ReadDecimal(line));
+    for (const std::string& line : SplitLines(File("qznhnd_trader.dat")))
+        traders.insert(ReadDecimal(line));
     EXPECT_GE(traders.size(), 2u);
     for (const std::string& line : SplitLines(File("qznhnd_message.dat"))) {
         std::string trader, text;
@@ -114,14 +117,16 @@ TEST_F(SampleServerFiles, VersionAndPollFilesHoldWhatThePollAndTheSignalPageRead
         const TradeSignal signal(entry);
         LocalTime time;
         ASSERT_TRUE(signal.Time(time)) << entry;
-        EXPECT_EQ(FromLocalTime(time.year, time.month, time.day, time.hour, time.minute, time.second),
-                  ReadDecimal(signal.Field(2)));
+        EXPECT_EQ(
+            FromLocalTime(time.year, time.month, time.day, time.hour, time.minute, time.second),
+            ReadDecimal(signal.Field(2)));
         EXPECT_GE(CountOccurrences(entry, ","), 9) << "too few fields for the signal-copy file";
         kinds.insert(signal.Field(3));
     }
     EXPECT_EQ(kinds, (std::set<std::string>{"N", "C", "M"}));
     const int64_t newestAge = NOW - ReadDecimal(TradeSignal(signals.rbegin()->second).Field(2));
-    EXPECT_TRUE(newestAge >= 0 && newestAge < 180) << "the newest signal should still sound on arrival";
+    EXPECT_TRUE(newestAge >= 0 && newestAge < 180)
+        << "the newest signal should still sound on arrival";
 }
 }  // namespace
 #endif

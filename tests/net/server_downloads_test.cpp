@@ -16,7 +16,9 @@ const std::string EUC_A = "\xA4\xA2";    // あ in EUC-JP
 const std::string CP932_A = "\x82\xA0";  // あ in CP932
 const std::string SOCKET_HEADER = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
 
-std::string NowhereUrl() { return "http://127.0.0.1:" + std::to_string(UnusedLoopbackPort()) + "/sv_pelimor/websys/f.dat"; }
+std::string NowhereUrl() {
+    return "http://127.0.0.1:" + std::to_string(UnusedLoopbackPort()) + "/sv_pelimor/websys/f.dat";
+}
 
 class ServerDownloadsTest : public ::testing::Test {
 protected:
@@ -47,10 +49,18 @@ TEST_F(ServerDownloadsTest, EachKindWaitsItsTurnAndHandsOverItsText) {
     // on untouched. The other kinds come over a socket with their header, converted from
     // EUC-JP; each socket attempt pauses 100 ms first.
     const Case cases[] = {
-        {FEED_INDICATORS, "iadat2.dat", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n" + EUC_A, {}, EUC_A},
+        {FEED_INDICATORS,
+         "iadat2.dat",
+         "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n" + EUC_A,
+         {},
+         EUC_A},
         {FEED_NEWS, "qznnews.dat", SOCKET_HEADER + EUC_A, {1000, 100}, SOCKET_HEADER + CP932_A},
         {FEED_NOTICES, "qzninfo.dat", SOCKET_HEADER + EUC_A, {2000, 100}, SOCKET_HEADER + CP932_A},
-        {FEED_ACCESS_REPORT, "acs/aa.php", SOCKET_HEADER + EUC_A, {5000, 100}, SOCKET_HEADER + CP932_A},
+        {FEED_ACCESS_REPORT,
+         "acs/aa.php",
+         SOCKET_HEADER + EUC_A,
+         {5000, 100},
+         SOCKET_HEADER + CP932_A},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -121,7 +131,8 @@ TEST_F(ServerDownloadsTest, ClosingCancelsAStalledFetchAndReleasesWhatWasNotTake
         ServerDownloads downloads(wakeUps.Callback());
         ASSERT_TRUE(downloads.StartFeedFetch(NowhereUrl(), FEED_NOTICES));
         wakeUps.WaitFor(1);  // finished, never taken
-        ASSERT_TRUE(downloads.StartFeedFetch("http://" + server.HostAndPort() + "/f.dat", FEED_NEWS));
+        ASSERT_TRUE(
+            downloads.StartFeedFetch("http://" + server.HostAndPort() + "/f.dat", FEED_NEWS));
         while (server.Requests().empty()) std::this_thread::yield();
     }
     // The stalled fetch was cancelled: it did not wake the panel that is gone and made no

@@ -16,7 +16,8 @@ TEST_F(ServerUrl, BuildSettingUnlessTheEnvironmentNamesAnother) {
     EXPECT_EQ(ServerBaseUrl(), PELIMOR_DEFAULT_BASE_URL);
     SetBaseUrlVariable("http://127.0.0.1:8123/sv_pelimor/websys/");
     EXPECT_EQ(ServerBaseUrl(), "http://127.0.0.1:8123/sv_pelimor/websys/");
-    EXPECT_EQ(ServerFileUrl("prims/version.dat"), "http://127.0.0.1:8123/sv_pelimor/websys/prims/version.dat");
+    EXPECT_EQ(ServerFileUrl("prims/version.dat"),
+              "http://127.0.0.1:8123/sv_pelimor/websys/prims/version.dat");
 }
 
 TEST_F(ServerUrl, BaseWithoutItsFinalSlashStillJoinsPathsCleanly) {

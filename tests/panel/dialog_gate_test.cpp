@@ -10,14 +10,27 @@ TEST(DialogGateTest, OnlyCommandsThatOpenADialogOrAskAreHeldBack) {
         int command;
         bool opensDialog;
     } cases[] = {
-        {ID_RUN_SETUP, true},        {ID_RESET_INDICATORS, true}, {ID_GENERAL_SETTINGS, true},
-        {ID_SOUND_SETTINGS, true},   {ID_ABOUT, true},            {ID_CHECK_UPDATE, true},
-        {ID_AUTO_TRADE_RULES, true}, {ID_EA_SETUP, true},         {ID_SIGNAL_COPY, true},
-        {ID_DEVELOPER_TEST, true},   {ID_SHOW_HIDE, false},       {ID_EXIT, false},
-        {ID_FORCED_UPDATE, false},   {ID_HELP_MANUAL, false},     {ID_ADJUST_CLOCK, false},
-        {ID_SHOW_SIGNALS, false},    {ID_WEB_HOME, false},        {0, false},
+        {ID_RUN_SETUP, true},
+        {ID_RESET_INDICATORS, true},
+        {ID_GENERAL_SETTINGS, true},
+        {ID_SOUND_SETTINGS, true},
+        {ID_ABOUT, true},
+        {ID_CHECK_UPDATE, true},
+        {ID_AUTO_TRADE_RULES, true},
+        {ID_EA_SETUP, true},
+        {ID_SIGNAL_COPY, true},
+        {ID_DEVELOPER_TEST, true},
+        {ID_SHOW_HIDE, false},
+        {ID_EXIT, false},
+        {ID_FORCED_UPDATE, false},
+        {ID_HELP_MANUAL, false},
+        {ID_ADJUST_CLOCK, false},
+        {ID_SHOW_SIGNALS, false},
+        {ID_WEB_HOME, false},
+        {0, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(CommandOpensDialog(c.command), c.opensDialog) << c.command;
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandOpensDialog(c.command), c.opensDialog) << c.command;
 }
 
 TEST(DialogGateTest, NestedDialogsKeepTheGateOpenUntilTheOutermostCloses) {

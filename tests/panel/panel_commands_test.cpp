@@ -39,7 +39,8 @@ protected:
         int32_t nextId = 1;
         saved.Load(IndicatorFilePath(), nextId);
         std::string flags(6, '?');
-        for (const auto& [when, record] : saved.All()) flags[record.rank] = record.notify ? '1' : '0';
+        for (const auto& [when, record] : saved.All())
+            flags[record.rank] = record.notify ? '1' : '0';
         return flags;
     }
 
@@ -54,10 +55,10 @@ TEST_F(PanelCommandsTest, EraseAsksFirstAndAnythingButYesKeepsEverything) {
         os.answer = answer;
         EXPECT_EQ(EraseAndRefetchIndicators(core), PanelEffects{});
     }
-    EXPECT_EQ(os.questions, std::vector<Question>(2, Question{
-                                "保持している指標データを一度削除し取得し直します。\n"
-                                "過去の分の指標データは失われますがよろしいですか？",
-                                MessageKind::YesNoQuestion}));
+    EXPECT_EQ(os.questions, std::vector<Question>(
+                                2, Question{"保持している指標データを一度削除し取得し直します。\n"
+                                            "過去の分の指標データは失われますがよろしいですか？",
+                                            MessageKind::YesNoQuestion}));
     EXPECT_EQ(core.m_indicatorStore.All().size(), 6u);
     EXPECT_EQ(core.m_ruleStore.Count(), 1u);
     EXPECT_EQ(core.m_selectedIndicator, FirstId());
@@ -143,8 +144,8 @@ TEST(PanelHelpCommandsTest, ManualIsOpenedFromTheProgramFolder) {
 
 TEST(PanelHelpCommandsTest, EachWebPageCommandOpensItsOwnPageOfTheMakersSite) {
     FakeOs os;
-    const int commands[] = {ID_WEB_HOME,     ID_WEB_SUPPORT,    ID_WEB_FAQ,    ID_WEB_CALENDAR,
-                            ID_WEB_NEWS,     ID_WEB_METATRADER, ID_WEB_CONTACT};
+    const int commands[] = {ID_WEB_HOME, ID_WEB_SUPPORT,    ID_WEB_FAQ,    ID_WEB_CALENDAR,
+                            ID_WEB_NEWS, ID_WEB_METATRADER, ID_WEB_CONTACT};
     std::set<std::string> addresses;
     for (int command : commands) {
         std::string address = MakerWebPageAddress(command);

@@ -31,8 +31,8 @@ TEST(TrayResponseTest, BalloonClickOpensThePageOfWhatTheBalloonAnnounced) {
 }
 
 TEST(TrayResponseTest, OtherEventsDoNothing) {
-    constexpr uint32_t mouseMove = 0x0200, leftDown = 0x0201, leftUp = 0x0202,
-                       rightDown = 0x0204, balloonShown = 0x0402, balloonTimedOut = 0x0404;
+    constexpr uint32_t mouseMove = 0x0200, leftDown = 0x0201, leftUp = 0x0202, rightDown = 0x0204,
+                       balloonShown = 0x0402, balloonTimedOut = 0x0404;
     for (uint32_t event : {mouseMove, leftDown, leftUp, rightDown, balloonShown, balloonTimedOut}) {
         EXPECT_TRUE(DecideTrayResponse(event, NEWS_BALLOON).empty()) << event;
     }

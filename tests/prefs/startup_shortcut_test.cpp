@@ -80,9 +80,10 @@ TEST_F(StartupShortcutTest, UnregisterDeletesTheNewShortcutBeforeTheOldOne) {
 
 TEST_F(StartupShortcutTest, UnregisterWithoutAnyShortcutExplains) {
     UnregisterFromStartup();
-    EXPECT_EQ(os.questions, (std::vector<Question>{{"スタートアップに登録されていないか登録を検出出来ません。\n"
-                                                   "登録されている場合には手動で削除してください。\n",
-                                                   MessageKind::Ok}}));
+    EXPECT_EQ(os.questions,
+              (std::vector<Question>{{"スタートアップに登録されていないか登録を検出出来ません。\n"
+                                      "登録されている場合には手動で削除してください。\n",
+                                      MessageKind::Ok}}));
 }
 
 TEST_F(StartupShortcutTest, WithoutAStartupFolderRegistrationFails) {

@@ -20,35 +20,72 @@ std::string Lines(std::initializer_list<const char8_t*> lines) {
 
 // Outlook names its zones itself and sends their rules along.
 const std::initializer_list<const char8_t*> EASTERN_ZONE = {
-    u8"BEGIN:VTIMEZONE", u8"TZID:Eastern Standard Time",
-    u8"BEGIN:DAYLIGHT", u8"TZOFFSETFROM:-0500", u8"TZOFFSETTO:-0400", u8"TZNAME:EDT",
-    u8"DTSTART:19700308T020000", u8"RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU", u8"END:DAYLIGHT",
-    u8"BEGIN:STANDARD", u8"TZOFFSETFROM:-0400", u8"TZOFFSETTO:-0500", u8"TZNAME:EST",
-    u8"DTSTART:19701101T020000", u8"RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU", u8"END:STANDARD",
+    u8"BEGIN:VTIMEZONE",
+    u8"TZID:Eastern Standard Time",
+    u8"BEGIN:DAYLIGHT",
+    u8"TZOFFSETFROM:-0500",
+    u8"TZOFFSETTO:-0400",
+    u8"TZNAME:EDT",
+    u8"DTSTART:19700308T020000",
+    u8"RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU",
+    u8"END:DAYLIGHT",
+    u8"BEGIN:STANDARD",
+    u8"TZOFFSETFROM:-0400",
+    u8"TZOFFSETTO:-0500",
+    u8"TZNAME:EST",
+    u8"DTSTART:19701101T020000",
+    u8"RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU",
+    u8"END:STANDARD",
     u8"END:VTIMEZONE"};
 
 std::string Calendar() {
-    return Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"PRODID:-//test//EN"}) + Lines(EASTERN_ZONE) +
+    return Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"PRODID:-//test//EN"}) +
+           Lines(EASTERN_ZONE) +
            Lines({
                // Before the change to daylight-saving time in New York (UTC-5) ...
-               u8"BEGIN:VEVENT", u8"UID:1", u8"DTSTART;TZID=America/New_York:20260306T083000",
-               u8"SUMMARY:USD Non-Farm Payrolls", u8"CATEGORIES:High",
-               u8"DESCRIPTION:Forecast: 180K\\nPrevious: 175K\\nActual: 190K", u8"END:VEVENT",
+               u8"BEGIN:VEVENT",
+               u8"UID:1",
+               u8"DTSTART;TZID=America/New_York:20260306T083000",
+               u8"SUMMARY:USD Non-Farm Payrolls",
+               u8"CATEGORIES:High",
+               u8"DESCRIPTION:Forecast: 180K\\nPrevious: 175K\\nActual: 190K",
+               u8"END:VEVENT",
                // ... and after it (UTC-4), through the calendar's own zone.
-               u8"BEGIN:VEVENT", u8"UID:2", u8"DTSTART;TZID=Eastern Standard Time:20260309T083000",
-               u8"SUMMARY:[CAD] Housing Starts", u8"X-IMPACT:Low",
-               u8"DESCRIPTION:予想：25.0万件\\n前回: 24.2万件", u8"END:VEVENT",
-               u8"BEGIN:VEVENT", u8"UID:3", u8"DTSTART:20260310T013000Z",
-               u8"SUMMARY:豪・雇用統計 〜 失業率 📈 café", u8"CATEGORIES:AUD,中", u8"END:VEVENT",
+               u8"BEGIN:VEVENT",
+               u8"UID:2",
+               u8"DTSTART;TZID=Eastern Standard Time:20260309T083000",
+               u8"SUMMARY:[CAD] Housing Starts",
+               u8"X-IMPACT:Low",
+               u8"DESCRIPTION:予想：25.0万件\\n前回: 24.2万件",
+               u8"END:VEVENT",
+               u8"BEGIN:VEVENT",
+               u8"UID:3",
+               u8"DTSTART:20260310T013000Z",
+               u8"SUMMARY:豪・雇用統計 〜 失業率 📈 café",
+               u8"CATEGORIES:AUD,中",
+               u8"END:VEVENT",
                // Floating: the panel's zone.
-               u8"BEGIN:VEVENT", u8"UID:4", u8"DTSTART:20260311T085000",
-               u8"SUMMARY:JP: 国内総生産 S&P #1", u8"PRIORITY:1", u8"END:VEVENT",
-               u8"BEGIN:VEVENT", u8"UID:5", u8"DTSTART;VALUE=DATE:20260312",
-               u8"SUMMARY:Bank Holiday", u8"END:VEVENT",
-               u8"BEGIN:VEVENT", u8"UID:6", u8"DTSTART:20260501T000000Z",
-               u8"SUMMARY:USD Too Far Ahead", u8"END:VEVENT",
-               u8"BEGIN:VEVENT", u8"UID:7", u8"DTSTART:20260310T100000Z",
-               u8"SUMMARY:[XYZ] Mystery Index", u8"END:VEVENT",
+               u8"BEGIN:VEVENT",
+               u8"UID:4",
+               u8"DTSTART:20260311T085000",
+               u8"SUMMARY:JP: 国内総生産 S&P #1",
+               u8"PRIORITY:1",
+               u8"END:VEVENT",
+               u8"BEGIN:VEVENT",
+               u8"UID:5",
+               u8"DTSTART;VALUE=DATE:20260312",
+               u8"SUMMARY:Bank Holiday",
+               u8"END:VEVENT",
+               u8"BEGIN:VEVENT",
+               u8"UID:6",
+               u8"DTSTART:20260501T000000Z",
+               u8"SUMMARY:USD Too Far Ahead",
+               u8"END:VEVENT",
+               u8"BEGIN:VEVENT",
+               u8"UID:7",
+               u8"DTSTART:20260310T100000Z",
+               u8"SUMMARY:[XYZ] Mystery Index",
+               u8"END:VEVENT",
                u8"END:VCALENDAR",
            });
 }
@@ -107,8 +144,10 @@ TEST_F(CalendarRoundTrip, CsvCalendarsMergeWithICalendarsAndRepeatedNamesStayApa
         u8"Non-Farm Payrolls,2026-03-06T13:30:00Z,USD,5,180K,175K,190K,,\n"
         u8"Initial Jobless Claims,2026-03-05T13:30:00Z,US,medium,,,,,\n"
         u8"Initial Jobless Claims,2026-03-12T12:30:00Z,US,medium,,,,,\n");
-    const std::string dated = Utf8(u8"Time,Date,Country,Name\r\n08:50,2026/03/12,7,日銀 金融政策決定会合\r\n");
-    options.calendars = {Source("calendar.ics", Calendar()), Source("a.csv", csv), Source("b.csv", dated)};
+    const std::string dated =
+        Utf8(u8"Time,Date,Country,Name\r\n08:50,2026/03/12,7,日銀 金融政策決定会合\r\n");
+    options.calendars = {Source("calendar.ics", Calendar()), Source("a.csv", csv),
+                         Source("b.csv", dated)};
     ASSERT_TRUE(Run()) << error;
     const std::vector<IndicatorRecord> records = Announcements();
     ASSERT_EQ(records.size(), 10u);
@@ -142,11 +181,10 @@ TEST_F(CalendarRoundTrip, CsvCalendarsMergeWithICalendarsAndRepeatedNamesStayApa
 }
 
 TEST_F(CalendarRoundTrip, TheWindowBoundsTheAnnouncementsAndRecurringEventsAreExpandedInIt) {
-    const std::string weekly = Lines({
-        u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"PRODID:-//test//EN",
-        u8"BEGIN:VEVENT", u8"UID:w", u8"DTSTART;TZID=America/New_York:20260226T083000",
-        u8"RRULE:FREQ=WEEKLY;COUNT=6", u8"SUMMARY:USD Weekly Claims", u8"END:VEVENT",
-        u8"END:VCALENDAR"});
+    const std::string weekly = Lines(
+        {u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"PRODID:-//test//EN", u8"BEGIN:VEVENT", u8"UID:w",
+         u8"DTSTART;TZID=America/New_York:20260226T083000", u8"RRULE:FREQ=WEEKLY;COUNT=6",
+         u8"SUMMARY:USD Weekly Claims", u8"END:VEVENT", u8"END:VCALENDAR"});
     options.calendars = {Source("weekly.ics", weekly)};
     options.daysBack = 3;
     options.daysAhead = 7;
@@ -175,22 +213,29 @@ TEST_F(CalendarRoundTrip, BadCalendarsAreRefusedNamingSourceAndLine) {
         std::string name, text, message;
     };
     const Case cases[] = {
-        {"no-start.ics", Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
-                                u8"SUMMARY:x", u8"END:VEVENT", u8"END:VCALENDAR"}),
+        {"no-start.ics",
+         Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1", u8"SUMMARY:x",
+                u8"END:VEVENT", u8"END:VCALENDAR"}),
          "no-start.ics: line 3 (VEVENT): the event has no readable DTSTART"},
-        {"zone.ics", Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
-                            u8"DTSTART;TZID=Mars/Olympus:20260310T083000", u8"SUMMARY:x",
-                            u8"END:VEVENT", u8"END:VCALENDAR"}),
+        {"zone.ics",
+         Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
+                u8"DTSTART;TZID=Mars/Olympus:20260310T083000", u8"SUMMARY:x", u8"END:VEVENT",
+                u8"END:VCALENDAR"}),
          "zone.ics: line 3 (VEVENT): unknown time zone \"Mars/Olympus\" in DTSTART"},
-        {"hourly.ics", Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
-                              u8"DTSTART:19700101T000000Z", u8"RRULE:FREQ=SECONDLY", u8"SUMMARY:x",
-                              u8"END:VEVENT", u8"END:VCALENDAR"}),
+        {"hourly.ics",
+         Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
+                u8"DTSTART:19700101T000000Z", u8"RRULE:FREQ=SECONDLY", u8"SUMMARY:x",
+                u8"END:VEVENT", u8"END:VCALENDAR"}),
          "hourly.ics: line 3 (VEVENT): a recurrence more often than daily"},
         {"date.csv", "name,datetime\nok,2026-03-10 10:00\nbad,2026-02-30 10:00\n",
          "date.csv: line 3: the date and time cannot be read"},
-        {"quote.csv", "name,datetime\n\"open,2026-03-10 10:00\n", "quote.csv: line 2: a quoted field is never closed"},
-        {"header.csv", "title,when\nx,y\n", "header.csv: line 1: the header must name the columns name and datetime (or date and time)"},
-        {"rank.csv", "name,datetime,rank\nx,2026-03-10 10:00,urgent\n", "rank.csv: line 2: the rank \"urgent\" is no rank"},
+        {"quote.csv", "name,datetime\n\"open,2026-03-10 10:00\n",
+         "quote.csv: line 2: a quoted field is never closed"},
+        {"header.csv", "title,when\nx,y\n",
+         "header.csv: line 1: the header must name the columns name and datetime (or date and "
+         "time)"},
+        {"rank.csv", "name,datetime,rank\nx,2026-03-10 10:00,urgent\n",
+         "rank.csv: line 2: the rank \"urgent\" is no rank"},
     };
     for (const Case& c : cases) {
         options.calendars = {Source(c.name, c.text)};

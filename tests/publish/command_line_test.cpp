@@ -10,10 +10,18 @@ namespace {
 TEST(PublishArguments, ReadTheInterface) {
     PublishOptions options;
     std::string error;
-    ASSERT_EQ(ParsePublishArguments({"--out", "d", "--calendar", "a.ics", "--calendar", "https://x/b.csv",
-                                     "--news", "n.rss", "--notices", "no", "--signals", "s", "--traders", "t",
-                                     "--messages", "m", "--version", "3200", "--tz", "Europe/London",
-                                     "--days-back", "2", "--days-ahead", "9"},
+    ASSERT_EQ(ParsePublishArguments({"--out",        "d",
+                                     "--calendar",   "a.ics",
+                                     "--calendar",   "https://x/b.csv",
+                                     "--news",       "n.rss",
+                                     "--notices",    "no",
+                                     "--signals",    "s",
+                                     "--traders",    "t",
+                                     "--messages",   "m",
+                                     "--version",    "3200",
+                                     "--tz",         "Europe/London",
+                                     "--days-back",  "2",
+                                     "--days-ahead", "9"},
                                     options, error),
               CommandLine::Run);
     EXPECT_EQ(options.outFolder, "d");
@@ -46,7 +54,8 @@ TEST(PublishArguments, ReadTheInterface) {
     };
     for (const Case& c : invalid) {
         PublishOptions options;
-        EXPECT_EQ(ParsePublishArguments(c.arguments, options, error), CommandLine::Invalid) << c.message;
+        EXPECT_EQ(ParsePublishArguments(c.arguments, options, error), CommandLine::Invalid)
+            << c.message;
         EXPECT_EQ(error, c.message);
     }
 }

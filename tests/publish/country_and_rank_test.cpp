@@ -12,10 +12,11 @@ TEST(CountryCodes, CurrenciesAndCountriesMapToTheFlagTable) {
         const char* code;
         int32_t index;
     };
-    const Case cases[] = {{"CAD", 0}, {"CA", 0},  {"CHF", 1}, {"EUR", 2},  {"EU", 2}, {"IT", 2},
-                          {"FR", 3},  {"GBP", 4}, {"GB", 4},  {"UK", 4},   {"DE", 5}, {"HKD", 6},
-                          {"JPY", 7}, {"jp", 7},  {"NZD", 8}, {"ZAR", 9},  {"USD", 10}, {"US", 10},
-                          {"SEK", 11}, {"AUD", 12}, {"NOK", 13}, {"SGD", 14}, {"CNY", 15}, {"CN", 15}};
+    const Case cases[] = {{"CAD", 0},  {"CA", 0},   {"CHF", 1},  {"EUR", 2},  {"EU", 2},
+                          {"IT", 2},   {"FR", 3},   {"GBP", 4},  {"GB", 4},   {"UK", 4},
+                          {"DE", 5},   {"HKD", 6},  {"JPY", 7},  {"jp", 7},   {"NZD", 8},
+                          {"ZAR", 9},  {"USD", 10}, {"US", 10},  {"SEK", 11}, {"AUD", 12},
+                          {"NOK", 13}, {"SGD", 14}, {"CNY", 15}, {"CN", 15}};
     for (const Case& c : cases) EXPECT_EQ(CountryIndexOfCode(c.code), c.index) << c.code;
     EXPECT_FALSE(CountryIndexOfCode("XYZ"));
     EXPECT_FALSE(CountryIndexOfCode(""));

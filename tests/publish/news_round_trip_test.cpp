@@ -9,7 +9,8 @@
 #include "tests/publish/publish_fixture.h"
 
 namespace {
-const std::string RSS_FEED = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
+const std::string RSS_FEED = Utf8(
+    u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
 <rss version="2.0" xmlns:content="http://purl.org/rss/1.0/modules/content/">
 <channel><title>t</title><link>https://news.example/</link><description>d</description>
 <item>
@@ -28,7 +29,8 @@ const std::string RSS_FEED = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?
 </channel></rss>
 )FEED");
 
-const std::string ATOM = Utf8(u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
+const std::string ATOM = Utf8(
+    u8R"FEED(<?xml version="1.0" encoding="UTF-8"?>
 <feed xmlns="http://www.w3.org/2005/Atom"><title>a</title><id>urn:a</id><updated>2026-03-09T10:00:00Z</updated>
 <entry><title type="html">&lt;b&gt;BoJ&lt;/b&gt; holds</title><id>urn:e1</id>
  <link rel="alternate" href="https://atom.example/e1"/><updated>2026-03-09T10:00:00+09:00</updated>
@@ -52,18 +54,21 @@ TEST_F(NewsRoundTrip, RssAndAtomItemsArriveNewestFirstWithSanitisedBodies) {
     EXPECT_EQ(items[0].title, "BoJ holds");
     EXPECT_EQ(items[0].when, Utc(2026, 3, 9, 1, 0));
     EXPECT_EQ(items[0].body,
-              "<div><p>金利 <em>据え置き</em></p><img src=\"https://atom.example/a.png\" alt=\"chart\"></div>"
+              "<div><p>金利 <em>据え置き</em></p><img src=\"https://atom.example/a.png\" "
+              "alt=\"chart\"></div>"
               "<br><a href=\"https://atom.example/e1\">https://atom.example/e1</a>");
     // Same time: the later id first.
     EXPECT_EQ(items[1].title, "Dollar ? ?");  // 髙 has no EUC-JP code, the emoji no CP932 one
     EXPECT_EQ(items[1].when, Utc(2026, 3, 9, 1, 0));
     EXPECT_EQ(items[1].body,
-              "Plain <i>escaped</i> text &amp; more<br><a href=\"https://news.example/2\">https://news.example/2</a>");
+              "Plain <i>escaped</i> text &amp; more<br><a "
+              "href=\"https://news.example/2\">https://news.example/2</a>");
     EXPECT_EQ(items[2].title, "ドル円 & ユーロ <速報>");
     EXPECT_EQ(items[2].when, Utc(2026, 3, 9, 0, 0));
-    EXPECT_EQ(items[2].body,
-              "<p>東京市場 <b>151円</b><a>x</a> <a href=\"https://ok.example/?a=1&amp;b=2\">ok</a>e</p>"
-              "<br><a href=\"https://news.example/1\">https://news.example/1</a>");
+    EXPECT_EQ(
+        items[2].body,
+        "<p>東京市場 <b>151円</b><a>x</a> <a href=\"https://ok.example/?a=1&amp;b=2\">ok</a>e</p>"
+        "<br><a href=\"https://news.example/1\">https://news.example/1</a>");
     EXPECT_EQ(items[3].title, "Yen");
     EXPECT_EQ(items[3].body, "1 &lt; 2");
     for (const iaNews& item : items) EXPECT_FALSE(item.advert);
@@ -80,9 +85,10 @@ TEST_F(NewsRoundTrip, ItemsKeepTheirIdsAcrossRunsAndNewOnesGetNewIds) {
     std::string changed = RSS_FEED;
     const std::string tokyo = Utf8(u8"東京市場");
     changed.replace(changed.find(tokyo), tokyo.size(), Utf8(u8"大阪市場"));
-    changed.replace(changed.find("<item>"), 6,
-                    "<item><title>New</title><guid>n-3</guid><pubDate>Tue, 10 Mar 2026 08:00:00 +0900</pubDate>"
-                    "<description>fresh</description></item><item>");
+    changed.replace(
+        changed.find("<item>"), 6,
+        "<item><title>New</title><guid>n-3</guid><pubDate>Tue, 10 Mar 2026 08:00:00 +0900</pubDate>"
+        "<description>fresh</description></item><item>");
     options.news = {Source("news.rss", changed)};
     ASSERT_TRUE(Run(RUN_TIME + 600)) << error;
     const std::vector<iaNews> second = News();
@@ -95,8 +101,9 @@ TEST_F(NewsRoundTrip, ItemsKeepTheirIdsAcrossRunsAndNewOnesGetNewIds) {
 }
 
 TEST_F(NewsRoundTrip, AnItemWithoutTimeKeepsTheTimeItWasFirstSeen) {
-    const std::string undated = Utf8(u8"<rss version=\"2.0\"><channel><item><title>Undated</title>"
-                                     u8"<guid>u</guid></item></channel></rss>");
+    const std::string undated = Utf8(
+        u8"<rss version=\"2.0\"><channel><item><title>Undated</title>"
+        u8"<guid>u</guid></item></channel></rss>");
     options.news = {Source("undated.rss", undated)};
     ASSERT_TRUE(Run()) << error;
     ASSERT_TRUE(Run(RUN_TIME + 3600)) << error;
@@ -113,10 +120,13 @@ TEST_F(NewsRoundTrip, HostileAndBrokenFeedsAreRefusedAndLeaveThePreviousFilesAlo
     const std::string secret = Source("secret.txt", "TOP-SECRET");
     std::string laughs = "<?xml version=\"1.0\"?>\n<!DOCTYPE rss [\n<!ENTITY l0 \"ha\">\n";
     for (int level = 1; level <= 12; ++level)
-        laughs += "<!ENTITY l" + std::to_string(level) + " \"" +
-                  [&] { std::string refs; for (int i = 0; i < 10; ++i) refs += "&l" + std::to_string(level - 1) + ";"; return refs; }() +
-                  "\">\n";
-    laughs += "]>\n<rss version=\"2.0\"><channel><item><title>&l12;</title></item></channel></rss>\n";
+        laughs += "<!ENTITY l" + std::to_string(level) + " \"" + [&] {
+            std::string refs;
+            for (int i = 0; i < 10; ++i) refs += "&l" + std::to_string(level - 1) + ";";
+            return refs;
+        }() + "\">\n";
+    laughs +=
+        "]>\n<rss version=\"2.0\"><channel><item><title>&l12;</title></item></channel></rss>\n";
     struct Case {
         std::string name, text, message;
     };
@@ -124,7 +134,8 @@ TEST_F(NewsRoundTrip, HostileAndBrokenFeedsAreRefusedAndLeaveThePreviousFilesAlo
         {"bomb.rss", laughs, "bomb.rss: line "},
         {"xxe.rss",
          "<?xml version=\"1.0\"?>\n<!DOCTYPE rss [<!ENTITY x SYSTEM \"file://" + secret +
-             "\">]>\n<rss version=\"2.0\"><channel><item><title>&x;</title></item></channel></rss>\n",
+             "\">]>\n<rss "
+             "version=\"2.0\"><channel><item><title>&x;</title></item></channel></rss>\n",
          "xxe.rss: line 1: the document declares entities, which a feed must not"},
         {"broken.rss", "<rss version=\"2.0\"><channel>\n<item><title>x</item></channel></rss>",
          "broken.rss: line 2: "},
@@ -140,9 +151,11 @@ TEST_F(NewsRoundTrip, HostileAndBrokenFeedsAreRefusedAndLeaveThePreviousFilesAlo
 }
 
 TEST_F(NewsRoundTrip, NoticesComeFromTextFilesWithTheirDatesAndParagraphs) {
-    Source("notices/a.txt", Utf8(u8"2026-03-08 10:00 メンテナンスのお知らせ\n下記の日程で\n行います。\n\n"
-                                 u8"詳しくは <ここ> & 下記\n"));
-    const std::string undated = Source("notices/b.txt", Utf8(u8"\xEF\xBB\xBFNew version\r\nPlease update.\r\n"));
+    Source("notices/a.txt",
+           Utf8(u8"2026-03-08 10:00 メンテナンスのお知らせ\n下記の日程で\n行います。\n\n"
+                u8"詳しくは <ここ> & 下記\n"));
+    const std::string undated =
+        Source("notices/b.txt", Utf8(u8"\xEF\xBB\xBFNew version\r\nPlease update.\r\n"));
     Source("notices/.draft.txt", "Draft\nnot yet\n");
     Source("notices/readme.md", "Not a notice\n");
     const struct timeval modified[2] = {{RUN_TIME - 7200, 0}, {RUN_TIME - 7200, 0}};

@@ -55,9 +55,13 @@ protected:
         return all;
     }
 
-    std::vector<IndicatorRecord> Announcements() const { return ParseIndicatorFeed(Output("iadat2.dat")); }
+    std::vector<IndicatorRecord> Announcements() const {
+        return ParseIndicatorFeed(Output("iadat2.dat"));
+    }
     std::vector<iaNews> News() const { return ParseNewsFeed(EucJpToCp932(Output("qznnews.dat"))); }
-    std::vector<iaNews> Notices() const { return ParseNewsFeed(EucJpToCp932(Output("qzninfo.dat"))); }
+    std::vector<iaNews> Notices() const {
+        return ParseNewsFeed(EucJpToCp932(Output("qzninfo.dat")));
+    }
 
     TempFolder folder;
     PublishOptions options;

@@ -28,11 +28,17 @@ TEST_F(PublishFolder, WritesEveryServerFile) {
 
 TEST_F(PublishFolder, AFailingSourceLeavesEveryPreviousFileAsItWas) {
     options.calendars = {Source("good.csv", "name,datetime\nGood one,2026-03-10 10:00\n")};
-    options.news = {Source("good.rss", "<rss version=\"2.0\"><channel><item><title>t</title><guid>g</guid></item></channel></rss>")};
+    options.news = {Source(
+        "good.rss",
+        "<rss "
+        "version=\"2.0\"><channel><item><title>t</title><guid>g</guid></item></channel></rss>")};
     ASSERT_TRUE(Run()) << error;
     const std::vector<std::string> before = AllOutputs();
     options.calendars.push_back(Source("bad.csv", "name,datetime\nBad one,tomorrow\n"));
-    options.news.push_back(Source("other.rss", "<rss version=\"2.0\"><channel><item><title>u</title><guid>h</guid></item></channel></rss>"));
+    options.news.push_back(Source(
+        "other.rss",
+        "<rss "
+        "version=\"2.0\"><channel><item><title>u</title><guid>h</guid></item></channel></rss>"));
     EXPECT_FALSE(Run(RUN_TIME + 60));
     EXPECT_EQ(AllOutputs(), before);
 }
@@ -49,8 +55,9 @@ TEST_F(PublishFolder, UnknownZonesAndMissingSourcesAreRefused) {
 
 TEST_F(PublishFolder, SourcesAreFetchedOverHttpAndFailedFetchesRefused) {
     const std::string csv = "name,datetime,country\nFetched one,2026-03-10 10:00,JP\n";
-    LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(csv.size()) + "\r\n\r\n" + csv},
-                           {"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n"}});
+    LoopbackServer server(
+        {{"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(csv.size()) + "\r\n\r\n" + csv},
+         {"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n"}});
     const std::string url = "http://" + server.HostAndPort() + "/calendar.csv";
     options.calendars = {url};
     ASSERT_TRUE(Run()) << error;

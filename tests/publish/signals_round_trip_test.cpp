@@ -13,9 +13,11 @@ namespace {
 class SignalsRoundTrip : public PublishFixture {
 protected:
     void UseSignals(const std::string& signals) {
-        options.traders = Source("traders.csv", Utf8(u8"id,name\n101,FXトレーダー山田\n102,\"Sato, Scalper\"\n"));
-        options.messages = Source("messages.csv",
-                                  Utf8(u8"time,trader,id,text\n2026-03-10T08:55:00+09:00,101,7001,\"こんにちは, 皆さん\"\n"));
+        options.traders =
+            Source("traders.csv", Utf8(u8"id,name\n101,FXトレーダー山田\n102,\"Sato, Scalper\"\n"));
+        options.messages =
+            Source("messages.csv", Utf8(u8"time,trader,id,text\n2026-03-10T08:55:00+09:00,101,7001,"
+                                        u8"\"こんにちは, 皆さん\"\n"));
         options.signals = Source("signals.csv", signals);
     }
 
@@ -45,7 +47,8 @@ TEST_F(SignalsRoundTrip, ThePanelsPollReadsWhatWasPublished) {
     ASSERT_TRUE(Run()) << error;
     ServerPoll(core, Download(ReadDecimal(Output("qznhnd_update.dat"))));
     const ServerPollState& poll = core.m_serverPoll;
-    EXPECT_EQ(poll.traderNames, (TraderNameMap{{101, "FXトレーダー山田"}, {102, "Sato， Scalper"}}));
+    EXPECT_EQ(poll.traderNames,
+              (TraderNameMap{{101, "FXトレーダー山田"}, {102, "Sato， Scalper"}}));
     ASSERT_EQ(poll.messages.size(), 1u);
     EXPECT_EQ(poll.messages.begin()->first, 1773100500);
     EXPECT_EQ(poll.messages.begin()->second, "7001,101,1773100500,こんにちは， 皆さん");

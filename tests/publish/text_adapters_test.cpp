@@ -16,16 +16,20 @@ TEST(Utf8ToCp932, ConvertsWhatCp932HoldsAndReplacesTheRest) {
     };
     const Case cases[] = {
         {u8"ドル円 151.20", "ドル円 151.20"},
-        {u8"①髙ｱ", "①髙ｱ"},                       // NEC and IBM extensions, half-width kana
-        {u8"〜‖−¢£¬", "～∥－￠￡￢"},              // JIS forms to CP932's
+        {u8"①髙ｱ", "①髙ｱ"},            // NEC and IBM extensions, half-width kana
+        {u8"〜‖−¢£¬", "～∥－￠￡￢"},  // JIS forms to CP932's
         {u8"a—b–c\u00A0d", "a―b-c d"},
         {u8"Café Zürich Ørsted", "Cafe Zurich Orsted"},
         {u8"€100 📈", "EUR100 ?"},
     };
     for (const Case& c : cases) EXPECT_EQ(Utf8ToCp932(Utf8(c.utf8)), c.cp932) << Utf8(c.utf8);
     // Broken UTF-8: one "?" per byte that starts no whole character.
-    EXPECT_EQ(Utf8ToCp932("a\xE3\x81" "b"), "a??b");
-    EXPECT_EQ(Utf8ToCp932("\xC0\xAF\xED\xA0\x80!"), "?????" "!");
+    EXPECT_EQ(Utf8ToCp932("a\xE3\x81"
+                          "b"),
+              "a??b");
+    EXPECT_EQ(Utf8ToCp932("\xC0\xAF\xED\xA0\x80!"),
+              "?????"
+              "!");
     EXPECT_EQ(Utf8ToCp932("\xF0\x9F\x93"), "???");
 }
 
@@ -36,24 +40,28 @@ TEST(TimeText, ReadsIsoAndRfc822TimesAndRefusesImpossibleOnes) {
     EXPECT_EQ(ParseIsoDateTime("2026-03-10T21:30:00+09:00", tokyo), at);
     EXPECT_EQ(ParseIsoDateTime("2026-03-10T12:30Z", newYork), at);
     EXPECT_EQ(ParseIsoDateTime(" 2026-03-10 21:30 ", tokyo), at);
-    EXPECT_EQ(ParseIsoDateTime("2026/3/10 08:30", newYork), at);          // EDT, UTC-4
+    EXPECT_EQ(ParseIsoDateTime("2026/3/10 08:30", newYork), at);  // EDT, UTC-4
     EXPECT_EQ(ParseIsoDateTime("2026-03-10T07:30:00.250-0500", tokyo), at);
     EXPECT_EQ(ParseIsoDateTime("2026-03-06 08:30", newYork), at - 4 * 86400 + 3600);  // EST
     EXPECT_EQ(ParseDateAndTime("2026-03-10", "21:30", tokyo), at);
     EXPECT_EQ(ParseRfc822DateTime("Tue, 10 Mar 2026 21:30:00 +0900"), at);
     EXPECT_EQ(ParseRfc822DateTime("10 Mar 26 12:30 GMT"), at);
     EXPECT_EQ(ParseRfc822DateTime("Tue, 10 Mar 2026 08:30:00 EDT"), at);
-    for (const char* bad : {"2026-02-29 10:00", "2026-13-01 10:00", "2026-03-10 24:00", "2026-03-10",
-                            "tomorrow", "2026-03-10T10:00+0900x", ""})
+    for (const char* bad : {"2026-02-29 10:00", "2026-13-01 10:00", "2026-03-10 24:00",
+                            "2026-03-10", "tomorrow", "2026-03-10T10:00+0900x", ""})
         EXPECT_FALSE(ParseIsoDateTime(bad, tokyo)) << bad;
-    for (const char* bad : {"Tue, 10 Foo 2026 10:00 GMT", "10 Mar 2026 10:00 XYZ", "Tue 10 Mar 2026"})
+    for (const char* bad :
+         {"Tue, 10 Foo 2026 10:00 GMT", "10 Mar 2026 10:00 XYZ", "Tue 10 Mar 2026"})
         EXPECT_FALSE(ParseRfc822DateTime(bad)) << bad;
 }
 
 TEST(CsvTable, ReadsQuotedFieldsAndNamesTheLineOfAnError) {
     std::vector<CsvRecord> records;
     std::string error;
-    ASSERT_TRUE(ReadCsv("\xEF\xBB\xBF" "a,b\r\n\"x, y\",\"two\nlines \"\"q\"\"\"\r\n\r\nlast,\n", records, error));
+    ASSERT_TRUE(
+        ReadCsv("\xEF\xBB\xBF"
+                "a,b\r\n\"x, y\",\"two\nlines \"\"q\"\"\"\r\n\r\nlast,\n",
+                records, error));
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].fields, (std::vector<std::string>{"x, y", "two\nlines \"q\""}));
     EXPECT_EQ(records[2].line, 5);
@@ -78,7 +86,8 @@ TEST(SanitizeHtml, KeepsHarmlessMarkupOnly) {
          u8"<a href=\"HTTPS://ok/?q=1&amp;r=&quot;2&quot;\">z</a>"},
         {u8"<img src=\"data:image/png;base64,AAAA\"><img src=\"http://i/x.png\" style=\"w\">",
          u8"<img src=\"http://i/x.png\">"},
-        {u8"<script>bad()</script><style>p{}</style><iframe src=http://x></iframe><object>o</object>"
+        {u8"<script>bad()</script><style>p{}</style><iframe "
+         u8"src=http://x></iframe><object>o</object>"
          u8"<form><input value=v><textarea>t</textarea></form>ok",
          u8"ok"},
         {u8"<font color=red><center>kept text</center></font>", u8"kept text"},

@@ -18,7 +18,9 @@ struct SentCommand {
 class RecordingMci : public MciChannel {
 public:
     explicit RecordingMci(FakeOs& os) : os_(os) {}
-    void Send(const std::string& command) override { sent.push_back({os_.sleptMilliseconds, command}); }
+    void Send(const std::string& command) override {
+        sent.push_back({os_.sleptMilliseconds, command});
+    }
     std::vector<SentCommand> sent;
 
 private:
@@ -53,13 +55,15 @@ TEST_F(MediaPlaybackTest, WavPlaysTwentySecondsThenStopsAndCloses) {
 TEST_F(MediaPlaybackTest, DelayPassesBeforeTheDeviceIsOpened) {
     std::vector<SentCommand> sent = Play("C:\\a.mp3", 2000);
     ASSERT_EQ(sent.size(), 4u);
-    EXPECT_EQ(sent[0], (SentCommand{2000, "open \"C:\\a.mp3\" type mpegvideo alias QZMedia00000000"}));
+    EXPECT_EQ(sent[0],
+              (SentCommand{2000, "open \"C:\\a.mp3\" type mpegvideo alias QZMedia00000000"}));
     EXPECT_EQ(sent[2], (SentCommand{22000, "stop QZMedia00000000"}));
     EXPECT_EQ(os.sleptMilliseconds, 24000);
 }
 
 TEST_F(MediaPlaybackTest, FileTypeIsTakenFromTheEndingInAnyCase) {
-    EXPECT_EQ(OpenCommandFor("D:\\tones\\A.WAV"), "open \"D:\\tones\\A.WAV\" alias QZMedia00000000");
+    EXPECT_EQ(OpenCommandFor("D:\\tones\\A.WAV"),
+              "open \"D:\\tones\\A.WAV\" alias QZMedia00000000");
     EXPECT_EQ(OpenCommandFor("D:\\tones\\b.Mp3"),
               "open \"D:\\tones\\b.Mp3\" type mpegvideo alias QZMedia00000001");
     // Double-byte names pass unchanged, 0x5C second bytes included ("表" is 95 5C).

@@ -7,13 +7,16 @@
 namespace {
 TEST(SoundPlaybackTest, MediaPlayerResolvesRelativePathsAndKeepsTheDelay) {
     FakeOs os;
-    SoundPlayback playback = PlanSoundPlayback({"sound\\default\\5.mp3", 1000}, SoundMode::MediaPlayer);
+    SoundPlayback playback =
+        PlanSoundPlayback({"sound\\default\\5.mp3", 1000}, SoundMode::MediaPlayer);
     EXPECT_EQ(playback.player, SoundMode::MediaPlayer);
     std::string separator(1, PathSeparator());
-    EXPECT_EQ(playback.path, os.folder.Path() + "sound" + separator + "default" + separator + "5.mp3");
+    EXPECT_EQ(playback.path,
+              os.folder.Path() + "sound" + separator + "default" + separator + "5.mp3");
     EXPECT_EQ(playback.delayMilliseconds, 1000);
 
-    EXPECT_EQ(PlanSoundPlayback({"D:\\tones\\a.wav", 0}, SoundMode::MediaPlayer).path, "D:\\tones\\a.wav");
+    EXPECT_EQ(PlanSoundPlayback({"D:\\tones\\a.wav", 0}, SoundMode::MediaPlayer).path,
+              "D:\\tones\\a.wav");
 }
 
 TEST(SoundPlaybackTest, SimplePlayerStartsAtOnce) {

@@ -11,7 +11,9 @@ void RecordClose(void* handle) { g_closed.push_back(handle); }
 
 void* FakeHandle(uintptr_t value) { return reinterpret_cast<void*>(value); }
 
-SoundThreadHandle Handle(uintptr_t value) { return SoundThreadHandle(FakeHandle(value), RecordClose); }
+SoundThreadHandle Handle(uintptr_t value) {
+    return SoundThreadHandle(FakeHandle(value), RecordClose);
+}
 
 class SoundThreadTableTest : public ::testing::Test {
 protected:

@@ -32,11 +32,17 @@ TEST(Cp932ToEucJp, ConvertsTextAndKeepsAscii) {
 }
 
 TEST(Cp932ToEucJp, WritesAQuestionMarkForWhatEucJpCannotHoldAndNeverSwallowsALineFeed) {
-    EXPECT_EQ(Cp932ToEucJp("a\xFA\x40" "b"), "a?b");   // IBM extension: no EUC-JP code
-    EXPECT_EQ(Cp932ToEucJp("a\xED\x40" "b"), "a?b");   // NEC-selected IBM extension
-    EXPECT_EQ(Cp932ToEucJp("\x82\n2"), "?\n2");        // a lead byte without its trail
-    EXPECT_EQ(Cp932ToEucJp("ok\x82"), "ok?");          // cut at the end
-    EXPECT_EQ(Cp932ToEucJp("\x80\xA0\xFD" "z"), "???z");
+    EXPECT_EQ(Cp932ToEucJp("a\xFA\x40"
+                           "b"),
+              "a?b");  // IBM extension: no EUC-JP code
+    EXPECT_EQ(Cp932ToEucJp("a\xED\x40"
+                           "b"),
+              "a?b");                            // NEC-selected IBM extension
+    EXPECT_EQ(Cp932ToEucJp("\x82\n2"), "?\n2");  // a lead byte without its trail
+    EXPECT_EQ(Cp932ToEucJp("ok\x82"), "ok?");    // cut at the end
+    EXPECT_EQ(Cp932ToEucJp("\x80\xA0\xFD"
+                           "z"),
+              "???z");
     EXPECT_EQ(Cp932ToEucJp("ab\0\x82\xA0"s), "ab");
 }
 
@@ -91,8 +97,8 @@ TEST(NewsFeedItemLine, ReadsBackAsTheItemWhateverItsTexts) {
     advert.id = 43;
     advert.body = "<iframe></iframe>";
     advert.advert = true;
-    const std::string feed = NewsFeedHeaderLine("QZNNEWS", 2, 1797000000) +
-                             NewsFeedItemLine(item) + NewsFeedItemLine(advert);
+    const std::string feed = NewsFeedHeaderLine("QZNNEWS", 2, 1797000000) + NewsFeedItemLine(item) +
+                             NewsFeedItemLine(advert);
     const std::vector<iaNews> read = ParseNewsFeed(feed);
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[0].id, 42);

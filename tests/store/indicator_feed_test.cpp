@@ -75,8 +75,8 @@ TEST(IndicatorFeed, KeepsTextsSafeForTheIndicatorFile) {
 
 TEST(IndicatorFeed, TurnsAmpEntitiesIntoAmpersandsButNeverInsideACharacter) {
     // 0x81 starts a double-byte character, so the "&" after it is that character's second byte.
-    auto records = ParseIndicatorFeed(
-        "2013/9/4##10:00##1##A&amp;B&amp;amp;\n2013/9/4##10:00##1##\x81&amp;\n");
+    auto records =
+        ParseIndicatorFeed("2013/9/4##10:00##1##A&amp;B&amp;amp;\n2013/9/4##10:00##1##\x81&amp;\n");
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].name, "A&B&amp;");
     EXPECT_EQ(records[1].name, "\x81&amp;");

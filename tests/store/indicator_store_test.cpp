@@ -55,9 +55,9 @@ protected:
 TEST_F(IndicatorStoreTest, WritesTheMergedRecordByteExact) {
     nextId = 5;
     Merge("2013/9/4##21:30##2##S&amp;P 500##1##-##1.5%##1.2%##5\r\n", 3);
-    EXPECT_EQ(ReadBytes(path), FileLine({"522727C8", "S&P 500", "1.5%", "-", "1.2%", "00000002",
-                                         "00000005", "00000001", "00000000", "00000001",
-                                         "00000005"}));
+    EXPECT_EQ(ReadBytes(path),
+              FileLine({"522727C8", "S&P 500", "1.5%", "-", "1.2%", "00000002", "00000005",
+                        "00000001", "00000000", "00000001", "00000005"}));
     EXPECT_EQ(nextId, 6);
     ASSERT_NE(store.FindById(5), nullptr);
     EXPECT_EQ(store.FindById(5)->name, "S&P 500");
@@ -66,10 +66,10 @@ TEST_F(IndicatorStoreTest, WritesTheMergedRecordByteExact) {
 
 TEST_F(IndicatorStoreTest, LoadAndSaveRoundTripByteExact) {
     const std::string bytes =
-        FileLine({"522727C8", "Name\rA", "", "", "", "FFFFFFFF", "FFFFFFFB", "00000000",
-                  "00C0001F", "00000003", "0000002A"}) +
-        FileLine({"52272800", "\x95\x5C\x8E\xA6", "a", "b", "c", "0000000F", "00000000",
-                  "00000001", "00000000", "00000000", "7FFFFFFF"});
+        FileLine({"522727C8", "Name\rA", "", "", "", "FFFFFFFF", "FFFFFFFB", "00000000", "00C0001F",
+                  "00000003", "0000002A"}) +
+        FileLine({"52272800", "\x95\x5C\x8E\xA6", "a", "b", "c", "0000000F", "00000000", "00000001",
+                  "00000000", "00000000", "7FFFFFFF"});
     LoadFile(bytes);
     ASSERT_EQ(store.All().size(), 2u);
     const IndicatorRecord& first = store.All().front().second;
@@ -157,9 +157,10 @@ TEST_F(IndicatorStoreTest, RecordsOlderThanTwoYearsAreGoneAfterTheMerge) {
 }
 
 TEST_F(IndicatorStoreTest, LoadKeepsTheFirstOfRepeatedNameAndCountry) {
-    LoadFile(FileLine({"52272800", "Twice", "first", "", "", "00000001", "0", "0", "0", "0", "1"}) +
-             FileLine({"52272900", "Twice", "second", "", "", "00000001", "0", "0", "0", "0", "2"}) +
-             FileLine({"52272A00", "Twice", "other", "", "", "00000002", "0", "0", "0", "0", "3"}));
+    LoadFile(
+        FileLine({"52272800", "Twice", "first", "", "", "00000001", "0", "0", "0", "0", "1"}) +
+        FileLine({"52272900", "Twice", "second", "", "", "00000001", "0", "0", "0", "0", "2"}) +
+        FileLine({"52272A00", "Twice", "other", "", "", "00000002", "0", "0", "0", "0", "3"}));
     ASSERT_EQ(store.All().size(), 2u);
     EXPECT_EQ(store.All().front().second.forecast, "first");
     EXPECT_EQ(store.FindById(2), nullptr);
@@ -231,9 +232,9 @@ TEST_F(IndicatorStoreTest, FiredAlertsAreMarkedOnEveryRecordAtThatTime) {
 }
 
 TEST_F(IndicatorStoreTest, DamagedFileLinesLoadAsFarAsTheyGo) {
-    LoadFile(std::string("52272800\x07" "Cut short\r\n") +
-             "52272900\x07Huge\x07\x07\x07\x07" + "123456789\x07-1\x07\r\n" +
-             "\r\n\r\r\n" +
+    LoadFile(std::string("52272800\x07"
+                         "Cut short\r\n") +
+             "52272900\x07Huge\x07\x07\x07\x07" + "123456789\x07-1\x07\r\n" + "\r\n\r\r\n" +
              FileLine({"52272A00", "Bad hex", "", "", "", "zz", "", "", "", "", ""}) +
              "52272B00\x07No line end\x07");
     EXPECT_EQ(Names(), (std::vector<std::string>{"", "Huge", "Bad hex"}));

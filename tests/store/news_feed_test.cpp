@@ -96,7 +96,10 @@ TEST(ParseNewsFeed, EndsAtTheFirstNulByte) {
 }
 
 TEST(ParseNewsFeed, RemovesTheLocalFileFieldSeparatorFromTexts) {
-    auto items = ParseNewsFeed("h\n1<<>>a\x07" "b<<>>\x07" "c<<>>x<<>>1<<>>\n");
+    auto items = ParseNewsFeed(
+        "h\n1<<>>a\x07"
+        "b<<>>\x07"
+        "c<<>>x<<>>1<<>>\n");
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].title, "ab");
     EXPECT_EQ(items[0].body, "c");

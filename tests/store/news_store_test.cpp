@@ -34,13 +34,26 @@ protected:
 
 TEST_F(NewsStoreTest, WritesTheFileByteExactInTimeOrder) {
     NewsStore notices(NOTICE);
-    notices.UpdateFromFeed(Feed(Item(2, "Later", "B2", 0x20) + Item(1, "お知らせ", "本文<br>", 0x10) +
-                                Item(12, "Ad", "clipXCF", 0x30)),
-                           true);
+    notices.UpdateFromFeed(
+        Feed(Item(2, "Later", "B2", 0x20) + Item(1, "お知らせ", "本文<br>", 0x10) +
+             Item(12, "Ad", "clipXCF", 0x30)),
+        true);
     EXPECT_EQ(ReadBytes(NewsFilePath(false)),
-              "00000001\x07" "00000010\x07" "お知らせ\x07" "本文<br>\x07" "00000001\x07\r\n"
-              "00000002\x07" "00000020\x07" "Later\x07" "B2\x07" "00000001\x07\r\n"
-              "0000000C\x07" "00000030\x07" "Ad\x07" "clip\x07" "00000006\x07\r\n");
+              "00000001\x07"
+              "00000010\x07"
+              "お知らせ\x07"
+              "本文<br>\x07"
+              "00000001\x07\r\n"
+              "00000002\x07"
+              "00000020\x07"
+              "Later\x07"
+              "B2\x07"
+              "00000001\x07\r\n"
+              "0000000C\x07"
+              "00000030\x07"
+              "Ad\x07"
+              "clip\x07"
+              "00000006\x07\r\n");
     EXPECT_FALSE(Os().PathExists(NewsFilePath(true)));
 }
 
@@ -48,7 +61,11 @@ TEST_F(NewsStoreTest, WritesNegativeNumbersAsTwosComplementAndTimesAsTheirLowWor
     NewsStore news(NEWS);
     news.UpdateFromFeed(Feed(Item(-2, "T", "B", -1)), false);
     EXPECT_EQ(ReadBytes(NewsFilePath(true)),
-              "FFFFFFFE\x07" "FFFFFFFF\x07" "T\x07" "B\x07" "00000001\x07\r\n");
+              "FFFFFFFE\x07"
+              "FFFFFFFF\x07"
+              "T\x07"
+              "B\x07"
+              "00000001\x07\r\n");
     NewsStore reloaded(NEWS);
     reloaded.Load();
     ASSERT_NE(reloaded.ItemFromNewest(0), nullptr);
@@ -114,7 +131,8 @@ TEST_F(NewsStoreTest, DropsANoticeMissingFromTheNextFeed) {
 
 TEST_F(NewsStoreTest, KeepsNewsSeenDuringThisRunButDropsStaleItemsFromTheFile) {
     NewsStore earlier(NEWS);
-    earlier.UpdateFromFeed(Feed(Item(1, "saved", "x", 100) + Item(2, "saved too", "x", 150)), false);
+    earlier.UpdateFromFeed(Feed(Item(1, "saved", "x", 100) + Item(2, "saved too", "x", 150)),
+                           false);
 
     NewsStore news(NEWS);
     news.Load();
@@ -190,12 +208,26 @@ TEST_F(NewsStoreTest, FindsItemsAndUnreadItemsByPositionFromTheNewest) {
 
 TEST_F(NewsStoreTest, LoadsDamagedFilesWithoutLosingTheLinesAround) {
     WriteBytes(NewsFilePath(true),
-               "00000001\x07" "00000064\x07" "good\x07" "body\x07" "00000003\x07\r\n"
+               "00000001\x07"
+               "00000064\x07"
+               "good\x07"
+               "body\x07"
+               "00000003\x07\r\n"
                "\r\n"
                "\r\r\n"
-               "zz\x07" "--\x07" "title only\r\n"
-               "00000003\x07" "000000C8\x07" "a\rb\x07" "c\x07" "FFFFFFFF\x07\r\n"
-               "00000004\x07" "0000012C\x07" "unterminated\x07" "x\x07" "00000001\x07");
+               "zz\x07"
+               "--\x07"
+               "title only\r\n"
+               "00000003\x07"
+               "000000C8\x07"
+               "a\rb\x07"
+               "c\x07"
+               "FFFFFFFF\x07\r\n"
+               "00000004\x07"
+               "0000012C\x07"
+               "unterminated\x07"
+               "x\x07"
+               "00000001\x07");
     NewsStore news(NEWS);
     news.Load();
     ASSERT_EQ(IdsFromNewest(news), (std::vector<int>{3, 1, 0}));
@@ -221,7 +253,6 @@ TEST_F(NewsStoreTest, LoadsAMissingFileAsAnEmptyStoreAndReplacesWhatItHeld) {
     notices.Load();
     EXPECT_EQ(IdsFromNewest(notices), (std::vector<int>{2}));
 }
-
 
 // The fuzz targets merge and load in memory; the memory forms must do what the file does.
 TEST_F(NewsStoreTest, MemoryFormsAgreeWithTheFile) {

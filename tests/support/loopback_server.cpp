@@ -84,7 +84,8 @@ void AbortConnection(NativeSocket connection) {
     linger abort{};
     abort.l_onoff = 1;
     abort.l_linger = 0;
-    setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof abort);
+    setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort),
+               sizeof abort);
 }
 }  // namespace
 
@@ -132,7 +133,8 @@ void LoopbackServer::Serve() {
             std::lock_guard<std::mutex> lock(mutex_);
             requests_.push_back(request);
         }
-        Answer(static_cast<std::uintptr_t>(connection), index < replies_.size() ? replies_[index] : ScriptedReply{});
+        Answer(static_cast<std::uintptr_t>(connection),
+               index < replies_.size() ? replies_[index] : ScriptedReply{});
     }
 }
 

@@ -8,15 +8,16 @@ namespace {
 const std::string DIGEST_A(64, 'a');
 const std::string DIGEST_B = "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
 
-std::string Line(const std::string& path, const std::string& digest = DIGEST_A, const std::string& size = "12") {
+std::string Line(const std::string& path, const std::string& digest = DIGEST_A,
+                 const std::string& size = "12") {
     return digest + " " + size + " " + path + "\n";
 }
 }  // namespace
 
 TEST(Manifest, ReadsTheReleaseAndEveryFileWithLfOrCrLf) {
     for (const char* end : {"\n", "\r\n"}) {
-        std::string text = std::string("3101") + end + DIGEST_A + " 0 Pelimor.exe" + end + DIGEST_B +
-                           " 1048576 sound\\default\\my chime.wav" + end;
+        std::string text = std::string("3101") + end + DIGEST_A + " 0 Pelimor.exe" + end +
+                           DIGEST_B + " 1048576 sound\\default\\my chime.wav" + end;
         Manifest manifest;
         std::string reason;
         ASSERT_TRUE(ParseManifest(text, manifest, reason)) << reason;

@@ -50,7 +50,8 @@ public:
     void RemoveFolderTree(const std::string& folder) override {
         std::string prefix = folder;
         if (prefix.empty() || prefix.back() != PathSeparator()) prefix += PathSeparator();
-        for (auto file = files.lower_bound(prefix); file != files.end() && file->first.rfind(prefix, 0) == 0;) {
+        for (auto file = files.lower_bound(prefix);
+             file != files.end() && file->first.rfind(prefix, 0) == 0;) {
             if (!Change()) return;
             file = files.erase(file);
         }
@@ -68,7 +69,9 @@ public:
         ++changes;
         return true;
     }
-    bool Refused(const std::string& path) const { return !refusedPath.empty() && path == refusedPath; }
+    bool Refused(const std::string& path) const {
+        return !refusedPath.empty() && path == refusedPath;
+    }
 
     Files files;
     int budget;

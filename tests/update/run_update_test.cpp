@@ -19,7 +19,8 @@ const std::string GOOD_SIGNATURE(64, 'S');
 // by KEY: the flow is tested here, the real check against vectors in update_crypto_test.
 class StubSignatureOs : public FakeOs {
 public:
-    bool VerifyP256Signature(std::string_view, std::string_view signature, std::string_view key) override {
+    bool VerifyP256Signature(std::string_view, std::string_view signature,
+                             std::string_view key) override {
         return signature == GOOD_SIGNATURE && key == KEY;
     }
 };
@@ -60,15 +61,19 @@ protected:
         Write(At("setting\\iasetting.dat"), "the user's settings");
     }
 
-    std::string At(const std::string& manifestPath) const { return LocalPath(os.folder.Path(), manifestPath); }
+    std::string At(const std::string& manifestPath) const {
+        return LocalPath(os.folder.Path(), manifestPath);
+    }
 
     std::string Manifest(int version, const std::string& panelBytes = NEW_PANEL) {
         return std::to_string(version) + "\n" + os.Sha256Hex(panelBytes) + " " +
-               std::to_string(panelBytes.size()) + " Pelimor.exe\n" + os.Sha256Hex("manual") + " 6 manual.pdf\n";
+               std::to_string(panelBytes.size()) + " Pelimor.exe\n" + os.Sha256Hex("manual") +
+               " 6 manual.pdf\n";
     }
 
     UpdateResult Run(LoopbackServer& server, int ownVersion = 3100) {
-        UpdateSource source{"http://" + server.HostAndPort() + "/sv_pelimor/websys/", KEY, ownVersion};
+        UpdateSource source{"http://" + server.HostAndPort() + "/sv_pelimor/websys/", KEY,
+                            ownVersion};
         return RunUpdate(os.folder.Path(), source, progress);
     }
 
@@ -84,7 +89,8 @@ protected:
 }  // namespace
 
 TEST_F(RunUpdateTest, ASignedReleaseReplacesOnlyTheChangedFilesAfterThePanelEnded) {
-    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
+    LoopbackServer server(
+        {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
     UpdateResult result = Run(server);
     ASSERT_TRUE(result.updated) << result.userMessage;
     EXPECT_EQ(Read(At("Pelimor.exe")), NEW_PANEL);
@@ -93,11 +99,16 @@ TEST_F(RunUpdateTest, ASignedReleaseReplacesOnlyTheChangedFilesAfterThePanelEnde
     EXPECT_EQ(progress.waits, 1);
     const std::vector<std::string> requests = server.Requests();
     ASSERT_EQ(requests.size(), 4u);
-    EXPECT_EQ(requests[1].rfind("GET /sv_pelimor/websys/prims/update/3101/manifest.txt HTTP/1.1\r\n", 0), 0u);
-    EXPECT_EQ(requests[3].rfind("GET /sv_pelimor/websys/prims/update/3101/files/Pelimor.exe HTTP/1.1\r\n", 0), 0u);
+    EXPECT_EQ(
+        requests[1].rfind("GET /sv_pelimor/websys/prims/update/3101/manifest.txt HTTP/1.1\r\n", 0),
+        0u);
+    EXPECT_EQ(requests[3].rfind(
+                  "GET /sv_pelimor/websys/prims/update/3101/files/Pelimor.exe HTTP/1.1\r\n", 0),
+              0u);
     EXPECT_FALSE(std::filesystem::exists(StagingFolder(os.folder.Path())));
     EXPECT_FALSE(std::filesystem::exists(JournalPath(os.folder.Path())));
-    EXPECT_NE(Read(UpdateLogPath(os.folder.Path())).find("updated to release 3101"), std::string::npos);
+    EXPECT_NE(Read(UpdateLogPath(os.folder.Path())).find("updated to release 3101"),
+              std::string::npos);
 }
 
 TEST_F(RunUpdateTest, EveryRefusalLeavesTheProgramAsItWasWithOneMessage) {
@@ -109,28 +120,45 @@ TEST_F(RunUpdateTest, EveryRefusalLeavesTheProgramAsItWasWithOneMessage) {
         int ownVersion;
     } cases[] = {
         {"no server", {}, "更新データをダウンロードできませんでした。", 3100},
-        {"other key", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(std::string(64, 'X'))}},
-         "更新データの署名が正しくないため", 3100},
-        {"version differs", {{Ok("3102\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}},
-         "更新データの内容が正しくないため", 3100},
-        {"older release", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}},
-         "更新データの内容が正しくないため", 3102},
+        {"other key",
+         {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(std::string(64, 'X'))}},
+         "更新データの署名が正しくないため",
+         3100},
+        {"version differs",
+         {{Ok("3102\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}},
+         "更新データの内容が正しくないため",
+         3100},
+        {"older release",
+         {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}},
+         "更新データの内容が正しくないため",
+         3102},
         {"path with ..",
-         {{Ok("3101\n")}, {Ok("3101\n" + std::string(64, 'a') + " 1 ..\\evil.exe\n")}, {Ok(GOOD_SIGNATURE)}},
-         "更新データの内容が正しくないため", 3100},
+         {{Ok("3101\n")},
+          {Ok("3101\n" + std::string(64, 'a') + " 1 ..\\evil.exe\n")},
+          {Ok(GOOD_SIGNATURE)}},
+         "更新データの内容が正しくないため",
+         3100},
         {"bytes differ from the digest",
          {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok("new panel, tampered!")}},
-         "ダウンロードしたファイルが壊れているため", 3100},
-        {"file missing", {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {"HTTP/1.0 404 Not Found\r\n\r\n"}},
-         "更新データをダウンロードできませんでした。", 3100},
+         "ダウンロードしたファイルが壊れているため",
+         3100},
+        {"file missing",
+         {{Ok("3101\n")},
+          {Ok(Manifest(3101))},
+          {Ok(GOOD_SIGNATURE)},
+          {"HTTP/1.0 404 Not Found\r\n\r\n"}},
+         "更新データをダウンロードできませんでした。",
+         3100},
     };
     const auto before = Program();
     for (const auto& c : cases) {
         LoopbackServer server(c.replies);
         UpdateResult result = Run(server, c.ownVersion);
         EXPECT_FALSE(result.updated) << c.what;
-        EXPECT_EQ(result.userMessage.rfind(c.message, 0), 0u) << c.what << ": " << result.userMessage;
-        EXPECT_EQ(result.userMessage.substr(result.userMessage.size() - kept.size()), kept) << c.what;
+        EXPECT_EQ(result.userMessage.rfind(c.message, 0), 0u)
+            << c.what << ": " << result.userMessage;
+        EXPECT_EQ(result.userMessage.substr(result.userMessage.size() - kept.size()), kept)
+            << c.what;
         EXPECT_EQ(Program(), before) << c.what;
         EXPECT_EQ(progress.waits, 0) << c.what;
     }
@@ -139,7 +167,8 @@ TEST_F(RunUpdateTest, EveryRefusalLeavesTheProgramAsItWasWithOneMessage) {
 TEST_F(RunUpdateTest, APanelThatDoesNotEndStopsTheUpdateBeforeAnyFileIsReplaced) {
     progress.programEnds = false;
     const auto before = Program();
-    LoopbackServer server({{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
+    LoopbackServer server(
+        {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
     UpdateResult result = Run(server);
     EXPECT_FALSE(result.updated);
     EXPECT_EQ(result.userMessage.rfind("Pelimorが終了しなかったため", 0), 0u) << result.userMessage;

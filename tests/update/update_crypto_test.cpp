@@ -10,7 +10,8 @@
 namespace {
 std::string FromHex(const std::string& hex) {
     std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     return bytes;
 }
 
@@ -36,8 +37,10 @@ TEST(UpdateCrypto, Sha256MatchesTheStandardVectors) {
         {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
         {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
          "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
-        {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
-        {std::string("\0\x01\xff", 3), "26a66b061e8f48f39927c312f25293959729eee95978e2892d49d3512a5cc092"},
+        {std::string(1000000, 'a'),
+         "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+        {std::string("\0\x01\xff", 3),
+         "26a66b061e8f48f39927c312f25293959729eee95978e2892d49d3512a5cc092"},
     };
     for (const auto& c : cases) EXPECT_EQ(Os().Sha256Hex(c.input), c.digest) << c.input.size();
 }

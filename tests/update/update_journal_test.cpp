@@ -14,10 +14,13 @@ using Files = MemoryUpdateOs::Files;
 const std::string FOLDER = std::string("program") + PathSeparator();
 // Replaced: the panel and the running updater itself. Added: a file in a new folder. Kept: the
 // manual, and the user's settings, which no release may touch.
-const std::vector<std::string> SWAPPED = {"Pelimor.exe", "system\\pelimorupdater.exe", "extra\\new.dat"};
+const std::vector<std::string> SWAPPED = {"Pelimor.exe", "system\\pelimorupdater.exe",
+                                          "extra\\new.dat"};
 
 std::string At(const std::string& manifestPath) { return LocalPath(FOLDER, manifestPath); }
-std::string Staged(const std::string& manifestPath) { return LocalPath(StagingFolder(FOLDER), manifestPath); }
+std::string Staged(const std::string& manifestPath) {
+    return LocalPath(StagingFolder(FOLDER), manifestPath);
+}
 
 Files OldProgram() {
     return {{At("Pelimor.exe"), "old panel"},
@@ -114,10 +117,12 @@ TEST(UpdateJournal, AKillAfterAnyStepIsRecoveredToExactlyTheOldOrTheNewProgram) 
             const Files view = ProgramView(recovered);
             const bool isOld = view == OldProgram(), isNew = view == NewProgram();
             EXPECT_TRUE(isOld || isNew) << running << " killed after " << killedAfter << " changes";
-            EXPECT_FALSE(HasWorkFilesBesidesStagingAndLog(recovered)) << "killed after " << killedAfter;
+            EXPECT_FALSE(HasWorkFilesBesidesStagingAndLog(recovered))
+                << "killed after " << killedAfter;
             sawOld |= isOld;
             sawNew |= isNew;
-            // After a roll-back the release still waits in update.new: the next updater completes it.
+            // After a roll-back the release still waits in update.new: the next updater completes
+            // it.
             if (isOld) {
                 MemoryUpdateOs again(recovered);
                 again.runningPath = running;
@@ -141,7 +146,8 @@ TEST(UpdateJournal, ARecoveryKilledInTurnIsCompletedByTheNextStart) {
                 EXPECT_TRUE(PanelPresent(half));
                 const Files view = ProgramView(Recovered(half, running));
                 EXPECT_TRUE(view == OldProgram() || view == NewProgram())
-                    << running << " swap killed after " << killedAfter << ", recovery after " << recoveryKilledAfter;
+                    << running << " swap killed after " << killedAfter << ", recovery after "
+                    << recoveryKilledAfter;
             }
         }
     }
@@ -161,7 +167,8 @@ TEST(UpdateJournal, AMoveThatFailsRollsTheSwapBack) {
 
 TEST(UpdateJournal, WithoutAJournalRecoveryOnlyDropsOldFilesLeftBehind) {
     Files files = NewProgram();
-    files[LocalPath(BackupFolder(FOLDER), "system\\pelimorupdater.exe")] = "old updater, was running";
+    files[LocalPath(BackupFolder(FOLDER), "system\\pelimorupdater.exe")] =
+        "old updater, was running";
     files[Staged("Pelimor.exe")] = "a download for the next try";
     MemoryUpdateOs os(files);
     EXPECT_EQ(RecoverUnfinishedSwap(FOLDER), RecoveryResult::NothingToDo);

@@ -91,9 +91,9 @@ struct Button {
 
 // Where the panel puts its buttons, and how many frames each strip holds.
 const std::vector<Button> BUTTONS = {
-    {131, 216, 17, 3}, {134, 5, 16, 1},    {135, 4, 44, 4},    {136, 61, 44, 4},
-    {160, 119, 44, 4}, {141, 42, 87, 3},   {140, 188, 87, 3},  {154, 220, 275, 3},
-    {155, 220, 87, 3}, {179, 187, 294, 4}, {182, 97, 294, 4},  {181, 56, 294, 4},
+    {131, 216, 17, 3}, {134, 5, 16, 1},    {135, 4, 44, 4},   {136, 61, 44, 4},
+    {160, 119, 44, 4}, {141, 42, 87, 3},   {140, 188, 87, 3}, {154, 220, 275, 3},
+    {155, 220, 87, 3}, {179, 187, 294, 4}, {182, 97, 294, 4}, {181, 56, 294, 4},
     {180, 10, 294, 4}, {186, 187, 424, 4}, {185, 10, 424, 4},
 };
 
@@ -116,7 +116,8 @@ TEST_F(ArtTest, PagesListPicturesAndFlagsHaveTheirSizes) {
         {129, {240, 534}}, {130, {240, 342}}, {156, {240, 534}}, {159, {240, 534}},
         {200, {240, 535}}, {142, {20, 20}},   {143, {13, 26}},
     };
-    for (int flag : {144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 166, 167, 168, 169, 170, 178}) {
+    for (int flag :
+         {144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 166, 167, 168, 169, 170, 178}) {
         sizes[flag] = {21, 15};
     }
     for (const auto& [number, size] : sizes) {
@@ -140,7 +141,9 @@ TEST_F(ArtTest, PageBackgroundsAreHoledOnlyAtTheirRoundedCorners) {
                     << "hole at " << x << "," << y << " of bitmap " << number;
             }
         }
-        for (auto [x, y] : {std::pair{0, 0}, {page.width - 1, 0}, {0, page.height - 1},
+        for (auto [x, y] : {std::pair{0, 0},
+                            {page.width - 1, 0},
+                            {0, page.height - 1},
                             {page.width - 1, page.height - 1}}) {
             EXPECT_EQ(page.At(x, y), WHITE) << "corner " << x << "," << y << " of " << number;
         }
@@ -167,8 +170,10 @@ TEST_F(ArtTest, ButtonStripsHoldWholeFramesAndFitThePanelSideBySide) {
         for (size_t j = i + 1; j < placed.size(); ++j) {
             const PixelRect& a = placed[i];
             const PixelRect& b = placed[j];
-            bool overlap = a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-            EXPECT_FALSE(overlap) << "buttons " << BUTTONS[i].number << " and " << BUTTONS[j].number;
+            bool overlap =
+                a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+            EXPECT_FALSE(overlap) << "buttons " << BUTTONS[i].number << " and "
+                                  << BUTTONS[j].number;
         }
     }
 }

@@ -61,15 +61,16 @@ TEST(CalendarMonthTest, WeekdaysAgreeWithTheLocalCalendar) {
 
 TEST(CalendarMonthTest, CellsFollowTheWeekdaysAndLeaveUnusedRowsEmpty) {
     MonthCells march = CellsOfMonth(2014, 3);
-    EXPECT_EQ(march[6], 1);                   // Saturday of the first row
-    EXPECT_EQ(march[7], 2);                   // the next row starts on Sunday
-    EXPECT_EQ(march[5 * 7 + 1], 31);          // Monday of the sixth row
+    EXPECT_EQ(march[6], 1);           // Saturday of the first row
+    EXPECT_EQ(march[7], 2);           // the next row starts on Sunday
+    EXPECT_EQ(march[5 * 7 + 1], 31);  // Monday of the sixth row
     EXPECT_EQ(std::count(march.begin(), march.end(), 0), 42 - 31);
 
     MonthCells february = CellsOfMonth(2015, 2);  // starts on a Sunday, 28 days
     EXPECT_EQ(february[0], 1);
     EXPECT_EQ(february[27], 28);
-    EXPECT_TRUE(std::all_of(february.begin() + 28, february.end(), [](int day) { return day == 0; }));
+    EXPECT_TRUE(
+        std::all_of(february.begin() + 28, february.end(), [](int day) { return day == 0; }));
 
     EXPECT_EQ(DaysInMonth(2016, 2), 29);
     EXPECT_EQ(DaysInMonth(1900, 2), 28);

@@ -25,8 +25,7 @@ TEST(HtmlPlainTextTest, RemovesTagsCommentsScriptsAndStyles) {
     EXPECT_EQ(HtmlToPlainText("<p><b>重要</b> <a href=\"x.html\" title=\"a>b\">詳細</a></p>"),
               "重要 詳細");
     EXPECT_EQ(HtmlToPlainText("前<!-- <br> hidden -->後"), "前後");
-    EXPECT_EQ(HtmlToPlainText("a<script type=\"text/javascript\">if (1 < 2) x();</SCRIPT>b"),
-              "ab");
+    EXPECT_EQ(HtmlToPlainText("a<script type=\"text/javascript\">if (1 < 2) x();</SCRIPT>b"), "ab");
     EXPECT_EQ(HtmlToPlainText("a<style>p { color: red }</style>b"), "ab");
     EXPECT_EQ(HtmlToPlainText("<iframe width=220 src=http://www.youtube.com/embed/x></iframe>"),
               "");
@@ -74,7 +73,8 @@ class HtmlPaneBodyTest : public ::testing::Test {
 protected:
     HtmlPaneBodyTest() {
         std::string news = "header\n";
-        for (int id = 1; id <= 7; ++id) news += FeedItem(id, "news " + std::to_string(id), id * 100);
+        for (int id = 1; id <= 7; ++id)
+            news += FeedItem(id, "news " + std::to_string(id), id * 100);
         core.m_newsStore.UpdateFromFeed(news, false);
         core.m_noticeStore.UpdateFromFeed(
             "header\n" + FeedItem(1, "old notice", 100) + FeedItem(2, "new notice", 200), true);

@@ -85,8 +85,9 @@ TEST_F(IndicatorDetailsTest, TitleEndsBeforeTheClockTextWhateverItsWidth) {
         };
         DetailPicture picture = details.Picture(nullptr, now, wide);
         const TextBox& clock = picture.texts[0];
-        int clockTextLeft = clock.rect.right - std::min(wide(clock.text, IndicatorDetails::FONT_CLOCK),
-                                                        clock.rect.Width());
+        int clockTextLeft =
+            clock.rect.right -
+            std::min(wide(clock.text, IndicatorDetails::FONT_CLOCK), clock.rect.Width());
         EXPECT_LE(picture.title.rect.right + IndicatorDetails::TITLE_CLOCK_GAP, clockTextLeft);
         EXPECT_GE(picture.title.rect.right, picture.title.rect.left);
         EXPECT_EQ(picture.title.rect.left, 8);

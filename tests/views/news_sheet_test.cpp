@@ -33,8 +33,9 @@ protected:
         std::string feed = "header\n";
         for (int id = 1; id <= count; ++id) {
             std::string body = "body " + std::to_string(id);
-            if (id == advertItem) body = "<iframe src=http://www.youtube.com/embed/vid" +
-                                         std::to_string(id) + " width=220></iframe>XCF";
+            if (id == advertItem)
+                body = "<iframe src=http://www.youtube.com/embed/vid" + std::to_string(id) +
+                       " width=220></iframe>XCF";
             feed += FeedItem(id, body, 1700000000L + id * 60);
         }
         news.UpdateFromFeed(feed, false);
@@ -93,12 +94,12 @@ TEST_F(NewsSheetTest, ExpandsTheSelectedItemAndListsTheOthersBelowIt) {
     NewsPicture picture = Draw();
     ASSERT_EQ(picture.texts.size(), 6u);
     // The newest item: its date line, then its title in the plain font (it is expanded).
-    EXPECT_EQ(picture.texts[0], (TextBox{ViewRect::At(12, 86, 220, 12), "2023/11/15 07：16：20",
-                                         NewsSheet::FONT_PLAIN, NewsSheet::DATE_COLOUR,
-                                         TextAlign::Near}));
-    EXPECT_EQ(picture.texts[1], (TextBox{ViewRect::At(12, 98, 220, 36), "title 3",
-                                         NewsSheet::FONT_SELECTED, NewsSheet::TITLE_COLOUR,
-                                         TextAlign::Near}));
+    EXPECT_EQ(picture.texts[0],
+              (TextBox{ViewRect::At(12, 86, 220, 12), "2023/11/15 07：16：20",
+                       NewsSheet::FONT_PLAIN, NewsSheet::DATE_COLOUR, TextAlign::Near}));
+    EXPECT_EQ(picture.texts[1],
+              (TextBox{ViewRect::At(12, 98, 220, 36), "title 3", NewsSheet::FONT_SELECTED,
+                       NewsSheet::TITLE_COLOUR, TextAlign::Near}));
     // The body goes 6 pixels below the measured title, at x 10 on the panel.
     EXPECT_EQ(sheet.BodyRect(), ViewRect::At(10, 98 + TITLE_HEIGHT + 6, 220, 140));
     // The next item follows the body, the title's and the date's heights and the gap.
@@ -266,7 +267,7 @@ TEST_F(NewsSheetTest, MeasuresTheTitlesOnceForAFeedAndAPlace) {
     EXPECT_EQ(measured, 7);
     ASSERT_TRUE(sheet.MeasuredFor(news));
     sheet.Arrange(news, 1, TitleMeasure{});  // no measure needed, none called
-    Fill(7);  // the same feed fetched again
+    Fill(7);                                 // the same feed fetched again
     EXPECT_TRUE(sheet.MeasuredFor(news));
 
     Fill(8);  // a new item arrives

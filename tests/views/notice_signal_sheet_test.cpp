@@ -30,17 +30,16 @@ protected:
 
 TEST_F(NoticeSheetTest, ShowsTheHeadingTitleAndPlaceAmongTheNotices) {
     NoticePicture picture = sheet.Show(notices);
-    EXPECT_EQ(picture.heading, (TextBox{ViewRect::At(12, 80, 220, 24), "お知らせ",
-                                        NoticeSheet::FONT_HEADING, NoticeSheet::TEXT_COLOUR,
-                                        TextAlign::Near}));
+    EXPECT_EQ(picture.heading,
+              (TextBox{ViewRect::At(12, 80, 220, 24), "お知らせ", NoticeSheet::FONT_HEADING,
+                       NoticeSheet::TEXT_COLOUR, TextAlign::Near}));
     ASSERT_TRUE(picture.title && picture.dateLine);
-    EXPECT_EQ(*picture.title, (TextBox{ViewRect::At(12, 100, 220, 24), "新しいお知らせ",
-                                       NoticeSheet::FONT_HEADING, NoticeSheet::TEXT_COLOUR,
-                                       TextAlign::Near}));
-    EXPECT_EQ(*picture.dateLine, (TextBox{ViewRect::At(12, 124, 220, 18),
-                                          "2023/11/15 08：13：20　1件目(2件中)",
-                                          NoticeSheet::FONT_DATE, NoticeSheet::DATE_COLOUR,
-                                          TextAlign::Near}));
+    EXPECT_EQ(*picture.title,
+              (TextBox{ViewRect::At(12, 100, 220, 24), "新しいお知らせ", NoticeSheet::FONT_HEADING,
+                       NoticeSheet::TEXT_COLOUR, TextAlign::Near}));
+    EXPECT_EQ(*picture.dateLine,
+              (TextBox{ViewRect::At(12, 124, 220, 18), "2023/11/15 08：13：20　1件目(2件中)",
+                       NoticeSheet::FONT_DATE, NoticeSheet::DATE_COLOUR, TextAlign::Near}));
     EXPECT_EQ(sheet.BodyRect(), ViewRect::At(12, 140, 220, 150));
 
     sheet.SetCurrent(1);
@@ -77,12 +76,11 @@ TEST_F(NoticeSheetTest, ShowingANoticeMarksItReadAndSavesOnlyTheFirstTime) {
 TEST(SignalSheetTest, DrawsTheLatestSignalWithItsColouredMark) {
     SignalSheet sheet;
     sheet.Layout(2, 70);
-    std::vector<TextBox> texts =
-        sheet.Picture("山田　#12-EURUSD\n　　買い 09:30\n1.08500\n1▲", {});
+    std::vector<TextBox> texts = sheet.Picture("山田　#12-EURUSD\n　　買い 09:30\n1.08500\n1▲", {});
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[0], (TextBox{ViewRect::At(18, 106, 220, 24), "山田　#12-EURUSD",
-                                 SignalSheet::FONT_LATEST, SignalSheet::TEXT_COLOUR,
-                                 TextAlign::Near}));
+    EXPECT_EQ(texts[0],
+              (TextBox{ViewRect::At(18, 106, 220, 24), "山田　#12-EURUSD", SignalSheet::FONT_LATEST,
+                       SignalSheet::TEXT_COLOUR, TextAlign::Near}));
     EXPECT_EQ(texts[1].rect, ViewRect::At(18, 126, 220, 24));
     EXPECT_EQ(texts[1].text, "　　買い 09:30");
     EXPECT_EQ(texts[2].rect, ViewRect::At(18, 146, 220, 24));
@@ -96,7 +94,9 @@ TEST(SignalSheetTest, DrawsTheLatestSignalWithItsColouredMark) {
 TEST(SignalSheetTest, MarkColoursByDigit) {
     SignalSheet sheet;
     sheet.Layout(2, 70);
-    auto markOf = [&](const std::string& marker) { return sheet.Picture("a\nb\nc\n" + marker, {})[3]; };
+    auto markOf = [&](const std::string& marker) {
+        return sheet.Picture("a\nb\nc\n" + marker, {})[3];
+    };
     EXPECT_EQ(markOf("0▼").colour, Rgb(255, 128, 128));
     EXPECT_EQ(markOf("2●").colour, Rgb(128, 255, 128));
     EXPECT_EQ(markOf("3■").colour, Rgb(0, 0, 0));
@@ -114,9 +114,8 @@ TEST(SignalSheetTest, DrawsEveryHistoryLineEvenWithoutALatestSignal) {
     history[13] = "last";
     std::vector<TextBox> texts = sheet.Picture("", history);
     ASSERT_EQ(texts.size(), 14u);
-    EXPECT_EQ(texts[0], (TextBox{ViewRect::At(18, 364, 220, 12), "line",
-                                 SignalSheet::FONT_HISTORY, SignalSheet::TEXT_COLOUR,
-                                 TextAlign::Near}));
+    EXPECT_EQ(texts[0], (TextBox{ViewRect::At(18, 364, 220, 12), "line", SignalSheet::FONT_HISTORY,
+                                 SignalSheet::TEXT_COLOUR, TextAlign::Near}));
     EXPECT_EQ(texts[13].rect, ViewRect::At(18, 364 + 13 * 14, 220, 12));
     EXPECT_EQ(texts[13].text, "last");
 }

@@ -26,7 +26,8 @@ struct Picture {
     std::vector<uint32_t> BottomUp() const {
         std::vector<uint32_t> memory;
         for (int y = height - 1; y >= 0; --y) {
-            memory.insert(memory.end(), topDown.begin() + y * width, topDown.begin() + (y + 1) * width);
+            memory.insert(memory.end(), topDown.begin() + y * width,
+                          topDown.begin() + (y + 1) * width);
         }
         return memory;
     }
@@ -38,7 +39,8 @@ std::vector<int> Coverage(const std::vector<RunBatch>& batches, int width, int h
     for (const RunBatch& batch : batches) {
         for (const PixelRect& rect : batch.rects) {
             for (int y = rect.top; y < rect.bottom; ++y) {
-                for (int x = rect.left; x < rect.right; ++x) ++covered[static_cast<size_t>(y * width + x)];
+                for (int x = rect.left; x < rect.right; ++x)
+                    ++covered[static_cast<size_t>(y * width + x)];
             }
         }
     }
@@ -52,7 +54,8 @@ Picture RoundedPanel(int width, int height, int radius) {
         std::string row;
         for (int x = 0; x < width; ++x) {
             int dx = x < radius ? radius - x : (x >= width - radius ? x - (width - radius - 1) : 0);
-            int dy = y < radius ? radius - y : (y >= height - radius ? y - (height - radius - 1) : 0);
+            int dy =
+                y < radius ? radius - y : (y >= height - radius ? y - (height - radius - 1) : 0);
             row += dx * dx + dy * dy > radius * radius ? '.' : '#';
         }
         rows.push_back(row);
@@ -70,9 +73,7 @@ TEST(PixelRunsTest, EachRowGivesItsMaximalSolidRunsFromTheLeft) {
     std::vector<PixelRect> runs =
         FindSolidRuns(picture.topDown.data(), picture.width, picture.height, WHITE, false);
     std::vector<PixelRect> expected = {
-        {1, 0, 5, 1},
-        {0, 1, 2, 2}, {3, 1, 4, 2}, {5, 1, 6, 2},
-        {0, 2, 6, 3},
+        {1, 0, 5, 1}, {0, 1, 2, 2}, {3, 1, 4, 2}, {5, 1, 6, 2}, {0, 2, 6, 3},
     };
     EXPECT_EQ(runs, expected);
 }
@@ -152,7 +153,8 @@ TEST(PixelRunsTest, PanelBackgroundNeedsSeveralBatchesWhoseUnionIsExactlyTheSoli
 
     std::vector<int> covered = Coverage(batches, 240, 534);
     for (size_t i = 0; i < covered.size(); ++i) {
-        ASSERT_EQ(covered[i], panel.topDown[i] == WHITE ? 0 : 1) << "pixel " << i % 240 << "," << i / 240;
+        ASSERT_EQ(covered[i], panel.topDown[i] == WHITE ? 0 : 1)
+            << "pixel " << i % 240 << "," << i / 240;
     }
 }
 

@@ -33,32 +33,36 @@ std::string Calendar() {
     for (int index = 0; index < EVENTS; ++index) {
         // Spread over the 37 days the run writes.
         const int64_t when = NOW - 7 * 86400 + int64_t{index} * (37 * 86400 / EVENTS);
-        text += "BEGIN:VEVENT\r\nUID:event-" + std::to_string(index) + "@bench\r\nDTSTAMP:" +
-                Stamp(NOW) + "\r\nDTSTART:" + Stamp(when) + "\r\nSUMMARY:" +
-                CODES[index % 8] + " 指標 Indicator number " + std::to_string(index) +
-                "\r\nCATEGORIES:High\r\nDESCRIPTION:Forecast: 3.1%\\nPrevious: 3.0%\\nActual: 3.2%\r\n"
-                "END:VEVENT\r\n";
+        text +=
+            "BEGIN:VEVENT\r\nUID:event-" + std::to_string(index) +
+            "@bench\r\nDTSTAMP:" + Stamp(NOW) + "\r\nDTSTART:" + Stamp(when) +
+            "\r\nSUMMARY:" + CODES[index % 8] + " 指標 Indicator number " + std::to_string(index) +
+            "\r\nCATEGORIES:High\r\nDESCRIPTION:Forecast: 3.1%\\nPrevious: 3.0%\\nActual: 3.2%\r\n"
+            "END:VEVENT\r\n";
     }
     return text + "END:VCALENDAR\r\n";
 }
 
 std::string NewsFeed() {
-    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel>"
-                       "<title>bench</title><link>https://news.example/</link><description>d</description>\n";
+    std::string text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel>"
+        "<title>bench</title><link>https://news.example/</link><description>d</description>\n";
     for (int index = 0; index < NEWS_ITEMS; ++index) {
-        text += "<item><title>ドル円 ニュース " + std::to_string(index) +
-                "</title><link>https://news.example/" + std::to_string(index) +
-                "</link><guid>news-" + std::to_string(index) +
-                "</guid><pubDate>Fri, 11 Dec 2026 09:00:00 +0900</pubDate><description><![CDATA["
-                "<p>東京外国為替市場でドル円は151円台前半で小動き。<br>The dollar held <b>steady</b> "
-                "&amp; traders waited.</p><script>x()</script>]]></description></item>\n";
+        text +=
+            "<item><title>ドル円 ニュース " + std::to_string(index) +
+            "</title><link>https://news.example/" + std::to_string(index) + "</link><guid>news-" +
+            std::to_string(index) +
+            "</guid><pubDate>Fri, 11 Dec 2026 09:00:00 +0900</pubDate><description><![CDATA["
+            "<p>東京外国為替市場でドル円は151円台前半で小動き。<br>The dollar held <b>steady</b> "
+            "&amp; traders waited.</p><script>x()</script>]]></description></item>\n";
     }
     return text + "</channel></rss>\n";
 }
 
 struct Sources {
     Sources() {
-        folder = fs::temp_directory_path() / ("pelimor-publish-bench-" + std::to_string(::getpid()));
+        folder =
+            fs::temp_directory_path() / ("pelimor-publish-bench-" + std::to_string(::getpid()));
         fs::create_directories(folder / "out");
         std::ofstream(folder / "calendar.ics", std::ios::binary) << Calendar();
         std::ofstream(folder / "news.xml", std::ios::binary) << NewsFeed();

@@ -21,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::vector<NumberedItem> numbered;
     int32_t id = 0;
-    for (FeedItem& item : items) numbered.push_back(NumberedItem{++id, item.when.value_or(0), std::move(item)});
-    const std::vector<iaNews> read = ParseNewsFeed(EucJpToCp932(NewsFeedText("QZNNEWS", numbered, 0)));
+    for (FeedItem& item : items)
+        numbered.push_back(NumberedItem{++id, item.when.value_or(0), std::move(item)});
+    const std::vector<iaNews> read =
+        ParseNewsFeed(EucJpToCp932(NewsFeedText("QZNNEWS", numbered, 0)));
     if (read.size() != numbered.size()) std::abort();
     for (const iaNews& item : read)
         if (item.id < 1 || item.id > id || item.advert) std::abort();

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (error.empty()) std::abort();
         return 0;
     }
-    std::erase_if(reading.announcements, [&](const Announcement& a) { return !window.Contains(a.when); });
+    std::erase_if(reading.announcements,
+                  [&](const Announcement& a) { return !window.Contains(a.when); });
     const size_t count = reading.announcements.size();
     const std::string feed = IndicatorFeedText(std::move(reading.announcements), zone);
     if (static_cast<size_t>(std::count(feed.begin(), feed.end(), '\n')) > count) std::abort();

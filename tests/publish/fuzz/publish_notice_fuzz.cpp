@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const ZoneClock zone = *ZoneClock::ForZone("Asia/Tokyo");
     const std::string text(reinterpret_cast<const char*>(data), size);
     FeedItem notice = NoticeOfText("notice.txt", text, 1767225600, zone);
-    const std::vector<iaNews> read = ParseNewsFeed(
-        EucJpToCp932(NewsFeedText("QZNINFO", {NumberedItem{7, *notice.when, std::move(notice)}}, 0)));
+    const std::vector<iaNews> read = ParseNewsFeed(EucJpToCp932(
+        NewsFeedText("QZNINFO", {NumberedItem{7, *notice.when, std::move(notice)}}, 0)));
     if (read.size() != 1 || read[0].id != 7) std::abort();
     return 0;
 }
