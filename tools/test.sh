@@ -108,6 +108,18 @@ windows_program() {
   fi
 }
 
+# Every C++ file is as clang-format (.clang-format) would write it.
+formatting() {
+  local unformatted
+  unformatted=$(git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning:.*/\1/p' | sort -u)
+  if [ -z "$unformatted" ]; then
+    count "C++ formatting (clang-format)" 1 0
+  else
+    echo "Not formatted (run: clang-format -i FILE):"; echo "$unformatted"
+    count "C++ formatting (clang-format)" 0 1
+  fi
+}
+
 end_to_end() {
   [ -x tests/e2e/run.sh ] || return 0
   local output
@@ -124,6 +136,7 @@ end_to_end() {
 install_packages || { echo "0 passed, 1 failed"; exit 1; }
 mkdir -p build/logs
 layers
+formatting
 unit_tests native
 unit_tests sanitize
 windows_program

@@ -7,7 +7,7 @@ PELIMOR_PACKAGES=(
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64 xvfb x11-utils xdotool imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   pkg-config libical-dev libxml2-dev libcurl4-openssl-dev tzdata
   openssl libssl-dev python3-cryptography zip
 )
