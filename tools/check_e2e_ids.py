@@ -105,7 +105,9 @@ def main(paths):
             print("%s:%d: %s" % (os.path.relpath(path, ROOT), line, problem))
             bad += 1
     print("%d files, %d bare ids" % (len(paths), bad))
-    return 1 if bad else 0
+    if not paths:
+        print("no case file found")
+    return 1 if bad or not paths else 0
 
 
 if __name__ == "__main__":

@@ -2,9 +2,10 @@
 # Runs every test of Pelimor and ends with one line "N passed, N failed".
 #
 #   the layer check of the includes, the check that the end-to-end cases drive commands and
-#   controls by name, native unit tests (g++), the same under AddressSanitizer +
-#   UndefinedBehaviorSanitizer, Pelimor.exe built with mingw-w64 (warnings are errors) and
-#   importing no MinGW runtime DLL, the libFuzzer targets for a fixed number of runs, the unit
+#   controls by name, the C++ formatting (clang-format), native unit tests (g++), the same under
+#   AddressSanitizer + UndefinedBehaviorSanitizer, Pelimor.exe and the updater built with
+#   mingw-w64 (warnings are errors), every shipped binary importing no MinGW runtime DLL, the
+#   libFuzzer targets for a fixed number of runs, the unit
 #   tests cross-built with mingw-w64 and run under Wine, and the end-to-end tests of Pelimor.exe
 #   under Wine + Xvfb.
 #
@@ -89,7 +90,10 @@ windows_program() {
   # Every shipped binary is self-contained: the MinGW runtime is linked in, never a DLL beside it.
   local folder=build/windows-shipped binary imports bad=0 checked=0
   rm -rf "$folder"
-  cmake --install build/windows --prefix "$folder" >build/logs/windows-install.log 2>&1
+  if ! cmake --install build/windows --prefix "$folder" >build/logs/windows-install.log 2>&1; then
+    tail -n 20 build/logs/windows-install.log; count "shipped binaries import no MinGW runtime DLL" 0 1
+    return
+  fi
   : >build/logs/shipped-imports.log
   while IFS= read -r binary; do
     # Only Windows binaries ("MZ"): the expert-advisor stand-ins carry the names but no code.
@@ -101,22 +105,32 @@ windows_program() {
       bad=$((bad + 1)); echo "${binary#"$folder"/} imports a MinGW runtime DLL (or none could be read)"
     fi
   done < <(find "$folder" -type f \( -iname '*.exe' -o -iname '*.dll' \) | sort)
-  if [ "$checked" -ge 2 ] && [ "$bad" -eq 0 ]; then
+  if [ -f "$folder/Pelimor.exe" ] && [ -f "$folder/system/pelimorupdater.exe" ] && [ "$bad" -eq 0 ]; then
     count "$checked shipped binaries import no MinGW runtime DLL" 1 0
   else
     cat build/logs/shipped-imports.log; count "shipped binaries import no MinGW runtime DLL" 0 1
   fi
 }
 
-# Every C++ file is as clang-format (.clang-format) would write it.
+# Every C++ file is as clang-format (.clang-format) would write it. The style is first tried on a
+# line it must reformat, so a missing clang-format or an unreadable style fails the stage rather
+# than finding nothing.
 formatting() {
-  local unformatted
-  unformatted=$(git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run 2>&1 | sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: warning:.*/\1/p' | sort -u)
-  if [ -z "$unformatted" ]; then
-    count "C++ formatting (clang-format)" 1 0
+  local name="C++ formatting (clang-format)" unformatted file
+  if printf 'int   x ;\n' | clang-format --dry-run --Werror --assume-filename=base/probe.cpp \
+       >/dev/null 2>&1 || ! printf 'int x;\n' | clang-format --dry-run --Werror \
+       --assume-filename=base/probe.cpp >/dev/null 2>&1; then
+    echo "clang-format does not run with .clang-format"; count "$name" 0 1; return
+  fi
+  unformatted=()
+  while IFS= read -r file; do
+    clang-format --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
+  done < <(git ls-files '*.cpp' '*.h')
+  if [ ${#unformatted[@]} -eq 0 ]; then
+    count "$name" 1 0
   else
-    echo "Not formatted (run: clang-format -i FILE):"; echo "$unformatted"
-    count "C++ formatting (clang-format)" 0 1
+    echo "Not formatted (run: clang-format -i FILE):"; printf '%s\n' "${unformatted[@]}"
+    count "$name" 0 1
   fi
 }
 
