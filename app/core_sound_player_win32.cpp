@@ -1,7 +1,7 @@
-#include "app/core_sound_player.h"
+#include "app/core_sound_player_win32.h"
 
 #include "app/app_core.h"
-#include "sound/play_sound_file.h"
+#include "sound/play_sound_file_win32.h"
 
 namespace {
 SoundMode CurrentSoundMode() {

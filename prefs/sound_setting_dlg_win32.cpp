@@ -1,7 +1,7 @@
 #include "prefs/sound_setting_dlg_win32.h"
 
 #include "app/app_core.h"
-#include "app/core_sound_player.h"
+#include "app/core_sound_player_win32.h"
 #include "prefs/sound_file_dialog_win32.h"
 #include "resources/resource_prefs.h"
 

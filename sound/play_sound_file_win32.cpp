@@ -1,4 +1,4 @@
-#include "sound/play_sound_file.h"
+#include "sound/play_sound_file_win32.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -8,7 +8,7 @@
 
 #include "framework/private_messages.h"
 #include "sound/media_playback.h"
-#include "sound/play_sound_file.h"
+#include "sound/play_sound_file_win32.h"
 
 namespace {
 class MciStringChannel : public MciChannel {
