@@ -5,6 +5,6 @@
 
 #ifdef PELIMOR_TEST_CRASH
 // Ends the process with an access violation when the environment variable PELIMOR_TEST_CRASH
-// is "1"; otherwise does nothing.
+// is "1", throws a C++ exception that nothing catches when it is "throw"; otherwise does nothing.
 void CrashWhenTestAsks();
 #endif
