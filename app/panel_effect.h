@@ -38,9 +38,8 @@ enum class PanelEffectKind {
     // A server poll was taken: the timer schedule hears of it, with whether the server's update
     // counter moved (`value` 1) or not (0).
     AfterServerPoll,
-    KillTimer,        // kill the timer whose id is in `value`
-    RefreshMailbox,   // rewrite the expert advisor's mailbox windows
-    PassToFramework,  // not a timer of the panel: default handling
+    KillTimer,       // kill the timer whose id is in `value`
+    RefreshMailbox,  // rewrite the expert advisor's mailbox windows
 };
 
 // With OpenPage: a balloon of no known kind names no page.

@@ -52,7 +52,7 @@ PanelEffects TimerSchedule::OnTimer(unsigned id, SoundSink& sounds) {
                 {PanelEffectKind::KillTimer, TIMER_START_PAGE}};
     case TIMER_MAILBOX: return {Do(PanelEffectKind::RefreshMailbox)};
     case TIMER_SERVER_POLL: return {Do(PanelEffectKind::ServerPoll)};
-    default: return {Do(PanelEffectKind::PassToFramework)};
+    default: return {};  // not a timer of the panel
     }
 }
 
