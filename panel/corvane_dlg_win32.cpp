@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "app/app_core.h"
-#include "app/core_sound_player.h"
+#include "app/core_sound_player_win32.h"
 #include "app/test_timings.h"
 #include "panel/window_placement_win32.h"
 #include "base/byte_text.h"
@@ -412,7 +412,6 @@ void CCorvaneDlg::Perform(const PanelEffect& effect) {
     case PanelEffectKind::RefreshMailbox:
         MailboxWriter(mailbox_, theCore.m_indicatorStore, theCore.m_ruleStore);
         break;
-    case PanelEffectKind::PassToFramework: break;
     }
 }
 

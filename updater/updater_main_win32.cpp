@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "base/os.h"
+#include "base/program_folder_names.h"
 #include "base/trace_file_switch.h"
 #include "framework/crash_dump.h"
 #include "framework/test_crash.h"
@@ -12,7 +13,7 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     const std::string ownFolder = Os().ProgramFolder();
-    StartTraceFile(ownFolder + "..\\setting\\" + TRACE_MARKER_NAME,
+    StartTraceFile(ownFolder + "..\\" + SETTING_FOLDER_NAME + "\\" + TRACE_MARKER_NAME,
                    ownFolder + "pelimorupdater-trace.txt");
     InstallCrashDumpWriter(ownFolder, "pelimorupdater");
 #ifdef PELIMOR_TEST_CRASH
