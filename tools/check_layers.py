@@ -25,6 +25,7 @@ BUILD_KINDS = {"seam", "core", "windows", "resources", "updater", "publisher"}
 TESTS = "tests"
 WINDOWS_ONLY = {"windows"}
 README = "README.md"
+TEST_FOLDERS_OF_THEIR_OWN = {"publish"}  # tests/publish/PublisherTests.cmake
 PLATFORM_FREE = ["app/app_core.h", "app/app_core.cpp"]
 SOURCE_SUFFIXES = (".h", ".cpp")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
@@ -159,7 +160,8 @@ def platform_problems(root, layers):
             if header.lower() in WINDOWS_HEADERS:
                 problems.append(f"{name}: a portable file includes the Windows header <{header}>")
         for header in quoted[name]:
-            if "_win32" in os.path.basename(header):
+            windows_folder = layers.builds_of(os.path.dirname(header)) in WINDOWS_ONLY
+            if "_win32" in os.path.basename(header) or windows_folder:
                 problems.append(f"{name}: a portable file includes the Windows-only {header}")
     for start in PLATFORM_FREE:
         seen, waiting = set(), [start]
@@ -269,6 +271,21 @@ def unlisted_folders(root, layers):
     for folder in sorted(set(layers.layer) - holding):
         if not os.path.isdir(os.path.join(root, folder)):
             problems.append(f"{LAYER_LIST}: folder {folder} does not exist")
+    return problems
+
+
+def stray_test_folders(root, layers):
+    """Unit-test folders that no test program builds: tests/X/*_test.cpp is a program of its own
+    only for a folder X of the core (seam or core), and the publisher's tests build in their own
+    folder; any other X would be left out without a word."""
+    problems = []
+    for folder, path in source_files(root):
+        if not folder.startswith(TESTS + "/") or not path.endswith("_test.cpp"):
+            continue
+        tested = folder.split("/")[1]
+        if tested not in TEST_FOLDERS_OF_THEIR_OWN and layers.builds.get(tested) not in ("seam", "core"):
+            problems.append(f"{folder}/{os.path.basename(path)}: no test program builds tests/{tested}/, "
+                            "which is not a folder of the core")
     return problems
 
 
@@ -388,6 +405,7 @@ def main():
     graph = {}
     problems.extend(include_problems(root, layers, graph))
     problems.extend(unlisted_folders(root, layers))
+    problems.extend(stray_test_folders(root, layers))
     problems.extend(platform_problems(root, layers))
     problems.extend(seam_problems(root, layers))
     problems.extend(definition_problems(root, layers))

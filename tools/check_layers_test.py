@@ -57,6 +57,24 @@ class CheckLayers(unittest.TestCase):
         self.assertEqual(code, 1)
         self.assertIn("<windows.h>", output)
 
+    def test_a_portable_file_including_a_windows_only_folder_fails(self):
+        tree = dict(SOUND, **{"layers.txt": LAYERS.replace("2 resources resources below\n",
+                                                           "2 resources resources below\n2 framework windows below\n"),
+                              "framework/wnd.h": "#include <windows.h>\n"})
+        self.assertEqual(run_on(dict(tree, **{"views/pane_win32.cpp": '#include "framework/wnd.h"\n'}))[0], 0)
+        code, output = run_on(dict(tree, **{"views/pane.cpp": '#include "framework/wnd.h"\n'}))
+        self.assertEqual(code, 1)
+        self.assertIn("views/pane.cpp: a portable file includes the Windows-only framework/wnd.h", output)
+
+    def test_unit_tests_of_a_folder_no_test_program_builds_fail(self):
+        self.assertEqual(run_on(dict(SOUND, **{"tests/publish/writer_test.cpp": "\n",
+                                               "tests/views/pane_test.cpp": "\n"}))[0], 0)
+        code, output = run_on(dict(SOUND, **{"tests/resources/art_test.cpp": "\n",
+                                             "tests/gone/old_test.cpp": "\n"}))
+        self.assertEqual(code, 1)
+        self.assertIn("tests/resources/art_test.cpp: no test program builds tests/resources/", output)
+        self.assertIn("tests/gone/old_test.cpp: no test program builds tests/gone/", output)
+
     def test_the_core_reaching_a_resource_header_fails(self):
         code, output = run_on(dict(SOUND, **{"store/store.h": '#include "resources/resource.h"\n'}))
         self.assertEqual(code, 1)
