@@ -9,8 +9,9 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "tools", "sample_server"))
 import make_server_files as sample  # noqa: E402
+import resource_ids  # noqa: E402
 
-UM_TRAY_NOTIFY = 1125
+UM_TRAY_NOTIFY = resource_ids.fixed_message("UM_TRAY_NOTIFY")
 WM_LBUTTONDBLCLK = 0x203
 
 # Client points inside the panel's buttons (their pictures' top-left corners plus a little).

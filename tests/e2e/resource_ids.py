@@ -33,6 +33,20 @@ def read(folder=HEADERS):
     return numbers
 
 
+PRIVATE_MESSAGES = os.path.join(HEADERS, "..", "framework", "private_messages.h")
+FIXED_MESSAGE = re.compile(r"\b(UM_\w+) == (\d+)")
+
+
+def fixed_message(name, path=PRIVATE_MESSAGES):
+    """The number of one of the panel's private messages that others post to it (the header's
+    static_assert fixes those numbers): what a case posts as the tray or a download would."""
+    with open(path, encoding="utf-8") as f:
+        fixed = dict(FIXED_MESSAGE.findall(f.read()))
+    if name not in fixed:
+        raise ValueError("%s fixes no number of %s" % (os.path.basename(path), name))
+    return int(fixed[name])
+
+
 def command_names(numbers):
     """Number -> name of every menu command."""
     return {number: name for name, number in numbers.items() if name.startswith(COMMAND_PREFIX)}
