@@ -5,7 +5,7 @@
 #include "app/app_core.h"
 #include "app/core_sound_player_win32.h"
 #include "app/test_timings.h"
-#include "panel/window_placement_win32.h"
+#include "app/update_check.h"
 #include "base/byte_text.h"
 #include "base/os.h"
 #include "base/panel_window_titles.h"
@@ -13,9 +13,9 @@
 #include "metatrader/mailbox_writer.h"
 #include "metatrader/signal_copy_ea.h"
 #include "panel/fetch_done_win32.h"
-#include "app/update_check.h"
-#include "sound/sound_sink.h"
+#include "panel/window_placement_win32.h"
 #include "resources/resource.h"
+#include "sound/sound_sink.h"
 #include "views/html_pane_body.h"
 
 namespace {

@@ -1,21 +1,21 @@
 #include "panel/panel_command_router_win32.h"
 
 #include "app/app_core.h"
+#include "app/developer_test.h"
 #include "app/update_check.h"
 #include "framework/open_dialog.h"
 #include "metatrader_dialogs/auto_ba_dlg_win32.h"
 #include "metatrader_dialogs/auto_ba_set_dlg_win32.h"
-#include "app/developer_test.h"
 #include "metatrader_dialogs/signal_trade_dlg_win32.h"
 #include "metatrader_dialogs/test_dlg_win32.h"
 #include "panel/page_layout.h"
 #include "panel/panel_commands.h"
 #include "panel/tray_icon_win32.h"
-#include "welcome/about_dlg_win32.h"
-#include "welcome/first_dlg_win32.h"
 #include "prefs/general_settings_win32.h"
 #include "prefs/sound_setting_dlg_win32.h"
 #include "resources/resource.h"
+#include "welcome/about_dlg_win32.h"
+#include "welcome/first_dlg_win32.h"
 
 PanelEffects PanelCommandRouter::Run(int command) {
     if (!CommandOpensDialog(command)) return Perform(command);
