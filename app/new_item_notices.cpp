@@ -1,13 +1,12 @@
 #include "app/new_item_notices.h"
 
 #include "app/alert_events.h"
+#include "app/panel_page.h"
 #include "base/local_time.h"
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
 
 namespace {
-constexpr int NEWS_PAGE = 2;
-constexpr int NOTICE_PAGE = 3;
 
 // The notice sound waits a little longer, so that news and notices fetched in the same minute
 // do not sound on top of each other.
@@ -67,7 +66,7 @@ NewItemNotice NewItemNotices::OnNewsFetched(std::string_view feed) {
                               BalloonText(newest->when, newest->title), NEWS_BALLOON_TIMEOUT};
         news.MarkAllAnnounced();
     }
-    notice.showPageAgain = core_.m_page == NEWS_PAGE;
+    notice.showPageAgain = core_.m_page == PAGE_NEWS;
     return notice;
 }
 
@@ -90,7 +89,7 @@ NewItemNotice NewItemNotices::AnnounceNewNotice(const iaNews& newest) {
             BalloonNotice{BALLOON_NOTICES, "新着のお知らせがあります",
                           BalloonText(newest.when, Excerpt(body)), NOTICE_BALLOON_TIMEOUT};
     }
-    notice.showPageAgain = core_.m_page == NOTICE_PAGE;
+    notice.showPageAgain = core_.m_page == PAGE_NOTICES;
     core_.m_noticeStore.MarkAllAnnounced();
     return notice;
 }
@@ -109,7 +108,7 @@ NewItemNotice NewItemNotices::RemindOfUnreadNotices() {
                                            FormatText("未読のお知らせが%d件あります。\n", unread),
                                            NOTICE_BALLOON_TIMEOUT};
     }
-    notice.showPageAgain = core_.m_page == NOTICE_PAGE;
+    notice.showPageAgain = core_.m_page == PAGE_NOTICES;
     firstNoticeCheck_ = false;
     return notice;
 }

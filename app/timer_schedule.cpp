@@ -1,6 +1,7 @@
 #include "app/timer_schedule.h"
 
 #include "app/alert_rules.h"
+#include "app/panel_page.h"
 #include "base/calendar_date.h"
 #include "base/local_time.h"
 #include "base/os.h"
@@ -8,8 +9,6 @@
 
 namespace {
 constexpr unsigned MINUTE_MILLISECONDS = 60'000;
-constexpr int NEWS_PAGE = 2;
-constexpr int SIGNAL_PAGE = 4;
 
 PanelEffect Fetch(FeedKind kind) { return {PanelEffectKind::StartFeedFetch, kind}; }
 PanelEffect Do(PanelEffectKind kind) { return {kind}; }
@@ -48,7 +47,7 @@ PanelEffects TimerSchedule::OnTimer(unsigned id, SoundSink& sounds) {
     case TIMER_MINUTE: return OnMinuteTick();
     case TIMER_SECOND: return OnSecondTick(sounds);
     case TIMER_START_PAGE:
-        return {{PanelEffectKind::ShowPage, NEWS_PAGE},
+        return {{PanelEffectKind::ShowPage, PAGE_NEWS},
                 {PanelEffectKind::KillTimer, TIMER_START_PAGE}};
     case TIMER_MAILBOX: return {Do(PanelEffectKind::RefreshMailbox)};
     case TIMER_SERVER_POLL: return {Do(PanelEffectKind::ServerPoll)};
@@ -57,7 +56,7 @@ PanelEffects TimerSchedule::OnTimer(unsigned id, SoundSink& sounds) {
 }
 
 PanelEffects TimerSchedule::AfterServerPoll(bool changed) const {
-    if (!changed || core_.m_page != SIGNAL_PAGE) return {};
+    if (!changed || core_.m_page != PAGE_SIGNALS) return {};
     return {Do(PanelEffectKind::PlaceHtmlPane), Do(PanelEffectKind::RedrawPanel)};
 }
 

@@ -7,16 +7,8 @@
 
 #include <array>
 
+#include "app/panel_page.h"
 #include "views/view_rect.h"
-
-enum PanelPage : int {
-    PAGE_CALENDAR = 0,  // the calendar above the indicator list
-    PAGE_LIST = 1,      // the indicator list alone, the calendar folded away
-    PAGE_NEWS = 2,
-    PAGE_NOTICES = 3,
-    PAGE_SIGNALS = 4,
-};
-inline constexpr int PANEL_PAGE_COUNT = 5;
 
 // The page views in the order the panel paints them.
 enum PanelView : int {

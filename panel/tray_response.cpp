@@ -1,15 +1,15 @@
 #include "panel/tray_response.h"
 
+#include "app/panel_page.h"
+
 namespace {
 
 constexpr int NEWS_BALLOON = 1;
 constexpr int NOTICE_BALLOON = 2;
-constexpr int NEWS_PAGE = 2;
-constexpr int NOTICE_PAGE = 3;
 
 int PageOfBalloon(int balloonKind) {
-    if (balloonKind == NEWS_BALLOON) return NEWS_PAGE;
-    if (balloonKind == NOTICE_BALLOON) return NOTICE_PAGE;
+    if (balloonKind == NEWS_BALLOON) return PAGE_NEWS;
+    if (balloonKind == NOTICE_BALLOON) return PAGE_NOTICES;
     return NO_PAGE;
 }
 
