@@ -20,6 +20,10 @@ void RotatingTraceFile::Append(std::string_view line) {
     const size_t room =
         bound_ > LINE_END.size() ? static_cast<size_t>(bound_ - LINE_END.size()) : 0;
     std::string record(line.substr(0, room));
+    // A line may quote what a server or a file said: a line break in it must not start a line
+    // that looks like a trace of its own.
+    for (char& c : record)
+        if (c == '\r' || c == '\n') c = ' ';
     record += LINE_END;
 
     std::lock_guard<std::recursive_mutex> hold(lock_);

@@ -17,7 +17,8 @@ class RotatingTraceFile {
 public:
     RotatingTraceFile(std::string path, uint64_t boundBytes);
 
-    // Adds the line and CR LF. A line longer than the bound is cut to fit it. A failure is
+    // Adds the line and CR LF. A line longer than the bound is cut to fit it; a CR or LF in it
+    // becomes a space, so one call is one line of the file. A failure is
     // silent: a trace line has no one to report to.
     void Append(std::string_view line);
 

@@ -51,6 +51,14 @@ TEST(RotatingTraceFile, AddsEachLineWithCrLfAtTheEnd) {
     EXPECT_FALSE(Os().PathExists(trace.OlderPartPath()));
 }
 
+TEST(RotatingTraceFile, LineBreaksInsideALineCannotForgeLinesOfTheirOwn) {
+    TempFolder folder;
+    RotatingTraceFile trace(folder.Path() + "trace.txt", 1024);
+    trace.Append("server said: ok\r\n2026-12-10 21:15:02 crash: forged\nend");
+    EXPECT_EQ(ReadBytes(trace.Path()),
+              "server said: ok  2026-12-10 21:15:02 crash: forged end\r\n");
+}
+
 TEST(RotatingTraceFile, ALineThatFillsTheBoundExactlyStaysInTheFile) {
     TempFolder folder;
     RotatingTraceFile trace(folder.Path() + "trace.txt", 20);
