@@ -116,16 +116,20 @@ windows_program() {
 # line it must reformat, so a missing clang-format or an unreadable style fails the stage rather
 # than finding nothing.
 formatting() {
-  local name="C++ formatting (clang-format)" unformatted file
+  local name="C++ formatting (clang-format)" unformatted
   if printf 'int   x ;\n' | clang-format --dry-run --Werror --assume-filename=base/probe.cpp \
        >/dev/null 2>&1 || ! printf 'int x;\n' | clang-format --dry-run --Werror \
        --assume-filename=base/probe.cpp >/dev/null 2>&1; then
     echo "clang-format does not run with .clang-format"; count "$name" 0 1; return
   fi
-  unformatted=()
-  while IFS= read -r file; do
-    clang-format --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
-  done < <(git ls-files '*.cpp' '*.h')
+  # One run over every file: it fails when any file would change, and names those files.
+  local report
+  if report=$(git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror 2>&1); then
+    unformatted=()
+  else
+    mapfile -t unformatted < <(sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: error:.*/\1/p' <<<"$report" | sort -u)
+    [ ${#unformatted[@]} -gt 0 ] || unformatted=("(clang-format failed: ${report:0:200})")
+  fi
   if [ ${#unformatted[@]} -eq 0 ]; then
     count "$name" 1 0
   else
