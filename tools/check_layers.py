@@ -16,6 +16,7 @@ A free function lives in the folder of the header that declares it: a definition
 folder's file would hide a use of that folder from the include check.
 Prints every problem found; exits 1 when there is one, 0 otherwise.
 """
+import functools
 import os
 import re
 import sys
@@ -119,6 +120,13 @@ def read_layers(root):
     return layers, problems
 
 
+@functools.lru_cache(maxsize=None)
+def read_source(path):
+    """A source file's text, read once however many rules look at it."""
+    with open(path, encoding="utf-8", errors="replace") as source:
+        return source.read()
+
+
 def source_files(root):
     """(folder, path) of every source file below root, build and hidden folders left out."""
     for current, subfolders, names in os.walk(root):
@@ -134,8 +142,7 @@ def include_edges(root):
     """(including file, its folder, included path, the included file's folder) of every include
     of a file in the project."""
     for folder, path in source_files(root):
-        with open(path, encoding="utf-8", errors="replace") as source:
-            text = source.read()
+        text = read_source(path)
         for included in INCLUDE.findall(text):
             if not os.path.isfile(os.path.join(root, included)):
                 continue  # a generated header or one beside the file
@@ -149,8 +156,7 @@ def platform_problems(root, layers):
     quoted = {}
     for folder, path in source_files(root):
         name = os.path.relpath(path, root).replace(os.sep, "/")
-        with open(path, encoding="utf-8", errors="replace") as source:
-            text = source.read()
+        text = read_source(path)
         quoted[name] = INCLUDE.findall(text)
         if layers.layer_of(folder) in (None, layers.top) or layers.builds_of(folder) in WINDOWS_ONLY:
             continue
@@ -244,8 +250,7 @@ def definition_problems(root, layers):
     for folder, path in source_files(root):
         if layers.layer_of(folder) in (None, layers.top):
             continue
-        with open(path, encoding="utf-8", errors="replace") as source:
-            text = source.read()
+        text = read_source(path)
         name = os.path.relpath(path, root).replace(os.sep, "/")
         if path.endswith(".h"):
             for function in free_functions(text, ";"):
