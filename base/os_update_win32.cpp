@@ -144,6 +144,10 @@ void OsSeam::RemoveFolderTree(const std::string& folder) {
             const std::string name = found.cFileName;
             if (name == "." || name == "..") continue;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;
+            // A read-only file or folder would survive and be taken for one of this swap's.
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+                SetFileAttributesA((base + name).c_str(),
+                                   found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveFolderTree(base + name);
             else

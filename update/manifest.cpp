@@ -70,6 +70,27 @@ bool LevelsAreExact(std::string_view path) {
     return true;
 }
 
+// Windows opens a device, not a file, for these names in any folder and with any extension
+// ("nul.txt", "COM1.dll"); trailing spaces before the extension are ignored as well.
+bool NamesADevice(std::string_view level) {
+    static const std::set<std::string> DEVICES = {
+        "con",  "prn",  "aux",  "nul",  "com1", "com2", "com3",   "com4",    "com5",
+        "com6", "com7", "com8", "com9", "lpt1", "lpt2", "lpt3",   "lpt4",    "lpt5",
+        "lpt6", "lpt7", "lpt8", "lpt9", "com0", "lpt0", "conin$", "conout$", "clock$"};
+    std::string_view base = level.substr(0, level.find('.'));
+    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    return DEVICES.count(Lower(base)) == 1;
+}
+
+bool AnyLevelNamesADevice(std::string_view path) {
+    for (size_t start = 0; start <= path.size();) {
+        size_t end = std::min(path.find('\\', start), path.size());
+        if (NamesADevice(path.substr(start, end - start))) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 bool LevelIs(std::string_view path, std::string_view level) {
     return Lower(path.substr(0, path.find('\\'))) == level;
 }
@@ -81,7 +102,7 @@ bool IsSafeUpdatePath(std::string_view path) {
         return false;
     for (char c : path)
         if (c < 0x20 || c > 0x7E || c == ':' || c == '/' || c == '~') return false;
-    if (!LevelsAreExact(path)) return false;
+    if (!LevelsAreExact(path) || AnyLevelNamesADevice(path)) return false;
     if (LevelIs(path, SETTING_FOLDER_NAME)) return false;
     return Lower(path).rfind(UPDATER_WORK_PREFIX, 0) != 0;
 }

@@ -29,7 +29,8 @@ bool ParseManifest(std::string_view text, Manifest& manifest, std::string& reaso
 
 // A path the updater may write: printable ASCII without ":" (no drive letter, no stream) and
 // without "~" (no short-name alias), relative (no leading "\"), "\"-separated with no "/", no
-// empty level and no level ending in "." or " " (which Windows drops), without ".." anywhere, and
-// neither in the user's data folder "setting" nor among the updater's own work files
-// ("system\update.*").
+// empty level and no level ending in "." or " " (which Windows drops), no level naming a DOS
+// device (CON, NUL, AUX, PRN, COM1 to COM9, LPT1 to LPT9 and the like, with any extension),
+// without ".." anywhere, and neither in the user's data folder "setting" nor among the updater's
+// own work files ("system\update.*").
 bool IsSafeUpdatePath(std::string_view path);

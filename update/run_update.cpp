@@ -119,7 +119,7 @@ private:
                 FormatText(DOWNLOADING, done + 1, static_cast<int>(changed.size())),
                 10 + 70 * done / static_cast<int>(changed.size()));
             if (!StageFile(staging, entry)) return false;
-            stagedPaths_.push_back(entry.path);
+            staged_.push_back(entry);
             ++done;
         }
         return true;
@@ -146,10 +146,23 @@ private:
         return progress_.WaitForProgramExit() || Fail(CANCELLED, "Pelimor.exe did not end");
     }
 
+    // The staged files waited while the panel ended, in a folder anyone who can write the
+    // program folder can change: each is checked again right before the swap moves it in.
+    bool StillAsChecked() {
+        const std::string staging = StagingFolder(folder_);
+        for (const ManifestEntry& entry : staged_)
+            if (!FileMatches(LocalPath(staging, entry.path), entry))
+                return Fail(BAD_FILE, entry.path + " changed after it was checked");
+        return true;
+    }
+
     bool Swap() {
         progress_.ShowStatus(REPLACING, 90);
+        if (!StillAsChecked()) return false;
+        std::vector<std::string> paths;
+        for (const ManifestEntry& entry : staged_) paths.push_back(entry.path);
         std::string reason;
-        if (!SwapInStagedFiles(folder_, stagedPaths_, reason)) return Fail(CANNOT_WRITE, reason);
+        if (!SwapInStagedFiles(folder_, paths, reason)) return Fail(CANNOT_WRITE, reason);
         return true;
     }
 
@@ -158,7 +171,7 @@ private:
     UpdateProgress& progress_;
     int32_t release_ = 0;
     Manifest manifest_;
-    std::vector<std::string> stagedPaths_;
+    std::vector<ManifestEntry> staged_;  // fetched and checked, waiting in update.new
     std::string message_;
 };
 }  // namespace

@@ -111,6 +111,17 @@ bool MoveIn(const std::string& programFolder, const SwapItem& item) {
            os.MoveFileOver(paths.staged, paths.installed);
 }
 
+// A roll-back puts back whatever update.old holds for a file, so it must hold only what this swap
+// copied there: a file left by an older swap (one that could not be deleted then) would be
+// "restored" over the installed program. The folder is emptied first, and a swap whose backups
+// cannot be cleared does not start.
+bool ClearBackups(const std::string& programFolder, const std::vector<SwapItem>& items) {
+    Os().RemoveFolderTree(BackupFolder(programFolder));
+    for (const SwapItem& item : items)
+        if (Os().PathExists(PathsOf(programFolder, item).backup)) return false;
+    return true;
+}
+
 bool FailAndRollBack(const std::string& programFolder, const std::vector<SwapItem>& items,
                      std::string& reason, const std::string& what) {
     reason = what;
@@ -126,6 +137,10 @@ bool SwapInStagedFiles(const std::string& programFolder, const std::vector<std::
     for (const std::string& path : paths)
         items.push_back({path, os.PathExists(LocalPath(programFolder, path))});
 
+    if (!ClearBackups(programFolder, items)) {
+        reason = "cannot empty the folder of old files";
+        return false;
+    }
     const std::string journal = JournalPath(programFolder);
     if (!os.WriteFileBytes(journal, JournalText(SWAPPING, items))) {
         reason = "cannot write the journal";

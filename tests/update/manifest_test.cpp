@@ -102,6 +102,19 @@ TEST(Manifest, AcceptsOnlyPathsInsideTheProgramFolderAndOutsideTheUsersData) {
         {"system\\update.old\\Pelimor.exe", false},
         {"sound\\\x95\x5c.wav", false},
         {"line\nbreak", false},
+        // Windows opens a device for these in any folder, whatever the extension.
+        {"CON", false},
+        {"nul.txt", false},
+        {"system\\Aux.dll", false},
+        {"sound\\com1.wav", false},
+        {"LPT9.tar.gz", false},
+        {"prn .txt", false},
+        {"conout$.log", false},
+        {"system\\lpt1\\x.dat", false},
+        {"console.txt", true},
+        {"com10.dll", true},
+        {"nullable.txt", true},
+        {"sound\\aux-chime.wav", true},
     };
     for (const auto& c : cases) EXPECT_EQ(IsSafeUpdatePath(c.path), c.safe) << c.path;
 }

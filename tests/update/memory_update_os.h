@@ -52,6 +52,10 @@ public:
         if (prefix.empty() || prefix.back() != PathSeparator()) prefix += PathSeparator();
         for (auto file = files.lower_bound(prefix);
              file != files.end() && file->first.rfind(prefix, 0) == 0;) {
+            if (Refused(file->first)) {
+                ++file;
+                continue;
+            }
             if (!Change()) return;
             file = files.erase(file);
         }
@@ -76,7 +80,8 @@ public:
     Files files;
     int budget;
     int changes = 0;
-    std::string refusedPath;  // a write to, or a move from or to, this path fails (a locked file)
+    // A write to, a move from or to, or a removal by folder of this path fails (a locked file).
+    std::string refusedPath;
     std::string runningPath;  // a running program: it can be moved away but not replaced
     bool otherUpdaterRunning = false;
     bool updateLockHeld = false;

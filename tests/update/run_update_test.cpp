@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <map>
 
@@ -30,9 +31,11 @@ public:
     void ShowStatus(const std::string& text, int) override { statuses.push_back(text); }
     bool WaitForProgramExit() override {
         ++waits;
+        if (whileWaiting) whileWaiting();
         return programEnds;
     }
     std::vector<std::string> statuses;
+    std::function<void()> whileWaiting;  // what happens while the panel ends
     int waits = 0;
     bool programEnds = true;
 };
@@ -172,6 +175,20 @@ TEST_F(RunUpdateTest, APanelThatDoesNotEndStopsTheUpdateBeforeAnyFileIsReplaced)
     UpdateResult result = Run(server);
     EXPECT_FALSE(result.updated);
     EXPECT_EQ(result.userMessage.rfind("Pelimorが終了しなかったため", 0), 0u) << result.userMessage;
+    EXPECT_EQ(Program(), before);
+}
+
+TEST_F(RunUpdateTest, AStagedFileChangedWhileThePanelEndsIsNotInstalled) {
+    const auto before = Program();
+    progress.whileWaiting = [this] {
+        Write(LocalPath(StagingFolder(os.folder.Path()), "Pelimor.exe"), "swapped in meanwhile");
+    };
+    LoopbackServer server(
+        {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
+    UpdateResult result = Run(server);
+    EXPECT_FALSE(result.updated);
+    EXPECT_EQ(result.userMessage.rfind("ダウンロードしたファイルが壊れているため", 0), 0u)
+        << result.userMessage;
     EXPECT_EQ(Program(), before);
 }
 

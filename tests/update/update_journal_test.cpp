@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "base/os.h"
 #include "tests/support/test_os.h"
 #include "tests/update/memory_update_os.h"
@@ -165,6 +167,28 @@ TEST(UpdateJournal, AMoveThatFailsRollsTheSwapBack) {
     }
 }
 
+TEST(UpdateJournal, ARollBackNeverPutsBackAFileThatAnOlderSwapLeftAmongTheOldFiles) {
+    const std::string leftBackup = LocalPath(BackupFolder(FOLDER), "system\\pelimorupdater.exe");
+    Files files = ReadyToSwap();
+    files[leftBackup] = "an updater left by an older swap";
+    {
+        // The first move fails, so the updater's file is rolled back without having been copied.
+        MemoryUpdateOs os(files);
+        os.refusedPath = At("Pelimor.exe");
+        std::string reason;
+        EXPECT_FALSE(SwapInStagedFiles(FOLDER, SWAPPED, reason));
+        EXPECT_EQ(ProgramView(os.files), OldProgram());
+    }
+    // An old file that cannot be deleted keeps the swap from starting at all.
+    MemoryUpdateOs os(files);
+    os.refusedPath = leftBackup;
+    std::string reason;
+    EXPECT_FALSE(SwapInStagedFiles(FOLDER, SWAPPED, reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(ProgramView(os.files), OldProgram());
+    EXPECT_FALSE(os.PathExists(JournalPath(FOLDER)));
+}
+
 TEST(UpdateJournal, WithoutAJournalRecoveryOnlyDropsOldFilesLeftBehind) {
     Files files = NewProgram();
     files[LocalPath(BackupFolder(FOLDER), "system\\pelimorupdater.exe")] =
@@ -220,4 +244,28 @@ TEST(UpdateJournal, OnTheRealFileSystemAHalfDoneSwapRollsBackAndKeepsTheNewFileF
     EXPECT_TRUE(Os().ReadFileBytes(LocalPath(StagingFolder(folder), "system\\qz.css"), bytes));
     EXPECT_EQ(bytes, "new css");
     EXPECT_FALSE(Os().PathExists(JournalPath(folder)));
+}
+
+TEST(UpdateJournal, OnTheRealFileSystemAReadOnlyOldFileLeftBehindIsClearedBeforeTheSwap) {
+    TempFolder temp;
+    const std::string folder = temp.Path();
+    auto write = [](const std::string& path, const std::string& bytes) {
+        Os().CreateFolders(ParentFolder(path));
+        ASSERT_TRUE(Os().WriteFileBytes(path, bytes)) << path;
+    };
+    const std::string panel = LocalPath(folder, "Pelimor.exe");
+    const std::string left = LocalPath(BackupFolder(folder), "Pelimor.exe");
+    write(panel, "old panel");
+    write(LocalPath(StagingFolder(folder), "Pelimor.exe"), "new panel");
+    write(left, "a panel left by an older swap");
+    std::filesystem::permissions(left, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+
+    std::string reason;
+    ASSERT_TRUE(SwapInStagedFiles(folder, {"Pelimor.exe"}, reason)) << reason;
+    std::string bytes;
+    EXPECT_TRUE(Os().ReadFileBytes(panel, bytes));
+    EXPECT_EQ(bytes, "new panel");
+    EXPECT_FALSE(Os().PathExists(left));
 }
