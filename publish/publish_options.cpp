@@ -9,10 +9,17 @@ bool ReadCount(const std::string& text, int& value) {
 }
 }  // namespace
 
+CalendarWindow AnnouncementWindow(const PublishOptions& options, int64_t now) {
+    constexpr int64_t DAY_SECONDS = 86400;
+    return {now - int64_t{options.daysBack} * DAY_SECONDS,
+            now + int64_t{options.daysAhead} * DAY_SECONDS};
+}
+
 std::string PublishUsage() {
     return "usage: pelimor-publish --out DIR [--calendar SRC]... [--news SRC]... [--notices DIR]\n"
            "                       [--signals FILE --traders FILE --messages FILE]\n"
            "                       [--version N] [--tz ZONE] [--days-back N] [--days-ahead N]\n"
+           "       pelimor-publish --config FILE [OPTION]... [--check]\n"
            "\n"
            "Writes the data server's files into DIR (the folder served as "
            ".../sv_pelimor/websys/):\n"
@@ -20,8 +27,9 @@ std::string PublishUsage() {
            "files\n"
            "qznhnd_update.dat, qznhnd_trader.dat, qznhnd_message.dat, qznhnd_data.dat.\n"
            "\n"
-           "  --calendar SRC   economic calendar, iCalendar (.ics) or CSV; a file or an http/https "
-           "URL\n"
+           "  --calendar SRC   economic calendar: iCalendar (.ics), the weekly JSON export or "
+           "CSV;\n"
+           "                   a file or an http/https URL\n"
            "  --news SRC       news feed, RSS 2.0 or Atom 1.0; a file or an http/https URL\n"
            "  --notices DIR    folder of notices, one UTF-8 .txt file each (first line: title)\n"
            "  --signals FILE --traders FILE --messages FILE\n"
@@ -30,16 +38,25 @@ std::string PublishUsage() {
            "  --tz ZONE        IANA zone in which the panel shows times (default Asia/Tokyo)\n"
            "  --days-back N    announcements written from N days ago (default 7)\n"
            "  --days-ahead N   ... up to N days ahead (default 30)\n"
+           "  --config FILE    these options from FILE, one per line (\"--out /srv/...\"; # "
+           "comments)\n"
+           "  --check          read every source and report what each holds; write nothing\n"
            "  --help           this text\n"
            "\n"
-           "Exit status 0 on success, 1 on bad input (the message names the source and line).\n";
+           "Exit status 0 on success, 1 on bad input (the message names the source and line).\n"
+           "With --check: 0 when every source can be used.\n";
 }
 
 CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
                                   PublishOptions& options, std::string& error) {
+    bool check = false;
     for (size_t index = 0; index < arguments.size(); ++index) {
         const std::string& option = arguments[index];
         if (option == "--help" || option == "-h") return CommandLine::Help;
+        if (option == "--check") {
+            check = true;
+            continue;
+        }
         if (index + 1 >= arguments.size()) {
             error =
                 option.starts_with("--") ? option + " needs a value" : "unknown argument " + option;
@@ -75,7 +92,7 @@ CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
             return CommandLine::Invalid;
         }
     }
-    if (options.outFolder.empty()) {
+    if (options.outFolder.empty() && !check) {
         error = "--out DIR is required";
         return CommandLine::Invalid;
     }
@@ -85,5 +102,5 @@ CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
         error = "--signals, --traders and --messages go together";
         return CommandLine::Invalid;
     }
-    return CommandLine::Run;
+    return check ? CommandLine::Check : CommandLine::Run;
 }

@@ -1,8 +1,11 @@
 // The command line of pelimor-publish.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "publish/announcement.h"
 
 struct PublishOptions {
     std::string outFolder;
@@ -16,11 +19,14 @@ struct PublishOptions {
     int daysAhead = 30;
 };
 
-enum class CommandLine { Run, Help, Invalid };
+// The span of announcements a run at `now` writes (--days-back, --days-ahead).
+CalendarWindow AnnouncementWindow(const PublishOptions& options, int64_t now);
 
-// Reads the arguments (without the program name). Invalid, with the reason in `error`, for an
-// unknown option, a missing value, a bad number, no --out, or only some of --signals, --traders
-// and --messages.
+enum class CommandLine { Run, Check, Help, Invalid };
+
+// Reads the arguments (without the program name, configuration files already expanded).
+// Invalid, with the reason in `error`, for an unknown option, a missing value, a bad number, no
+// --out (except for --check), or only some of --signals, --traders and --messages.
 CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
                                   PublishOptions& options, std::string& error);
 

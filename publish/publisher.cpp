@@ -9,14 +9,10 @@
 
 #include "base/program_version.h"
 #include "publish/utf8_to_cp932.h"
-#include "publish/csv_calendar.h"
-#include "publish/ical_calendar.h"
 #include "publish/item_ids.h"
 #include "publish/notice_folder.h"
-#include "publish/signal_sources.h"
-#include "publish/source_bytes.h"
+#include "publish/source_reading.h"
 #include "publish/staged_output.h"
-#include "publish/syndication_feed.h"
 #include "base/euc_jp.h"
 #include "store/indicator_feed.h"
 #include "base/line_file.h"
@@ -27,37 +23,12 @@
 #include "base/server_files.h"
 
 namespace {
-constexpr int64_t DAY_SECONDS = 86400;
-
-bool IsICalendar(std::string_view text) {
-    size_t at = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
-    std::string start(text.substr(at, 15));
-    for (char& c : start) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return start == "BEGIN:VCALENDAR" || start.starts_with("BEGIN:VEVENT");
-}
-
-bool ReadSource(const std::string& source, std::string& bytes, std::string& error) {
-    std::string reason;
-    if (ReadSourceBytes(source, bytes, reason)) return true;
-    error = source + ": " + reason;
-    return false;
-}
-
 bool ReadCalendars(const PublishOptions& options, const ZoneClock& zone,
                    const CalendarWindow& window, std::vector<Announcement>& announcements,
                    PublishSummary& summary, std::string& error) {
     for (const std::string& source : options.calendars) {
-        std::string bytes;
-        if (!ReadSource(source, bytes, error)) return false;
         CalendarReading reading;
-        std::string reason;
-        const bool read = IsICalendar(bytes) ? ReadICalendar(bytes, zone, window, reading, reason)
-                                             : ReadCsvCalendar(bytes, zone, reading, reason);
-        if (!read) {
-            error = source + ": " + reason;
-            return false;
-        }
+        if (!ReadCalendarSource(source, zone, window, reading, error)) return false;
         summary.skippedAllDay += reading.skippedAllDay;
         for (Announcement& announcement : reading.announcements)
             if (window.Contains(announcement.when))
@@ -83,17 +54,8 @@ std::vector<NumberedItem> Numbered(std::vector<FeedItem> items, const std::strin
 }
 
 bool ReadNews(const PublishOptions& options, std::vector<FeedItem>& items, std::string& error) {
-    for (const std::string& source : options.news) {
-        std::string bytes;
-        if (!ReadSource(source, bytes, error)) return false;
-        std::vector<FeedItem> feed;
-        std::string reason;
-        if (!ReadSyndicationFeed(bytes, feed, reason)) {
-            error = source + ": " + reason;
-            return false;
-        }
-        std::move(feed.begin(), feed.end(), std::back_inserter(items));
-    }
+    for (const std::string& source : options.news)
+        if (!ReadNewsSource(source, items, error)) return false;
     return true;
 }
 
@@ -101,17 +63,6 @@ std::string ExistingFile(const std::string& folder, const char* name) {
     std::string bytes;
     ReadTextFile(folder + "/" + name, bytes, true);
     return bytes;
-}
-
-bool ReadPollFiles(const PublishOptions& options, const ZoneClock& zone, PollFiles& files,
-                   std::string& error) {
-    if (options.signals.empty()) return true;
-    std::string signals, traders, messages;
-    if (!ReadSource(options.signals, signals, error) ||
-        !ReadSource(options.traders, traders, error) ||
-        !ReadSource(options.messages, messages, error))
-        return false;
-    return ReadSignalSources(traders, messages, signals, zone, files, error);
 }
 
 // The update counter moves only when the trader, message or signal file changes; it never
@@ -207,8 +158,7 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
         error = "--tz " + options.zone + ": no such time zone";
         return false;
     }
-    const CalendarWindow window{now - int64_t{options.daysBack} * DAY_SECONDS,
-                                now + int64_t{options.daysAhead} * DAY_SECONDS};
+    const CalendarWindow window = AnnouncementWindow(options, now);
     std::vector<Announcement> announcements;
     if (!ReadCalendars(options, *zone, window, announcements, summary, error)) return false;
 
@@ -221,7 +171,7 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
         return false;
     }
     PollFiles pollFiles;
-    if (!ReadPollFiles(options, *zone, pollFiles, error)) return false;
+    if (!ReadPollSources(options, *zone, pollFiles, error)) return false;
 
     ItemIds ids(ExistingFile(options.outFolder, ITEM_ID_STATE_FILE));
     std::vector<NumberedItem> numberedNews = Numbered(std::move(newsItems), "news:", ids, now);

@@ -180,6 +180,75 @@ TEST_F(CalendarRoundTrip, CsvCalendarsMergeWithICalendarsAndRepeatedNamesStayApa
     EXPECT_EQ(boj.rank, 3);
 }
 
+// The weekly export of the calendar that MetaTrader news tools read.
+std::string JsonWeek() {
+    return Utf8(
+        u8"\xEF\xBB\xBF \r\n[\n"
+        u8" {\"title\": \"Non-Farm Employment Change\", \"country\": \"USD\",\n"
+        u8"  \"date\": \"2026-03-06T08:30:00-05:00\", \"impact\": \"High\",\n"
+        u8"  \"forecast\": \"180K\", \"previous\": \"175K\"},\n"
+        u8" {\"title\": \"BOJ Press Conference\", \"country\": \"JPY\",\n"
+        u8"  \"date\": \"2026-03-11T15:30:00+09:00\", \"impact\": \"Non-Economic\",\n"
+        u8"  \"forecast\": \"\", \"previous\": \"\"},\n"
+        u8" {\"title\": \"OPEC Meetings\", \"country\": \"All\", \"date\": "
+        u8"\"2026-03-10T00:00:00-04:00\",\n"
+        u8"  \"impact\": \"Medium\", \"forecast\": 1.5, \"previous\": null, \"extra\": "
+        u8"{\"a\": [1, 2]}},\n"
+        u8" {\"title\": \"Bank Holiday\", \"country\": \"GBP\", \"date\": "
+        u8"\"2026-03-09T03:00:00-04:00\",\n"
+        u8"  \"impact\": \"Holiday\", \"forecast\": \"\", \"previous\": \"\"},\n"
+        u8" {\"title\": \"Building Permits\", \"country\": \"NZD\", \"date\": "
+        u8"\"2026-03-09T17:45:00-04:00\",\n"
+        u8"  \"impact\": \"low\", \"forecast\": \"\", \"previous\": \"-1.2%\"},\n"
+        u8" {\"title\": \"Initial Jobless Claims\", \"country\": \"USD\", \"date\": "
+        u8"\"2026-03-12T08:30:00-04:00\",\n"
+        u8"  \"impact\": \"Medium\", \"forecast\": \"215K\", \"previous\": \"213K\"}\n"
+        u8"]\n");
+}
+
+TEST_F(CalendarRoundTrip, JsonCalendarEventsArriveAtTheirInstantsAndMergeWithTheOtherSources) {
+    const std::string csv = Utf8(
+        u8"name,datetime,country,rank\n"
+        u8"Initial Jobless Claims,2026-03-05T13:30:00Z,USD,medium\n"
+        u8"Non-Farm Employment Change,2026-03-06T13:30:00Z,USD,5\n");
+    options.calendars = {Source("week.json", JsonWeek()), Source("claims.csv", csv)};
+    ASSERT_TRUE(Run()) << error;
+    EXPECT_EQ(summary.skippedAllDay, 1);
+    const std::vector<IndicatorRecord> records = Announcements();
+    ASSERT_EQ(records.size(), 6u);
+
+    // The offset decides the instant; the same event from the CSV source is written once.
+    const IndicatorRecord payrolls = Named(records, "Non-Farm Employment Change");
+    EXPECT_EQ(payrolls.when, Utc(2026, 3, 6, 13, 30));
+    EXPECT_EQ(payrolls.country, 10);
+    EXPECT_EQ(payrolls.rank, 5);
+    EXPECT_EQ(payrolls.highlight, 1);
+    EXPECT_EQ(payrolls.forecast, "180K");
+    EXPECT_EQ(payrolls.previous, "175K");
+
+    const IndicatorRecord boj = Named(records, "BOJ Press Conference");
+    EXPECT_EQ(boj.when, Utc(2026, 3, 11, 6, 30));
+    EXPECT_EQ(boj.country, 7);
+    EXPECT_EQ(boj.rank, 1);
+    EXPECT_EQ(boj.highlight, 0);
+
+    // "All" names every market: no flag. Numbers are values too; null and nested members are not.
+    const IndicatorRecord opec = Named(records, "OPEC Meetings");
+    EXPECT_EQ(opec.when, Utc(2026, 3, 10, 4, 0));
+    EXPECT_EQ(opec.country, -1);
+    EXPECT_EQ(opec.rank, 3);
+    EXPECT_EQ(opec.forecast, "1.5");
+    EXPECT_EQ(opec.previous, "");
+
+    const IndicatorRecord permits = Named(records, "Building Permits");
+    EXPECT_EQ(permits.rank, 1);
+    EXPECT_EQ(permits.previous, "-1.2%");
+
+    // One name at two instants, one from each source: each carries its date.
+    EXPECT_EQ(Named(records, "Initial Jobless Claims (3/5)").when, Utc(2026, 3, 5, 13, 30));
+    EXPECT_EQ(Named(records, "Initial Jobless Claims (3/12)").when, Utc(2026, 3, 12, 12, 30));
+}
+
 TEST_F(CalendarRoundTrip, TheWindowBoundsTheAnnouncementsAndRecurringEventsAreExpandedInIt) {
     const std::string weekly = Lines(
         {u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"PRODID:-//test//EN", u8"BEGIN:VEVENT", u8"UID:w",
@@ -236,6 +305,20 @@ TEST_F(CalendarRoundTrip, BadCalendarsAreRefusedNamingSourceAndLine) {
          "time)"},
         {"rank.csv", "name,datetime,rank\nx,2026-03-10 10:00,urgent\n",
          "rank.csv: line 2: the rank \"urgent\" is no rank"},
+        {"title.json",
+         "[{\"title\": \"ok\", \"date\": \"2026-03-10T10:00:00Z\"},\n"
+         " {\"title\": \"  \", \"date\": \"2026-03-10T10:00:00Z\"}]",
+         "title.json: [1]: the event has no title"},
+        {"date.json", "[{\"title\": \"x\", \"date\": \"next Friday\"}]",
+         "date.json: [0]: the event has no readable date"},
+        {"nodate.json", "[{\"title\": \"x\"}]", "nodate.json: [0]: the event has no readable date"},
+        {"element.json", "[{\"title\": \"x\", \"date\": \"2026-03-10T10:00:00Z\"}, 7]",
+         "element.json: [1]: the element is no object"},
+        {"broken.json", "[{\"title\": \"x\",",
+         "broken.json: the text is no valid JSON (broken "
+         "syntax or invalid UTF-8)"},
+        {"utf8.json", "[{\"title\": \"\xFF\", \"date\": \"2026-03-10T10:00:00Z\"}]",
+         "utf8.json: the text is no valid JSON (broken syntax or invalid UTF-8)"},
     };
     for (const Case& c : cases) {
         options.calendars = {Source(c.name, c.text)};

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "publish/source_check.h"
 #include "tests/publish/publish_fixture.h"
 #include "tests/support/loopback_server.h"
 
@@ -65,5 +66,36 @@ TEST_F(PublishFolder, SourcesAreFetchedOverHttpAndFailedFetchesRefused) {
     EXPECT_FALSE(Run());
     EXPECT_TRUE(error.starts_with(url + ": ")) << error;
     EXPECT_NE(error.find("404"), std::string::npos) << error;
+}
+TEST_F(PublishFolder, TheCheckReportsEverySourceAndWritesNothing) {
+    options.calendars = {Source("week.json",
+                                "[{\"title\": \"CPI\", \"date\": \"2026-03-10T08:30:00-04:00\"},"
+                                " {\"title\": \"Holiday\", \"impact\": \"Holiday\"},"
+                                " {\"title\": \"Old\", \"date\": \"2025-01-10T08:30:00Z\"}]"),
+                         Source("bad.csv", "name,datetime\nBad one,tomorrow\n")};
+    options.news = {Source(
+        "good.rss",
+        "<rss "
+        "version=\"2.0\"><channel><item><title>t</title><guid>g</guid></item></channel></rss>")};
+    std::string report;
+    EXPECT_FALSE(CheckSources(options, RUN_TIME, report));
+    EXPECT_EQ(report, "calendar " + folder.Path() +
+                          "week.json: 2 events (1 inside the days written), 1 skipped (all-day or "
+                          "holiday)\n"
+                          "error: " +
+                          folder.Path() +
+                          "bad.csv: line 2: the date and time cannot be read\n"
+                          "news " +
+                          folder.Path() + "good.rss: 1 news items\noutput " + options.outFolder +
+                          ": writable\n");
+    EXPECT_TRUE(std::filesystem::is_empty(options.outFolder));
+
+    options.calendars.pop_back();
+    EXPECT_TRUE(CheckSources(options, RUN_TIME, report)) << report;
+    options.outFolder = folder.Path() + "nowhere";
+    EXPECT_FALSE(CheckSources(options, RUN_TIME, report));
+    EXPECT_NE(report.find("error: " + options.outFolder + ": the output folder does not exist"),
+              std::string::npos)
+        << report;
 }
 }  // namespace

@@ -8,7 +8,7 @@ PELIMOR_PACKAGES=(
   wine wine64 xvfb x11-utils xdotool imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
   clang clang-format libclang-rt-14-dev
-  pkg-config libical-dev libxml2-dev libcurl4-openssl-dev tzdata
+  pkg-config libical-dev libxml2-dev libcurl4-openssl-dev nlohmann-json3-dev tzdata
   openssl libssl-dev python3-cryptography zip
 )
 
