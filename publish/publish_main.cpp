@@ -43,8 +43,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf(
-        "pelimor-publish: %zu announcements (%d all-day events skipped), %zu news items, "
-        "%zu notices, poll counter %d, written to %s\n",
+        "pelimor-publish: %zu announcements (%d all-day events and holidays skipped), "
+        "%zu news items, %zu notices, poll counter %d, written to %s\n",
         summary.announcements, summary.skippedAllDay, summary.newsItems, summary.notices,
         summary.pollCounter, options.outFolder.c_str());
     return 0;

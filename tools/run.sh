@@ -50,6 +50,7 @@ SOURCES=tools/sample_sources
 python3 "$SOURCES/make_sources.py" "$RUN/sources" &&
   build/native/pelimor-publish --out "$RUN/server/sv_pelimor/websys" \
     --calendar "$RUN/sources/calendar.ics" --calendar "$RUN/sources/calendar.csv" \
+    --calendar "$RUN/sources/calendar.json" \
     --news "$RUN/sources/news.rss" --news "$RUN/sources/news.atom" \
     --notices "$SOURCES/notices" --signals "$RUN/sources/signals.csv" \
     --traders "$SOURCES/traders.csv" --messages "$RUN/sources/messages.csv" ||

@@ -2,7 +2,8 @@
 # Runs every test of Pelimor and ends with one line "N passed, N failed".
 #
 #   the layer check of the includes, the check that the end-to-end cases drive commands and
-#   controls by name, the C++ formatting (clang-format), native unit tests (g++), the same under
+#   controls by name, the C++ formatting (clang-format), native unit tests (g++), the publisher's
+#   Debian package unpacked and its installed program run, the unit tests under
 #   AddressSanitizer + UndefinedBehaviorSanitizer, Pelimor.exe and the updater built with
 #   mingw-w64 (warnings are errors), every shipped binary importing no MinGW runtime DLL, the
 #   libFuzzer targets for a fixed number of runs, the unit
@@ -141,6 +142,23 @@ formatting() {
   fi
 }
 
+# The publisher's Debian package (CPack), unpacked into a throw-away root and checked: control
+# data, files, systemd units, and the installed program run with the installed configuration.
+publisher_package() {
+  local name="publisher package" output
+  if ! cmake --build build/native --target package >build/logs/package.log 2>&1; then
+    tail -n 20 build/logs/package.log; count "$name build" 0 1; return
+  fi
+  output=$(python3 tests/publish/package/check_package.py build/native 2>&1 |
+    tee build/logs/package-check.log | tail -n 1)
+  if [[ "$output" =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed ]]; then
+    grep '^FAIL' build/logs/package-check.log
+    count "$name" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
+  else
+    tail -n 20 build/logs/package-check.log; count "$name" 0 1
+  fi
+}
+
 end_to_end() {
   [ -x tests/e2e/run.sh ] || return 0
   local output
@@ -159,6 +177,7 @@ mkdir -p build/logs
 layers
 formatting
 unit_tests native
+publisher_package
 unit_tests sanitize
 windows_program
 # Before the Wine environment: its private locale folder (LOCPATH) makes glibc's locale loading

@@ -17,6 +17,7 @@ def publish(r, now):
     command = [PUBLISHER, "--out", served,
                "--calendar", os.path.join(sources, "calendar.ics"),
                "--calendar", os.path.join(sources, "calendar.csv"),
+               "--calendar", os.path.join(sources, "calendar.json"),
                "--news", os.path.join(sources, "news.rss"), "--news", os.path.join(sources, "news.atom"),
                "--notices", os.path.join(SOURCES, "notices"),
                "--signals", os.path.join(sources, "signals.csv"),
@@ -59,6 +60,8 @@ def run(r):
     r.check("the panel stores a published announcement at its instant", stored == [due], stored)
     csv_name = "スウェーデン・消費者物価指数".encode("cp932")
     r.check("the panel stores an announcement of the CSV calendar", bool(stored_times(r, csv_name)))
+    r.check("the panel stores an announcement of the JSON calendar",
+            bool(stored_times(r, b"Core PPI m/m")))
     news = [t.encode("cp932") for t in ("Dollar steadies ahead of payrolls", "ドル円、151円台で小動き")]
     fetched = r.wait_for(lambda: all(t in r.setting_bytes("iasnews.dat") for t in news), 60)
     r.check("the panel stores the published RSS and Atom news", fetched, r.setting_bytes("iasnews.dat")[:200])

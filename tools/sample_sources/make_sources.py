@@ -10,12 +10,15 @@ notices/ and traders.csv, do not):
                    (New York, London, Frankfurt, Sydney, Tokyo; UTC and floating times too),
                    three of them due in the next minutes, one all-day holiday
     calendar.csv   a CSV calendar with a few more announcements
+    calendar.json  the weekly JSON export that MetaTrader news tools read: New York times with
+                   their offsets, a holiday, an event of every market ("All")
     news.rss       an RSS 2.0 feed, Japanese items
     news.atom      an Atom 1.0 feed, English items
     signals.csv    trade signals, the newest from half a minute ago
     messages.csv   trader messages
 
 Then:  pelimor-publish --out OUT --calendar DIR/calendar.ics --calendar DIR/calendar.csv
+           --calendar DIR/calendar.json
            --news DIR/news.rss --news DIR/news.atom --notices tools/sample_sources/notices
            --signals DIR/signals.csv --traders tools/sample_sources/traders.csv
            --messages DIR/messages.csv
@@ -24,6 +27,7 @@ import argparse
 import csv
 import datetime
 import email.utils
+import json
 import pathlib
 from xml.sax.saxutils import escape
 from zoneinfo import ZoneInfo
@@ -59,6 +63,14 @@ CSV_EVENTS = [  # (day, time in Tokyo, country, name, rank, forecast, previous)
     (0, "16:00", "SE", "スウェーデン・消費者物価指数", "2", "2.1%", "2.3%"),
     (1, "17:00", "NO", "ノルウェー・政策金利", "4", "4.50%", "4.50%"),
     (2, "22:30", "CAD", "Canada Employment Change, m/m", "High", "25.0K", "41.4K"),
+]
+
+JSON_EVENTS = [  # (day from today in New York, time there, country, title, impact, forecast, previous)
+    (0, "10:00", "USD", "JOLTS Job Openings", "Medium", "7.60M", "7.44M"),
+    (1, "08:30", "USD", "Core PPI m/m", "High", "0.2%", "0.1%"),
+    (1, "19:00", "All", "G20 Meetings", "Non-Economic", "", ""),
+    (2, "05:00", "EUR", "German Buba President Speaks", "Low", "", ""),
+    (3, "00:00", "JPY", "Bank Holiday", "Holiday", "", ""),
 ]
 
 NEWS_RSS = [  # (hours ago, title, html body)
@@ -146,6 +158,19 @@ def csv_calendar(now: datetime.datetime) -> str:
     return rows
 
 
+def json_calendar(now: datetime.datetime) -> str:
+    zone = ZoneInfo("America/New_York")
+    today = now.astimezone(zone).date()
+    events = []
+    for day, clock, country, title, impact, forecast, previous in JSON_EVENTS:
+        hour, minute = map(int, clock.split(":"))
+        moment = datetime.datetime.combine(today + datetime.timedelta(days=day),
+                                           datetime.time(hour, minute), zone)
+        events.append({"title": title, "country": country, "date": moment.isoformat(),
+                       "impact": impact, "forecast": forecast, "previous": previous})
+    return json.dumps(events, ensure_ascii=False, indent=1) + "\n"
+
+
 def rss(now: datetime.datetime) -> str:
     items = []
     for index, (hours, title, body) in enumerate(NEWS_RSS):
@@ -201,6 +226,7 @@ def main() -> None:
     folder.mkdir(parents=True, exist_ok=True)
     (folder / "calendar.ics").write_bytes(calendar(now).encode("utf-8"))
     write_csv(folder / "calendar.csv", csv_calendar(now))
+    (folder / "calendar.json").write_bytes(json_calendar(now).encode("utf-8"))
     (folder / "news.rss").write_bytes(rss(now).encode("utf-8"))
     (folder / "news.atom").write_bytes(atom(now).encode("utf-8"))
     write_csv(folder / "signals.csv", signals(now))
