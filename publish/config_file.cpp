@@ -1,4 +1,5 @@
 #include "publish/config_file.h"
+#include "publish/ascii_text.h"
 
 #include <cctype>
 #include <fstream>
@@ -7,14 +8,6 @@
 namespace {
 // A configuration names a handful of sources; anything larger is no configuration file.
 constexpr std::streamsize MAX_CONFIG_BYTES = 1 << 20;
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool ReadConfigFile(const std::string& path, std::string& text, std::string& error) {
     std::ifstream file(path, std::ios::binary);
@@ -37,7 +30,7 @@ bool ConfigFileArguments(std::string_view text, std::vector<std::string>& argume
     int number = 0;
     while (!text.empty()) {
         const size_t end = text.find('\n');
-        const std::string_view line = Trimmed(text.substr(0, end));
+        const std::string_view line = TrimmedText(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++number;
         if (line.empty() || line.starts_with("#")) continue;
@@ -53,7 +46,8 @@ bool ConfigFileArguments(std::string_view text, std::vector<std::string>& argume
             return false;
         }
         arguments.push_back(option);
-        if (space != std::string_view::npos) arguments.emplace_back(Trimmed(line.substr(space)));
+        if (space != std::string_view::npos)
+            arguments.emplace_back(TrimmedText(line.substr(space)));
     }
     return true;
 }

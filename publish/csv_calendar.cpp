@@ -1,4 +1,5 @@
 #include "publish/csv_calendar.h"
+#include "publish/ascii_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,16 +11,8 @@
 #include "publish/time_text.h"
 
 namespace {
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<int32_t> SmallNumber(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedText(text);
     bool negative = text.starts_with("-");
     if (negative) text.remove_prefix(1);
     if (text.empty() || text.size() > 4) return std::nullopt;
@@ -32,14 +25,14 @@ std::optional<int32_t> SmallNumber(std::string_view text) {
 }
 
 std::optional<int32_t> CountryOf(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedText(text);
     if (text.empty()) return NO_COUNTRY;
     if (std::optional<int32_t> index = SmallNumber(text)) return *index;
     return CountryIndexOfCode(text);
 }
 
 std::optional<int32_t> RankOf(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedText(text);
     if (text.empty()) return DEFAULT_RANK;
     if (std::optional<int32_t> number = SmallNumber(text))
         return std::clamp<int32_t>(*number, 1, 5);
@@ -88,16 +81,16 @@ bool ReadCsvCalendar(std::string_view text, const ZoneClock& zone, CalendarReadi
         }
         Announcement announcement;
         announcement.when = *when;
-        announcement.name = std::string(Trimmed(columns.Get(record, "name")));
+        announcement.name = std::string(TrimmedText(columns.Get(record, "name")));
         announcement.country = country.value_or(NO_COUNTRY);
         announcement.rank = *rank;
         announcement.highlight =
             columns.Find("highlight") >= 0
                 ? SmallNumber(columns.Get(record, "highlight")).value_or(0) != 0
                 : *rank >= HIGHLIGHTED_RANK;
-        announcement.forecast = std::string(Trimmed(columns.Get(record, "forecast")));
-        announcement.previous = std::string(Trimmed(columns.Get(record, "previous")));
-        announcement.result = std::string(Trimmed(columns.Get(record, "result")));
+        announcement.forecast = std::string(TrimmedText(columns.Get(record, "forecast")));
+        announcement.previous = std::string(TrimmedText(columns.Get(record, "previous")));
+        announcement.result = std::string(TrimmedText(columns.Get(record, "result")));
         reading.announcements.push_back(std::move(announcement));
     }
     return true;

@@ -1,4 +1,5 @@
 #include "publish/html_sanitizer.h"
+#include "publish/ascii_text.h"
 
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
@@ -28,18 +29,12 @@ std::string_view NameOf(const xmlChar* name) {
     return name ? std::string_view(reinterpret_cast<const char*>(name)) : std::string_view();
 }
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 // Only absolute http and https addresses survive; "javascript:", "data:", relative and
 // protocol-relative addresses do not.
 bool IsWebAddress(std::string_view address) {
     while (!address.empty() && std::isspace(static_cast<unsigned char>(address.front())))
         address.remove_prefix(1);
-    const std::string lower = Lower(address.substr(0, 8));
+    const std::string lower = LowerAscii(address.substr(0, 8));
     return lower.starts_with("http://") || lower.starts_with("https://");
 }
 
@@ -92,7 +87,7 @@ constexpr int MAX_DEPTH = 64;
 void WriteChildren(xmlNode* parent, int depth, std::string& out);
 
 void WriteElement(xmlNode* node, int depth, std::string& out) {
-    const std::string name = Lower(NameOf(node->name));
+    const std::string name = LowerAscii(NameOf(node->name));
     if (OneOf(name, DROPPED_ELEMENTS) || depth > MAX_DEPTH) return;
     if (!OneOf(name, KEPT_ELEMENTS)) {
         WriteChildren(node, depth + 1, out);

@@ -1,4 +1,5 @@
 #include "publish/ical_calendar.h"
+#include "publish/ascii_text.h"
 
 #include <libical/ical.h>
 
@@ -14,20 +15,6 @@ struct ComponentDeleter {
     void operator()(icalcomponent* component) const { icalcomponent_free(component); }
 };
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 // The line numbers of the "BEGIN:VEVENT" lines, in order, so that a message can name the line
 // of the n-th event.
 std::vector<int> EventLines(std::string_view text) {
@@ -36,8 +23,8 @@ std::vector<int> EventLines(std::string_view text) {
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view current = Trimmed(text.substr(start, end - start));
-        if (current.size() == 12 && Lower(current) == "begin:vevent") lines.push_back(line);
+        std::string_view current = TrimmedText(text.substr(start, end - start));
+        if (current.size() == 12 && LowerAscii(current) == "begin:vevent") lines.push_back(line);
         ++line;
         start = end + 1;
     }
@@ -47,7 +34,7 @@ std::vector<int> EventLines(std::string_view text) {
 enum class ValueKind { Forecast, Previous, Result };
 
 std::optional<ValueKind> KindOfLabel(std::string_view label) {
-    const std::string lower = Lower(Trimmed(label));
+    const std::string lower = LowerAscii(TrimmedText(label));
     if (lower == "forecast" || lower == "consensus" || lower == "予想") return ValueKind::Forecast;
     if (lower == "previous" || lower == "prior" || lower == "前回" || lower == "前回値")
         return ValueKind::Previous;
@@ -60,7 +47,7 @@ std::string XProperty(icalcomponent* event, std::string_view name) {
     for (icalproperty* property = icalcomponent_get_first_property(event, ICAL_X_PROPERTY);
          property; property = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
         const char* propertyName = icalproperty_get_x_name(property);
-        if (propertyName && Lower(propertyName) == Lower(name)) {
+        if (propertyName && LowerAscii(propertyName) == LowerAscii(name)) {
             const char* value = icalproperty_get_x(property);
             return value ? value : "";
         }
@@ -76,7 +63,7 @@ std::vector<std::string> Categories(icalcomponent* event) {
         std::string_view rest = value ? value : "";
         while (!rest.empty()) {
             const size_t comma = rest.find(',');
-            values.emplace_back(Trimmed(rest.substr(0, comma)));
+            values.emplace_back(TrimmedText(rest.substr(0, comma)));
             rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
         }
     }
@@ -176,7 +163,7 @@ bool RecursMoreOftenThanDaily(icalcomponent* event) {
     return false;
 }
 
-std::string TextProperty(const char* value) { return value ? std::string(Trimmed(value)) : ""; }
+std::string TextProperty(const char* value) { return value ? std::string(TrimmedText(value)) : ""; }
 // The values of a description: "Forecast: 3.1%" and the like, one per line.
 void ReadDescriptionValues(std::string_view description, Announcement& announcement) {
     while (!description.empty()) {
@@ -192,7 +179,7 @@ void ReadDescriptionValues(std::string_view description, Announcement& announcem
         if (colon == std::string_view::npos) continue;
         const std::optional<ValueKind> kind = KindOfLabel(line.substr(0, colon));
         if (!kind) continue;
-        const std::string value(Trimmed(line.substr(colon + colonLength)));
+        const std::string value(TrimmedText(line.substr(colon + colonLength)));
         if (*kind == ValueKind::Forecast) announcement.forecast = value;
         if (*kind == ValueKind::Previous) announcement.previous = value;
         if (*kind == ValueKind::Result) announcement.result = value;

@@ -1,4 +1,5 @@
 #include "publish/json_calendar.h"
+#include "publish/ascii_text.h"
 
 #include <cctype>
 #include <nlohmann/json.hpp>
@@ -15,25 +16,11 @@ using nlohmann::json;
 // a hostile file cannot make the parser build a deep tree.
 constexpr int MAX_DEPTH = 2;
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
 // A member as text: a string trimmed, a number as JSON writes it, anything else empty.
 std::string MemberText(const json& event, const char* name) {
     const auto member = event.find(name);
     if (member == event.end()) return {};
-    if (member->is_string()) return std::string(Trimmed(member->get_ref<const std::string&>()));
+    if (member->is_string()) return std::string(TrimmedText(member->get_ref<const std::string&>()));
     if (member->is_number()) return member->dump();
     return {};
 }
@@ -41,7 +28,7 @@ std::string MemberText(const json& event, const char* name) {
 enum class Impact { Holiday, Ranked };
 
 Impact ImpactOf(const std::string& word, int32_t& rank) {
-    const std::string impact = Lower(word);
+    const std::string impact = LowerAscii(word);
     if (impact == "holiday") return Impact::Holiday;
     rank = impact == "high" ? 5 : impact == "low" || impact == "non-economic" ? 1 : DEFAULT_RANK;
     return Impact::Ranked;
@@ -85,7 +72,7 @@ bool ReadEvent(const json& event, size_t index, const ZoneClock& zone, CalendarR
 
 bool LooksLikeJsonCalendar(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    text = Trimmed(text);
+    text = TrimmedText(text);
     return text.starts_with("[");
 }
 

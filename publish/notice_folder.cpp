@@ -1,4 +1,5 @@
 #include "publish/notice_folder.h"
+#include "publish/ascii_text.h"
 
 #include <sys/stat.h>
 
@@ -12,14 +13,6 @@
 
 namespace {
 namespace fs = std::filesystem;
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -37,7 +30,7 @@ std::string BodyOfLines(const std::vector<std::string_view>& lines) {
     std::string body;
     bool paragraphOpen = false;
     for (std::string_view line : lines) {
-        line = Trimmed(line);
+        line = TrimmedText(line);
         if (line.empty()) {
             if (!body.empty()) body += "<br>";
             paragraphOpen = false;
@@ -64,11 +57,11 @@ FeedItem NoticeOfText(const std::string& fileName, std::string_view text, int64_
     FeedItem notice;
     notice.key = fileName;
     notice.when = modifiedAt;
-    std::string_view title = lines.empty() ? std::string_view() : Trimmed(lines.front());
+    std::string_view title = lines.empty() ? std::string_view() : TrimmedText(lines.front());
     size_t dateLength = 0;
     if (std::optional<int64_t> when = ParseLeadingMinute(title, zone, dateLength)) {
         notice.when = *when;
-        title = Trimmed(title.substr(dateLength));
+        title = TrimmedText(title.substr(dateLength));
     }
     notice.title = std::string(title);
     if (!lines.empty()) lines.erase(lines.begin());

@@ -1,18 +1,11 @@
 #include "publish/rank_words.h"
+#include "publish/ascii_text.h"
 
 #include <cctype>
 #include <string>
 
 namespace {
 constexpr int32_t HIGH = 5, MEDIUM = 3, LOW = 1;
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string LowerFirstWord(std::string_view text) {
     std::string word(text.substr(0, text.find(' ')));
@@ -22,7 +15,7 @@ std::string LowerFirstWord(std::string_view text) {
 }  // namespace
 
 std::optional<int32_t> RankOfWord(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedText(text);
     if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') return text[0] - '0';
     // Whole words only: "中国" is China, not a medium rank.
     if (text == "高") return HIGH;

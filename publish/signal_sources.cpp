@@ -1,4 +1,5 @@
 #include "publish/signal_sources.h"
+#include "publish/ascii_text.h"
 
 #include <cctype>
 #include <charconv>
@@ -14,17 +15,9 @@
 #include "base/field_codec.h"
 
 namespace {
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string FieldText(std::string_view text) {
     std::string safe;
-    for (char c : Trimmed(text)) {
+    for (char c : TrimmedText(text)) {
         if (c == ',')
             safe += "\uFF0C";
         else if (c == '\r' || c == '\n' || c == '\0')
@@ -36,7 +29,7 @@ std::string FieldText(std::string_view text) {
 }
 
 std::optional<int64_t> Integer(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedText(text);
     int64_t value = 0;
     const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (failure != std::errc() || end != text.data() + text.size()) return std::nullopt;

@@ -1,4 +1,5 @@
 #include "publish/time_text.h"
+#include "publish/ascii_text.h"
 
 #include <array>
 #include <cctype>
@@ -59,14 +60,6 @@ private:
 struct Civil {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -162,7 +155,7 @@ std::optional<int64_t> UtcSeconds(int year, int month, int day, int hour, int mi
 }
 
 std::optional<int64_t> ParseIsoDateTime(std::string_view text, const ZoneClock& zone) {
-    Scanner scan(Trimmed(text));
+    Scanner scan(TrimmedText(text));
     Civil civil;
     if (!ScanDate(scan, civil)) return std::nullopt;
     if (!scan.TakeAnyOf("T ")) return std::nullopt;
@@ -180,8 +173,8 @@ std::optional<int64_t> ParseIsoDateTime(std::string_view text, const ZoneClock& 
 
 std::optional<int64_t> ParseDateAndTime(std::string_view date, std::string_view time,
                                         const ZoneClock& zone) {
-    Scanner dateScan(Trimmed(date));
-    Scanner timeScan(Trimmed(time));
+    Scanner dateScan(TrimmedText(date));
+    Scanner timeScan(TrimmedText(time));
     Civil civil;
     if (!ScanDate(dateScan, civil) || !dateScan.AtEnd()) return std::nullopt;
     if (!ScanClock(timeScan, civil) || !timeScan.AtEnd()) return std::nullopt;
@@ -189,7 +182,7 @@ std::optional<int64_t> ParseDateAndTime(std::string_view date, std::string_view 
 }
 
 std::optional<int64_t> ParseRfc822DateTime(std::string_view text) {
-    Scanner scan(Trimmed(text));
+    Scanner scan(TrimmedText(text));
     Civil civil;
     // An optional day name and comma.
     const size_t start = scan.Position();
