@@ -51,8 +51,9 @@ public:
     // (command line exactly "byupdater").
     bool Startup(const std::string& commandLine);
 
-    // Reads every persisted file (the settings, then the indicators, notices, news and
-    // auto-trade rules), then writes them all back in the current format.
+    // Reads every persisted file (the settings, then the auto-trade rules, indicators, notices
+    // and news), then writes them all back in the current format. A new indicator id is never
+    // one that an auto-trade rule carries.
     void LoadAll();
     // Writes the settings, the indicators, the notices, the news and the auto-trade rules.
     void SaveAll();

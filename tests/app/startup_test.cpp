@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "base/byte_text.h"
 #include "tests/support/test_os.h"
@@ -161,6 +162,23 @@ TEST_F(Startup, FilesComeBackInTheCurrentFormatWithTheIdCounterTheyNeed) {
               "00000002\a65000000\aNews\aBody\a00000001\a\r\n");
     EXPECT_EQ(ReadBytes(SettingFile("iaacm.dat")).substr(0, 18), "00000005\a00000001\a");
     EXPECT_EQ(ReadBytes(SettingFile("iaacm.dat")).substr(9 * 9), "\r\n");
+}
+
+TEST_F(Startup, NoNewIndicatorTakesTheIdOfARuleWhoseAnnouncementIsGone) {
+    // The counter was reset (the settings file was lost) while rules for ids 1 and 2 stayed.
+    WriteSettings("\a\a\a\a\a\a\a\a00000C1C\a00000001\a");
+    WriteBytes(SettingFile("iaacm.dat"), "1\a1\a\r\n2\a1\a\r\n");
+    WriteBytes(SettingFile("iaindex2.dat"), "65600000\aNo id yet\a\a\a\a1\a2\a0\a0\a1\a0\a\r\n");
+    ASSERT_TRUE(core.Startup(""));
+    ASSERT_EQ(core.m_indicatorStore.All().size(), 1u);
+    EXPECT_EQ(core.m_indicatorStore.All()[0].second.id, 3);
+
+    core.m_indicatorStore.MergeInMemory("2023/11/20##21:30##1##Arrived later##0##r##f##p##3\n", 0,
+                                        core.m_nextIndicatorId);
+    std::set<int32_t> ids;
+    for (const auto& [when, record] : core.m_indicatorStore.All()) ids.insert(record.id);
+    EXPECT_EQ(ids, (std::set<int32_t>{3, 4}));
+    EXPECT_EQ(core.m_ruleStore.Count(), 2u);
 }
 
 TEST_F(Startup, ResetEmptiesTheFeedStoresKeepsTheRulesAndReleasesTheLock) {
