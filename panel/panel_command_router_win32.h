@@ -31,7 +31,8 @@ public:
 
     // An update check answered: the answer waits for AskPendingUpdateQuestion.
     void HoldUpdateAnswer(const UpdateCheckAnswer& answer) { pendingUpdate_ = answer; }
-    // Asks the held update question unless a dialog is open; it then waits for the next call.
+    // Asks the held update question unless a dialog or a pop-up menu is open; it then waits for
+    // the next call.
     void AskPendingUpdateQuestion();
 
 private:
