@@ -82,6 +82,7 @@ CCorvaneDlg::~CCorvaneDlg() = default;
 bool CCorvaneDlg::OnInitDialog() {
     tray_.SetOwner(m_hWnd);
     commands_.SetPanel(m_hWnd);
+    commands_.SetLeaveDesktop([this] { LeaveDesktop(); });
     downloads_ = std::make_unique<ServerDownloads>(PostFetchDoneTo(m_hWnd));
     // The silent check at start: its answer comes with UM_FETCH_DONE, the panel never waits.
     downloads_->StartUpdateCheck(false, CheckVersion);
@@ -361,6 +362,11 @@ void CCorvaneDlg::OnDestroy() {
     // While the window still exists: downloads still running are cancelled, waited for at most
     // 3 s and otherwise let go, and none of them can post to this window afterwards.
     downloads_.reset();
+}
+
+void CCorvaneDlg::LeaveDesktop() {
+    StoreWindowPosition(m_hWnd);
+    tray_.RemoveTrayIcon();
 }
 
 void CCorvaneDlg::RunCommand(int command) {

@@ -71,6 +71,8 @@ private:
     void OnFetchDone();
     void OnTrayNotify(LPARAM event);
     void OnDestroy();
+    // Before the process ends for the updater: the position kept, the tray icon taken away.
+    void LeaveDesktop();
 
     // The menu commands run through commands_; their effects are performed here, then an update
     // question that waited for a dialog is asked.

@@ -52,7 +52,7 @@ void PanelCommandRouter::AskPendingUpdateQuestion() {
     const UpdateCheckAnswer answer = *pendingUpdate_;
     pendingUpdate_.reset();
     DialogGate::Scope open(dialogs_);
-    AskAboutUpdate(theCore, answer);
+    AskAboutUpdate(theCore, answer, leaveDesktop_);
 }
 
 PanelEffects PanelCommandRouter::Perform(int command) {

@@ -12,6 +12,7 @@
 //   boxes) pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains
 //   TEXT pelimor_probe tray          whether the shell holds the panel's notification icon
 //   pelimor_probe post M W L    posts message M with parameters W and L to the panel
+//   pelimor_probe move X Y      moves the panel's top-left corner to screen point (X, Y)
 //   pelimor_probe dialog TITLE ...  reads and works a dialog's controls (probe_dialogs.h);
 //                               dlgkey TITLE ID VK presses a key on control ID of a dialog
 //
@@ -242,6 +243,11 @@ int main(int argc, char** argv) {
         PostMessageA(panel, static_cast<UINT>(std::atoi(argv[2])),
                      static_cast<WPARAM>(std::atoll(argv[3])),
                      static_cast<LPARAM>(std::atoll(argv[4])));
+        return 0;
+    }
+    if (verb == "move" && argc > 3) {
+        SetWindowPos(panel, nullptr, std::atoi(argv[2]), std::atoi(argv[3]), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     if (verb == "key" && argc > 2) {
