@@ -200,6 +200,9 @@ def editor_ok_stores_the_choice(r, titles):
     found = controls(facts)
     r.check("the editor names the row's first announcement",
             found.get(EDITOR_TARGET, ("",) * 5)[4] == "対象指標\\n" + PAIR_NAMES[0], found)
+    r.check("the editor's heading shows an & in a name as itself",
+            facts.get("static.%s.noprefix" % EDITOR_TARGET) == ["1"],
+            facts.get("static.%s.noprefix" % EDITOR_TARGET))
     rows = list_rows(facts)
     r.check("the editor offers 29 symbols, none ticked",
             [row[3] for row in rows] == SYMBOLS and not any(row[1] for row in rows), rows)
