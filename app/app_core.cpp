@@ -90,8 +90,11 @@ bool CAppCore::Startup(const std::string& commandLine) {
     EndInterruptedUpdate(ProgramFolderPath());
 
     // Tested before anything writes the settings file: LoadAll below always writes one.
-    m_firstRun = !Os().PathExists(SettingsFilePath());
+    const bool noSettings = !Os().PathExists(SettingsFilePath());
     LoadAll();
+    // A start that ended at the terms wrote the file all the same: the first run is the first
+    // start that passes the terms, so a file without an acceptance still counts as none.
+    m_firstRun = noSettings || m_termsAcceptedAt == 0;
 
     if (commandLine == STARTED_BY_UPDATER) {
         m_updatedAt = Os().Now();

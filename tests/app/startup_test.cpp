@@ -58,7 +58,7 @@ TEST_F(Startup, TheFirstRunWritesADefaultSettingsFile) {
 TEST_F(Startup, ALaterRunLoadsAndRewritesTheFileInTheCurrentFormat) {
     WriteSettings(
         "00000010\a00000020\a00000000\a00000000\a00000000\a00000000\a00000000\a"
-        "00000000\a000003EE\a00000005\a");
+        "00000000\a000003EE\a00000005\a60000000\a");
     ASSERT_TRUE(core.Startup(""));
     EXPECT_FALSE(core.m_firstRun);
     EXPECT_EQ(core.m_windowLeft, 16);
@@ -100,6 +100,24 @@ TEST_F(Startup, NoticesBesideANewerSettingsFileStay) {
     WriteNewsFiles();
     ASSERT_TRUE(core.Startup(""));
     EXPECT_EQ(core.m_noticeStore.Count(), 1);
+}
+
+TEST_F(Startup, AStartThatEndedAtTheTermsLeavesTheNextStartAFirstRun) {
+    // What a first start whose terms were declined leaves: a settings file, no acceptance.
+    ASSERT_TRUE(core.Startup(""));
+    ASSERT_TRUE(Os().PathExists(SettingsPath()));
+    core.Reset();
+    CAppCore next;
+    ASSERT_TRUE(next.Startup(""));
+    EXPECT_TRUE(next.m_firstRun);
+
+    // Once a start has passed the terms (their time saved with the panel), the next is none.
+    next.m_termsAcceptedAt = 0x60000000;
+    ASSERT_TRUE(next.SaveSettings());
+    next.Reset();
+    CAppCore later;
+    ASSERT_TRUE(later.Startup(""));
+    EXPECT_FALSE(later.m_firstRun);
 }
 
 TEST_F(Startup, AFirstStartDropsNoticesLeftFromBefore) {
