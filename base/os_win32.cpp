@@ -94,6 +94,9 @@ MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
                 : kind == MessageKind::Information ? MB_OK | MB_ICONINFORMATION
                 : kind == MessageKind::OkCancel    ? MB_OKCANCEL
                                                    : MB_OK;
+    // Without an owner (a box may outlive the dialog that raised it) and yet above that dialog,
+    // which the topmost panel owns and so is topmost too: the box must be topmost itself.
+    type |= MB_TOPMOST | MB_SETFOREGROUND;
     switch (MessageBoxA(nullptr, text.c_str(), "Pelimor", type)) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;
