@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/fetched_data.h"
 #include "app/timer_schedule.h"
@@ -106,6 +107,10 @@ private:
     TimerSchedule schedule_;
     FetchedData fetched_;
     CTrayIcon tray_;
+    // What the shell broadcasts when Explorer has started again and forgotten every tray icon.
+    const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    std::vector<TimerArming> armedTimers_;
+    // Null once the window is being destroyed: nothing may start or take a download then.
     std::unique_ptr<ServerDownloads> downloads_;
     PanelCommandRouter commands_;
     bool rightButtonPressed_ = false;

@@ -251,6 +251,11 @@ def manual_check_while_the_silent_one_waits(r, server):
     answered = r.wait_for(lambda: windows_with(r, UP_TO_DATE), 30)
     r.check("a manual update check while the silent one waits is answered",
             waiting and answered, (bool(waiting), r.probe("windows")))
+    found = r.probe("windows")
+    topmost = [flag for w, flag in zip(found.get("window", []), found.get("window.topmost", []))
+               if UP_TO_DATE in w]
+    r.check("the program's message box stays above the topmost panel and its dialogs",
+            topmost == ["1"], found)
     r.probe("answer", UP_TO_DATE, IDOK)
     r.wait_for(lambda: not windows_with(r, UP_TO_DATE), 15)
     quit_panel(r, panel)
