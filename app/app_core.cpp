@@ -16,6 +16,8 @@ const char ALREADY_RUNNING_MESSAGE[] = "既にツールが起動しています�
 CAppCore theCore;
 
 CAppCore::CAppCore() {
+    m_indicatorStore.SetIdsTakenElsewhere(
+        [this](int32_t id) { return m_ruleStore.FindRule(id) != nullptr; });
     m_calendarDate = LocalDateOf(Os().Now());
     m_lastSeenDate = m_calendarDate;
     Reset();
@@ -88,8 +90,11 @@ bool CAppCore::Startup(const std::string& commandLine) {
     EndInterruptedUpdate(ProgramFolderPath());
 
     // Tested before anything writes the settings file: LoadAll below always writes one.
-    m_firstRun = !Os().PathExists(SettingsFilePath());
+    const bool noSettings = !Os().PathExists(SettingsFilePath());
     LoadAll();
+    // A start that ended at the terms wrote the file all the same: the first run is the first
+    // start that passes the terms, so a file without an acceptance still counts as none.
+    m_firstRun = noSettings || m_termsAcceptedAt == 0;
 
     if (commandLine == STARTED_BY_UPDATER) {
         m_updatedAt = Os().Now();
@@ -102,10 +107,12 @@ bool CAppCore::Startup(const std::string& commandLine) {
 
 void CAppCore::LoadAll() {
     LoadSettings();
+    // The rules first: a record loaded without an id gets a new one, which must not be an id a
+    // rule still carries.
+    m_ruleStore.LoadRules();
     m_indicatorStore.Load(IndicatorFilePath(), m_nextIndicatorId);
     m_noticeStore.Load();
     m_newsStore.Load();
-    m_ruleStore.LoadRules();
     // Also true on a first start, whose version reads as 0.
     if (m_fileVersion <= LAST_STALE_NOTICE_VERSION) m_noticeStore.Clear();
     SaveAll();

@@ -47,12 +47,13 @@ public:
     void UseDefaultSounds(SoundMode mode);
 
     // Start-up: refuses to run beside another instance (tells the user and returns false),
-    // notes a first run, loads and rewrites every file, and records a start by the updater
-    // (command line exactly "byupdater").
+    // notes a first run (no settings file, or one without an acceptance of the terms), loads and
+    // rewrites every file, and records a start by the updater (command line exactly "byupdater").
     bool Startup(const std::string& commandLine);
 
-    // Reads every persisted file (the settings, then the indicators, notices, news and
-    // auto-trade rules), then writes them all back in the current format.
+    // Reads every persisted file (the settings, then the auto-trade rules, indicators, notices
+    // and news), then writes them all back in the current format. A new indicator id is never
+    // one that an auto-trade rule carries.
     void LoadAll();
     // Writes the settings, the indicators, the notices, the news and the auto-trade rules.
     void SaveAll();
@@ -96,9 +97,10 @@ public:
     // --- Run-time fields ----------------------------------------------------------------------
     CalendarDate m_calendarDate;  // the day the calendar shows; today when the core is built
     CalendarDate m_lastSeenDate;  // the local date at the previous second tick
-    bool m_firstRun = false;      // the settings file was missing at start-up
-    int m_page = 0;               // panel page, 0 to 4
-    int m_newsPage = 0;           // shown page of five news items
+    // The settings file was missing at start-up, or no start has passed the terms yet.
+    bool m_firstRun = false;
+    int m_page = 0;      // panel page, 0 to 4
+    int m_newsPage = 0;  // shown page of five news items
     // The announcement selected in the indicator list, by id so that it survives the store's
     // reloads (a record that is gone selects nothing); 0 = none.
     int32_t m_selectedIndicator = 0;

@@ -21,7 +21,8 @@ const char UPDATE_QUESTION[] =
     "最新バージョンのプログラムが利用可能です。\nアップデートを行いますか？";
 const char UP_TO_DATE[] = "現在プログラムは最新です。";
 
-void StartUpdaterAndEnd(CAppCore& core) {
+void StartUpdaterAndEnd(CAppCore& core, const std::function<void()>& leaveDesktop) {
+    leaveDesktop();
     // Ending at once would lose what the user changed since the last save.
     core.SaveAll();
     Os().OpenWithShell(UpdaterPath(), FormatText("S%d", static_cast<int32_t>(core.m_updatedAt)));
@@ -38,10 +39,11 @@ bool CheckVersion() {
     return ReadDecimal(ResponseBody(fetched)) > OWN_VERSION;
 }
 
-void AskAboutUpdate(CAppCore& core, const UpdateCheckAnswer& answer) {
+void AskAboutUpdate(CAppCore& core, const UpdateCheckAnswer& answer,
+                    const std::function<void()>& leaveDesktop) {
     if (answer.newer) {
         if (Os().AskUser(UPDATE_QUESTION, MessageKind::YesNoQuestion) == MessageAnswer::Yes)
-            StartUpdaterAndEnd(core);
+            StartUpdaterAndEnd(core, leaveDesktop);
         return;
     }
     if (answer.manual) Os().AskUser(UP_TO_DATE, MessageKind::Information);

@@ -89,11 +89,45 @@ bool OsSeam::AcquireUpdateLock() {
 
 void OsSeam::ReleaseUpdateLock() { DropMutex(g_updateLock); }
 
+namespace {
+// Some systems (Wine) let MB_TOPMOST go unheeded: the box is also made topmost as the thread
+// activates it. Only an ownerless window is raised, and the dialogs that raise boxes have owners.
+LRESULT CALLBACK RaiseOwnerlessOnActivation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (!GetWindow(window, GW_OWNER))
+            SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Keeps the hook above on this thread while one message box is open.
+class TopmostBoxScope {
+public:
+    TopmostBoxScope()
+        : hook_(SetWindowsHookExA(WH_CBT, RaiseOwnerlessOnActivation, nullptr,
+                                  GetCurrentThreadId())) {}
+    ~TopmostBoxScope() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    TopmostBoxScope(const TopmostBoxScope&) = delete;
+    TopmostBoxScope& operator=(const TopmostBoxScope&) = delete;
+
+private:
+    HHOOK hook_;
+};
+}  // namespace
+
 MessageAnswer OsSeam::AskUser(const std::string& text, MessageKind kind) {
     UINT type = kind == MessageKind::YesNoQuestion ? MB_YESNO | MB_ICONQUESTION
                 : kind == MessageKind::Information ? MB_OK | MB_ICONINFORMATION
                 : kind == MessageKind::OkCancel    ? MB_OKCANCEL
                                                    : MB_OK;
+    // Without an owner (a box may outlive the dialog that raised it) and yet above that dialog,
+    // which the topmost panel owns and so is topmost too: the box must be topmost itself.
+    type |= MB_TOPMOST | MB_SETFOREGROUND;
+    TopmostBoxScope raised;
     switch (MessageBoxA(nullptr, text.c_str(), "Pelimor", type)) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;

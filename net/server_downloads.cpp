@@ -42,11 +42,19 @@ std::vector<std::unique_ptr<ServerPollDownload>> ServerDownloads::TakeFinishedPo
 }
 
 bool ServerDownloads::StartUpdateCheck(bool manual, std::function<bool()> isNewer) {
-    return updateChecks_.Start(UPDATE_CHECK_SLOT, [manual, isNewer = std::move(isNewer)] {
-        return std::make_unique<UpdateCheckAnswer>(UpdateCheckAnswer{isNewer(), manual});
-    });
+    const bool started =
+        updateChecks_.Start(UPDATE_CHECK_SLOT, [manual, isNewer = std::move(isNewer)] {
+            return std::make_unique<UpdateCheckAnswer>(UpdateCheckAnswer{isNewer(), manual});
+        });
+    if (!started && manual) manualWhilePending_ = true;
+    return started;
 }
 
 std::vector<std::unique_ptr<UpdateCheckAnswer>> ServerDownloads::TakeFinishedUpdateChecks() {
-    return updateChecks_.TakeFinished();
+    std::vector<std::unique_ptr<UpdateCheckAnswer>> answers = updateChecks_.TakeFinished();
+    if (answers.empty()) return answers;
+    // Checks never overlap, so the request that came while one was pending belongs to it.
+    for (auto& answer : answers) answer->manual = answer->manual || manualWhilePending_;
+    manualWhilePending_ = false;
+    return answers;
 }

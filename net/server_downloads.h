@@ -38,8 +38,9 @@ public:
     bool StartFeedFetch(const std::string& url, FeedKind kind);
     // Starts a poll against the last update counter; false while the previous poll is pending.
     bool StartServerPoll(int32_t lastCounter);
-    // Starts a check for a newer release (isNewer runs on the worker); false, and the request
-    // ignored, while one runs.
+    // Starts a check for a newer release (isNewer runs on the worker); false while one is
+    // pending. A manual request while one is pending makes that check's answer manual, so the
+    // user who asked hears the answer even when the silent check at start was still waiting.
     bool StartUpdateCheck(bool manual, std::function<bool()> isNewer);
 
     // The finished downloads, oldest first.
@@ -51,4 +52,5 @@ private:
     BackgroundWork<FeedRequest> feeds_;
     BackgroundWork<ServerPollDownload> polls_;
     BackgroundWork<UpdateCheckAnswer> updateChecks_;
+    bool manualWhilePending_ = false;  // a manual request came while a check was pending
 };

@@ -82,6 +82,7 @@ CCorvaneDlg::~CCorvaneDlg() = default;
 bool CCorvaneDlg::OnInitDialog() {
     tray_.SetOwner(m_hWnd);
     commands_.SetPanel(m_hWnd);
+    commands_.SetLeaveDesktop([this] { LeaveDesktop(); });
     downloads_ = std::make_unique<ServerDownloads>(PostFetchDoneTo(m_hWnd));
     // The silent check at start: its answer comes with UM_FETCH_DONE, the panel never waits.
     downloads_->StartUpdateCheck(false, CheckVersion);
@@ -153,13 +154,15 @@ void CCorvaneDlg::CreateToolTips() {
 }
 
 void CCorvaneDlg::ArmTimers() {
-    for (const TimerArming& timer : schedule_.Arm())
+    armedTimers_ = schedule_.Arm();
+    for (const TimerArming& timer : armedTimers_)
         SetTimer(timer.id, timer.id == TIMER_MINUTE
                                ? MinuteTickMilliseconds(timer.periodMilliseconds)
                                : timer.periodMilliseconds);
 }
 
 void CCorvaneDlg::StartFeedFetch(int kind) {
+    if (!downloads_) return;
     FeedKind feed = static_cast<FeedKind>(kind);
     downloads_->StartFeedFetch(FeedUrl(feed), feed);
 }
@@ -330,7 +333,14 @@ bool CCorvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         if (wParam) DestroyWindow();
         return true;
     case WM_DESTROY: OnDestroy(); return false;
-    default: return CDialog::OnMessage(message, wParam, lParam, result);
+    case WM_DISPLAYCHANGE: KeepWindowOnDesktop(m_hWnd); return true;
+    default:
+        // Explorer started again: the icon comes back now, not at the next minute's re-add.
+        if (message == taskbarCreated_) {
+            tray_.AddTrayIcon();
+            return true;
+        }
+        return CDialog::OnMessage(message, wParam, lParam, result);
     }
 }
 
@@ -340,6 +350,7 @@ void CCorvaneDlg::OnTimer(UINT_PTR id) {
 }
 
 void CCorvaneDlg::OnFetchDone() {
+    if (!downloads_) return;
     for (auto& request : downloads_->TakeFinishedFeeds()) Perform(fetched_.TakeFeed(*request));
     for (auto& poll : downloads_->TakeFinishedPolls()) Perform(fetched_.TakeServerPoll(*poll));
     for (auto& answer : downloads_->TakeFinishedUpdateChecks()) commands_.HoldUpdateAnswer(*answer);
@@ -356,11 +367,15 @@ void CCorvaneDlg::OnDestroy() {
     StoreWindowPosition(m_hWnd);
     theCore.SaveAll();
     tray_.RemoveTrayIcon();
-    KillTimer(TIMER_SECOND);
-    KillTimer(TIMER_MINUTE);
+    for (const TimerArming& timer : armedTimers_) KillTimer(timer.id);
     // While the window still exists: downloads still running are cancelled, waited for at most
     // 3 s and otherwise let go, and none of them can post to this window afterwards.
     downloads_.reset();
+}
+
+void CCorvaneDlg::LeaveDesktop() {
+    StoreWindowPosition(m_hWnd);
+    tray_.RemoveTrayIcon();
 }
 
 void CCorvaneDlg::RunCommand(int command) {
@@ -401,9 +416,11 @@ void CCorvaneDlg::Perform(const PanelEffect& effect) {
         break;
     case PanelEffectKind::PlaySoundCue: SoundFilePlayer().Play(effect.sound); break;
     case PanelEffectKind::StartFeedFetch: StartFeedFetch(effect.value); break;
-    case PanelEffectKind::StartUpdateCheck: downloads_->StartUpdateCheck(true, CheckVersion); break;
+    case PanelEffectKind::StartUpdateCheck:
+        if (downloads_) downloads_->StartUpdateCheck(true, CheckVersion);
+        break;
     case PanelEffectKind::ServerPoll:
-        downloads_->StartServerPoll(theCore.m_serverPoll.lastCounter);
+        if (downloads_) downloads_->StartServerPoll(theCore.m_serverPoll.lastCounter);
         break;
     case PanelEffectKind::AfterServerPoll:
         Perform(schedule_.AfterServerPoll(effect.value != 0));

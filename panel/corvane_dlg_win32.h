@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/fetched_data.h"
 #include "app/timer_schedule.h"
@@ -71,6 +72,8 @@ private:
     void OnFetchDone();
     void OnTrayNotify(LPARAM event);
     void OnDestroy();
+    // Before the process ends for the updater: the position kept, the tray icon taken away.
+    void LeaveDesktop();
 
     // The menu commands run through commands_; their effects are performed here, then an update
     // question that waited for a dialog is asked.
@@ -104,6 +107,10 @@ private:
     TimerSchedule schedule_;
     FetchedData fetched_;
     CTrayIcon tray_;
+    // What the shell broadcasts when Explorer has started again and forgotten every tray icon.
+    const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    std::vector<TimerArming> armedTimers_;
+    // Null once the window is being destroyed: nothing may start or take a download then.
     std::unique_ptr<ServerDownloads> downloads_;
     PanelCommandRouter commands_;
     bool rightButtonPressed_ = false;

@@ -32,7 +32,12 @@ PanelEffects PanelCommandRouter::ShowPanelMenu() {
         BringDialogToFront();
         return {};
     }
-    return Run(TrackPanelMenu(panel_));
+    int command = 0;
+    {
+        DialogGate::MenuScope open(dialogs_);
+        command = TrackPanelMenu(panel_);
+    }
+    return Run(command);
 }
 
 void PanelCommandRouter::BringDialogToFront() const {
@@ -43,11 +48,11 @@ void PanelCommandRouter::BringDialogToFront() const {
 }
 
 void PanelCommandRouter::AskPendingUpdateQuestion() {
-    if (!pendingUpdate_ || dialogs_.Open()) return;
+    if (!pendingUpdate_ || !dialogs_.QuestionMayOpen()) return;
     const UpdateCheckAnswer answer = *pendingUpdate_;
     pendingUpdate_.reset();
     DialogGate::Scope open(dialogs_);
-    AskAboutUpdate(theCore, answer);
+    AskAboutUpdate(theCore, answer, leaveDesktop_);
 }
 
 PanelEffects PanelCommandRouter::Perform(int command) {

@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 #include "app/panel_effect.h"
 #include "net/server_downloads.h"
@@ -17,6 +19,9 @@ class PanelCommandRouter {
 public:
     // The panel's window; the open dialog is looked for beside it and the menu opens over it.
     void SetPanel(HWND panel) { panel_ = panel; }
+    // What the panel does when the user accepts an update: the process ends without closing
+    // the panel's window, so whatever closing would do for the desktop is done here.
+    void SetLeaveDesktop(std::function<void()> leave) { leaveDesktop_ = std::move(leave); }
 
     // True while a dialog or message box of the panel is open.
     bool DialogOpen() const { return dialogs_.Open(); }
@@ -31,13 +36,15 @@ public:
 
     // An update check answered: the answer waits for AskPendingUpdateQuestion.
     void HoldUpdateAnswer(const UpdateCheckAnswer& answer) { pendingUpdate_ = answer; }
-    // Asks the held update question unless a dialog is open; it then waits for the next call.
+    // Asks the held update question unless a dialog or a pop-up menu is open; it then waits for
+    // the next call.
     void AskPendingUpdateQuestion();
 
 private:
     PanelEffects Perform(int command);
 
     HWND panel_ = nullptr;
+    std::function<void()> leaveDesktop_;
     DialogGate dialogs_;
     std::optional<UpdateCheckAnswer> pendingUpdate_;
 };

@@ -39,7 +39,7 @@ PanelEffects EraseAndRefetchIndicators(CAppCore& core) {
 }
 
 GeneralSettingsBefore RememberGeneralSettings(const CAppCore& core) {
-    return {.autoNotifyRank = core.m_autoNotifyRank, .avoidSoundErrors = core.m_avoidSoundErrors};
+    return {.autoNotifyRank = core.m_autoNotifyRank, .simplePlayer = core.m_avoidSoundErrors != 0};
 }
 
 PanelEffects ApplyGeneralSettings(CAppCore& core, const GeneralSettingsBefore& before) {
@@ -49,7 +49,8 @@ PanelEffects ApplyGeneralSettings(CAppCore& core, const GeneralSettingsBefore& b
         core.m_indicatorStore.Save(IndicatorFilePath());
         effects.push_back({PanelEffectKind::RefreshIndicatorPage});
     }
-    if (core.m_avoidSoundErrors != before.avoidSoundErrors && core.m_avoidSoundErrors != 0) {
+    // By meaning: the dialog stores 1 for a stored 2, which is no change of mode.
+    if (core.m_avoidSoundErrors != 0 && !before.simplePlayer) {
         // The simple player cannot play MP3: a settings file that names the simple mode with MP3
         // sounds would stay silent after an abrupt end, so the WAV names are saved now.
         core.UseDefaultSounds(SoundMode::SimplePlayer);

@@ -24,7 +24,7 @@ PanelEffects EraseAndRefetchIndicators(CAppCore& core);
 // The general settings as they were before the dialog ran.
 struct GeneralSettingsBefore {
     int32_t autoNotifyRank = 0;
-    int32_t avoidSoundErrors = 0;
+    bool simplePlayer = false;  // any stored non-zero sound-mode value means the simple player
 };
 GeneralSettingsBefore RememberGeneralSettings(const CAppCore& core);
 

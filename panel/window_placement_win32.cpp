@@ -26,3 +26,8 @@ void RestoreWindowPosition(HWND window) {
     OffsetRect(&normal, position.x - normal.left, position.y - normal.top);
     SetWindowPlacement(window, &placement);
 }
+
+void KeepWindowOnDesktop(HWND window) {
+    StoreWindowPosition(window);
+    RestoreWindowPosition(window);
+}

@@ -277,11 +277,15 @@ const uint32_t* IndicatorStore::FindId(int32_t id) const {
     return byId_.Find(IdHash(id), IdMatches(id));
 }
 
+bool IndicatorStore::IdTaken(int32_t id) const {
+    return FindId(id) || (takenElsewhere_ && takenElsewhere_(id));
+}
+
 void IndicatorStore::GiveNewId(uint32_t position, int32_t& nextId) {
     // The smallest free id at or above the counter; 0 means "none", so it is never handed out.
     // The counter wraps around rather than overflowing.
     uint32_t candidate = static_cast<uint32_t>(nextId);
-    while (candidate == 0 || FindId(static_cast<int32_t>(candidate))) ++candidate;
+    while (candidate == 0 || IdTaken(static_cast<int32_t>(candidate))) ++candidate;
     records_[position].second.id = static_cast<int32_t>(candidate);
     byId_.Insert(IdHash(records_[position].second.id), position);
     nextId = static_cast<int32_t>(candidate + 1);

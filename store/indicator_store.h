@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,6 +54,13 @@ public:
     void LoadText(std::string_view text, int32_t& nextId);
     void Clear();
 
+    // Ids no record holds that a new record must not take all the same: an auto-trade rule
+    // outlives its announcement, and a new announcement with that id would inherit a rule the
+    // user never set for it. A new id skips every id for which this is true.
+    void SetIdsTakenElsewhere(std::function<bool(int32_t)> taken) {
+        takenElsewhere_ = std::move(taken);
+    }
+
     const IndicatorRecord* FindById(int32_t id) const;
     // The first record after now that has notify set and muted clear; none when there is none.
     const IndicatorRecord* NextAlertTarget(int64_t now) const;
@@ -69,6 +77,7 @@ private:
     void MergeFeedLines(std::string_view feed, int32_t autoNotifyRank, int32_t& nextId);
     void SortNewRecordsIn(size_t storedCount);
     void ReloadSaved(int32_t& nextId);
+    bool IdTaken(int32_t id) const;
     bool Admit(const IndicatorRecord& record, int64_t oldestKept, size_t position);
     void FinishLoad(int32_t& nextId);
     void PutInTimeOrder();
@@ -82,4 +91,5 @@ private:
     Records records_;
     OpenHashIndex byName_;  // positions by name and country
     OpenHashIndex byId_;    // positions by id
+    std::function<bool(int32_t)> takenElsewhere_;
 };

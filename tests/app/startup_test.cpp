@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "base/byte_text.h"
 #include "tests/support/test_os.h"
@@ -57,7 +58,7 @@ TEST_F(Startup, TheFirstRunWritesADefaultSettingsFile) {
 TEST_F(Startup, ALaterRunLoadsAndRewritesTheFileInTheCurrentFormat) {
     WriteSettings(
         "00000010\a00000020\a00000000\a00000000\a00000000\a00000000\a00000000\a"
-        "00000000\a000003EE\a00000005\a");
+        "00000000\a000003EE\a00000005\a60000000\a");
     ASSERT_TRUE(core.Startup(""));
     EXPECT_FALSE(core.m_firstRun);
     EXPECT_EQ(core.m_windowLeft, 16);
@@ -99,6 +100,24 @@ TEST_F(Startup, NoticesBesideANewerSettingsFileStay) {
     WriteNewsFiles();
     ASSERT_TRUE(core.Startup(""));
     EXPECT_EQ(core.m_noticeStore.Count(), 1);
+}
+
+TEST_F(Startup, AStartThatEndedAtTheTermsLeavesTheNextStartAFirstRun) {
+    // What a first start whose terms were declined leaves: a settings file, no acceptance.
+    ASSERT_TRUE(core.Startup(""));
+    ASSERT_TRUE(Os().PathExists(SettingsPath()));
+    core.Reset();
+    CAppCore next;
+    ASSERT_TRUE(next.Startup(""));
+    EXPECT_TRUE(next.m_firstRun);
+
+    // Once a start has passed the terms (their time saved with the panel), the next is none.
+    next.m_termsAcceptedAt = 0x60000000;
+    ASSERT_TRUE(next.SaveSettings());
+    next.Reset();
+    CAppCore later;
+    ASSERT_TRUE(later.Startup(""));
+    EXPECT_FALSE(later.m_firstRun);
 }
 
 TEST_F(Startup, AFirstStartDropsNoticesLeftFromBefore) {
@@ -161,6 +180,23 @@ TEST_F(Startup, FilesComeBackInTheCurrentFormatWithTheIdCounterTheyNeed) {
               "00000002\a65000000\aNews\aBody\a00000001\a\r\n");
     EXPECT_EQ(ReadBytes(SettingFile("iaacm.dat")).substr(0, 18), "00000005\a00000001\a");
     EXPECT_EQ(ReadBytes(SettingFile("iaacm.dat")).substr(9 * 9), "\r\n");
+}
+
+TEST_F(Startup, NoNewIndicatorTakesTheIdOfARuleWhoseAnnouncementIsGone) {
+    // The counter was reset (the settings file was lost) while rules for ids 1 and 2 stayed.
+    WriteSettings("\a\a\a\a\a\a\a\a00000C1C\a00000001\a");
+    WriteBytes(SettingFile("iaacm.dat"), "1\a1\a\r\n2\a1\a\r\n");
+    WriteBytes(SettingFile("iaindex2.dat"), "65600000\aNo id yet\a\a\a\a1\a2\a0\a0\a1\a0\a\r\n");
+    ASSERT_TRUE(core.Startup(""));
+    ASSERT_EQ(core.m_indicatorStore.All().size(), 1u);
+    EXPECT_EQ(core.m_indicatorStore.All()[0].second.id, 3);
+
+    core.m_indicatorStore.MergeInMemory("2023/11/20##21:30##1##Arrived later##0##r##f##p##3\n", 0,
+                                        core.m_nextIndicatorId);
+    std::set<int32_t> ids;
+    for (const auto& [when, record] : core.m_indicatorStore.All()) ids.insert(record.id);
+    EXPECT_EQ(ids, (std::set<int32_t>{3, 4}));
+    EXPECT_EQ(core.m_ruleStore.Count(), 2u);
 }
 
 TEST_F(Startup, ResetEmptiesTheFeedStoresKeepsTheRulesAndReleasesTheLock) {

@@ -16,6 +16,8 @@ std::string Ok(const std::string& body) {
     return "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n" + body;
 }
 
+void LeaveNothing() {}
+
 // Notes what was on disk when the process was told to end.
 class ExitRecordingOs : public FakeOs {
 public:
@@ -64,13 +66,13 @@ TEST_F(UpdateCheckTest, UpToDateProgramIsReportedOnlyWhenAskedFor) {
     {
         LoopbackServer server({{Ok("3100")}, {Ok("3100")}});
         ScopedBaseUrl base(server.HostAndPort());
-        AskAboutUpdate(core, {CheckVersion(), false});
+        AskAboutUpdate(core, {CheckVersion(), false}, LeaveNothing);
         EXPECT_TRUE(os.questions.empty());
-        AskAboutUpdate(core, {CheckVersion(), true});
+        AskAboutUpdate(core, {CheckVersion(), true}, LeaveNothing);
         EXPECT_EQ(os.questions, (std::vector<Question>{{UP_TO_DATE, MessageKind::Information}}));
     }
     ScopedBaseUrl nowhere("127.0.0.1:" + std::to_string(UnusedLoopbackPort()));
-    AskAboutUpdate(core, {CheckVersion(), true});
+    AskAboutUpdate(core, {CheckVersion(), true}, LeaveNothing);
     EXPECT_EQ(os.questions,
               std::vector<Question>(2, Question{UP_TO_DATE, MessageKind::Information}));
     EXPECT_TRUE(os.shellOpened.empty());
@@ -81,7 +83,7 @@ TEST_F(UpdateCheckTest, DeclinedUpdateLeavesEverythingAsItWas) {
     LoopbackServer server({{Ok("3101")}});
     ScopedBaseUrl base(server.HostAndPort());
     os.answer = MessageAnswer::No;
-    AskAboutUpdate(core, {CheckVersion(), false});
+    AskAboutUpdate(core, {CheckVersion(), false}, LeaveNothing);
     EXPECT_EQ(os.questions, (std::vector<Question>{{QUESTION, MessageKind::YesNoQuestion}}));
     EXPECT_TRUE(os.shellOpened.empty());
     EXPECT_TRUE(os.exitCodes.empty());
@@ -102,7 +104,7 @@ TEST_F(UpdateCheckTest, AcceptedUpdateSavesEverythingStartsTheUpdaterAndEnds) {
         core.m_updatedAt = c.updatedAt;
         core.m_windowLeft = 321;  // a change not saved yet
 
-        AskAboutUpdate(core, {CheckVersion(), false});
+        AskAboutUpdate(core, {CheckVersion(), false}, LeaveNothing);
         EXPECT_EQ(os.shellOpened, std::vector<std::string>{UpdaterPath() + "|" + c.parameter});
         EXPECT_EQ(os.exitCodes, std::vector<int>{0});
         // Everything was saved before the updater started and the process ended.
@@ -112,6 +114,37 @@ TEST_F(UpdateCheckTest, AcceptedUpdateSavesEverythingStartsTheUpdaterAndEnds) {
         EXPECT_EQ(os.settingsAtExit, ReadBytes(SettingsFilePath()));
         EXPECT_EQ(os.shellOpenedBeforeExit, 1u);
     }
+}
+
+TEST_F(UpdateCheckTest, AcceptedUpdateLeavesTheDesktopBeforeSavingAndEnding) {
+    LoopbackServer server({{Ok("3101")}});
+    ScopedBaseUrl base(server.HostAndPort());
+    os.answer = MessageAnswer::Yes;
+    size_t shellOpenedWhenLeaving = 99;
+    // What the panel does there: its position goes into the core, its tray icon away.
+    AskAboutUpdate(core, {CheckVersion(), false}, [&] {
+        core.m_windowLeft = 640;
+        core.m_windowTop = 48;
+        shellOpenedWhenLeaving = os.shellOpened.size();
+    });
+    EXPECT_EQ(shellOpenedWhenLeaving, 0u);
+    EXPECT_EQ(os.exitCodes, std::vector<int>{0});
+    CAppCore reloaded;
+    reloaded.LoadSettings();
+    EXPECT_EQ(reloaded.m_windowLeft, 640);
+    EXPECT_EQ(reloaded.m_windowTop, 48);
+}
+
+TEST(UpdateCheckDeclined, LeavesTheDesktopAsItIs) {
+    FakeOs os;
+    CAppCore core;
+    LoopbackServer server({{Ok("3101")}, {Ok("3100")}});
+    ScopedBaseUrl base(server.HostAndPort());
+    os.answer = MessageAnswer::No;
+    bool left = false;
+    AskAboutUpdate(core, {CheckVersion(), false}, [&] { left = true; });
+    AskAboutUpdate(core, {CheckVersion(), true}, [&] { left = true; });
+    EXPECT_FALSE(left);
 }
 
 TEST_F(UpdateCheckTest, ForcedUpdateStartsTheUpdaterWithoutParameters) {

@@ -1,6 +1,6 @@
 """The very first start, before the shared panel starts: the terms dialog declined with 閉じる
-ends the program; ticked and closed with Enter it counts as agreement, and the first-run dialog
-follows, whose Enter creates both shortcuts (Startup and desktop, inside the test's Wine prefix)
+ends the program; at the next start, ticked and closed with Enter it counts as agreement, and
+the first-run dialog follows (the first start that passes the terms is the first run), whose Enter creates both shortcuts (Startup and desktop, inside the test's Wine prefix)
 pointing at Pelimor.exe with the program folder as working folder; opened again from the menu
 with the shortcuts present it creates nothing and says nothing. The settings of the shared run
 are put back afterwards."""
@@ -87,8 +87,10 @@ def declining_ends_the_program(r):
 
 
 def agreeing_with_enter(r):
-    # The declined start wrote a settings file; only a start without one is a first run.
-    shutil.rmtree(r.SETTING, ignore_errors=True)
+    # The declined start wrote a settings file without an acceptance: this start, the first to
+    # pass the terms, is still the first run.
+    r.check("the declined start left its settings file",
+            os.path.exists(r.setting_path("iasetting.dat")))
     program = r.start_program("first-agreed")
     r.check("the terms show again", r.wait_for(lambda: dialog_open(r, TERMS_TITLE), 90))
     r.probe("check", TERMS_TITLE, AGREED, "1")

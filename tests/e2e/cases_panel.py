@@ -136,6 +136,34 @@ def tool_tips(r):
 
 
 # A point of the panel's background, clear of its buttons on every page.
+WM_DISPLAYCHANGE = "126"
+OFF_SCREEN = (3000, 2000)  # on a second monitor that has gone; the test display is 1024x768
+
+
+def panel_at(r):
+    facts = r.panel_facts()
+    return facts.get("panel.left"), facts.get("panel.top")
+
+
+def tray_icon_comes_back_at_once(r):
+    removed = r.probe("forgettray").get("tray.removed") == ["1"]
+    back = r.wait_for(lambda: r.probe("tray").get("tray.registered") == ["1"], 8)
+    r.check("after Explorer starts again (TaskbarCreated) the tray icon is back at once",
+            removed and back, (removed, back))
+
+
+def display_change_brings_the_panel_back(r):
+    before = panel_at(r)
+    r.probe("move", *(str(v) for v in OFF_SCREEN))
+    moved = r.wait_for(lambda: panel_at(r) == tuple(str(v) for v in OFF_SCREEN), 10)
+    r.probe("post", WM_DISPLAYCHANGE, "24", str(768 << 16 | 1024))
+    back = r.wait_for(lambda: panel_at(r) == ("0", "0"), 10)
+    r.check("a display change brings a panel left off the desktop back to (0, 0)",
+            moved and back, (moved, panel_at(r)))
+    r.probe("move", *before)
+    r.wait_for(lambda: panel_at(r) == before, 10)
+
+
 MENU_CLICK_POINT = (200, 66)
 ABOUT_TITLE = "Pelimor\u3000バージョン情報"
 
@@ -196,3 +224,5 @@ def run(r):
     about_box(r)
     tool_tips(r)
     right_click_menu(r)
+    tray_icon_comes_back_at_once(r)
+    display_change_brings_the_panel_back(r)

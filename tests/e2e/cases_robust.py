@@ -16,6 +16,8 @@ from e2e import hex_field, text_field
 
 ABOUT_TITLE = "Pelimor　バージョン情報"
 UPDATE_QUESTION = "最新バージョンのプログラムが利用可能です。"
+UP_TO_DATE = "現在プログラムは最新です。"
+VK_ESCAPE = "27"
 ALREADY_RUNNING = "既にツールが起動しています。"
 TRAY_RIGHT_UP = 0x205
 WM_ENDSESSION = "22"
@@ -229,9 +231,61 @@ def news_while_hidden(r, server):
     del os.environ["PELIMOR_TEST_MINUTE_MS"]
 
 
-def update_question_waits(r, server):
+def publish_release_number(server, number):
     with open(os.path.join(server.folder, "sv_pelimor", "websys", "prims", "version.dat"), "w") as f:
-        f.write("3101\n")
+        f.write("%d\n" % number)
+
+
+def open_menus(r):
+    return int(r.probe("menus").get("menus.open", ["0"])[0])
+
+
+def manual_check_while_the_silent_one_waits(r, server):
+    """The menu's update check asked while the silent check at start still waits for a slow
+    server: the user gets that check's answer."""
+    publish_release_number(server, 3100)
+    server.set_faults("delay:8 */prims/version.dat\n")
+    panel, _ = start_panel(r, "robust-manual-check")
+    waiting = r.wait_for(lambda: len(server.requests("/prims/version.dat")) >= 1, 15)
+    r.command("ID_CHECK_UPDATE")
+    answered = r.wait_for(lambda: windows_with(r, UP_TO_DATE), 30)
+    r.check("a manual update check while the silent one waits is answered",
+            waiting and answered, (bool(waiting), r.probe("windows")))
+    found = r.probe("windows")
+    topmost = [flag for w, flag in zip(found.get("window", []), found.get("window.topmost", []))
+               if UP_TO_DATE in w]
+    r.check("the program's message box stays above the topmost panel and its dialogs",
+            topmost == ["1"], found)
+    r.probe("answer", UP_TO_DATE, IDOK)
+    r.wait_for(lambda: not windows_with(r, UP_TO_DATE), 15)
+    quit_panel(r, panel)
+    server.set_faults("")
+
+
+def update_question_waits_for_a_menu(r, server):
+    """The update question that arrives while the tray menu is open waits until it closes."""
+    publish_release_number(server, 3101)
+    server.set_faults("delay:10 */prims/version.dat\n")
+    panel, _ = start_panel(r, "robust-menu-question")
+    r.probe("post", str(UM_TRAY_NOTIFY), "0", str(TRAY_RIGHT_UP))
+    opened = r.wait_for(lambda: open_menus(r) >= 1, 15)
+    asked = r.wait_for(lambda: len(server.requests("/prims/version.dat")) >= 1, 15)
+    time.sleep(12)  # the delayed answer has arrived meanwhile
+    r.check("an update question does not open while a pop-up menu is open",
+            opened and asked and open_menus(r) >= 1 and not windows_with(r, UPDATE_QUESTION),
+            (opened, bool(asked), r.probe("windows")))
+    r.probe("key", VK_ESCAPE)
+    shown = r.wait_for(lambda: windows_with(r, UPDATE_QUESTION), 15)
+    r.check("the update question is asked once the menu has closed",
+            bool(shown) and open_menus(r) == 0, r.probe("windows"))
+    r.probe("answer", UPDATE_QUESTION, str(IDNO))
+    r.wait_for(lambda: not windows_with(r, UPDATE_QUESTION), 15)
+    quit_panel(r, panel)
+    server.set_faults("")
+
+
+def update_question_waits(r, server):
+    publish_release_number(server, 3101)
     server.set_faults("delay:5 */prims/version.dat\n")
     panel, _ = start_panel(r, "robust-update")
     r.command("ID_ABOUT")
@@ -270,6 +324,8 @@ def run(r):
         stalled_everywhere(r, server, healthy)
         stalled_feed_recovers(r, server)
         news_while_hidden(r, server)
+        manual_check_while_the_silent_one_waits(r, server)
+        update_question_waits_for_a_menu(r, server)
         update_question_waits(r, server)
     finally:
         restore_healthy_panel(r)

@@ -30,6 +30,10 @@ SYMBOLS = ["AUDCAD", "AUDCHF", "AUDJPY", "AUDNZD", "AUDUSD", "CADCHF", "CADJPY",
            "NZDUSD", "USDJPY", "USDCAD", "USDCHF", "XAUUSD"]
 USDJPY, XAUUSD = 25, 28
 SELL_ONLY, BUY_ONLY = 1, 2
+# A rule left behind by an announcement that has gone from the store, at the id the next-id
+# counter of the harness's settings names: the feed's new announcements must not inherit it.
+LEFT_RULE_SYMBOLS = "GBPNZD,XAUUSD"
+LEFT_RULE_MASK = (1 << 19) | (1 << XAUUSD)
 
 
 def off_the_minute(when):
@@ -47,7 +51,20 @@ def rule_line(words):
     return ("".join(hex_field(w) for w in words) + "\r\n").encode("ascii")
 
 
+def next_id_counter(r):
+    general = r.setting_bytes("iasetting.dat").split(b"\r\n")[0].split(SEP.encode("ascii"))
+    return int(general[9], 16)
+
+
+def indicator_ids(r):
+    lines = [line for line in r.setting_bytes("iaindex2.dat").split(b"\r\n") if line]
+    return [int(line.split(SEP.encode("ascii"))[10], 16) for line in lines]
+
+
 def before_start(r):
+    r.left_rule_id = next_id_counter(r)
+    with open(r.setting_path("iaacm.dat"), "ab") as f:
+        f.write(rule_line([r.left_rule_id, LEFT_RULE_MASK, 0, 0, 0, SELL_ONLY, 0, 1, 0]))
     with open(r.setting_path("iaindex2.dat"), "rb") as f:
         ruled = f.read().decode("cp932").split("\r\n")[0]  # the harness's id 7, unchanged
     r.link_time = off_the_minute(r.ruled_time + 3600)
@@ -153,6 +170,16 @@ def list_shows_the_coming_rules(r, titles):
     r.screenshot("rules-list")
 
 
+def no_announcement_inherits_a_left_rule(r):
+    ids = indicator_ids(r)
+    r.check("no new announcement takes the id of a rule whose announcement has gone",
+            len(ids) > 5 and r.left_rule_id not in ids, (r.left_rule_id, ids))
+    rows = rule_rows(r)
+    r.check("the rule list shows no symbols the user never chose",
+            not any(row[1] == LEFT_RULE_SYMBOLS for row in rows.values()), rows)
+    r.check("the left rule stays in iaacm.dat", rule_file_line(r, r.left_rule_id) != b"")
+
+
 def link_double_click_makes_a_rule(r, titles):
     ruled_before = rule_file_line(r, RULED_ID)
     r.probe("lvdblclick", LIST_TITLE, RULE_LIST, str(rule_rows(r)[titles["link"]][0]),
@@ -173,6 +200,9 @@ def editor_ok_stores_the_choice(r, titles):
     found = controls(facts)
     r.check("the editor names the row's first announcement",
             found.get(EDITOR_TARGET, ("",) * 5)[4] == "対象指標\\n" + PAIR_NAMES[0], found)
+    r.check("the editor's heading shows an & in a name as itself",
+            facts.get("static.%s.noprefix" % EDITOR_TARGET) == ["1"],
+            facts.get("static.%s.noprefix" % EDITOR_TARGET))
     rows = list_rows(facts)
     r.check("the editor offers 29 symbols, none ticked",
             [row[3] for row in rows] == SYMBOLS and not any(row[1] for row in rows), rows)
@@ -267,6 +297,7 @@ def run(r):
               "pair": row_title(r.pair_time, PAIR_NAMES)}
     try:
         list_shows_the_coming_rules(r, titles)
+        no_announcement_inherits_a_left_rule(r)
         link_double_click_makes_a_rule(r, titles)
         editor_ok_stores_the_choice(r, titles)
         editor_cancel_changes_nothing(r, titles)

@@ -129,6 +129,16 @@ def accept_offer(r):
     return offered
 
 
+# Where the panel is moved before it accepts an update: the process then ends at once, and the
+# position it had must be the one stored.
+MOVED_PANEL = (300, 120)
+
+
+def stored_position(r):
+    settings = r.setting_bytes("iasetting.dat").split(b"\r\n")[0].split(b"\x07")
+    return tuple(int(v, 16) for v in settings[:2]) if len(settings) > 2 else None
+
+
 def updated_at(r):
     settings = r.setting_bytes("iasetting.dat").split(b"\r\n")[0].split(b"\x07")
     return int(settings[7], 16) if len(settings) > 7 else 0
@@ -139,9 +149,14 @@ def test_update(r, version):
         f.write(os.urandom(256))
     source = publish(r, version, b"\n/* release %d */\n" % version, new_updater=True)
     log_before = len(log_text(r))
+    r.probe("move", *(str(v) for v in MOVED_PANEL))
+    moved = r.wait_for(lambda: (r.panel_facts().get("panel.left"), r.panel_facts().get("panel.top"))
+                       == tuple(str(v) for v in MOVED_PANEL), 10)
     r.check("the panel offers the newer release", accept_offer(r))
     # The old panel ends at once on Yes; the settings it saved are the user's data to keep.
     r.wait_for(lambda: r.panel_facts().get("panel.found") != "1", 30)
+    r.check("Yes to the update stores where the panel was", moved and
+            stored_position(r) == MOVED_PANEL, (moved, stored_position(r)))
     before = setting_files(r)
     end = time.time() + 120
     while "updated to release" not in log_text(r)[log_before:] and time.time() < end:

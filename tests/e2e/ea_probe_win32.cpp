@@ -7,11 +7,15 @@
 //   pelimor_probe key VK        presses and releases a virtual key on the panel
 //   pelimor_probe char C        types character code C on the panel (a menu's mnemonic)
 //   pelimor_probe menus         how many pop-up menus are open
-//   pelimor_probe tooltips      the texts of the panel's tooltips, by the place of the button each
-//   explains pelimor_probe windows       lists the visible top-level windows' titles (message
-//   boxes) pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains
-//   TEXT pelimor_probe tray          whether the shell holds the panel's notification icon
+//   pelimor_probe tooltips      the texts of the panel's tooltips, each by its button's place
+//   pelimor_probe windows       lists the visible top-level windows' titles and texts (message
+//                               boxes), each with whether it is topmost
+//   pelimor_probe answer TEXT ID  presses button ID in the message box whose text contains TEXT
+//   pelimor_probe tray          whether the shell holds the panel's notification icon
+//   pelimor_probe forgettray    takes the panel's icon out of the shell, as a restarted Explorer
+//                               has forgotten it, and tells the panel "TaskbarCreated"
 //   pelimor_probe post M W L    posts message M with parameters W and L to the panel
+//   pelimor_probe move X Y      moves the panel's top-left corner to screen point (X, Y)
 //   pelimor_probe dialog TITLE ...  reads and works a dialog's controls (probe_dialogs.h);
 //                               dlgkey TITLE ID VK presses a key on control ID of a dialog
 //
@@ -90,6 +94,8 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
     while (label && GetWindowTextA(label, text, sizeof text) == 0)
         label = FindWindowExA(window, label, "Static", nullptr);
     std::printf("window=%s|%s\n", title, text);
+    const bool topmost = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    std::printf("window.topmost=%d\n", topmost ? 1 : 0);
     return TRUE;
 }
 
@@ -238,10 +244,24 @@ int main(int argc, char** argv) {
         std::printf("tray.registered=%d\n", Shell_NotifyIconA(NIM_MODIFY, &icon) ? 1 : 0);
         return 0;
     }
+    if (verb == "forgettray") {
+        NOTIFYICONDATAA icon{};
+        icon.cbSize = sizeof icon;
+        icon.hWnd = panel;
+        icon.uID = 0;
+        std::printf("tray.removed=%d\n", Shell_NotifyIconA(NIM_DELETE, &icon) ? 1 : 0);
+        PostMessageA(panel, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        return 0;
+    }
     if (verb == "post" && argc > 4) {
         PostMessageA(panel, static_cast<UINT>(std::atoi(argv[2])),
                      static_cast<WPARAM>(std::atoll(argv[3])),
                      static_cast<LPARAM>(std::atoll(argv[4])));
+        return 0;
+    }
+    if (verb == "move" && argc > 3) {
+        SetWindowPos(panel, nullptr, std::atoi(argv[2]), std::atoi(argv[3]), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     if (verb == "key" && argc > 2) {

@@ -136,6 +136,10 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM) {
                 IsWindowEnabled(control) ? 1 : 0, checked, Escaped(TextOf(control)).c_str());
     if (kind == "SysListView32") PrintListView(control, id);
     if (kind == "ListBox") PrintListBox(control, id);
+    // Whether "&" in the text is drawn as itself rather than underlining the next character.
+    if (kind == "Static")
+        std::printf("static.%d.noprefix=%d\n", id,
+                    (GetWindowLongPtrW(control, GWL_STYLE) & SS_NOPREFIX) != 0 ? 1 : 0);
     if (kind == "ComboBox")
         std::printf("cb.%d.sel=%d\n", id, static_cast<int>(Send(control, CB_GETCURSEL, 0, 0)));
     return TRUE;

@@ -157,4 +157,26 @@ TEST_F(ServerDownloadsTest, UpdateCheckAnswersWithItsRequestAndASecondRequestWai
     EXPECT_TRUE(answers[0]->manual);
     EXPECT_TRUE(downloads.StartUpdateCheck(false, CheckVersion));
 }
+TEST_F(ServerDownloadsTest, AManualRequestWhileTheSilentCheckRunsMakesItsAnswerManual) {
+    LoopbackServer server({{"HTTP/1.0 200 OK\r\n\r\n3100"}, {"HTTP/1.0 200 OK\r\n\r\n3100"}});
+    ScopedBaseUrl base(server.HostAndPort());
+    ServerDownloads downloads(wakeUps.Callback());
+    os.HoldSleepers();
+    ASSERT_TRUE(downloads.StartUpdateCheck(false, CheckVersion));
+    os.WaitForSleepers(1);
+    EXPECT_FALSE(downloads.StartUpdateCheck(true, CheckVersion));
+    os.ReleaseSleepers();
+    wakeUps.WaitFor(1);
+    auto answers = downloads.TakeFinishedUpdateChecks();
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_FALSE(answers[0]->newer);
+    EXPECT_TRUE(answers[0]->manual);
+
+    // The request was answered: the next silent check is silent again.
+    ASSERT_TRUE(downloads.StartUpdateCheck(false, CheckVersion));
+    wakeUps.WaitFor(2);
+    answers = downloads.TakeFinishedUpdateChecks();
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_FALSE(answers[0]->manual);
+}
 }  // namespace

@@ -47,6 +47,23 @@ TEST(DialogGateTest, NestedDialogsKeepTheGateOpenUntilTheOutermostCloses) {
     EXPECT_FALSE(gate.Open());
 }
 
+TEST(DialogGateTest, AWaitingQuestionWaitsForDialogsAndMenusAlike) {
+    DialogGate gate;
+    EXPECT_TRUE(gate.QuestionMayOpen());
+    {
+        DialogGate::MenuScope menu(gate);
+        EXPECT_FALSE(gate.QuestionMayOpen());
+        // The menu's own command may still open a dialog.
+        EXPECT_FALSE(gate.Open());
+    }
+    EXPECT_TRUE(gate.QuestionMayOpen());
+    {
+        DialogGate::Scope dialog(gate);
+        EXPECT_FALSE(gate.QuestionMayOpen());
+    }
+    EXPECT_TRUE(gate.QuestionMayOpen());
+}
+
 TEST(DialogGateTest, WhileADialogIsOpenTheTrayBringsItForwardButStillShowsAndHidesThePanel) {
     using Kind = PanelEffectKind;
     const PanelEffects toFront{{Kind::BringDialogToFront}};

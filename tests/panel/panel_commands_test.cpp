@@ -7,6 +7,7 @@
 
 #include "base/local_time.h"
 #include "net/feed_request.h"
+#include "prefs/general_settings.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
@@ -131,6 +132,16 @@ TEST_F(PanelCommandsTest, SoundFilesStayWhenTheSimpleModeIsOffOrWasAlreadyOn) {
     EXPECT_EQ(core.m_soundFiles[5], "my\\own.wav");
 
     core.m_avoidSoundErrors = 0;  // switched off: the WAV names are not turned back into MP3
+    ApplyGeneralSettings(core, before);
+    EXPECT_EQ(core.m_soundFiles[5], "my\\own.wav");
+}
+
+TEST_F(PanelCommandsTest, AnyStoredSimpleModeValueIsOnSoOkWithoutChangeKeepsTheSounds) {
+    core.m_avoidSoundErrors = 2;  // written by another release; the dialog stores 1 for it
+    core.m_soundFiles[5] = "my\\own.wav";
+    GeneralSettingsBefore before = RememberGeneralSettings(core);
+    StoreGeneralSettings(core, GeneralSettingsFormOf(core), core.m_autoNotifyRank);
+    EXPECT_EQ(core.m_avoidSoundErrors, 1);
     ApplyGeneralSettings(core, before);
     EXPECT_EQ(core.m_soundFiles[5], "my\\own.wav");
 }

@@ -204,6 +204,20 @@ TEST_F(IndicatorStoreTest, NewIdsSkipZeroAndWrapAroundTheCounter) {
     EXPECT_EQ(nextId, INT32_MIN);
 }
 
+TEST_F(IndicatorStoreTest, NewIdsSkipIdsTakenOutsideTheStore) {
+    const std::set<int32_t> takenElsewhere{1, 2, 4};
+    store.SetIdsTakenElsewhere([&](int32_t id) { return takenElsewhere.count(id) != 0; });
+    Merge(FeedLine("2013/9/4", "10:00", "First") + FeedLine("2013/9/4", "10:01", "Second"));
+    EXPECT_EQ(store.FindById(3)->name, "First");
+    EXPECT_EQ(store.FindById(5)->name, "Second");
+    EXPECT_EQ(nextId, 6);
+    // A stored record keeps an id taken elsewhere: it is the record the id was taken for.
+    LoadFile(FileLine({"52272800", "Owner", "", "", "", "1", "0", "0", "0", "0", "4"}) +
+             FileLine({"52272900", "No id", "", "", "", "1", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(store.FindById(4)->name, "Owner");
+    EXPECT_EQ(store.FindById(6)->name, "No id");
+}
+
 TEST_F(IndicatorStoreTest, NextAlertTargetIsTheFirstNotifiedUnmutedRecordAfterNow) {
     os.now = 0x52272800;
     auto line = [](const char* when, const char* name, const char* flags) {
