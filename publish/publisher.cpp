@@ -138,20 +138,24 @@ std::string DatedName(const Announcement& announcement, const ZoneClock& zone, b
                      : FormatText(" (%d/%d)", at.month, at.day));
 }
 
+// Linear in the announcements (n log n with the maps): one name may occur a hundred thousand
+// times in a hostile calendar.
 void DisambiguateNames(std::vector<Announcement>& announcements, const ZoneClock& zone) {
-    std::map<std::pair<std::string, int32_t>, std::set<int64_t>> instants;
-    for (const Announcement& announcement : announcements)
-        instants[{announcement.name, announcement.country}].insert(announcement.when);
-    for (Announcement& announcement : announcements) {
-        const std::set<int64_t>& times = instants[{announcement.name, announcement.country}];
-        if (times.size() < 2) continue;
-        const LocalTime day = zone.ToLocal(announcement.when);
-        const bool sameDayTwice =
-            std::count_if(times.begin(), times.end(), [&](int64_t when) {
-                const LocalTime other = zone.ToLocal(when);
-                return other.year == day.year && other.month == day.month && other.day == day.day;
-            }) > 1;
-        announcement.name = DatedName(announcement, zone, sameDayTwice);
+    std::map<std::pair<std::string, int32_t>, std::vector<Announcement*>> byNameAndCountry;
+    for (Announcement& announcement : announcements)
+        byNameAndCountry[{announcement.name, announcement.country}].push_back(&announcement);
+    for (auto& [key, occurrences] : byNameAndCountry) {
+        if (occurrences.size() < 2) continue;
+        std::vector<int> days;
+        std::map<int, int> perDay;
+        for (const Announcement* announcement : occurrences) {
+            const LocalTime at = zone.ToLocal(announcement->when);
+            days.push_back((at.year * 100 + at.month) * 100 + at.day);
+            ++perDay[days.back()];
+        }
+        for (size_t index = 0; index < occurrences.size(); ++index)
+            occurrences[index]->name =
+                DatedName(*occurrences[index], zone, perDay[days[index]] > 1);
     }
 }
 
