@@ -14,6 +14,7 @@ struct PublishOptions {
     std::string zone = "Asia/Tokyo";
     int daysBack = 7;
     int daysAhead = 30;
+    int lockWaitSeconds = 60;  // for another run that writes the same folder
 };
 
 enum class CommandLine { Run, Help, Invalid };

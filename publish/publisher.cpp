@@ -13,6 +13,7 @@
 #include "publish/ical_calendar.h"
 #include "publish/item_ids.h"
 #include "publish/notice_folder.h"
+#include "publish/output_folder_lock.h"
 #include "publish/signal_sources.h"
 #include "publish/source_bytes.h"
 #include "publish/staged_output.h"
@@ -227,6 +228,10 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
     PollFiles pollFiles;
     if (!ReadPollFiles(options, *zone, pollFiles, error)) return false;
 
+    // Taken once the sources are read (which may take minutes over the network), so that a
+    // run waits only for the other's reading of the folder state and writing of its files.
+    OutputFolderLock lock;
+    if (!lock.Take(options.outFolder, options.lockWaitSeconds, error)) return false;
     ItemIds ids(ExistingFile(options.outFolder, ITEM_ID_STATE_FILE));
     std::vector<NumberedItem> numberedNews = Numbered(std::move(newsItems), "news:", ids, now);
     std::vector<NumberedItem> numberedNotices = Numbered(std::move(notices), "notice:", ids, now);
