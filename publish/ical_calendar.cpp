@@ -144,8 +144,14 @@ struct IteratorDeleter {
 // Walks one rule's occurrences up to the window's end and keeps those inside it; false once
 // more than MAX_OCCURRENCES_PER_EVENT were walked. A rule without COUNT is walked from the
 // window's start; one with COUNT cannot be started there, and its walk counts from DTSTART.
-bool AddRuleOccurrences(const icalrecurrencetype& rule, icaltimetype start,
-                        const CalendarWindow& window, std::set<int64_t>& starts) {
+// The rule is cut at the window's end: libical searches a rule that never matches (30
+// February) for centuries unless an UNTIL stops it.
+bool AddRuleOccurrences(icalrecurrencetype rule, icaltimetype start, const CalendarWindow& window,
+                        std::set<int64_t>& starts) {
+    const icaltimetype windowEnd =
+        icaltime_from_timet_with_zone(window.to, 0, icaltimezone_get_utc_timezone());
+    if (icaltime_is_null_time(rule.until) || icaltime_compare(rule.until, windowEnd) > 0)
+        rule.until = windowEnd;
     std::unique_ptr<icalrecur_iterator, IteratorDeleter> iterator(
         icalrecur_iterator_new(rule, start));
     if (!iterator) return true;  // a rule libical cannot walk gives no occurrence

@@ -216,6 +216,45 @@ TEST_F(CalendarRoundTrip, ARuleFromLongAgoIsExpandedInTheWindowOnly) {
         EXPECT_NE(record.when, Utc(2026, 3, 5, 12, 10)) << record.name;
 }
 
+TEST_F(CalendarRoundTrip, RulesThatEndedOrStartLaterAreExpandedInTheWindowOnly) {
+    const std::string rules = Lines(
+        {u8"BEGIN:VCALENDAR",
+         u8"VERSION:2.0",
+         u8"BEGIN:VEVENT",
+         u8"UID:e",
+         u8"DTSTART:19700101T120000Z",
+         u8"RRULE:FREQ=DAILY;UNTIL=19991231T120000Z",
+         u8"SUMMARY:Ended",
+         u8"END:VEVENT",
+         u8"BEGIN:VEVENT",
+         u8"UID:l",
+         u8"DTSTART:20260315T120000Z",
+         u8"RRULE:FREQ=DAILY",
+         u8"SUMMARY:Later",
+         u8"END:VEVENT",
+         u8"BEGIN:VEVENT",
+         u8"UID:n",
+         u8"DTSTART:20260301T000000Z",
+         u8"RRULE:FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,"
+         u8"16,17,18,19,20,21,22,23",
+         u8"SUMMARY:Never",
+         u8"END:VEVENT",
+         u8"BEGIN:VEVENT",
+         u8"UID:c",
+         u8"DTSTART:20260301T000000Z",
+         u8"RRULE:FREQ=DAILY;COUNT=3;BYMONTH=2;BYMONTHDAY=30;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,"
+         u8"13,14,15,16,17,18,19,20,21,22,23",
+         u8"SUMMARY:Never counted",
+         u8"END:VEVENT",
+         u8"END:VCALENDAR"});
+    options.calendars = {Source("rules.ics", rules)};
+    ASSERT_TRUE(Run()) << error;
+    const std::vector<IndicatorRecord> records = Announcements();
+    // Daily from 3/15 up to the window's end on 4/9 at midnight: 25; the other rules none.
+    ASSERT_EQ(records.size(), 25u);
+    EXPECT_EQ(records.front().name, "Later (3/15)");
+}
+
 TEST_F(CalendarRoundTrip, ALoneEventWithAZoneIsRead) {
     options.calendars = {Source("event.ics", Lines({u8"BEGIN:VEVENT", u8"UID:1",
                                                     u8"DTSTART;TZID=Europe/London:20260310T093000",
