@@ -21,6 +21,22 @@ if(NOT der_length EQUAL 182 OR NOT der_prefix STREQUAL p256_prefix)
   message(FATAL_ERROR "PELIMOR_UPDATE_PUBLIC_KEY: ${PELIMOR_UPDATE_PUBLIC_KEY} is not an ECDSA P-256 public key")
 endif()
 string(SUBSTRING "${der_hex}" 54 128 key_hex)
+
+# The test key's private half is in the repository: anybody can sign an update that a build
+# trusting it installs. Such a build is for tests and demonstrations only, and says so.
+set(test_key ${CMAKE_CURRENT_SOURCE_DIR}/tools/keys/test-only-update-key.pub.pem)
+set(test_der_file ${CMAKE_CURRENT_BINARY_DIR}/test_update_key.der)
+execute_process(COMMAND openssl pkey -pubin -in ${test_key} -outform DER -out ${test_der_file}
+                RESULT_VARIABLE test_key_result)
+if(test_key_result EQUAL 0)
+  file(READ ${test_der_file} test_der_hex HEX)
+  if(der_hex STREQUAL test_der_hex)
+    message(WARNING "The updater trusts the test key tools/keys/test-only-update-key.pub.pem, "
+                    "whose private half anybody can read: any update signed with it is installed. "
+                    "Build what you hand out with PELIMOR_UPDATE_PUBLIC_KEY set to the public half "
+                    "of a key of your own (tools/release.sh does).")
+  endif()
+endif()
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" PELIMOR_UPDATE_PUBLIC_KEY_BYTES "${key_hex}")
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/update/update_public_key.h.in
                ${CMAKE_CURRENT_BINARY_DIR}/generated/update/update_public_key.h @ONLY)

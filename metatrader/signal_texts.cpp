@@ -1,5 +1,7 @@
 #include "metatrader/signal_texts.h"
 
+#include <string_view>
+
 #include "metatrader/trade_signal.h"
 #include "base/byte_text.h"
 #include "base/field_codec.h"
@@ -19,6 +21,22 @@ std::string DateAndClockText(const TradeSignal& signal) {
     if (!signal.Time(time)) return "--/-- --:--:--";
     return FormatText("%d/%d %02d:%02d:%02d", time.month, time.day, time.hour, time.minute,
                       time.second);
+}
+
+// Names and messages come from the server as text, so none of them may become markup on the
+// page. None of these bytes is ever the second byte of a CP932 character.
+std::string EscapedHtmlText(std::string_view text) {
+    std::string escaped;
+    for (char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
 }
 }  // namespace
 
@@ -54,8 +72,9 @@ std::string SignalMessagesHtml(const MessageMap& messages, const TraderNameMap& 
         FieldAt(entry->second, 1, ",", traderId);
         FieldAt(entry->second, 3, ",", text);
         const auto name = traderNames.find(ReadDecimal(traderId));
-        html += FormatText("　%s：%s<br>\n<br>\n",
-                           name == traderNames.end() ? "" : name->second.c_str(), text.c_str());
+        const std::string trader = name == traderNames.end() ? "" : name->second;
+        html += FormatText("　%s：%s<br>\n<br>\n", EscapedHtmlText(trader).c_str(),
+                           EscapedHtmlText(text).c_str());
     }
     return html;
 }

@@ -13,5 +13,6 @@ std::string LatestSignalText(const SignalMap& signals);
 // Two lines per signal for the six newest signals, newest first.
 std::vector<std::string> SignalHistoryLines(const SignalMap& signals);
 
-// The ten newest messages, newest first, each as "　name：text" and a blank line in HTML.
+// The ten newest messages, newest first, each as "　name：text" and a blank line in HTML; the
+// name and text are escaped ("&", "<", ">", '"'), so they show as they were written.
 std::string SignalMessagesHtml(const MessageMap& messages, const TraderNameMap& traderNames);

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "publish/country_codes.h"
 #include "publish/rank_words.h"
@@ -123,31 +124,77 @@ std::optional<icaltimetype> StartOf(icalcomponent* event, std::string& error) {
     return start;
 }
 
-struct Occurrences {
-    std::vector<int64_t> starts;
+struct IteratorDeleter {
+    void operator()(icalrecur_iterator* iterator) const { icalrecur_iterator_free(iterator); }
 };
 
-void CollectOccurrence(icalcomponent*, struct icaltime_span* span, void* data) {
-    static_cast<Occurrences*>(data)->starts.push_back(static_cast<int64_t>(span->start));
+// Walks one rule's occurrences up to the window's end and keeps those inside it; false once
+// more than MAX_OCCURRENCES_PER_EVENT were walked. A rule without COUNT is walked from the
+// window's start; one with COUNT cannot be started there, and its walk counts from DTSTART.
+// The rule is cut at the window's end: libical searches a rule that never matches (30
+// February) for centuries unless an UNTIL stops it.
+bool AddRuleOccurrences(icalrecurrencetype rule, icaltimetype start, const CalendarWindow& window,
+                        std::set<int64_t>& starts) {
+    const icaltimetype windowEnd =
+        icaltime_from_timet_with_zone(window.to, 0, icaltimezone_get_utc_timezone());
+    if (icaltime_is_null_time(rule.until) || icaltime_compare(rule.until, windowEnd) > 0)
+        rule.until = windowEnd;
+    std::unique_ptr<icalrecur_iterator, IteratorDeleter> iterator(
+        icalrecur_iterator_new(rule, start));
+    if (!iterator) return true;  // a rule libical cannot walk gives no occurrence
+    if (rule.count == 0)
+        icalrecur_iterator_set_start(
+            iterator.get(),
+            icaltime_from_timet_with_zone(window.from, 0, const_cast<icaltimezone*>(start.zone)));
+    size_t walked = 0;
+    for (icaltimetype next = icalrecur_iterator_next(iterator.get()); !icaltime_is_null_time(next);
+         next = icalrecur_iterator_next(iterator.get())) {
+        const int64_t when = static_cast<int64_t>(icaltime_as_timet_with_zone(next, start.zone));
+        if (when > window.to) break;
+        if (++walked > MAX_OCCURRENCES_PER_EVENT) return false;
+        if (window.Contains(when)) starts.insert(when);
+    }
+    return true;
 }
 
-std::vector<int64_t> StartsOf(icalcomponent* event, icaltimetype start, const ZoneClock& zone,
-                              const CalendarWindow& window) {
-    const icaltimezone* startZone = start.zone ? start.zone : zone.Zone();
-    if (!icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))
-        return {static_cast<int64_t>(icaltime_as_timet_with_zone(start, startZone))};
-    // A floating recurring start is pinned to the panel's zone before it is expanded.
-    if (!start.zone) {
-        start.zone = zone.Zone();
-        icalcomponent_set_dtstart(event, start);
+// The instant of an RDATE or EXDATE: in its TZID where the calendar has that zone, else in the
+// zone of the event's start.
+std::optional<int64_t> InstantOf(icalproperty* property, icalcomponent* event,
+                                 const icaltimezone* startZone) {
+    const icaltimetype time = icalproperty_get_datetime_with_component(property, event);
+    if (icaltime_is_null_time(time) || time.is_date) return std::nullopt;
+    return static_cast<int64_t>(
+        icaltime_as_timet_with_zone(time, time.zone ? time.zone : startZone));
+}
+
+// The event's starts in the window: DTSTART, every RRULE's occurrences and the RDATEs, less
+// the EXDATEs. None, with `error` set, when a rule would give more occurrences than the bound.
+std::optional<std::vector<int64_t>> StartsOf(icalcomponent* event, icaltimetype start,
+                                             const ZoneClock& zone, const CalendarWindow& window,
+                                             std::string& error) {
+    // A floating start is in the panel's zone.
+    if (!start.zone) start.zone = zone.Zone();
+    const int64_t first = static_cast<int64_t>(icaltime_as_timet_with_zone(start, start.zone));
+    if (!icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) return {{first}};
+    std::set<int64_t> starts;
+    if (window.Contains(first)) starts.insert(first);
+    for (icalproperty* rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); rule;
+         rule = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+        if (!AddRuleOccurrences(icalproperty_get_rrule(rule), start, window, starts)) {
+            error = "its recurrence gives more than " + std::to_string(MAX_OCCURRENCES_PER_EVENT) +
+                    " occurrences up to the end of the window";
+            return std::nullopt;
+        }
     }
-    Occurrences occurrences;
-    const icaltimetype from =
-        icaltime_from_timet_with_zone(window.from, 0, icaltimezone_get_utc_timezone());
-    const icaltimetype to =
-        icaltime_from_timet_with_zone(window.to + 1, 0, icaltimezone_get_utc_timezone());
-    icalcomponent_foreach_recurrence(event, from, to, CollectOccurrence, &occurrences);
-    return occurrences.starts;
+    for (icalproperty* date = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); date;
+         date = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY))
+        if (std::optional<int64_t> when = InstantOf(date, event, start.zone);
+            when && window.Contains(*when))
+            starts.insert(*when);
+    for (icalproperty* date = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); date;
+         date = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY))
+        if (std::optional<int64_t> when = InstantOf(date, event, start.zone)) starts.erase(*when);
+    return std::vector<int64_t>(starts.begin(), starts.end());
 }
 
 // Sub-daily recurrences are no economic calendar's, and expanding one from a start years back
@@ -219,9 +266,16 @@ bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarW
         }
         Announcement announcement;
         announcement.name = TextProperty(icalcomponent_get_summary(event));
+        const std::optional<std::vector<int64_t>> starts =
+            StartsOf(event, *start, zone, window, reason);
+        if (!starts) {
+            error = "line " + std::to_string(line) + " (VEVENT \"" + announcement.name +
+                    "\"): " + reason;
+            return false;
+        }
         ReadCountryAndRank(event, announcement);
         ReadDescriptionValues(TextProperty(icalcomponent_get_description(event)), announcement);
-        for (int64_t when : StartsOf(event, *start, zone, window)) {
+        for (int64_t when : *starts) {
             announcement.when = when;
             reading.announcements.push_back(announcement);
         }

@@ -8,6 +8,11 @@
 #include "publish/announcement.h"
 #include "publish/zone_clock.h"
 
+// The most occurrences one event's recurrence may give: an economic calendar repeats an
+// announcement a few times a month, and a rule that expanded to every second of the window
+// would take the run hours and fill the panel's store.
+inline constexpr size_t MAX_OCCURRENCES_PER_EVENT = 10000;
+
 struct CalendarReading {
     std::vector<Announcement> announcements;
     int skippedAllDay = 0;  // all-day events: no instant to announce
@@ -24,7 +29,9 @@ struct CalendarReading {
 // "Actual: ..." (also Consensus, Prior, Result and 予想, 前回, 結果) give the values.
 //
 // False, with the line and reason in `error`, for a text that is no calendar, an event without
-// a readable DTSTART, an event in a zone that neither the calendar nor the system knows and an
-// event that recurs more often than daily.
+// a readable DTSTART, an event in a zone that neither the calendar nor the system knows, an
+// event that recurs more often than daily and one whose recurrence gives more than
+// MAX_OCCURRENCES_PER_EVENT occurrences up to the window's end (counted before any is kept; a
+// rule with COUNT counts from its start). That message names the event by its SUMMARY.
 bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarWindow& window,
                    CalendarReading& reading, std::string& error);

@@ -54,12 +54,22 @@ ItemIds::Entry ItemIds::IdFor(const std::string& key, int64_t now) {
     auto [found, added] = records_.try_emplace(safeKey);
     Record& record = found->second;
     if (added) {
-        if (highestId_ == INT32_MAX) highestId_ = 0;  // after two billion items, start again
-        record.id = ++highestId_;
+        record.id = NewId();
         record.firstSeen = now;
     }
     record.lastSeen = now;
     return Entry{record.id, record.firstSeen};
+}
+
+int32_t ItemIds::NewId() {
+    if (highestId_ < INT32_MAX) return ++highestId_;
+    // Every id was given once: the lowest that no kept item holds, so that no two items ever
+    // share an id.
+    if (idsInUse_.empty())
+        for (const auto& [key, record] : records_) idsInUse_.insert(record.id);
+    while (idsInUse_.contains(lowestFreeCandidate_)) ++lowestFreeCandidate_;
+    idsInUse_.insert(lowestFreeCandidate_);
+    return lowestFreeCandidate_;
 }
 
 std::string ItemIds::StateText(int64_t now) const {

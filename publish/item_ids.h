@@ -12,13 +12,15 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 class ItemIds {
 public:
     // Reads the state text; lines that cannot be read are skipped.
     explicit ItemIds(std::string_view stateText);
 
-    // The item's id, a new one (one above the highest ever given) for a key not seen before.
+    // The item's id, a new one for a key not seen before: one above the highest ever given or,
+    // once the highest possible id was given, the lowest that no kept item holds.
     // The first-seen time stands in for an item that has no time of its own.
     struct Entry {
         int32_t id;
@@ -35,6 +37,11 @@ private:
         int64_t firstSeen = 0;
         int64_t lastSeen = 0;
     };
+    int32_t NewId();
+
     std::map<std::string, Record> records_;
     int32_t highestId_ = 0;
+    // Filled only once every id was given, for the search of free ones.
+    std::unordered_set<int32_t> idsInUse_;
+    int32_t lowestFreeCandidate_ = 1;
 };

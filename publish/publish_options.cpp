@@ -19,6 +19,7 @@ std::string PublishUsage() {
     return "usage: pelimor-publish --out DIR [--calendar SRC]... [--news SRC]... [--notices DIR]\n"
            "                       [--signals FILE --traders FILE --messages FILE]\n"
            "                       [--version N] [--tz ZONE] [--days-back N] [--days-ahead N]\n"
+           "                       [--lock-wait N]\n"
            "       pelimor-publish --config FILE [OPTION]... [--check]\n"
            "\n"
            "Writes the data server's files into DIR (the folder served as "
@@ -38,13 +39,15 @@ std::string PublishUsage() {
            "  --tz ZONE        IANA zone in which the panel shows times (default Asia/Tokyo)\n"
            "  --days-back N    announcements written from N days ago (default 7)\n"
            "  --days-ahead N   ... up to N days ahead (default 30)\n"
+           "  --lock-wait N    seconds to wait for another run writing DIR (default 60)\n"
            "  --config FILE    these options from FILE, one per line (\"--out /srv/...\"; # "
            "comments)\n"
            "  --check          read every source and report what each holds; write nothing\n"
            "  --help           this text\n"
            "\n"
-           "Exit status 0 on success, 1 on bad input (the message names the source and line).\n"
-           "With --check: 0 when every source can be used.\n";
+           "Exit status 0 on success, 1 on bad input (the message names the source and line) or\n"
+           "when another run kept DIR for longer than --lock-wait. With --check: 0 when every\n"
+           "source can be used.\n";
 }
 
 CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
@@ -79,10 +82,12 @@ CommandLine ParsePublishArguments(const std::vector<std::string>& arguments,
             options.messages = value;
         } else if (option == "--tz") {
             options.zone = value;
-        } else if (option == "--version" || option == "--days-back" || option == "--days-ahead") {
-            int& target = option == "--version"     ? options.version
-                          : option == "--days-back" ? options.daysBack
-                                                    : options.daysAhead;
+        } else if (option == "--version" || option == "--days-back" || option == "--days-ahead" ||
+                   option == "--lock-wait") {
+            int& target = option == "--version"      ? options.version
+                          : option == "--days-back"  ? options.daysBack
+                          : option == "--days-ahead" ? options.daysAhead
+                                                     : options.lockWaitSeconds;
             if (!ReadCount(value, target)) {
                 error = option + " needs a whole number, not \"" + value + "\"";
                 return CommandLine::Invalid;

@@ -17,6 +17,7 @@ struct PublishOptions {
     std::string zone = "Asia/Tokyo";
     int daysBack = 7;
     int daysAhead = 30;
+    int lockWaitSeconds = 60;  // for another run that writes the same folder
 };
 
 // The span of announcements a run at `now` writes (--days-back, --days-ahead).

@@ -11,6 +11,7 @@
 #include "publish/utf8_to_cp932.h"
 #include "publish/item_ids.h"
 #include "publish/notice_folder.h"
+#include "publish/output_folder_lock.h"
 #include "publish/source_reading.h"
 #include "publish/staged_output.h"
 #include "base/euc_jp.h"
@@ -89,20 +90,24 @@ std::string DatedName(const Announcement& announcement, const ZoneClock& zone, b
                      : FormatText(" (%d/%d)", at.month, at.day));
 }
 
+// Linear in the announcements (n log n with the maps): one name may occur a hundred thousand
+// times in a hostile calendar.
 void DisambiguateNames(std::vector<Announcement>& announcements, const ZoneClock& zone) {
-    std::map<std::pair<std::string, int32_t>, std::set<int64_t>> instants;
-    for (const Announcement& announcement : announcements)
-        instants[{announcement.name, announcement.country}].insert(announcement.when);
-    for (Announcement& announcement : announcements) {
-        const std::set<int64_t>& times = instants[{announcement.name, announcement.country}];
-        if (times.size() < 2) continue;
-        const LocalTime day = zone.ToLocal(announcement.when);
-        const bool sameDayTwice =
-            std::count_if(times.begin(), times.end(), [&](int64_t when) {
-                const LocalTime other = zone.ToLocal(when);
-                return other.year == day.year && other.month == day.month && other.day == day.day;
-            }) > 1;
-        announcement.name = DatedName(announcement, zone, sameDayTwice);
+    std::map<std::pair<std::string, int32_t>, std::vector<Announcement*>> byNameAndCountry;
+    for (Announcement& announcement : announcements)
+        byNameAndCountry[{announcement.name, announcement.country}].push_back(&announcement);
+    for (auto& [key, occurrences] : byNameAndCountry) {
+        if (occurrences.size() < 2) continue;
+        std::vector<int> days;
+        std::map<int, int> perDay;
+        for (const Announcement* announcement : occurrences) {
+            const LocalTime at = zone.ToLocal(announcement->when);
+            days.push_back((at.year * 100 + at.month) * 100 + at.day);
+            ++perDay[days.back()];
+        }
+        for (size_t index = 0; index < occurrences.size(); ++index)
+            occurrences[index]->name =
+                DatedName(*occurrences[index], zone, perDay[days[index]] > 1);
     }
 }
 
@@ -173,6 +178,10 @@ bool Publish(const PublishOptions& options, int64_t now, PublishSummary& summary
     PollFiles pollFiles;
     if (!ReadPollSources(options, *zone, pollFiles, error)) return false;
 
+    // Taken once the sources are read (which may take minutes over the network), so that a
+    // run waits only for the other's reading of the folder state and writing of its files.
+    OutputFolderLock lock;
+    if (!lock.Take(options.outFolder, options.lockWaitSeconds, error)) return false;
     ItemIds ids(ExistingFile(options.outFolder, ITEM_ID_STATE_FILE));
     std::vector<NumberedItem> numberedNews = Numbered(std::move(newsItems), "news:", ids, now);
     std::vector<NumberedItem> numberedNotices = Numbered(std::move(notices), "notice:", ids, now);

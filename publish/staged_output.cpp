@@ -6,10 +6,19 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <set>
 
 namespace {
 namespace fs = std::filesystem;
-constexpr std::string_view TEMPORARY_SUFFIX = ".publish-new";
+constexpr std::string_view TEMPORARY_SUFFIX = ".publish-new.";
+
+// A name of this run's own, so that another run writing the same folder (or the leftovers of
+// a killed one) never shares a half-written file with this one.
+fs::path StagingPath(const fs::path& target) {
+    fs::path staging = target;
+    staging += std::string(TEMPORARY_SUFFIX) + std::to_string(::getpid());
+    return staging;
+}
 
 // Writes the whole file and flushes it to the disk, so that the rename that follows never
 // exposes a file whose bytes are not there yet.
@@ -34,6 +43,22 @@ bool WriteWhole(const fs::path& path, const std::string& bytes, std::string& err
     if (!synced) error = std::strerror(errno);
     return ::close(file) == 0 && synced;
 }
+
+// Makes the renames themselves durable: the folder entries, not only the files' bytes.
+void FlushFolders(const std::string& outFolder,
+                  const std::vector<std::pair<std::string, std::string>>& files) {
+    std::set<fs::path> folders;
+    for (const auto& [relativePath, bytes] : files)
+        folders.insert((fs::path(outFolder) / relativePath).parent_path());
+    for (const fs::path& folder : folders) {
+        // A file system that cannot flush a folder (some network ones) still holds the
+        // renamed files; the flush only makes them outlast a power cut.
+        const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor < 0) continue;
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
 }  // namespace
 
 void StagedOutput::Add(std::string relativePath, std::string bytes) {
@@ -50,8 +75,7 @@ bool StagedOutput::Commit(const std::string& folder, std::string& error) const {
         const fs::path target = fs::path(folder) / relativePath;
         std::error_code failure;
         fs::create_directories(target.parent_path(), failure);
-        fs::path temporary = target;
-        temporary += TEMPORARY_SUFFIX;
+        const fs::path temporary = StagingPath(target);
         std::string reason;
         if (failure || !WriteWhole(temporary, bytes, reason)) {
             error =
@@ -73,5 +97,6 @@ bool StagedOutput::Commit(const std::string& folder, std::string& error) const {
             return false;
         }
     }
+    FlushFolders(folder, files_);
     return true;
 }

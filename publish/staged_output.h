@@ -12,9 +12,10 @@ public:
     // A file below the output folder ("iadat2.dat", "prims/version.dat").
     void Add(std::string relativePath, std::string bytes);
 
-    // Writes every file to a temporary name, then renames each over its target. When a
-    // temporary file cannot be written, the ones written are removed and no target is touched;
-    // false, with the file and reason in `error`.
+    // Writes every file to a temporary name of this run's own ("NAME.publish-new.PID"), then
+    // renames each over its target and flushes the folders that hold them. When a temporary
+    // file cannot be written, the ones written are removed and no target is touched; false,
+    // with the file and reason in `error`.
     bool Commit(const std::string& folder, std::string& error) const;
 
 private:

@@ -6,24 +6,32 @@
 #include <string_view>
 
 namespace {
-struct Equivalent {
-    char32_t from;
-    std::string_view to;  // UTF-8 that CP932 holds
-};
-
 // Characters whose JIS meaning CP932 keeps under another code point, and common Latin
-// characters it lacks.
-constexpr Equivalent EQUIVALENTS[] = {
+// characters it lacks. Quotation marks and angle brackets become their CJK forms, never ASCII
+// markup: texts are converted after they were escaped or sanitised, so an equivalent that were
+// "<" or "\"" would turn escaped text back into markup.
+constexpr Cp932Equivalent EQUIVALENTS[] = {
     {U'\u301C', "\uFF5E"}, {U'\u2016', "\u2225"}, {U'\u2212', "\uFF0D"}, {U'\u00A2', "\uFFE0"},
     {U'\u00A3', "\uFFE1"}, {U'\u00AC', "\uFFE2"}, {U'\u2014', "\u2015"}, {U'\u2013', "-"},
-    {U'\u00A0', " "},      {U'\u20AC', "EUR"},    {U'\u2022', "\u30FB"}, {U'\u00AB', "<<"},
-    {U'\u00BB', ">>"},     {U'\u201E', "\""},     {U'\u2039', "<"},      {U'\u203A', ">"},
+    {U'\u00A0', " "},      {U'\u20AC', "EUR"},    {U'\u2022', "\u30FB"}, {U'\u00AB', "\u300A"},
+    {U'\u00BB', "\u300B"}, {U'\u201E', "\u201C"}, {U'\u2039', "\u3008"}, {U'\u203A', "\u3009"},
 };
 
 // Base letters of U+00C0..U+00FF ("?" where there is none).
 constexpr std::string_view LATIN1_LETTERS =
     "AAAAAAACEEEEIIIIDNOOOOO?OUUUUYTs"
     "aaaaaaaceeeeiiiidnooooo?ouuuuyty";
+
+constexpr bool HoldsMarkup(std::string_view text) {
+    return text.find_first_of(HTML_MARKUP_CHARACTERS) != std::string_view::npos;
+}
+
+constexpr bool AnyEquivalentHoldsMarkup() {
+    for (const Cp932Equivalent& equivalent : EQUIVALENTS)
+        if (HoldsMarkup(equivalent.to)) return true;
+    return HoldsMarkup(LATIN1_LETTERS);
+}
+static_assert(!AnyEquivalentHoldsMarkup(), "an equivalent must never be HTML markup");
 
 // The code point of the UTF-8 sequence at the start of text and its length; 0 length when the
 // sequence is broken.
@@ -96,7 +104,7 @@ private:
 };
 
 void AppendUnmappable(Converter& converter, char32_t code, std::string& out) {
-    for (const Equivalent& equivalent : EQUIVALENTS)
+    for (const Cp932Equivalent& equivalent : EQUIVALENTS)
         if (equivalent.from == code && converter.Character(equivalent.to, out)) return;
     if (code >= 0xC0 && code <= 0xFF) {
         out += LATIN1_LETTERS[code - 0xC0];
@@ -105,6 +113,8 @@ void AppendUnmappable(Converter& converter, char32_t code, std::string& out) {
     out += '?';
 }
 }  // namespace
+
+std::span<const Cp932Equivalent> Cp932Equivalents() { return EQUIVALENTS; }
 
 std::string Utf8ToCp932(std::string_view utf8) {
     // An iconv descriptor keeps state between calls: each thread has its own.

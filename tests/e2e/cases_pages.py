@@ -1,6 +1,7 @@
 """The panel's pages as a user works them: the notification icon, tab and fold clicks, news
-paging, notice navigation with the read marks kept in ianews.dat, and the HTML pane's page file.
-Runs first, while the fetched notices are still unread."""
+paging, notice navigation with the read marks kept in ianews.dat, and the HTML pane's page file,
+also for a trader's name and message that hold markup. Runs first, while the fetched notices are
+still unread."""
 import os
 import subprocess
 import sys
@@ -204,8 +205,66 @@ def notices(r):
     r.screenshot("page3-notices-navigated")
 
 
+# A trader and a message whose texts hold markup; the panel must show them as text.
+HOSTILE_TRADER = (104, '<b onmouseover="x()">悪意</b> & Co')
+HOSTILE_MESSAGE = '<script>alert("1")</script><img src=x onerror=alert(1)>'
+ESCAPED_LINE = ('\u3000&lt;b onmouseover=&quot;x()&quot;&gt;悪意&lt;/b&gt; &amp; Co：'
+                '&lt;script&gt;alert(&quot;1&quot;)&lt;/script&gt;&lt;img src=x onerror=alert(1)&gt;'
+                '<br>').encode("cp932")
+
+
+def poll_files(r):
+    websys = os.path.join(r.WORK, "server", "sv_pelimor", "websys")
+    return {name: os.path.join(websys, name)
+            for name in ("qznhnd_trader.dat", "qznhnd_message.dat", "qznhnd_update.dat")}
+
+
+def serve_poll_files(r, traders, messages):
+    """New trader and message files on the server, with a counter that makes the next poll
+    (once a minute) take them."""
+    paths = poll_files(r)
+    with open(paths["qznhnd_update.dat"], "rb") as f:
+        counter = int(f.read().strip() or 0) + 1
+    for name, data in (("qznhnd_trader.dat", traders), ("qznhnd_message.dat", messages),
+                       ("qznhnd_update.dat", b"%d\n" % counter)):
+        with open(paths[name], "wb") as f:
+            f.write(data)
+
+
+def signal_page_markup(r):
+    paths = poll_files(r)
+    original = {}
+    for name in ("qznhnd_trader.dat", "qznhnd_message.dat"):
+        with open(paths[name], "rb") as f:
+            original[name] = f.read()
+    trader = ("%d,%s\n" % HOSTILE_TRADER).encode("cp932")
+    message = ("7999,%d,%d,%s\n" % (HOSTILE_TRADER[0], int(time.time()), HOSTILE_MESSAGE)
+               ).encode("cp932")
+    serve_poll_files(r, original["qznhnd_trader.dat"] + trader,
+                     original["qznhnd_message.dat"] + message)
+    tries = [0]
+
+    def shown_escaped():
+        if tries[0] % 5 == 0:
+            r.command("ID_SHOW_SIGNALS")
+        tries[0] += 1
+        return ESCAPED_LINE in page_file(r)
+
+    shown = r.wait_for(shown_escaped, 150)
+    page = page_file(r)
+    r.check("a trader's name and message with markup reach the signal page escaped", shown,
+            page[-400:])
+    r.check("the signal page holds none of their markup",
+            shown and b"<script" not in page and b"<img" not in page and b"<b " not in page,
+            page[-400:])
+    r.screenshot("page4-signals-markup")
+    serve_poll_files(r, original["qznhnd_trader.dat"], original["qznhnd_message.dat"])
+    r.command("IDB_TAB_NOTICES")
+
+
 def run(r):
     tray(r)
     tabs_and_fold(r)
     news_paging(r)
     notices(r)
+    signal_page_markup(r)

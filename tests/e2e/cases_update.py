@@ -3,7 +3,8 @@ one changed file) published on the sample server, offered by the panel and insta
 system\\pelimorupdater.exe; releases signed with another key, with a file whose bytes differ from
 its digest, or with a path containing ".." refused with the program unchanged; and a swap
 interrupted half way (the state a killed updater leaves) rolled back by the panel's start, or
-ended and completed by the next updater.
+ended and completed by the next updater; and tools/release.sh refusing the repository's test key
+without --demo.
 Runs last: it restarts the panel several times and leaves a fresh one for the quit test."""
 import hashlib
 import os
@@ -309,8 +310,23 @@ def leave_a_fresh_panel(r, version):
     r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 90)
 
 
+def test_release_script_refuses_the_test_key(r, version):
+    """tools/release.sh signs no release with the repository's test key (its private half is
+    public) unless a demonstration is asked for with --demo; it refuses before building."""
+    out = os.path.join(r.WORK, "release-with-test-key")
+    done = subprocess.run(["bash", "tools/release.sh", "--version", str(version), "--key",
+                           TEST_KEY, "--out", out], capture_output=True, text=True, timeout=300)
+    r.check("release.sh refuses the test key without --demo",
+            done.returncode == 1 and "test-only-update-key" in done.stderr,
+            "exit %d: %s" % (done.returncode, done.stderr[-300:]))
+    made = [path for path in (out, os.path.join("dist", "Pelimor-%d.zip" % version))
+            if os.path.exists(path)]
+    r.check("a refused release writes nothing", not made, made)
+
+
 def run(r):
     version = own_version(r)
+    test_release_script_refuses_the_test_key(r, version + 90)
     test_update(r, version + 1)
     test_refusal(r, version + 2, "another key's signature", tamper_other_key, "署名が正しくない")
     test_refusal(r, version + 2, "a file unlike its digest", tamper_file_bytes, "壊れている")

@@ -135,3 +135,13 @@ TEST(SignalMessagesHtml, ListsTheTenNewestMessagesWithTheirTradersNames) {
         expected += FormatText("　%s：message %d<br>\n<br>\n", key % 2 ? "山田" : "Smith", key);
     EXPECT_EQ(html, expected);
 }
+
+TEST(SignalMessagesHtml, ShowsMarkupInNamesAndMessagesAsText) {
+    MessageMap messages;
+    TraderNameMap names{{3, "<b onclick=\"x()\">Bob</b> & Co"}};
+    messages.emplace(1, "1,3,100,<script>alert(\"1\")</script> &amp; ソ表<img src=x>");
+    EXPECT_EQ(SignalMessagesHtml(messages, names),
+              "　&lt;b onclick=&quot;x()&quot;&gt;Bob&lt;/b&gt; &amp; Co："
+              "&lt;script&gt;alert(&quot;1&quot;)&lt;/script&gt; &amp;amp; ソ表&lt;img "
+              "src=x&gt;<br>\n<br>\n");
+}

@@ -265,6 +265,65 @@ TEST_F(CalendarRoundTrip, TheWindowBoundsTheAnnouncementsAndRecurringEventsAreEx
     EXPECT_EQ(records[0].when, Utc(2026, 3, 12, 12, 30));
 }
 
+TEST_F(CalendarRoundTrip, ARuleFromLongAgoIsExpandedInTheWindowOnly) {
+    // Every ten minutes of every day since 1990: 144 a day, some 5,300 in the window.
+    const std::string dense = Lines(
+        {u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:d",
+         u8"DTSTART:19900101T000000Z",
+         u8"RRULE:FREQ=DAILY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,"
+         u8"23;BYMINUTE=0,10,20,30,40,50",
+         u8"EXDATE:20260305T120000Z,20260305T121000Z", u8"SUMMARY:Tick", u8"END:VEVENT",
+         u8"END:VCALENDAR"});
+    options.calendars = {Source("dense.ics", dense)};
+    ASSERT_TRUE(Run()) << error;
+    const std::vector<IndicatorRecord> records = Announcements();
+    // From the window's first instant to its last, less the two excluded dates.
+    EXPECT_EQ(records.size(), size_t{37 * 144 + 1 - 2});
+    EXPECT_EQ(records.front().when, RUN_TIME - 7 * 86400);
+    EXPECT_EQ(records.back().when, RUN_TIME + 30 * 86400);
+    for (const IndicatorRecord& record : records)
+        EXPECT_NE(record.when, Utc(2026, 3, 5, 12, 10)) << record.name;
+}
+
+TEST_F(CalendarRoundTrip, RulesThatEndedOrStartLaterAreExpandedInTheWindowOnly) {
+    const std::string rules = Lines(
+        {u8"BEGIN:VCALENDAR",
+         u8"VERSION:2.0",
+         u8"BEGIN:VEVENT",
+         u8"UID:e",
+         u8"DTSTART:19700101T120000Z",
+         u8"RRULE:FREQ=DAILY;UNTIL=19991231T120000Z",
+         u8"SUMMARY:Ended",
+         u8"END:VEVENT",
+         u8"BEGIN:VEVENT",
+         u8"UID:l",
+         u8"DTSTART:20260315T120000Z",
+         u8"RRULE:FREQ=DAILY",
+         u8"SUMMARY:Later",
+         u8"END:VEVENT",
+         u8"BEGIN:VEVENT",
+         u8"UID:n",
+         u8"DTSTART:20260301T000000Z",
+         u8"RRULE:FREQ=DAILY;BYMONTH=2;BYMONTHDAY=30;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,"
+         u8"16,17,18,19,20,21,22,23",
+         u8"SUMMARY:Never",
+         u8"END:VEVENT",
+         u8"BEGIN:VEVENT",
+         u8"UID:c",
+         u8"DTSTART:20260301T000000Z",
+         u8"RRULE:FREQ=DAILY;COUNT=3;BYMONTH=2;BYMONTHDAY=30;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,"
+         u8"13,14,15,16,17,18,19,20,21,22,23",
+         u8"SUMMARY:Never counted",
+         u8"END:VEVENT",
+         u8"END:VCALENDAR"});
+    options.calendars = {Source("rules.ics", rules)};
+    ASSERT_TRUE(Run()) << error;
+    const std::vector<IndicatorRecord> records = Announcements();
+    // Daily from 3/15 up to the window's end on 4/9 at midnight: 25; the other rules none.
+    ASSERT_EQ(records.size(), 25u);
+    EXPECT_EQ(records.front().name, "Later (3/15)");
+}
+
 TEST_F(CalendarRoundTrip, ALoneEventWithAZoneIsRead) {
     options.calendars = {Source("event.ics", Lines({u8"BEGIN:VEVENT", u8"UID:1",
                                                     u8"DTSTART;TZID=Europe/London:20260310T093000",
@@ -296,6 +355,24 @@ TEST_F(CalendarRoundTrip, BadCalendarsAreRefusedNamingSourceAndLine) {
                 u8"DTSTART:19700101T000000Z", u8"RRULE:FREQ=SECONDLY", u8"SUMMARY:x",
                 u8"END:VEVENT", u8"END:VCALENDAR"}),
          "hourly.ics: line 3 (VEVENT): a recurrence more often than daily"},
+        {"every-second.ics",
+         Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
+                u8"DTSTART:20260301T000000Z",
+                u8"RRULE:FREQ=DAILY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,"
+                u8"21,22,23;BYMINUTE=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,"
+                u8"23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40,41,42,43,44,45,46,47,48,"
+                u8"49,50,51,52,53,54,55,56,57,58,59;BYSECOND=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,"
+                u8"15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,33,34,35,36,37,38,39,40,"
+                u8"41,42,43,44,45,46,47,48,49,50,51,52,53,54,55,56,57,58,59",
+                u8"SUMMARY:Every second", u8"END:VEVENT", u8"END:VCALENDAR"}),
+         "every-second.ics: line 3 (VEVENT \"Every second\"): its recurrence gives more than "
+         "10000 occurrences up to the end of the window"},
+        {"counted.ics",
+         Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
+                u8"DTSTART:19700101T000000Z", u8"RRULE:FREQ=DAILY;COUNT=2000000000",
+                u8"SUMMARY:Daily since 1970", u8"END:VEVENT", u8"END:VCALENDAR"}),
+         "counted.ics: line 3 (VEVENT \"Daily since 1970\"): its recurrence gives more than "
+         "10000 occurrences up to the end of the window"},
         {"date.csv", "name,datetime\nok,2026-03-10 10:00\nbad,2026-02-30 10:00\n",
          "date.csv: line 3: the date and time cannot be read"},
         {"quote.csv", "name,datetime\n\"open,2026-03-10 10:00\n",

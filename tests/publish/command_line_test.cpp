@@ -24,7 +24,8 @@ TEST(PublishArguments, ReadTheInterface) {
                                      "--version",    "3200",
                                      "--tz",         "Europe/London",
                                      "--days-back",  "2",
-                                     "--days-ahead", "9"},
+                                     "--days-ahead", "9",
+                                     "--lock-wait",  "5"},
                                     options, error),
               CommandLine::Run);
     EXPECT_EQ(options.outFolder, "d");
@@ -36,12 +37,14 @@ TEST(PublishArguments, ReadTheInterface) {
     EXPECT_EQ(options.zone, "Europe/London");
     EXPECT_EQ(options.daysBack, 2);
     EXPECT_EQ(options.daysAhead, 9);
+    EXPECT_EQ(options.lockWaitSeconds, 5);
 
     PublishOptions defaults;
     ASSERT_EQ(ParsePublishArguments({"--out", "d"}, defaults, error), CommandLine::Run);
     EXPECT_EQ(defaults.zone, "Asia/Tokyo");
     EXPECT_EQ(defaults.daysBack, 7);
     EXPECT_EQ(defaults.daysAhead, 30);
+    EXPECT_EQ(defaults.lockWaitSeconds, 60);
 
     EXPECT_EQ(ParsePublishArguments({"--help"}, defaults, error), CommandLine::Help);
     // A check writes nothing, so it needs no output folder.
@@ -56,6 +59,7 @@ TEST(PublishArguments, ReadTheInterface) {
         {{"--out"}, "--out needs a value"},
         {{"--out", "d", "--colour", "red"}, "unknown option --colour"},
         {{"--out", "d", "--days-back", "-1"}, "--days-back needs a whole number, not \"-1\""},
+        {{"--out", "d", "--lock-wait", "soon"}, "--lock-wait needs a whole number, not \"soon\""},
         {{"--out", "d", "--signals", "s"}, "--signals, --traders and --messages go together"},
     };
     for (const Case& c : invalid) {

@@ -74,6 +74,22 @@ TEST_F(NewsRoundTrip, RssAndAtomItemsArriveNewestFirstWithSanitisedBodies) {
     for (const iaNews& item : items) EXPECT_FALSE(item.advert);
 }
 
+TEST_F(NewsRoundTrip, CharactersCp932LacksArriveAsTheirEquivalentsAndStayText) {
+    options.news = {Source("hostile.rss", Utf8(u8R"FEED(<rss version="2.0"><channel><item>
+ <title>‹b› «Fed» „Zins“ – 5 €</title><guid>h-1</guid>
+ <link>https://news.example/„onmouseover=x()</link>
+ <description>&lt;p title="a„"&gt;&amp;#x2039;script&amp;#x203A;alert(1)‹/script› Café&lt;/p&gt;</description>
+</item></channel></rss>)FEED"))};
+    ASSERT_TRUE(Run()) << error;
+    const std::vector<iaNews> items = News();
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].title, "〈b〉 《Fed》 “Zins“ - 5 EUR");
+    EXPECT_EQ(items[0].body,
+              "<p>〈script〉alert(1)〈/script〉 Cafe</p><br><a "
+              "href=\"https://news.example/“onmouseover=x()\">https://news.example/"
+              "“onmouseover=x()</a>");
+}
+
 TEST_F(NewsRoundTrip, ItemsKeepTheirIdsAcrossRunsAndNewOnesGetNewIds) {
     options.news = {Source("news.rss", RSS_FEED)};
     ASSERT_TRUE(Run()) << error;

@@ -2,8 +2,13 @@
 // over HTTP, and the folder updated as a whole or not at all.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <filesystem>
 
+#include "publish/output_folder_lock.h"
 #include "publish/source_check.h"
 #include "tests/publish/publish_fixture.h"
 #include "tests/support/loopback_server.h"
@@ -24,7 +29,41 @@ TEST_F(PublishFolder, WritesEveryServerFile) {
     ASSERT_TRUE(Run()) << error;
     EXPECT_EQ(Output("prims/version.dat"), "3100\n");  // this release
     for (const auto& entry : std::filesystem::recursive_directory_iterator(options.outFolder))
-        EXPECT_FALSE(entry.path().string().ends_with(".publish-new")) << entry.path();
+        EXPECT_EQ(entry.path().string().find(".publish-new"), std::string::npos) << entry.path();
+}
+
+TEST_F(PublishFolder, ARunWaitsForAnotherWritingTheFolderThenGivesUp) {
+    ASSERT_TRUE(Run()) << error;
+    const std::vector<std::string> before = AllOutputs();
+    // Another run holds the folder's lock, as pelimor-publish does while it writes.
+    const std::string lockPath = options.outFolder + "/" + OUTPUT_LOCK_FILE;
+    const int other = ::open(lockPath.c_str(), O_RDWR);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+
+    FakeOs os;
+    options.lockWaitSeconds = 3;
+    options.calendars = {Source("c.csv", "name,datetime\nWaiting,2026-03-10 10:00\n")};
+    EXPECT_FALSE(Run(RUN_TIME + 60));
+    EXPECT_EQ(error, options.outFolder +
+                         ": another pelimor-publish run is writing this folder; gave up after 3 s");
+    EXPECT_EQ(os.sleptMilliseconds, 3000);
+    EXPECT_EQ(AllOutputs(), before);
+
+    ::close(other);
+    ASSERT_TRUE(Run(RUN_TIME + 60)) << error;
+    EXPECT_EQ(Named(Announcements(), "Waiting").name, "Waiting");
+}
+
+TEST_F(PublishFolder, AnotherRunsStagedFilesAreNeverPutInPlace) {
+    // Left by a run that shares the folder (or was killed) while it wrote.
+    for (const char* name : {"iadat2.dat.publish-new", "iadat2.dat.publish-new.1"})
+        std::ofstream(options.outFolder + "/" + name) << "half written\n";
+    options.calendars = {Source("c.csv", "name,datetime\nOwn,2026-03-10 10:00\n")};
+    ASSERT_TRUE(Run()) << error;
+    EXPECT_EQ(Announcements().size(), 1u);
+    for (const char* name : {"iadat2.dat.publish-new", "iadat2.dat.publish-new.1"})
+        EXPECT_EQ(Output(name), "half written\n") << name;
 }
 
 TEST_F(PublishFolder, AFailingSourceLeavesEveryPreviousFileAsItWas) {

@@ -7,6 +7,7 @@
 #include "base/byte_text.h"
 #include "base/cp932_text.h"
 #include "base/field_codec.h"
+#include "metatrader/signal_texts.h"
 #include "tests/publish/publish_fixture.h"
 
 namespace {
@@ -58,6 +59,22 @@ TEST_F(SignalsRoundTrip, ThePanelsPollReadsWhatWasPublished) {
               "48213571,USDJPY,1773099000,N,B,151.002,150.500,151.800,0.10,2026.03.10 08:30:00");
     EXPECT_EQ(std::prev(poll.signals.end())->second,
               "48213571,USDJPY,1773100770,C,B,151.620,0.00000,0.00000,0.10,2026.03.10 08:59:30");
+}
+
+TEST_F(SignalsRoundTrip, MarkupInNamesAndMessagesReachesTheSignalPageAsText) {
+    os.now = RUN_TIME;
+    options.traders = Source("traders.csv", Utf8(u8"id,name\n101,<b>Bob</b> ‹i› «Pro»\n"));
+    options.messages = Source(
+        "messages.csv",
+        Utf8(u8"id,trader,time,text\n7001,101,1773100500,\"<img src=x onerror=alert(1)> „&\"\n"));
+    options.signals = Source("signals.csv", SIGNALS);
+    ASSERT_TRUE(Run()) << error;
+    ServerPoll(core, Download(ReadDecimal(Output("qznhnd_update.dat"))));
+    const ServerPollState& poll = core.m_serverPoll;
+    EXPECT_EQ(poll.traderNames, (TraderNameMap{{101, "<b>Bob</b> 〈i〉 《Pro》"}}));
+    EXPECT_EQ(SignalMessagesHtml(poll.messages, poll.traderNames),
+              "　&lt;b&gt;Bob&lt;/b&gt; 〈i〉 《Pro》：&lt;img src=x onerror=alert(1)&gt; “&amp;"
+              "<br>\n<br>\n");
 }
 
 TEST_F(SignalsRoundTrip, TheUpdateCounterMovesOnlyWhenThePollFilesChange) {

@@ -10,10 +10,13 @@
 #include "publish/publisher.h"
 #include "publish/signal_sources.h"
 #include "store/indicator_feed.h"
+#include "tests/publish/fuzz/hostile_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const ZoneClock zone = *ZoneClock::ForZone("Europe/London");
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    // Texts with the characters CP932 lacks, which become close equivalents.
+    const std::string text =
+        WithEquivalentCharacters(std::string_view(reinterpret_cast<const char*>(data), size));
     CalendarReading reading;
     std::string error;
     if (ReadCsvCalendar(text, zone, reading, error)) {

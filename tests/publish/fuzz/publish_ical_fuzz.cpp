@@ -9,10 +9,13 @@
 #include "publish/ical_calendar.h"
 #include "publish/publisher.h"
 #include "store/indicator_feed.h"
+#include "tests/publish/fuzz/hostile_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const ZoneClock zone = *ZoneClock::ForZone("Asia/Tokyo");
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    // Texts with the characters CP932 lacks, which become close equivalents.
+    const std::string text =
+        WithEquivalentCharacters(std::string_view(reinterpret_cast<const char*>(data), size));
     CalendarReading reading;
     std::string error;
     // A year around 2026, so that recurring events expand into a bounded window.
