@@ -62,14 +62,9 @@ void CHtmlPane::Rebuild(const std::string& body) {
 }
 
 void CHtmlPane::Reload() {
-    switch (readiness_.State()) {
-    case BrowserState::Ready: browser_.Refresh(); break;
-    // A control that has not completed a page yet may have none to reload: it is sent to the
-    // page afresh, and may still complete this load.
-    case BrowserState::Waiting:
-    case BrowserState::Late: browser_.NavigateToPage(); break;
-    case BrowserState::Failed: break;
-    }
+    // A control that has not completed a page yet is refreshed too: the rewritten page may be
+    // the load it completes.
+    if (readiness_.State() != BrowserState::Failed) browser_.Refresh();
 }
 
 void CHtmlPane::Poll() {

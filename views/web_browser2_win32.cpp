@@ -49,7 +49,7 @@ std::string Cp932Of(const wchar_t* text) {
 }
 
 // The text of an event argument given as a string or a reference to one.
-std::string TextOf(const VARIANT& argument) {
+std::string ArgumentText(const VARIANT& argument) {
     const VARIANT* value = &argument;
     if (argument.vt == (VT_VARIANT | VT_BYREF) && argument.pvarVal) value = argument.pvarVal;
     if (value->vt == VT_BSTR) return Cp932Of(value->bstrVal);
@@ -132,7 +132,7 @@ void CWebBrowser2::OnControlEvent(DISPID id, DISPPARAMS& parameters) {
 void CWebBrowser2::OnBeforeNavigate(DISPPARAMS& parameters) {
     if (parameters.cArgs < 7) return;
     VARIANT* arguments = parameters.rgvarg;  // last first
-    std::string url = TextOf(arguments[5]);
+    std::string url = ArgumentText(arguments[5]);
     PaneNavigation verdict =
         JudgePaneNavigation(url, pageUrl_, navigating_, IsOwnDocument(arguments[6]));
     Follow(verdict, url, arguments[0]);
@@ -143,7 +143,7 @@ void CWebBrowser2::OnNewWindow(DISPPARAMS& parameters, bool knowsAddress) {
     UINT needed = knowsAddress ? 5 : 2;
     if (parameters.cArgs < needed) return;
     VARIANT* arguments = parameters.rgvarg;
-    std::string url = knowsAddress ? TextOf(arguments[0]) : std::string();
+    std::string url = knowsAddress ? ArgumentText(arguments[0]) : std::string();
     Follow(JudgeNewWindow(url), url, arguments[needed - 2]);
 }
 
