@@ -8,7 +8,7 @@ pelimor_target_options(Pelimor)
 # windres reads the resource scripts as CP932 text.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 932")
 target_include_directories(Pelimor PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(Pelimor PRIVATE pelimor_core gdiplus comctl32 comdlg32 winmm ole32 oleaut32 uuid shell32 shlwapi gdi32 user32 dbghelp)
+target_link_libraries(Pelimor PRIVATE pelimor_core gdiplus comctl32 comdlg32 winmm ole32 oleaut32 uuid urlmon shell32 shlwapi gdi32 user32 dbghelp)
 pelimor_test_crash_option(Pelimor)
 
 # The program folder: the executable and the files it reads beside itself.

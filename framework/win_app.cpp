@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "framework/activex_wnd.h"
+
 namespace {
 CWinApp* g_application = nullptr;
-
-using AtlAxWinInitFunction = BOOL(WINAPI*)();
 }  // namespace
 
 CWinApp::CWinApp() { g_application = this; }
@@ -19,37 +19,27 @@ CWinApp::~CWinApp() {
 CWinApp* AfxGetApp() { return g_application; }
 
 bool CWinApp::EnableControlContainer() {
-    if (atl_) return true;
+    if (containerEnabled_) return true;
     if (!oleStarted_) {
         if (FAILED(OleInitialize(nullptr))) return false;
         oleStarted_ = true;
     }
-    // Only the system's copy: a DLL of that name beside the program must not be loaded.
-    char systemFolder[MAX_PATH] = {};
-    UINT length = GetSystemDirectoryA(systemFolder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
-    std::string path = std::string(systemFolder, length) + "\\atl.dll";
-    HMODULE atl = LoadLibraryA(path.c_str());
-    if (!atl) return false;
-    auto init = reinterpret_cast<AtlAxWinInitFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(atl, "AtlAxWinInit")));
-    if (!init || !init()) {
-        FreeLibrary(atl);
-        return false;
-    }
-    atl_ = atl;
+    // The host window only holds the control; the control paints all of it.
+    WNDCLASSEXA hostClass{};
+    hostClass.cbSize = sizeof hostClass;
+    hostClass.lpfnWndProc = DefWindowProcA;
+    hostClass.hInstance = GetModuleHandleA(nullptr);
+    hostClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    hostClass.lpszClassName = CONTROL_HOST_CLASS;
+    if (!RegisterClassExA(&hostClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    containerEnabled_ = true;
     return true;
 }
 
 void CWinApp::ReleaseControlContainer() {
-    // OLE first: its clean-up may still call into hosting code that lives in atl.dll.
     if (oleStarted_) {
         OleUninitialize();
         oleStarted_ = false;
-    }
-    if (atl_) {
-        FreeLibrary(atl_);
-        atl_ = nullptr;
     }
 }
 

@@ -23,11 +23,12 @@ public:
     // The message loop, until WM_QUIT.
     virtual int Run();
 
-    // Lets dialog templates contain ActiveX controls (window class "AtlAxWin", the window text
-    // naming the control): starts OLE on this thread and registers the class from the system's
-    // atl.dll. False when either is impossible; such controls are then simply not created.
+    // Lets dialog templates contain ActiveX controls (window class CONTROL_HOST_CLASS, the
+    // window text naming the control, see framework/activex_wnd.h): starts OLE on this thread
+    // and registers the host window class. False when either is impossible; such controls are
+    // then simply not created.
     bool EnableControlContainer();
-    bool ControlContainerEnabled() const { return atl_ != nullptr; }
+    bool ControlContainerEnabled() const { return containerEnabled_; }
 
     HINSTANCE m_hInstance = nullptr;
     // What follows the program path on the command line, as WinMain received it.
@@ -38,7 +39,7 @@ public:
 private:
     void ReleaseControlContainer();
 
-    HMODULE atl_ = nullptr;
+    bool containerEnabled_ = false;
     bool oleStarted_ = false;
     int exitCode_ = 0;
 };

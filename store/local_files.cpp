@@ -6,7 +6,35 @@
 #include "base/program_folder_names.h"
 #include "base/trace_file_switch.h"
 
+#include <string_view>
+
 namespace {
+// Characters a URL path holds as they are (RFC 3986 unreserved, and the sub-delimiters, ":",
+// "@" and "/" of a path).
+bool IsPlainPathByte(unsigned char byte) {
+    if ((byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') ||
+        (byte >= 'a' && byte <= 'z'))
+        return true;
+    return std::string_view("-._~!$&'()*+,;=:@/").find(static_cast<char>(byte)) !=
+           std::string_view::npos;
+}
+
+std::string EscapedPath(const std::string& path) {
+    std::string escaped;
+    for (size_t i = 0; i < path.size(); ++i) {
+        unsigned char byte = static_cast<unsigned char>(path[i]);
+        if (IsCp932LeadByte(byte) && i + 1 < path.size()) {
+            escaped.append(path, i, 2);
+            ++i;
+        } else if (byte >= 0x80 || IsPlainPathByte(byte)) {
+            escaped += static_cast<char>(byte);
+        } else {
+            escaped += FormatText("%%%02X", byte);
+        }
+    }
+    return escaped;
+}
+
 std::string SubFolder(const char* name) {
     std::string folder = ProgramFolderPath() + name;
     Os().CreateFolder(folder);
@@ -40,5 +68,5 @@ std::string PageUrl() {
     // A POSIX path already starts with the separator; a Windows network path
     // (\\server\share\...) keeps both of its slashes.
     if (PathSeparator() == '/') TrimPrefix(path, "/");
-    return "file:///" + path;
+    return "file:///" + EscapedPath(path);
 }

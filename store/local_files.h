@@ -21,5 +21,8 @@ std::string TraceMarkerPath();          // TRACE_MARKER_NAME ("trace.on") in the
 std::string TraceFilePath();            // "Pelimor-trace.txt" in the system folder
 
 // The page file as a URL for the browser pane: "file:///" and every "\" turned into "/"
-// (never the 0x5C inside a double-byte character).
+// (never the 0x5C inside a double-byte character). Every ASCII byte that a URL path cannot
+// hold as it is ("#", "%", a space, quotes, ...) is written "%XX", so that no folder name cuts
+// the address short or escapes a part of it; double-byte characters stay whole, and the
+// browser takes them as the Unicode characters they are.
 std::string PageUrl();

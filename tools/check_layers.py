@@ -26,7 +26,8 @@ BUILD_KINDS = {"seam", "core", "windows", "resources", "updater", "publisher"}
 TESTS = "tests"
 WINDOWS_ONLY = {"windows"}
 README = "README.md"
-TEST_FOLDERS_OF_THEIR_OWN = {"publish"}  # tests/publish/PublisherTests.cmake
+# tests/publish/PublisherTests.cmake; tests/framework: Windows only (tests/CMakeLists.txt)
+TEST_FOLDERS_OF_THEIR_OWN = {"publish", "framework"}
 PLATFORM_FREE = ["app/app_core.h", "app/app_core.cpp"]
 SOURCE_SUFFIXES = (".h", ".cpp")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)

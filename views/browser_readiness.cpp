@@ -6,15 +6,15 @@ void BrowserReadiness::Navigated(bool accepted, int64_t now) {
 }
 
 bool BrowserReadiness::Observe(bool complete, int64_t now) {
-    if (state_ != BrowserState::Waiting) return false;
-    // A clock set back starts the patience afresh rather than stretching it.
-    if (now < navigatedAt_) navigatedAt_ = now;
+    if (state_ == BrowserState::Ready || state_ == BrowserState::Failed) return false;
     if (complete) {
         state_ = BrowserState::Ready;
-    } else if (now - navigatedAt_ >= PATIENCE_SECONDS) {
-        state_ = BrowserState::Failed;
-    } else {
-        return false;
+        return true;
     }
+    if (state_ == BrowserState::Late) return false;
+    // A clock set back starts the patience afresh rather than stretching it.
+    if (now < navigatedAt_) navigatedAt_ = now;
+    if (now - navigatedAt_ < PATIENCE_SECONDS) return false;
+    state_ = BrowserState::Late;
     return true;
 }

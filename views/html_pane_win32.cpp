@@ -4,6 +4,7 @@
 #include "base/os.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
+#include "views/browser_feature_controls_win32.h"
 #include "views/html_page.h"
 #include "views/html_plain_text.h"
 
@@ -32,8 +33,9 @@ void CHtmlPane::Create(CWnd* panel) {
     panel_ = panel->GetSafeHwnd();
     // A first start has no page yet; an empty one spares the browser an error page.
     if (!Os().PathExists(PageFilePath())) WriteHtmlPage(BuildHtmlPage(""));
-    bool bound = browser_.BindDlgItem(IDC_HTML_PANE, panel);
-    bool navigated = bound && browser_.Navigate(PageUrl());
+    EnableBrowserFeatureControls();
+    bool bound = browser_.Create(IDC_HTML_PANE, panel, PageUrl());
+    bool navigated = bound && browser_.NavigateToPage();
     if (browser_.GetSafeHwnd()) browser_.ModifyStyle(WS_BORDER, 0);
     readiness_.Navigated(navigated, Os().Now());
     if (!bound)
@@ -55,20 +57,27 @@ void CHtmlPane::MoveTo(const ViewRect& rect) {
 void CHtmlPane::Rebuild(const std::string& body) {
     WriteHtmlPage(BuildHtmlPage(body));
     plainText_ = HtmlToPlainText(body);
-    if (ShowsPlainText()) {
-        InvalidateArea();
-    } else {
-        browser_.Refresh();
-    }
+    if (ShowsPlainText()) InvalidateArea();
+    Reload();
+}
+
+void CHtmlPane::Reload() {
+    // A control that has not completed a page yet is refreshed too: the rewritten page may be
+    // the load it completes.
+    if (readiness_.State() != BrowserState::Failed) browser_.Refresh();
 }
 
 void CHtmlPane::Poll() {
+    bool wasLate = readiness_.State() == BrowserState::Late;
     if (!readiness_.Observe(browser_.LoadComplete(), Os().Now())) return;
-    if (ShowsPlainText())
+    if (readiness_.State() == BrowserState::Late)
         Os().Trace(
             FormatText("HTML pane: the browser control did not load the page within %d s; "
-                       "the bodies are drawn as plain text",
+                       "the bodies are drawn as plain text until it completes a page",
                        static_cast<int>(BrowserReadiness::PATIENCE_SECONDS)));
+    else if (wasLate)
+        Os().Trace("HTML pane: the browser control completed a page; it shows the bodies again");
+    // A control that comes back covers the plain text; one that leaves uncovers its place.
     PutControl();
     InvalidateArea();
 }

@@ -2,10 +2,10 @@
 // messages on screen. The program writes a complete local page around the body into the page
 // file, and the browser control (dialog item 1005), loaded with that file once, reloads it.
 //
-// When the browser cannot show pages (no control, a refused page, or a page that never
-// finishes loading, as on a system without an HTML engine) the control is kept out of sight
-// and the panel draws the body as plain text in the same place instead, so the news can always
-// be read.
+// When the browser cannot show pages (no control, a refused page, or a page that does not
+// finish loading in time, as on a system without an HTML engine) the control is kept out of
+// sight and the panel draws the body as plain text in the same place instead, so the news can
+// always be read; a control that completes a later page is shown again.
 #pragma once
 
 #include <windows.h>
@@ -33,8 +33,8 @@ public:
     // Writes the page for body (HTML, CP932) into the page file and reloads it.
     void Rebuild(const std::string& body);
 
-    // Called every second: follows the browser's first loading and, when the browser turns out
-    // to be unable, puts the plain text in its place.
+    // Called every second: follows the browser's loading and puts the plain text in its place
+    // while it has not completed a page, the control again once it has.
     void Poll();
 
     // Draws the body as plain text where the pane is, when the browser cannot show it. Called
@@ -42,7 +42,8 @@ public:
     void Draw(HDC dc) const;
 
 private:
-    bool ShowsPlainText() const { return readiness_.State() == BrowserState::Failed; }
+    bool ShowsPlainText() const { return readiness_.ShowsPlainText(); }
+    void Reload();
     void PutControl() const;
     void InvalidateArea() const;
 

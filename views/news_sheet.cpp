@@ -5,6 +5,7 @@
 #include "base/local_time.h"
 #include "base/byte_text.h"
 #include "views/advert_video.h"
+#include "views/web_address.h"
 
 namespace {
 
@@ -226,7 +227,9 @@ NewsPointerResult NewsSheet::ButtonUp(int x, int y) {
     } else if (icon_.Contains(x, y) && pressed_ == ICON_PRESSED) {
         // The click is used up: a later release over the icon alone opens nothing.
         pressed_ = NOTHING_PRESSED;
-        result.videoAddress = AdvertVideoAddress(advertBody_);
+        // The address comes from the feed's body: only a plain web address goes to the shell.
+        std::string address = AdvertVideoAddress(advertBody_);
+        if (IsOpenableWebAddress(address)) result.videoAddress = address;
     }
     return result;
 }

@@ -30,7 +30,7 @@ struct NewsPicture {
 struct NewsPointerResult {
     bool repaint = false;  // a title was chosen: redraw the view and rebuild the HTML pane
     bool handCursor = false;
-    std::string videoAddress;  // the advert's video to open; "" for none
+    std::string videoAddress;  // the advert's video to open (a web address); "" for none
 
     bool operator==(const NewsPointerResult&) const = default;
 };

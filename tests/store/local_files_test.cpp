@@ -56,6 +56,21 @@ TEST(LocalFiles, ThePageUrlKeepsDoubleByteCharacters) {
     EXPECT_EQ(PageUrl(), "file:///" + folder + "表/system/ialweb.dat");
 }
 
+// A program folder whose name a URL cannot hold as it is: "#" would start a fragment, "%" an
+// escape, and a space ends an address.
+class MarkedFolderOs : public FakeOs {
+public:
+    std::string ProgramFolder() override { return folder.Path() + "a #b%c\"d&e" + Sep(); }
+};
+
+TEST(LocalFiles, ThePageUrlEscapesWhatAUrlPathCannotHold) {
+    MarkedFolderOs os;
+    std::string folder = os.folder.Path();  // plain ASCII
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    folder.erase(0, folder.find_first_not_of('/'));
+    EXPECT_EQ(PageUrl(), "file:///" + folder + "a%20%23b%25c%22d&e/system/ialweb.dat");
+}
+
 // A program folder on a network share; no folder is really created there.
 class NetworkFolderOs : public FakeOs {
 public:

@@ -13,6 +13,7 @@ TEST(BrowserReadinessTest, AControlThatRefusesThePageHasFailedAtOnce) {
     EXPECT_EQ(readiness.State(), BrowserState::Failed);
     EXPECT_FALSE(readiness.Observe(true, START + 1));
     EXPECT_EQ(readiness.State(), BrowserState::Failed);
+    EXPECT_TRUE(readiness.ShowsPlainText());
 }
 
 TEST(BrowserReadinessTest, ALoadedPageMakesTheControlReadyForGood) {
@@ -33,14 +34,31 @@ TEST(BrowserReadinessTest, APageThatNeverLoadsFailsAfterThePatience) {
     EXPECT_FALSE(readiness.Observe(false, START + BrowserReadiness::PATIENCE_SECONDS - 1));
     EXPECT_EQ(readiness.State(), BrowserState::Waiting);
     EXPECT_TRUE(readiness.Observe(false, START + BrowserReadiness::PATIENCE_SECONDS));
-    EXPECT_EQ(readiness.State(), BrowserState::Failed);
-    EXPECT_FALSE(readiness.Observe(true, START + 60));
+    EXPECT_EQ(readiness.State(), BrowserState::Late);
+    EXPECT_TRUE(readiness.ShowsPlainText());
 
     // A clock set back starts the patience afresh.
     readiness.Navigated(true, START);
     EXPECT_FALSE(readiness.Observe(false, START - 3600));
     EXPECT_FALSE(readiness.Observe(false, START - 3600 + BrowserReadiness::PATIENCE_SECONDS - 1));
     EXPECT_TRUE(readiness.Observe(false, START - 3600 + BrowserReadiness::PATIENCE_SECONDS));
+}
+
+// A slow first load (a cold start at logon, a stalled embedded player) must not turn the pane
+// off for the whole run.
+TEST(BrowserReadinessTest, ALateControlThatCompletesALaterLoadIsUsedAgain) {
+    BrowserReadiness readiness;
+    readiness.Navigated(true, START);
+    EXPECT_TRUE(readiness.Observe(false, START + BrowserReadiness::PATIENCE_SECONDS));
+    // However long it stays late, the plain text stands in and nothing changes.
+    EXPECT_FALSE(readiness.Observe(false, START + 3600));
+    EXPECT_EQ(readiness.State(), BrowserState::Late);
+    EXPECT_TRUE(readiness.Observe(true, START + 3601));
+    EXPECT_EQ(readiness.State(), BrowserState::Ready);
+    EXPECT_FALSE(readiness.ShowsPlainText());
+    // Once it has completed, a slow reload is no reason to hide it again.
+    EXPECT_FALSE(readiness.Observe(false, START + 7200));
+    EXPECT_EQ(readiness.State(), BrowserState::Ready);
 }
 
 }  // namespace

@@ -29,13 +29,14 @@ protected:
     NewsSheetTest() { sheet.Layout(ORIGIN_X, ORIGIN_Y); }
 
     // Items 1..count, item n at 2023-11-15 07:13:20 JST + n minutes; the newest is item count.
-    void Fill(int count, int advertItem = 0) {
+    // The advert's player source is the video site's embed address of "vid<n>" unless given.
+    void Fill(int count, int advertItem = 0, std::string advertSource = "") {
         std::string feed = "header\n";
         for (int id = 1; id <= count; ++id) {
             std::string body = "body " + std::to_string(id);
-            if (id == advertItem)
-                body = "<iframe src=http://www.youtube.com/embed/vid" + std::to_string(id) +
-                       " width=220></iframe>XCF";
+            if (advertSource.empty())
+                advertSource = "http://www.youtube.com/embed/vid" + std::to_string(advertItem);
+            if (id == advertItem) body = "<iframe src=" + advertSource + " width=220></iframe>XCF";
             feed += FeedItem(id, body, 1700000000L + id * 60);
         }
         news.UpdateFromFeed(feed, false);
@@ -171,6 +172,29 @@ TEST_F(NewsSheetTest, TheExpandedAdvertsIconOpensItsVideo) {
     EXPECT_FALSE(released.repaint);
     // A release without a press on the icon opens nothing.
     EXPECT_EQ(sheet.ButtonUp(x, y).videoAddress, "");
+}
+
+// The address goes to the shell, which would start whatever is registered for it: a source
+// the feed bent into anything but a plain web address opens nothing.
+TEST_F(NewsSheetTest, TheAdvertsIconOpensOnlyAPlainWebAddress) {
+    const std::string refused[] = {
+        "\"http://www.youtube.com/embed/vid3\"",  // the closing quote stays after the id
+        "http://www.youtube.com/embed/a\"&calc",
+        "http://www.youtube.com/embed/v<id>",
+        "http://www.youtube.com/embed/\x83\x72\x83\x66\x83\x49",  // ビデオ in CP932
+        "http://www.youtube.com/embed/%USERPROFILE%",
+    };
+    int newest = 3;
+    for (const std::string& source : refused) {
+        // Each source in a new newest item, the one the page expands.
+        Fill(newest, newest, source);
+        ++newest;
+        NewsPicture picture = Draw();
+        ASSERT_TRUE(picture.advertIcon.has_value()) << source;
+        int x = picture.advertIcon->left + 5, y = picture.advertIcon->top + 5;
+        sheet.ButtonDown(x, y);
+        EXPECT_EQ(sheet.ButtonUp(x, y).videoAddress, "") << source;
+    }
 }
 
 TEST_F(NewsSheetTest, TheIconIsGoneOnceAnOrdinaryItemIsExpanded) {

@@ -5,7 +5,7 @@ PELIMOR_PACKAGES=(
   cmake ninja-build g++ python3 git
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb x11-utils xdotool imagemagick
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
   clang clang-format libclang-rt-14-dev
   pkg-config libical-dev libxml2-dev libcurl4-openssl-dev nlohmann-json3-dev tzdata
