@@ -34,7 +34,7 @@ if [ -n "$OFFER_UPDATE" ]; then
   OWN_VERSION=$(sed -n 's/^PELIMOR_PROGRAM_VERSION:STRING=//p' build/windows/CMakeCache.txt)
   rm -rf "$RUN/offer"
   bash tools/release.sh --version $((OWN_VERSION + 1)) --key tools/keys/test-only-update-key.pem \
-    --out "$RUN/offer" || exit 1
+    --out "$RUN/offer" --demo || exit 1
 fi
 use_wine
 
