@@ -54,7 +54,11 @@ def mailbox(r):
 
 
 def wait_mailbox(r, expected):
-    return r.wait_for(lambda: mailbox(r) == expected, 20) or mailbox(r)
+    """What the mailbox reads once it reads as expected, or after 20 s."""
+    def reads():
+        values = mailbox(r)
+        return values if values == expected else None
+    return r.wait_for(reads, 20) or mailbox(r)
 
 
 def terminal(r, *parts):
