@@ -85,6 +85,15 @@ layers() {
     tools/check_e2e_ids.py "end-to-end id check cases" tools/check_e2e_ids_test.py
   source_check "MQL4 sources (compile as C++ against MQL4's declarations, imports match qzea.dll)" \
     tools/check_mql4_sources.py "MQL4 source check cases" tools/check_mql4_sources_test.py
+  # A release never ships the placeholders as expert advisors (refused before any build).
+  local cases
+  cases=$(python3 tools/release_test.py 2>&1 | tee build/logs/release-test.log |
+    sed -n 's/^Ran \([0-9]*\) tests.*/\1/p')
+  if grep -q '^OK' build/logs/release-test.log; then
+    count "release refusals without compiled expert advisors" "${cases:-0}" 0
+  else
+    tail -n 30 build/logs/release-test.log; count "release refusals without compiled expert advisors" 0 1
+  fi
 }
 
 windows_program() {
