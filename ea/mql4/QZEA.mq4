@@ -31,8 +31,11 @@ input double MaxLots            = 0.1;   // Never more lots than this
 input int    MagicNumber        = 20261; // Marks this advisor's orders
 input int    SlippagePoints     = 30;    // Accepted slippage of an order
 
-#define MAX_ORDERS   16
-#define MAX_COMMANDS 8
+#define MAX_ORDERS     16
+#define ORDER_INTS     32   // two per order: ticket, type
+#define MAX_COMMANDS   8
+#define COMMAND_INTS   24   // three per command: action, type, ticket
+#define COMMAND_VALUES 32   // four per command: lots, price, stop-loss, take-profit
 
 int OnInit()
   {
@@ -108,14 +111,14 @@ void OnTimer()
    int found = QzReadMailbox(time, mask, direction);
    double market[6];
    ReadMarket(market);
-   int orderInts[2 * MAX_ORDERS];
+   int orderInts[ORDER_INTS];
    double orderLots[MAX_ORDERS];
    int orderCount = ReadOwnOrders(orderInts, orderLots);
    long lastTraded = 0;
    if(GlobalVariableCheck(MemoryName())) lastTraded = (long)GlobalVariableGet(MemoryName());
    long remembered = lastTraded;
-   int commandInts[3 * MAX_COMMANDS];
-   double commandValues[4 * MAX_COMMANDS];
+   int commandInts[COMMAND_INTS];
+   double commandValues[COMMAND_VALUES];
    int count = QzStraddle(Symbol(), (long)TimeGMT(), found, time, mask, direction, LeadSeconds,
                           DistancePoints, StopLossPoints, TakeProfitPoints, DeleteAfterSeconds,
                           MaxSpreadPoints, Lots, MaxLots, market, orderInts, orderLots,

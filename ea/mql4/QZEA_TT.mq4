@@ -26,7 +26,9 @@ input double MaxLots            = 0.1;   // Never more lots than this
 input int    MagicNumber        = 20262; // Marks this advisor's orders
 input int    SlippagePoints     = 30;    // Accepted slippage of the order
 
-#define MAX_COMMANDS 8
+#define MAX_COMMANDS   8
+#define COMMAND_INTS   24   // three per command: action, type, ticket
+#define COMMAND_VALUES 32   // four per command: lots, price, stop-loss, take-profit
 
 int OnInit()
   {
@@ -87,8 +89,8 @@ void OnTimer()
    long lastTraded = 0;
    if(GlobalVariableCheck(MemoryName())) lastTraded = (long)GlobalVariableGet(MemoryName());
    long remembered = lastTraded;
-   int commandInts[3 * MAX_COMMANDS];
-   double commandValues[4 * MAX_COMMANDS];
+   int commandInts[COMMAND_INTS];
+   double commandValues[COMMAND_VALUES];
    int count = QzTimedEntry(Symbol(), (long)TimeGMT(), found, time, mask, direction,
                             EntryWindowSeconds, StopLossPoints, TakeProfitPoints,
                             MaxSpreadPoints, Lots, MaxLots, market, lastTraded, commandInts,

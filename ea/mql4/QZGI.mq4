@@ -24,8 +24,11 @@ input double MaxSpreadPoints = 40;    // No new position while the spread is wid
 input int    MagicNumber     = 20263; // Marks this advisor's orders
 input int    SlippagePoints  = 30;    // Accepted slippage of an order
 
-#define MAX_ORDERS   16
-#define MAX_COMMANDS 16
+#define MAX_ORDERS     16
+#define ORDER_INTS     32   // two per order: ticket, type
+#define MAX_COMMANDS   16
+#define COMMAND_INTS   48   // three per command: action, type, ticket
+#define COMMAND_VALUES 64   // four per command: lots, price, stop-loss, take-profit
 
 int OnInit()
   {
@@ -103,14 +106,14 @@ void OnTimer()
    string path = TerminalInfoString(TERMINAL_DATA_PATH) + "\\MQL4\\Files\\QZGCOPY.csv";
    double market[6];
    ReadMarket(market);
-   int orderInts[2 * MAX_ORDERS];
+   int orderInts[ORDER_INTS];
    double orderLots[MAX_ORDERS];
    int orderCount = ReadOwnOrders(orderInts, orderLots);
    long lastCopied = 0;
    if(GlobalVariableCheck(MemoryName())) lastCopied = (long)GlobalVariableGet(MemoryName());
    long remembered = lastCopied;
-   int commandInts[3 * MAX_COMMANDS];
-   double commandValues[4 * MAX_COMMANDS];
+   int commandInts[COMMAND_INTS];
+   double commandValues[COMMAND_VALUES];
    int count = QzSignalCopy(path, Symbol(), (long)TimeGMT(), LotFactor, MaxLots, MaxAgeSeconds,
                             MaxSpreadPoints, market, orderInts, orderLots, orderCount,
                             lastCopied, commandInts, commandValues, MAX_COMMANDS);
