@@ -7,11 +7,12 @@
 #   windows    PELIMOR_FRAMEWORK_SOURCES, linked into both Windows programs
 #   updater    PELIMOR_UPDATER_FOLDERS (cmake/Updater.cmake)
 #   publisher  PELIMOR_PUBLISHER_FOLDERS (cmake/Publisher.cmake)
+#   library    PELIMOR_LIBRARY_FOLDERS (cmake/QzeaLibrary.cmake)
 #   resources  no C++ sources
 
 file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/layers.txt layer_lines REGEX "^[0-9]")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/layers.txt)
-foreach(kind seam core windows resources updater publisher)
+foreach(kind seam core windows resources updater publisher library)
   set(PELIMOR_${kind}_FOLDERS)
 endforeach()
 set(PELIMOR_LISTED_FOLDERS)
@@ -51,6 +52,7 @@ endfunction()
 set(PELIMOR_CORE_FOLDERS ${PELIMOR_seam_FOLDERS} ${PELIMOR_core_FOLDERS})
 set(PELIMOR_UPDATER_FOLDERS ${PELIMOR_updater_FOLDERS})
 set(PELIMOR_PUBLISHER_FOLDERS ${PELIMOR_publisher_FOLDERS})
+set(PELIMOR_LIBRARY_FOLDERS ${PELIMOR_library_FOLDERS})
 
 set(PELIMOR_CORE_SOURCES)
 set(PELIMOR_SHELL_SOURCES)

@@ -18,4 +18,10 @@ install(FILES ${PELIMOR_DEFAULT_SOUNDS} DESTINATION sound/default)
 file(GLOB PELIMOR_SYSTEM_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/system/*)
 install(FILES ${PELIMOR_SYSTEM_FILES} DESTINATION system)
 file(GLOB PELIMOR_PROGRAM_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/program/*)
-install(FILES ${PELIMOR_PROGRAM_FILES} DESTINATION .)
+# The expert-advisor files are those cmake/ShippedEaFiles.cmake chose; the placeholders beside
+# them in resources/program/ stand in only where nothing better is shipped.
+list(FILTER PELIMOR_PROGRAM_FILES EXCLUDE REGEX "/(qzea\\.dll|QZEA\\.ex4|QZEA_TT\\.ex4|QZGI\\.ex4)$")
+install(FILES ${PELIMOR_PROGRAM_FILES} ${PELIMOR_SHIPPED_EA_FILES} DESTINATION .)
+# The expert advisors' sources, for a trader to compile in MetaEditor when no .ex4 files ship.
+file(GLOB PELIMOR_MQL4_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ea/mql4/*.mq4)
+install(FILES ${PELIMOR_MQL4_SOURCES} DESTINATION mql4)

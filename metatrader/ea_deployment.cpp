@@ -2,6 +2,7 @@
 
 #include "base/os.h"
 #include "ea_reference_digests.h"
+#include "metatrader/ea_file_copy.h"
 #include "metatrader/file_digest.h"
 #include "base/line_file.h"
 #include "store/local_files.h"
@@ -48,7 +49,7 @@ void SetupEaFiles(const TerminalFolderEntry& entry) {
     const EaFileSet targets = EaFileSetFor(entry);
     if (targets.library.empty()) return;
     const std::string source = ProgramFolderPath();
-    CopyWholeFile(source + LIBRARY_NAME, targets.library);
-    CopyWholeFile(source + EA_NAME, targets.ea);
-    CopyWholeFile(source + EA_TT_NAME, targets.eaTt);
+    CopyKeepingTheOld(source + LIBRARY_NAME, targets.library);
+    CopyKeepingTheOld(source + EA_NAME, targets.ea);
+    CopyKeepingTheOld(source + EA_TT_NAME, targets.eaTt);
 }

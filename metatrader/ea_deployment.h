@@ -34,6 +34,7 @@ EaCheckResult CheckEaFiles(const EaFileSet& files);
 // The status line shown for a result.
 const char* EaCheckText(EaCheckResult result);
 
-// Copies the shipped files into the entry's folder, replacing older copies: library, EA, EA (TT).
-// Does nothing for an empty entry; a copy that fails shows up in CheckEaFiles.
+// Copies the shipped files into the entry's folder, replacing older copies: library, EA, EA (TT);
+// a replaced file that was not the shipped one is kept as NAME.old. Does nothing for an empty
+// entry; a copy that fails shows up in CheckEaFiles.
 void SetupEaFiles(const TerminalFolderEntry& entry);

@@ -2,6 +2,7 @@
 
 #include "base/os.h"
 #include "ea_reference_digests.h"
+#include "metatrader/ea_file_copy.h"
 #include "metatrader/file_digest.h"
 #include "base/line_file.h"
 #include "store/local_files.h"
@@ -34,5 +35,5 @@ const char* QzgiCheckText(int32_t result) {
 
 void SetupQzgi(const TerminalFolderEntry& entry) {
     const QzgiPaths paths = QzgiPathsFor(entry);
-    if (!paths.ea.empty()) CopyWholeFile(ProgramFolderPath() + QZGI_NAME, paths.ea);
+    if (!paths.ea.empty()) CopyKeepingTheOld(ProgramFolderPath() + QZGI_NAME, paths.ea);
 }

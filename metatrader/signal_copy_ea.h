@@ -29,5 +29,6 @@ QzgiCheckResult CheckQzgi(const TerminalFolderEntry& entry);
 // The status line shown for a result.
 const char* QzgiCheckText(int32_t result);
 
-// Copies the shipped QZGI.ex4 into the entry's folder, replacing an older copy.
+// Copies the shipped QZGI.ex4 into the entry's folder, replacing an older copy; a replaced file
+// that was not the shipped one is kept as QZGI.ex4.old.
 void SetupQzgi(const TerminalFolderEntry& entry);

@@ -22,7 +22,7 @@ import re
 import sys
 
 LAYER_LIST = "layers.txt"
-BUILD_KINDS = {"seam", "core", "windows", "resources", "updater", "publisher"}
+BUILD_KINDS = {"seam", "core", "windows", "resources", "updater", "publisher", "library"}
 TESTS = "tests"
 WINDOWS_ONLY = {"windows"}
 README = "README.md"
@@ -282,14 +282,14 @@ def unlisted_folders(root, layers):
 
 def stray_test_folders(root, layers):
     """Unit-test folders that no test program builds: tests/X/*_test.cpp is a program of its own
-    only for a folder X of the core (seam or core), and the publisher's tests build in their own
-    folder; any other X would be left out without a word."""
+    only for a folder X of the core (seam or core) or of the expert advisors' library, and the
+    publisher's tests build in their own folder; any other X would be left out without a word."""
     problems = []
     for folder, path in source_files(root):
         if not folder.startswith(TESTS + "/") or not path.endswith("_test.cpp"):
             continue
         tested = folder.split("/")[1]
-        if tested not in TEST_FOLDERS_OF_THEIR_OWN and layers.builds.get(tested) not in ("seam", "core"):
+        if tested not in TEST_FOLDERS_OF_THEIR_OWN and layers.builds.get(tested) not in ("seam", "core", "library"):
             problems.append(f"{folder}/{os.path.basename(path)}: no test program builds tests/{tested}/, "
                             "which is not a folder of the core")
     return problems

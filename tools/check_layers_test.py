@@ -75,6 +75,17 @@ class CheckLayers(unittest.TestCase):
         self.assertIn("tests/resources/art_test.cpp: no test program builds tests/resources/", output)
         self.assertIn("tests/gone/old_test.cpp: no test program builds tests/gone/", output)
 
+    def test_the_libraries_folder_has_tests_and_windows_halves_of_its_own(self):
+        files = dict(SOUND, **{"layers.txt": LAYERS.replace("6 publish", "5 ea library below\n6 publish"),
+                               "ea/decide.h": '#include "store/store.h"\n',
+                               "ea/exports_win32.cpp": '#include <windows.h>\n#include "ea/decide.h"\n',
+                               "tests/ea/decide_test.cpp": '#include "ea/decide.h"\n'})
+        code, output = run_on(files)
+        self.assertEqual(code, 0, output)
+        code, output = run_on(dict(files, **{"ea/decide.cpp": '#include <windows.h>\n'}))
+        self.assertEqual(code, 1)
+        self.assertIn("ea/decide.cpp: a portable file includes the Windows header <windows.h>", output)
+
     def test_the_core_reaching_a_resource_header_fails(self):
         code, output = run_on(dict(SOUND, **{"store/store.h": '#include "resources/resource.h"\n'}))
         self.assertEqual(code, 1)

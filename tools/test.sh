@@ -5,7 +5,8 @@
 #   controls by name, the C++ formatting (clang-format), native unit tests (g++), the publisher's
 #   Debian package unpacked and its installed program run, the unit tests under
 #   AddressSanitizer + UndefinedBehaviorSanitizer, Pelimor.exe and the updater built with
-#   mingw-w64 (warnings are errors), every shipped binary importing no MinGW runtime DLL, the
+#   mingw-w64 (warnings are errors), every shipped binary importing no MinGW runtime DLL, qzea.dll
+#   32-bit and exporting what the expert advisors' MQL4 sources import (which compile as C++), the
 #   libFuzzer targets for a fixed number of runs, the unit
 #   tests cross-built with mingw-w64 and run under Wine, and the end-to-end tests of Pelimor.exe
 #   under Wine + Xvfb.
@@ -86,6 +87,17 @@ layers() {
     "layer check cases" tools/check_layers_test.py
   source_check "end-to-end ids (the cases name the commands and controls they drive)" \
     tools/check_e2e_ids.py "end-to-end id check cases" tools/check_e2e_ids_test.py
+  source_check "MQL4 sources (compile as C++ against MQL4's declarations, imports match qzea.dll)" \
+    tools/check_mql4_sources.py "MQL4 source check cases" tools/check_mql4_sources_test.py
+  # A release never ships the placeholders as expert advisors (refused before any build).
+  local cases
+  cases=$(python3 tools/release_test.py 2>&1 | tee build/logs/release-test.log |
+    sed -n 's/^Ran \([0-9]*\) tests.*/\1/p')
+  if grep -q '^OK' build/logs/release-test.log; then
+    count "release refusals without compiled expert advisors" "${cases:-0}" 0
+  else
+    tail -n 30 build/logs/release-test.log; count "release refusals without compiled expert advisors" 0 1
+  fi
 }
 
 windows_program() {
@@ -100,7 +112,7 @@ windows_program() {
   fi
   : >build/logs/shipped-imports.log
   while IFS= read -r binary; do
-    # Only Windows binaries ("MZ"): the expert-advisor stand-ins carry the names but no code.
+    # Only Windows binaries ("MZ"): the .ex4 placeholders carry the names but no code.
     [ "$(head -c 2 "$binary")" = MZ ] || continue
     imports=$(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^[[:space:]]*DLL Name: //p')
     printf '%s:\n%s\n' "${binary#"$folder"/}" "$imports" >>build/logs/shipped-imports.log
@@ -109,10 +121,16 @@ windows_program() {
       bad=$((bad + 1)); echo "${binary#"$folder"/} imports a MinGW runtime DLL (or none could be read)"
     fi
   done < <(find "$folder" -type f \( -iname '*.exe' -o -iname '*.dll' \) | sort)
-  if [ -f "$folder/Pelimor.exe" ] && [ -f "$folder/system/pelimorupdater.exe" ] && [ "$bad" -eq 0 ]; then
+  if [ -f "$folder/Pelimor.exe" ] && [ -f "$folder/system/pelimorupdater.exe" ] &&
+     [ -f "$folder/qzea.dll" ] && [ "$bad" -eq 0 ]; then
     count "$checked shipped binaries import no MinGW runtime DLL" 1 0
   else
     cat build/logs/shipped-imports.log; count "shipped binaries import no MinGW runtime DLL" 0 1
+  fi
+  # The terminal loads only a 32-bit library, and finds each function by its plain name.
+  if python3 tools/check_mql4_sources.py --dll "$folder/qzea.dll" >build/logs/qzea-exports.log 2>&1
+  then count "qzea.dll is 32-bit and exports what the MQL4 sources import" 1 0
+  else cat build/logs/qzea-exports.log; count "qzea.dll is 32-bit and exports what the MQL4 sources import" 0 1
   fi
 }
 

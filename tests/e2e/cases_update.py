@@ -314,8 +314,15 @@ def test_release_script_refuses_the_test_key(r, version):
     """tools/release.sh signs no release with the repository's test key (its private half is
     public) unless a demonstration is asked for with --demo; it refuses before building."""
     out = os.path.join(r.WORK, "release-with-test-key")
+    # Compiled expert advisors are given, so that the key is the one thing refused.
+    compiled = os.path.join(r.WORK, "compiled-eas")
+    os.makedirs(compiled, exist_ok=True)
+    for name in ("QZEA.ex4", "QZEA_TT.ex4", "QZGI.ex4"):
+        with open(os.path.join(compiled, name), "wb") as f:
+            f.write(b"compiled by MetaEditor " + name.encode())
     done = subprocess.run(["bash", "tools/release.sh", "--version", str(version), "--key",
-                           TEST_KEY, "--out", out], capture_output=True, text=True, timeout=300)
+                           TEST_KEY, "--out", out, "--ea-binaries", compiled],
+                          capture_output=True, text=True, timeout=300)
     r.check("release.sh refuses the test key without --demo",
             done.returncode == 1 and "test-only-update-key" in done.stderr,
             "exit %d: %s" % (done.returncode, done.stderr[-300:]))

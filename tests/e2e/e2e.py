@@ -32,8 +32,8 @@ PORT = int(os.environ.get("PELIMOR_E2E_PORT", "18097"))
 # dialog empties the rules, the erase command the indicators, the publisher replaces the
 # server's files and restarts the panel, the
 # update group replaces the program; the robustness group runs panels of its own.
-GROUPS = ["first", "crash", "pages", "panel", "rules", "mt4", "prefs", "erase", "publish", "update",
-          "robust"]
+GROUPS = ["first", "crash", "pages", "panel", "rules", "mt4", "ea", "prefs", "erase", "publish",
+          "update", "robust"]
 SEP = "\x07"
 
 # A ruled indicator two hours ahead: the mailbox must carry its time, mask and direction.

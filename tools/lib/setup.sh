@@ -4,18 +4,22 @@
 PELIMOR_PACKAGES=(
   cmake ninja-build g++ python3 git
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  mingw-w64 g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick
+  mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  wine wine64 wine32:i386 xvfb xauth x11-utils xdotool imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales
   clang clang-format libclang-rt-14-dev
   pkg-config libical-dev libxml2-dev libcurl4-openssl-dev nlohmann-json3-dev tzdata
   openssl libssl-dev python3-cryptography zip
 )
 
-# Installs whatever of the packages is missing (apt-get, as root); quiet when nothing is.
+# Installs whatever of the packages is missing (apt-get, as root); quiet when nothing is. The
+# 32-bit Wine (for the expert advisors' 32-bit library) needs Debian's i386 architecture first.
 install_packages() {
   local missing=()
   local package
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
   for package in "${PELIMOR_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
       missing+=("$package")
@@ -40,7 +44,12 @@ use_wine() {
     mkdir -p "$LOCPATH"
     localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" >/dev/null 2>&1 || true
   fi
-  if [ ! -f "$WINEPREFIX/.pelimor-ready-3" ]; then
+  # A prefix made by another Wine installation fails (a 64-bit-only one lacks the 32-bit
+  # kernel32.dll), so the prefix is made again whenever the installed Wine packages change.
+  local wine_key
+  wine_key="prefix 3; $(dpkg-query -W -f='${Package}:${Architecture} ${Version}; ' \
+    wine wine64 wine32:i386 libwine:amd64 libwine:i386 2>/dev/null)"
+  if [ "$(cat "$WINEPREFIX/.pelimor-ready" 2>/dev/null)" != "$wine_key" ]; then
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wineserver -w
@@ -59,7 +68,7 @@ use_wine() {
         /d "${face##*:}" /f >/dev/null 2>&1
     done
     wineserver -w
-    touch "$WINEPREFIX/.pelimor-ready-3"
+    echo "$wine_key" >"$WINEPREFIX/.pelimor-ready"
   fi
   own_shell_folders
 }
