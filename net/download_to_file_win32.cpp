@@ -5,8 +5,8 @@
 #include <wininet.h>
 
 #include <atomic>
-#include <string>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "base/cancel_token.h"
@@ -22,8 +22,10 @@
 // The service also reports an error page as a successful download and follows any redirect (to
 // any host, with the system's cookies and credentials), and it has no size limit. So the
 // callback reads the answer's status (IHttpNegotiate::OnResponse), counts the bytes, and refuses
-// a redirect: a download counts only when the status was 200, nothing redirected it and it
-// stayed within MAX_RESPONSE_BYTES; otherwise it is aborted.
+// a redirect, reported (BINDSTATUS_REDIRECTING, which aborts it before it is followed) or seen
+// in the answer's URL (Wine's service follows one without a report): a download counts only
+// when the status was 200, nothing redirected it and it stayed within MAX_RESPONSE_BYTES;
+// otherwise it is aborted.
 namespace {
 // How often the watch looks at the transfer. A stalled service calls nothing back, so the watch
 // cannot wait for a progress report.
@@ -38,8 +40,10 @@ class BoundedBindCallback : public IBindStatusCallback,
                             public IHttpNegotiate,
                             public IServiceProvider {
 public:
-    explicit BoundedBindCallback(const CancelToken* cancel)
-        : cancel_(cancel), bound_(SystemDownloadLimits(), SteadyMilliseconds()) {}
+    BoundedBindCallback(const CancelToken* cancel, std::string url)
+        : cancel_(cancel),
+          url_(std::move(url)),
+          bound_(SystemDownloadLimits(), SteadyMilliseconds()) {}
     virtual ~BoundedBindCallback() = default;
 
     bool ShouldStop() {
@@ -137,9 +141,17 @@ public:
             std::lock_guard<std::mutex> lock(mutex_);
             status_ = status;
         }
-        if (status == HTTP_STATUS_OK) return S_OK;
-        Refuse("the server answered " + std::to_string(status));
-        return E_ABORT;
+        if (status != HTTP_STATUS_OK) {
+            Refuse("the server answered " + std::to_string(status));
+            return E_ABORT;
+        }
+        // Where the service does not report a redirect it followed, the answer's URL shows it.
+        const std::string answered = AnsweredUrl();
+        if (!answered.empty() && !SameUrl(answered, url_)) {
+            Refuse("redirected to " + answered);
+            return E_ABORT;
+        }
+        return S_OK;
     }
 
     // IServiceProvider: the service asks its caller's callback for the negotiation this way.
@@ -150,6 +162,48 @@ public:
 private:
     static std::string Narrow(LPCWSTR text) {
         return text ? Os().Utf16ToAnsi(reinterpret_cast<const char16_t*>(text)) : std::string();
+    }
+
+    // The URL the running binding's answer came from; "" when the service cannot tell.
+    std::string AnsweredUrl() {
+        IBinding* binding = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            binding = binding_;
+            if (binding) binding->AddRef();
+        }
+        if (!binding) return std::string();
+        std::string url;
+        IWinInetInfo* info = nullptr;
+        if (SUCCEEDED(binding->QueryInterface(IID_IWinInetInfo, reinterpret_cast<void**>(&info)))) {
+            wchar_t buffer[INTERNET_MAX_URL_LENGTH] = {};
+            DWORD size = sizeof buffer - sizeof buffer[0];
+            if (info->QueryOption(INTERNET_OPTION_URL, buffer, &size) == S_OK)
+                url = UrlText(reinterpret_cast<const char*>(buffer));
+            info->Release();
+        }
+        binding->Release();
+        return url;
+    }
+
+    // The option's text: UTF-16 from one service (Wine's asks WinINet for the wide option),
+    // ANSI from another; a URL is ASCII, so a NUL second byte tells the wide form.
+    static std::string UrlText(const char* bytes) {
+        if (bytes[0] == '\0' || bytes[1] != '\0') return bytes;
+        return Narrow(reinterpret_cast<const wchar_t*>(bytes));
+    }
+
+    // Equal but for the letter case and the default port written out.
+    static bool SameUrl(std::string a, std::string b) {
+        for (std::string* url : {&a, &b}) {
+            for (char& c : *url)
+                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            const size_t hostEnd = url->find('/', url->find("//") + 2);
+            if (hostEnd != std::string::npos && hostEnd >= 3 &&
+                url->compare(hostEnd - 3, 3, ":80") == 0)
+                url->erase(hostEnd - 3, 3);
+        }
+        return a == b;
     }
 
     // Marks the download as failed, once, with the reason on the trace channel.
@@ -163,6 +217,7 @@ private:
     }
 
     const CancelToken* cancel_;
+    const std::string url_;  // the URL asked for
     std::atomic<ULONG> references_{1};
     std::mutex mutex_;
     TransferBound bound_;          // guarded by mutex_
@@ -182,7 +237,7 @@ struct CallbackReference {
 // answer is fresh.
 bool DownloadToFile(const std::string& url, const std::string& localFile) {
     DeleteUrlCacheEntryA(url.c_str());
-    CallbackReference reference{new BoundedBindCallback(ThisThreadCancelToken())};
+    CallbackReference reference{new BoundedBindCallback(ThisThreadCancelToken(), url)};
     BoundedBindCallback* callback = reference.callback;
     CancelToken downloadOver;  // "cancelled" once URLDownloadToFileA has returned
     std::thread watch([callback, &downloadOver] {
