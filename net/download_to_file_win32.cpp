@@ -193,14 +193,18 @@ private:
         return Narrow(reinterpret_cast<const wchar_t*>(bytes));
     }
 
-    // Equal but for the letter case and the default port written out.
+    // Equal but for the letter case, the default port written out and an empty path ("/").
     static bool SameUrl(std::string a, std::string b) {
         for (std::string* url : {&a, &b}) {
             for (char& c : *url)
                 if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            const size_t hostEnd = url->find('/', url->find("//") + 2);
-            if (hostEnd != std::string::npos && hostEnd >= 3 &&
-                url->compare(hostEnd - 3, 3, ":80") == 0)
+            const size_t hostStart = url->find("//");
+            size_t hostEnd = url->find('/', hostStart == std::string::npos ? 0 : hostStart + 2);
+            if (hostEnd == std::string::npos) {
+                hostEnd = url->size();
+                *url += '/';
+            }
+            if (hostEnd >= 3 && url->compare(hostEnd - 3, 3, ":80") == 0)
                 url->erase(hostEnd - 3, 3);
         }
         return a == b;
