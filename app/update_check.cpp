@@ -4,7 +4,6 @@
 
 #include "base/os.h"
 #include "net/http_client.h"
-#include "net/http_response.h"
 #include "net/server_url.h"
 #include "store/local_files.h"
 #include "base/byte_text.h"
@@ -32,11 +31,11 @@ void StartUpdaterAndEnd(CAppCore& core, const std::function<void()>& leaveDeskto
 }  // namespace
 
 bool CheckVersion() {
-    std::string fetched;
+    FetchedText fetched;
     if (!FetchUrl(ServerFileUrl(RELEASE_NUMBER_FILE), ScratchFilePath(SCRATCH_NUMBER), fetched,
                   false, ""))
         return false;
-    return ReadDecimal(ResponseBody(fetched)) > OWN_VERSION;
+    return ReadDecimal(FetchedBody(fetched)) > OWN_VERSION;
 }
 
 void AskAboutUpdate(CAppCore& core, const UpdateCheckAnswer& answer,

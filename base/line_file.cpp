@@ -16,13 +16,13 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Hands every chunk of the file to take, in order; false when reading failed on the way.
-bool ReadChunks(std::FILE* file, const std::function<void(const char*, size_t)>& take) {
+// Hands every chunk of the file to take, in order, until take wants no more; false when reading
+// failed on the way.
+bool ReadChunks(std::FILE* file, const std::function<bool(const char*, size_t)>& take) {
     std::unique_ptr<char[]> chunk(new char[READ_CHUNK_BYTES]);
     for (;;) {
         size_t count = std::fread(chunk.get(), 1, READ_CHUNK_BYTES, file);
-        if (count == 0) break;
-        take(chunk.get(), count);
+        if (count == 0 || !take(chunk.get(), count)) break;
     }
     return !std::ferror(file);
 }
@@ -36,16 +36,22 @@ std::string CrLfToLf(const std::string& text) {
 }
 }  // namespace
 
-bool ReadTextFile(const std::string& path, std::string& text, bool byteMode) {
+bool ReadTextFile(const std::string& path, std::string& text, bool byteMode, size_t limitBytes) {
     text.clear();
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
     std::string raw;
     // A chunk's text ends at its first NUL, as a text cannot hold one; a read error keeps what
     // came before it.
-    ReadChunks(file.get(), [&raw](const char* chunk, size_t count) {
-        raw.append(chunk, strnlen(chunk, count));
+    size_t total = 0;
+    bool tooLong = false;
+    ReadChunks(file.get(), [&](const char* chunk, size_t count) {
+        total += count;
+        tooLong = total > limitBytes;
+        if (!tooLong) raw.append(chunk, strnlen(chunk, count));
+        return !tooLong;
     });
+    if (tooLong) return false;
     text = byteMode ? std::move(raw) : CrLfToLf(raw);
     return true;
 }
@@ -78,8 +84,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
-    if (ReadChunks(file.get(),
-                   [&bytes](const char* chunk, size_t count) { bytes.append(chunk, count); }))
+    if (ReadChunks(file.get(), [&bytes](const char* chunk, size_t count) {
+            bytes.append(chunk, count);
+            return true;
+        }))
         return true;
     bytes.clear();
     return false;

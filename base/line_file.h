@@ -6,13 +6,19 @@
 // crash or a full disk mid-write leaves the previous file whole.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+inline constexpr size_t NO_SIZE_LIMIT = SIZE_MAX;
+
 // Reads a whole file. In text mode CR LF becomes LF, as the Windows runtime reads text; in byte
 // mode nothing is translated. The text of each 512 KiB chunk ends at its first NUL byte.
-// False only when the file cannot be opened (the text is then empty).
-bool ReadTextFile(const std::string& path, std::string& text, bool byteMode);
+// False when the file cannot be opened or holds more than limitBytes bytes (the text is then
+// empty): a file that arrived from the network is read only up to the size the download allows.
+bool ReadTextFile(const std::string& path, std::string& text, bool byteMode,
+                  size_t limitBytes = NO_SIZE_LIMIT);
 
 // The lines of a line file (SplitLines of its text); empty when the file is missing.
 std::vector<std::string> ReadLineFile(const std::string& path);

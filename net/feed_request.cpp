@@ -30,10 +30,12 @@ void FeedFetchThread(FeedRequest& request) {
     const std::string scratchFile = ScratchFilePath(request.kind);
     const int delay = DelayMilliseconds(request.kind);
     if (delay > 0) Os().SleepMilliseconds(delay);
+    FetchedText fetched;
     if (request.kind == FEED_INDICATORS)
-        request.succeeded = SystemDownload(request.url, request.result, scratchFile);
+        request.succeeded = SystemDownload(request.url, fetched, scratchFile);
     else
-        request.succeeded = FetchUrl(request.url, scratchFile, request.result, false, "");
+        request.succeeded = FetchUrl(request.url, scratchFile, fetched, false, "");
+    request.result = FetchedBody(fetched);
     // The indicator feed is CP932 already; everything else the server sends is EUC-JP.
     if (request.kind != FEED_INDICATORS) request.result = EucJpToCp932(request.result);
 }

@@ -18,7 +18,8 @@ std::string FeedUrl(FeedKind kind);
 struct FeedRequest {
     std::string url;
     FeedKind kind = FEED_INDICATORS;
-    // Empty until the fetch is done, and after a failed fetch.
+    // The body of the file, without the HTTP head; empty until the fetch is done, and after a
+    // failed fetch.
     std::string result;
     bool succeeded = false;
 };
@@ -26,5 +27,5 @@ struct FeedRequest {
 // The work of a fetch thread: waits the kind's delay (fetches started in the same minute would
 // otherwise all hit the server at once), downloads into the kind's scratch file and converts
 // the EUC-JP feeds to CP932. The indicator feed comes through the system download only; the
-// others through FetchUrl, with the HTTP header kept in front of the body.
+// others through FetchUrl.
 void FeedFetchThread(FeedRequest& request);

@@ -1,7 +1,6 @@
 #include "net/server_poll_download.h"
 
 #include "net/http_client.h"
-#include "net/http_response.h"
 #include "net/server_url.h"
 #include "store/local_files.h"
 #include "base/field_codec.h"
@@ -13,10 +12,10 @@ namespace {
 constexpr int POLL_SCRATCH_NUMBER = 4;
 
 std::optional<std::string> FetchBody(const std::string& path) {
-    std::string fetched;
+    FetchedText fetched;
     if (!FetchUrl(ServerFileUrl(path), ScratchFilePath(POLL_SCRATCH_NUMBER), fetched, false, ""))
         return std::nullopt;
-    return ResponseBody(fetched);
+    return FetchedBody(fetched);
 }
 }  // namespace
 

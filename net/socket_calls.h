@@ -40,3 +40,7 @@ int SendSome(SocketHandle socket, const char* bytes, int count);
 int ReceiveSome(SocketHandle socket, char* buffer, int capacity);
 // True when the last failed call was only interrupted by a signal and may be repeated.
 bool LastCallInterrupted();
+
+// Milliseconds on the system's steady clock (from an arbitrary start), which the deadline of a
+// connection is measured on: it never jumps with the time of day.
+int64_t SteadyMilliseconds();

@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -92,3 +93,9 @@ int ReceiveSome(SocketHandle socket, char* buffer, int capacity) {
 }
 
 bool LastCallInterrupted() { return errno == EINTR; }
+
+int64_t SteadyMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}

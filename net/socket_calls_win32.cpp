@@ -103,3 +103,5 @@ int ReceiveSome(SocketHandle socket, char* buffer, int capacity) {
 }
 
 bool LastCallInterrupted() { return false; }
+
+int64_t SteadyMilliseconds() { return static_cast<int64_t>(GetTickCount64()); }

@@ -10,6 +10,7 @@
 
 namespace {
 std::atomic<uint32_t> g_timeoutMilliseconds{30000};
+std::atomic<uint32_t> g_deadlineMilliseconds{180000};
 // How often a waiting socket looks whether its work was cancelled.
 constexpr uint32_t CANCEL_CHECK_MILLISECONDS = 100;
 
@@ -62,9 +63,23 @@ void SetSocketTimeoutMilliseconds(uint32_t milliseconds) {
     g_timeoutMilliseconds = std::max<uint32_t>(milliseconds, 1);
 }
 
+uint32_t SocketDeadlineMilliseconds() { return g_deadlineMilliseconds; }
+
+void SetSocketDeadlineMilliseconds(uint32_t milliseconds) {
+    g_deadlineMilliseconds = std::max<uint32_t>(milliseconds, 1);
+}
+
 void EnsureSocketsStarted() { StartSocketLibrary(); }
 
-HttpConnection::HttpConnection() : timeoutMilliseconds_(SocketTimeoutMilliseconds()) {}
+HttpConnection::HttpConnection()
+    : timeoutMilliseconds_(SocketTimeoutMilliseconds()),
+      deadline_(SteadyMilliseconds() + SocketDeadlineMilliseconds()) {}
+
+uint32_t HttpConnection::WaitAllowance() const {
+    const int64_t left = deadline_ - SteadyMilliseconds();
+    if (left <= 0) return 0;
+    return static_cast<uint32_t>(std::min<int64_t>(left, timeoutMilliseconds_));
+}
 
 HttpConnection::~HttpConnection() {
     if (socket_ == NO_SOCKET) return;
@@ -88,9 +103,15 @@ bool HttpConnection::SendAll(std::string_view bytes) {
 int HttpConnection::Receive(char* buffer, size_t capacity) {
     int wanted = static_cast<int>(std::min<size_t>(capacity, INT_MAX));
     for (;;) {
-        if (!WaitUntilReady(socket_, Readiness::Read, timeoutMilliseconds_)) {
-            Os().Trace(ThisThreadCancelled() ? "socket: receive cancelled"
-                                             : "socket: receive timed out");
+        const uint32_t allowance = WaitAllowance();
+        if (allowance == 0) {
+            Os().Trace("socket: the connection's deadline has passed");
+            return -1;
+        }
+        if (!WaitUntilReady(socket_, Readiness::Read, allowance)) {
+            Os().Trace(ThisThreadCancelled()  ? "socket: receive cancelled"
+                       : WaitAllowance() == 0 ? "socket: the connection's deadline has passed"
+                                              : "socket: receive timed out");
             return -1;
         }
         int count = ReceiveSome(socket_, buffer, wanted);
@@ -122,7 +143,7 @@ bool ConnectHost(const std::string& host, HttpConnection& connection, int defaul
     }
     connection.socket_ = socket;
     SetSendAndReceiveTimeouts(socket, connection.timeoutMilliseconds_);
-    if (ConnectWithin(socket, address, port, connection.timeoutMilliseconds_)) return true;
+    if (ConnectWithin(socket, address, port, connection.WaitAllowance())) return true;
     Os().Trace("socket: cannot connect to " + host);
     return false;
 }

@@ -16,6 +16,13 @@ uint32_t SocketTimeoutMilliseconds();
 // Applies to connections opened afterwards.
 void SetSocketTimeoutMilliseconds(uint32_t milliseconds);
 
+// How long one connection may last in all, from its creation to its last byte: 3 minutes unless
+// changed. A server that sends a byte now and then, never waiting as long as the time-out, is
+// given up at this point.
+uint32_t SocketDeadlineMilliseconds();
+// Applies to connections opened afterwards.
+void SetSocketDeadlineMilliseconds(uint32_t milliseconds);
+
 // Starts the platform's socket library once per process (Winsock); the matching clean-up runs
 // when the process exits. ConnectHost calls it; other socket users (a test server) may too.
 void EnsureSocketsStarted();
@@ -35,14 +42,19 @@ public:
     // Sends every byte; false on an error or a time-out.
     bool SendAll(std::string_view bytes);
     // Receives at most capacity bytes: their count, 0 when the peer closed the connection in
-    // order, -1 on an error, a time-out or when the calling thread's work is cancelled.
+    // order, -1 on an error, a time-out, past the connection's deadline or when the calling
+    // thread's work is cancelled.
     int Receive(char* buffer, size_t capacity);
 
 private:
     friend bool ConnectHost(const std::string& host, HttpConnection& connection, int defaultPort);
 
+    // How long the next wait may last: the time-out, or less when the deadline comes sooner.
+    uint32_t WaitAllowance() const;
+
     SocketHandle socket_ = NO_SOCKET;
     uint32_t timeoutMilliseconds_;
+    int64_t deadline_;  // on the steady clock of the socket calls
 };
 
 // Resolves the host (IPv4) and connects the connection to it. The host may carry ":port";

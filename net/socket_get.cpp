@@ -39,9 +39,9 @@ bool ReceiveResponseText(HttpConnection& connection, std::string& response) {
 }
 }  // namespace
 
-bool SocketGet(const std::string& host, const std::string& target, std::string& result,
+bool SocketGet(const std::string& host, const std::string& target, FetchedText& result,
                const std::string& localFile, bool http11, const std::string& extraHeaders) {
-    result.clear();
+    result = {};
     // Cancelled work touches no file: its owner may be gone.
     if (ThisThreadCancelled()) return false;
     Os().RemoveFile(localFile);
@@ -55,6 +55,6 @@ bool SocketGet(const std::string& host, const std::string& target, std::string& 
     }
     if (!IsOkStatusLine(response) || ThisThreadCancelled()) return false;
     WriteFileAtomically(localFile, response);  // a copy only: failing to write it fails nothing
-    result = std::move(response);
+    result = {std::move(response), true};
     return true;
 }

@@ -4,12 +4,14 @@
 #include "base/line_file.h"
 #include "base/os.h"
 #include "net/download_to_file.h"
+#include "net/http_response.h"
 
-bool SystemDownload(const std::string& url, std::string& result, const std::string& localFile) {
-    result.clear();
+bool SystemDownload(const std::string& url, FetchedText& result, const std::string& localFile) {
+    result = {};
     // Cancelled work touches no file: its owner may be gone.
     if (ThisThreadCancelled()) return false;
     Os().RemoveFile(localFile);
     if (!DownloadToFile(url, localFile) || !Os().PathExists(localFile)) return false;
-    return ReadTextFile(localFile, result, true);
+    // The download stops at the limit; the read holds to it as well, whatever left the file.
+    return ReadTextFile(localFile, result.text, true, MAX_RESPONSE_BYTES);
 }

@@ -4,7 +4,7 @@
 
 #include "app/app_core.h"
 #include "app/core_sound_player_win32.h"
-#include "app/test_timings.h"
+#include "net/test_timings.h"
 #include "app/update_check.h"
 #include "base/byte_text.h"
 #include "base/os.h"

@@ -6,7 +6,7 @@
 #include "app/app_core.h"
 #include "base/os.h"
 #include "welcome/terms.h"
-#include "app/test_timings.h"
+#include "net/test_timings.h"
 #include "app/update_check.h"
 #include "base/byte_text.h"
 #include "panel/corvane_dlg_win32.h"

@@ -12,7 +12,6 @@
 
 namespace {
 constexpr std::string_view FIELD_SEPARATOR = "##";
-constexpr std::string_view HEADER_END = "\r\n\r\n";
 
 enum FeedField {
     FIELD_DATE,
@@ -116,13 +115,8 @@ std::optional<IndicatorRecord> ParseFeedLine(std::string_view line) {
     return record;
 }
 
-// The feed is a C string: it ends at its first NUL. A header ends at the first empty line.
-std::string_view FeedBody(std::string_view feed) {
-    feed = feed.substr(0, feed.find('\0'));
-    size_t headerEnd = feed.find(HEADER_END);
-    if (headerEnd != std::string_view::npos) feed.remove_prefix(headerEnd + HEADER_END.size());
-    return feed;
-}
+// The feed is a C string: it ends at its first NUL.
+std::string_view FeedBody(std::string_view feed) { return feed.substr(0, feed.find('\0')); }
 }  // namespace
 
 namespace {

@@ -9,9 +9,10 @@
 #include "base/local_time.h"
 #include "store/indicator_record.h"
 
-// The announcements of a fetched feed, in feed order. An HTTP header in front of the text is cut
-// off. Each record carries when, name, forecast, result, previous, country, rank and highlight;
-// notify, muted, firedAlerts and id are left for the store to decide.
+// The announcements of a fetched feed's body, in feed order (the HTTP head is the download's
+// business: an empty line here is only an empty line). Each record carries when, name, forecast,
+// result, previous, country, rank and highlight; notify, muted, firedAlerts and id are left for the
+// store to decide.
 //
 // A line whose date or time is no real calendar time (month 13, 30 February, 25:00, a lone CR)
 // is left out, and so is one whose time the indicator file cannot hold (before 1970 or after

@@ -7,7 +7,6 @@
 #include "base/field_codec.h"
 
 namespace {
-constexpr std::string_view HTTP_HEADER_END = "\r\n\r\n";
 constexpr std::string_view FIELD_SEPARATOR = "<<>>";
 constexpr std::string_view ADVERT_MARKER = "XCF";
 constexpr int FIELD_COUNT = 5;
@@ -52,15 +51,10 @@ std::string LineSafeText(std::string_view text) {
         safe.insert(at + 2, 1, ' ');
     return safe;
 }
-
-std::string_view WithoutHttpHeader(std::string_view feed) {
-    const size_t end = feed.find(HTTP_HEADER_END);
-    return end == std::string_view::npos ? feed : feed.substr(end + HTTP_HEADER_END.size());
-}
 }  // namespace
 
 std::vector<iaNews> ParseNewsFeed(std::string_view feed) {
-    feed = WithoutHttpHeader(feed.substr(0, feed.find('\0')));
+    feed = feed.substr(0, feed.find('\0'));
     std::vector<iaNews> items;
     size_t start = feed.find('\n');  // the header line is not an item
     if (start == std::string_view::npos) return items;

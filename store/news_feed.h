@@ -1,10 +1,11 @@
 // The line format of the news feed "qznnews.dat" and the notice feed "qzninfo.dat", after the
 // conversion to CP932.
 //
-// Anything up to the first blank line of an HTTP response is dropped, then the header line.
-// Every following LF-ended line is one item, up to the first empty line. An item line holds
-// the fields id, title, body, (unused), time, each ended by "<<>>"; a missing field repeats the
-// text of the field before it. A body ending in "XCF" marks an advertisement.
+// The text is a fetched feed's body (the HTTP head is the download's business). Its first line,
+// the header line, is dropped. Every following LF-ended line is one item, up to the first empty
+// line. An item line holds the fields id, title, body, (unused), time, each ended by "<<>>"; a
+// missing field repeats the text of the field before it. A body ending in "XCF" marks an
+// advertisement.
 #pragma once
 
 #include <string>

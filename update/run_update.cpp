@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/byte_text.h"
+#include "base/cancel_token.h"
 #include "base/cp932_text.h"
 #include "base/field_codec.h"
 #include "net/fetch_file_bytes.h"
@@ -26,6 +27,7 @@ const char CANNOT_WRITE[] =
     "ファイルを書き込めないため、更新を中止しました。\nディスクの空き容量と書き込みの権限を確かめて"
     "ください。";
 const char CANCELLED[] = "Pelimorが終了しなかったため、更新を中止しました。";
+const char STOPPED[] = "更新を中止しました。";
 const char CANNOT_RECOVER[] =
     "前回中断された更新を元に戻せませんでした。\nプログラムのフォルダーに書き込めるか確かめてくださ"
     "い。";
@@ -44,7 +46,8 @@ public:
         : folder_(programFolder), source_(source), progress_(progress) {}
 
     UpdateResult Run() {
-        if (!Recover() || !FetchManifest() || !StageFiles() || !WaitForProgram() || !Swap())
+        if (!Recover() || !FetchManifest() || !StageFiles() || !WaitForProgram() || !GoOn() ||
+            !Swap())
             return Failure();
         progress_.ShowStatus(DONE, 100);
         Log("updated to release " + std::to_string(manifest_.version));
@@ -76,9 +79,13 @@ private:
         return true;
     }
 
+    // False, with the message, once the user has stopped the update (its thread's work was
+    // cancelled). Checked before the swap, which is never stopped half way.
+    bool GoOn() { return !ThisThreadCancelled() || Fail(STOPPED, "stopped by the user"); }
+
     bool Fetch(const std::string& path, std::string& bytes) {
         if (FetchFileBytes(source_.baseUrl + path, bytes)) return true;
-        return Fail(NO_NETWORK, "cannot download " + path);
+        return GoOn() && Fail(NO_NETWORK, "cannot download " + path);
     }
 
     std::string ReleasePath(const std::string& name) const {
@@ -143,7 +150,8 @@ private:
 
     bool WaitForProgram() {
         progress_.ShowStatus(WAITING, 85);
-        return progress_.WaitForProgramExit() || Fail(CANCELLED, "Pelimor.exe did not end");
+        return progress_.WaitForProgramExit() ||
+               (GoOn() && Fail(CANCELLED, "Pelimor.exe did not end"));
     }
 
     // The staged files waited while the panel ended, in a folder anyone who can write the

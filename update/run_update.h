@@ -4,6 +4,10 @@
 // the public key built into the updater; every downloaded file must then match the manifest's
 // size and SHA-256. The installed program is touched only by the journalled swap, after the
 // panel has ended, so any failure leaves it exactly as it was.
+//
+// Every download is bounded (the connection's time-out and deadline). The update can be stopped
+// by cancelling the calling thread's work (base/cancel_token.h): it then ends at its next step,
+// at the latest before the swap, with the program as it was.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +19,8 @@ public:
     virtual ~UpdateProgress() = default;
     // What is happening, and how far the update is (0 to 100).
     virtual void ShowStatus(const std::string& text, int percent) = 0;
-    // Returns once the panel has ended; false when the user gave up waiting for it.
+    // Returns once the panel has ended; false when the user gave up waiting for it or the update
+    // was stopped.
     virtual bool WaitForProgramExit() = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "base/os.h"
 #include "base/panel_and_updater.h"
 #include "base/program_folder_names.h"
+#include "net/test_timings.h"
 #include "update/update_log.h"
 #include "updater/updater_dlg_win32.h"
 
@@ -27,6 +28,7 @@ CUpdaterApp theUpdaterApp;
 bool CUpdaterApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
+    ApplyTestNetworkTimeout();
     const std::string programFolder = ProgramFolderOfUpdater();
     if (!Os().AcquireUpdateLock()) {
         Os().AskUser(ALREADY_UPDATING, MessageKind::Ok);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/cancel_token.h"
 #include "base/os.h"
 #include "base/panel_and_updater.h"
 #include "framework/private_messages.h"
@@ -15,6 +16,7 @@ const char STARTING[] = "更新を準備しています...";
 const char CLOSE_PROGRAM[] =
     "Pelimorがまだ起動しています。\nPelimorを終了してから「OK」を押してください。\n"
     "「キャンセル」を押すと更新を中止します。";
+const char STOP_QUESTION[] = "更新を中止しますか？\n中止してもプログラムは元のままです。";
 
 constexpr ULONGLONG PANEL_WAIT_MILLISECONDS = 30000;
 constexpr DWORD PANEL_POLL_MILLISECONDS = 250;
@@ -27,11 +29,12 @@ bool PanelRunning() {
     return true;
 }
 
+// False also once the update has been stopped.
 bool PanelEndsWithin(ULONGLONG milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     while (PanelRunning()) {
-        if (GetTickCount64() >= end) return false;
-        Sleep(PANEL_POLL_MILLISECONDS);
+        if (GetTickCount64() >= end || ThisThreadCancelled()) return false;
+        SleepUnlessCancelled(PANEL_POLL_MILLISECONDS);
     }
     return true;
 }
@@ -55,7 +58,10 @@ bool CUpdaterDlg::OnInitDialog() {
 void CUpdaterDlg::RunWorker() {
     const UpdateSource source{ServerBaseUrl(), std::string(UPDATE_PUBLIC_KEY),
                               PELIMOR_PROGRAM_VERSION};
-    result_ = RunUpdate(programFolder_, source, *this);
+    {
+        ScopedThreadCancelToken stoppable(stop_);
+        result_ = RunUpdate(programFolder_, source, *this);
+    }
     PostMessage(UM_UPDATE_DONE);
 }
 
@@ -70,8 +76,26 @@ void CUpdaterDlg::ShowStatus(const std::string& text, int percent) {
 
 bool CUpdaterDlg::WaitForProgramExit() {
     while (!PanelEndsWithin(PANEL_WAIT_MILLISECONDS))
-        if (Os().AskUser(CLOSE_PROGRAM, MessageKind::OkCancel) != MessageAnswer::Ok) return false;
+        if (ThisThreadCancelled() ||
+            Os().AskUser(CLOSE_PROGRAM, MessageKind::OkCancel) != MessageAnswer::Ok)
+            return false;
     return true;
+}
+
+void CUpdaterDlg::OnCancel() {
+    // One question at a time; once stopped, the worker is already on its way out.
+    if (asking_ || stop_.Cancelled() || workerDone_) return;
+    asking_ = true;
+    const bool stop = Os().AskUser(STOP_QUESTION, MessageKind::YesNoQuestion) == MessageAnswer::Yes;
+    asking_ = false;
+    if (stop) stop_.Cancel();
+    // The worker may have ended while the question was open.
+    if (workerDone_) EndOnceWorkerIsDone();
+}
+
+void CUpdaterDlg::EndOnceWorkerIsDone() {
+    worker_.join();
+    EndDialog(IDOK);
 }
 
 bool CUpdaterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -82,8 +106,8 @@ bool CUpdaterDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         return true;
     }
     if (message == UM_UPDATE_DONE) {
-        worker_.join();
-        EndDialog(IDOK);
+        workerDone_ = true;
+        if (!asking_) EndOnceWorkerIsDone();
         return true;
     }
     return CDialog::OnMessage(message, wParam, lParam, result);

@@ -9,8 +9,7 @@
 #include "tests/support/test_os.h"
 
 namespace {
-const std::string INDICATOR_FEED =
-    "HTTP/1.0 200 OK\r\n\r\n2023/11/20##21:30##1##雇用統計##0##-##1##2##4\n";
+const std::string INDICATOR_FEED = "2023/11/20##21:30##1##雇用統計##0##-##1##2##4\n";
 const std::string NEWS_FEED = "header\n1<<>>Title1<<>>body<<>>x<<>>" +
                               std::to_string(FromLocalTime(2013, 9, 4, 10, 0, 0)) + "<<>>\n";
 

@@ -60,6 +60,17 @@ TEST_F(LineFile, AMissingFileReadsAsEmpty) {
     EXPECT_TRUE(ReadLineFile(Path("none.dat")).empty());
 }
 
+TEST_F(LineFile, AFileLongerThanTheLimitIsNotReadAtAll) {
+    // Two chunks and a bit, so that the limit falls inside a later chunk.
+    const std::string bytes(2 * 524288 + 10, 'a');
+    WriteBytes(Path("f.dat"), bytes);
+    std::string text = "stale";
+    EXPECT_FALSE(ReadTextFile(Path("f.dat"), text, true, bytes.size() - 1));
+    EXPECT_EQ(text, "");
+    ASSERT_TRUE(ReadTextFile(Path("f.dat"), text, true, bytes.size()));
+    EXPECT_EQ(text, bytes);
+}
+
 // A seam whose replace step fails, as on a full disk or a locked target.
 class FailingReplaceOs : public FakeOs {
 public:

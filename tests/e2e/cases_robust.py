@@ -1,6 +1,8 @@
 """Robustness against the network: a data server that stalls every path, a stalled indicator
-feed that recovers, news that arrives while the panel is hidden, and an update question that
-arrives while a dialog is open. The panel must
+feed that recovers, news that arrives while the panel is hidden, an update question that
+arrives while a dialog is open, error pages and a redirect in place of the notice feed, an
+indicator feed many times the size limit, and an updater whose server trickles or whose window
+is closed. The panel must
 appear at once, keep answering, close promptly and start again at once. Runs last, on panels of
 its own against a second sample server with fault modes; it leaves a healthy panel running.
 
@@ -21,7 +23,7 @@ VK_ESCAPE = "27"
 ALREADY_RUNNING = "既にツールが起動しています。"
 TRAY_RIGHT_UP = 0x205
 WM_ENDSESSION = "22"
-IDOK, IDNO = "1", 7
+IDOK, IDCANCEL, IDYES, IDNO = "1", "2", 6, 7
 SAMPLE_NAME = "米・失業率".encode("cp932")
 # The system's share of an exit under Wine on Xvfb (see quit_panel) is the same with either
 # server, but one exit of the same panel measures 4 to 6 s on two busy cores. Hence a few seconds'
@@ -310,6 +312,187 @@ def update_question_waits(r, server):
     server.set_faults("")
 
 
+def program_pids(r, name):
+    """The processes running this run's program file of that name (Wine shows its Windows path)."""
+    program = ("z:" + os.path.join(r.PROGRAM, name).replace("/", "\\")).lower()
+    pids = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open(os.path.join("/proc", entry, "cmdline"), "rb") as f:
+                if program in f.read().decode("utf-8", errors="replace").lower():
+                    pids.append(entry)
+        except OSError:
+            continue
+    return pids
+
+
+def resident_megabytes(pid):
+    try:
+        with open(os.path.join("/proc", pid, "status")) as f:
+            for line in f:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1]) / 1024
+    except OSError:
+        pass
+    return 0
+
+
+def traced(r, name, text):
+    return [line for line in r.traces(name) if text in line]
+
+
+def no_release_offered(r, server):
+    """The server's release number back to the build's own, so that no update question stands
+    in the way of the exit command."""
+    version = 3100
+    with open(os.path.join(r.build, "CMakeCache.txt")) as f:
+        for line in f:
+            if line.startswith("PELIMOR_PROGRAM_VERSION:"):
+                version = int(line.split("=", 1)[1])
+    with open(os.path.join(server.folder, "sv_pelimor", "websys", "prims", "version.dat"), "w") as f:
+        f.write("%d\n" % version)
+
+
+def error_pages_keep_notices(r, server):
+    """An error page or a redirect in place of the notice feed is a failed fetch on every path
+    (both socket attempts and the system download): the stored notices and their read marks
+    stay as they were."""
+    folder = os.path.join(server.folder, "sv_pelimor", "websys")
+    with open(os.path.join(folder, "elsewhere.txt"), "wb") as f:
+        f.write(b"header\n9999<<>>forged<<>>forged notice<<>>x<<>>1700000000<<>>\n")
+    no_release_offered(r, server)
+    server.set_faults("")
+    os.environ["PELIMOR_TEST_MINUTE_MS"] = "1000"  # the notice feed every 10 s
+    panel, _ = start_panel(r, "robust-error-page")
+    fetched = r.wait_for(lambda: server.requests("/qzninfo.dat"), 30)
+    time.sleep(3)  # the panel stores the feed it took
+    before = r.setting_bytes("ianews.dat")
+    r.check("the notice feed is stored before the server fails", bool(fetched) and before)
+    for fault, trace in (("status:404", "the server answered 404"),
+                         ("status:503", "the server answered 503"),
+                         ("redirect:/sv_pelimor/websys/elsewhere.txt", "redirected to")):
+        asked = len(server.requests("/qzninfo.dat"))
+        server.set_faults(fault + " */qzninfo.dat\n")
+        tried = r.wait_for(lambda: len(server.requests("/qzninfo.dat")) >= asked + 3, 40)
+        refused = r.wait_for(lambda: traced(r, "robust-error-page", trace), 10)
+        time.sleep(2)  # what the panel would do with a success it does at once
+        after = r.setting_bytes("ianews.dat")
+        r.check("a notice feed answered with %s keeps every stored notice and read mark" % fault,
+                tried and refused and after == before,
+                (len(server.requests("/qzninfo.dat")) - asked, bool(refused), len(before), len(after)))
+    server.set_faults("")
+    r.check("the panel of the error pages quits", quit_panel(r, panel) is not None)
+    del os.environ["PELIMOR_TEST_MINUTE_MS"]
+
+
+HUGE_FEED_MIB = 320  # ten times the download limit
+HUGE_FEED_NAME = "巨大なフィードの指標".encode("cp932")  # the name on every line of it
+STORED_NAMES = [("E2E保存指標%d" % i).encode("cp932") for i in range(2)]
+
+
+def huge_indicator_feed(r, server):
+    """An indicator feed ten times the size limit, streamed by the server: the system download
+    stops at the limit, the panel keeps answering and stays small, and the store is kept."""
+    server.set_faults("huge:%d */iadat2.dat\n" % HUGE_FEED_MIB)
+    write_today_indicators(r, 2)
+    panel, seconds = start_panel(r, "robust-huge")
+    largest, answered, probes = 0, 0, 0
+    end = time.time() + 90
+    while time.time() < end:
+        for pid in program_pids(r, "Pelimor.exe"):
+            largest = max(largest, resident_megabytes(pid))
+        probes += 1
+        answered += r.panel_facts().get("panel.visible") == "1"
+        if traced(r, "robust-huge", "longer than the limit"):
+            break
+    refused = traced(r, "robust-huge", "longer than the limit")
+    measure("huge-feed-resident-megabytes", largest)
+    r.check("an indicator feed ten times the limit is refused at the limit", bool(refused),
+            server.requests("/iadat2.dat"))
+    r.check("while the huge feed arrives the panel keeps answering",
+            seconds is not None and answered == probes, (answered, probes))
+    r.check("while the huge feed arrives the panel stays well under 200 MB resident",
+            0 < largest < 200, largest)
+    time.sleep(2)
+    stored = r.setting_bytes("iaindex2.dat")
+    r.check("the refused feed leaves the store as it was",
+            HUGE_FEED_NAME not in stored and all(name in stored for name in STORED_NAMES) and
+            r.panel_facts().get("list.count") == "2",
+            (HUGE_FEED_NAME in stored, r.panel_facts().get("list.count")))
+    server.set_faults("")
+    r.check("the panel of the huge feed quits", quit_panel(r, panel) is not None)
+
+
+UPDATER_TITLE = "Pelimor 更新"
+UPDATE_FAILED = "更新データをダウンロードできませんでした。"
+STOP_QUESTION = "更新を中止しますか？"
+STOPPED = "更新を中止しました。"
+
+
+def start_updater(r, name):
+    updater = os.path.join(r.PROGRAM, "system", "pelimorupdater.exe")
+    return r.start(["wine", updater, "S0"], os.path.join(r.WORK, name + ".log"),
+                   dict(os.environ, WINEDEBUG="-all,+debugstr"))
+
+
+def panel_started_again(r):
+    """The updater starts the panel again after it ends; the panel is then quit."""
+    visible = r.wait_for(lambda: r.panel_facts().get("panel.visible") == "1", 60)
+    r.command("ID_EXIT")
+    gone = r.wait_for(lambda: not program_pids(r, "Pelimor.exe"), 30)
+    time.sleep(1)
+    return bool(visible and gone)
+
+
+def program_bytes(r):
+    with open(os.path.join(r.PROGRAM, "Pelimor.exe"), "rb") as f:
+        return f.read()
+
+
+def trickling_updater(r, server):
+    """A server that sends a byte every 0.2 s never lets the idle time-out run out; the
+    connection's deadline (8 s under the test timings) ends the update with its message."""
+    server.set_faults("trickle *\n")
+    os.environ["PELIMOR_TEST_NETWORK_TIMEOUT_MS"] = "2000"
+    installed = program_bytes(r)
+    started = time.time()
+    start_updater(r, "robust-updater-trickle")
+    failed = r.wait_for(lambda: windows_with(r, UPDATE_FAILED), 60)
+    seconds = time.time() - started
+    measure("trickled-update-to-message", seconds)
+    # The version file alone takes over 30 s to trickle in; the deadline ends it well before.
+    r.check("a trickling server ends the update with its message within the deadline",
+            failed and seconds < 25, seconds)
+    r.probe("answer", UPDATE_FAILED, IDOK)
+    server.set_faults("")
+    r.check("after the trickled update the program is as it was and the panel starts again",
+            panel_started_again(r) and program_bytes(r) == installed)
+    del os.environ["PELIMOR_TEST_NETWORK_TIMEOUT_MS"]
+
+
+def closing_the_updater(r, server):
+    """Closing the updater's window asks once, then stops the update: the program stays as it
+    was and the panel is started again."""
+    server.set_faults("stall *\n")
+    installed = program_bytes(r)
+    start_updater(r, "robust-updater-close")
+    shown = r.wait_for(lambda: dialog_open(r, UPDATER_TITLE), 30)
+    r.probe("press", UPDATER_TITLE, IDCANCEL)
+    asked = r.wait_for(lambda: windows_with(r, STOP_QUESTION), 15)
+    r.probe("answer", STOP_QUESTION, str(IDYES))
+    stopped = r.wait_for(lambda: windows_with(r, STOPPED), 15)
+    r.check("closing the updater's window asks, then stops the update with its message",
+            shown and asked and stopped, (bool(shown), bool(asked), window_texts(r)))
+    r.probe("answer", STOPPED, IDOK)
+    server.set_faults("")
+    r.check("after the stopped update the program is as it was and the panel starts again",
+            panel_started_again(r) and program_bytes(r) == installed)
+
+
+def window_texts(r):
+    return r.probe("windows").get("window", [])
+
+
 def restore_healthy_panel(r):
     os.environ["PELIMOR_BASE_URL"] = "http://127.0.0.1:%d/sv_pelimor/websys/" % r.PORT
     r.panel, seconds = start_panel(r, "robust-last")
@@ -327,5 +510,9 @@ def run(r):
         manual_check_while_the_silent_one_waits(r, server)
         update_question_waits_for_a_menu(r, server)
         update_question_waits(r, server)
+        error_pages_keep_notices(r, server)
+        huge_indicator_feed(r, server)
+        trickling_updater(r, server)
+        closing_the_updater(r, server)
     finally:
         restore_healthy_panel(r)

@@ -98,7 +98,7 @@ TEST(CancelledDownload, StopsWaitingOnASilentServerAndMakesNoFurtherAttempt) {
     std::promise<bool> fetched;
     std::thread worker([&] {
         ScopedThreadCancelToken bound(cancel);
-        std::string result;
+        FetchedText result;
         fetched.set_value(
             FetchUrl("http://" + server.HostAndPort() + "/f.dat", scratch, result, false, ""));
     });

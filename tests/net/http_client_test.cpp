@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "net/fetch_file_bytes.h"
 #include "net/http_request.h"
 #include "net/http_response.h"
 #include "net/socket_connection.h"
@@ -32,7 +33,7 @@ protected:
 
     std::string ScratchFile() const { return os.folder.Path() + "iaweb0.dat"; }
 
-    bool Get(LoopbackServer& server, std::string& result) {
+    bool Get(LoopbackServer& server, FetchedText& result) {
         return SocketGet(server.HostAndPort(), "/f.dat", result, ScratchFile(), false, "");
     }
 
@@ -45,12 +46,13 @@ private:
 TEST_F(HttpClient, FirstAttemptAsksForTheWholeUrlAndKeepsTheWholeAnswer) {
     LoopbackServer server({{Ok("line 1\r\nline 2\r\n")}});
     const std::string url = "http://" + server.HostAndPort() + "/sv_pelimor/websys/qznnews.dat";
-    std::string result;
+    FetchedText result;
     ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
-    EXPECT_EQ(result, Ok("line 1\r\nline 2\r\n"));
-    EXPECT_EQ(ResponseBody(result), "line 1\r\nline 2\r\n");
+    EXPECT_EQ(result.text, Ok("line 1\r\nline 2\r\n"));
+    EXPECT_EQ(FetchedBody(result), "line 1\r\nline 2\r\n");
     EXPECT_EQ(server.Requests(), std::vector<std::string>{Http10Get(url)});
-    EXPECT_EQ(ReadBytes(ScratchFile()), result);
+    EXPECT_EQ(ReadBytes(ScratchFile()), result.text);
+    EXPECT_TRUE(result.withHead);
     EXPECT_EQ(os.sleptMilliseconds, 100);  // the pause before an attempt goes through the seam
 }
 
@@ -65,9 +67,9 @@ TEST_F(HttpClient, AnythingButExactly200OkMakesTheSecondAttemptAskForThePathAlon
         LoopbackServer server({{first}, {"HTTP/1.1 200 OK\r\n\r\n3100"}});
         const std::string url =
             "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
-        std::string result;
+        FetchedText result;
         ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, "")) << first;
-        EXPECT_EQ(result, "HTTP/1.1 200 OK\r\n\r\n3100");
+        EXPECT_EQ(result.text, "HTTP/1.1 200 OK\r\n\r\n3100");
         EXPECT_EQ(server.Requests(),
                   (std::vector<std::string>{Http10Get(url),
                                             Http10Get("/sv_pelimor/websys/prims/version.dat")}));
@@ -79,25 +81,22 @@ TEST_F(HttpClient, ThirdAttemptIsTheSystemDownloadWhichGivesTheBodyAlone) {
         {{NOT_FOUND}, {NOT_FOUND}, {"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\n3101"}});
     const std::string url =
         "http://" + server.HostAndPort() + "/sv_pelimor/websys/prims/version.dat";
-    std::string result;
+    FetchedText result;
     ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
-    EXPECT_EQ(result, "3101");
+    EXPECT_EQ(result.text, "3101");
+    EXPECT_FALSE(result.withHead);
     EXPECT_EQ(ReadBytes(ScratchFile()), "3101");
     EXPECT_EQ(server.Requests().size(), 3u);
     EXPECT_EQ(os.sleptMilliseconds, 200);
 }
 
 TEST_F(HttpClient, WhenAllThreeAttemptsFailTheResultIsEmpty) {
-#ifdef _WIN32
-    // URLDownloadToFileA reports success for an error page with a body (seen under Wine), so the
-    // system download cannot tell a 404 from a file there.
-    GTEST_SKIP() << "the system download takes an error page for the file";
-#endif
     LoopbackServer server({{NOT_FOUND}, {NOT_FOUND}, {NOT_FOUND}});
     const std::string url = "http://" + server.HostAndPort() + "/a/b.dat";
-    std::string result = "stale";
+    FetchedText result{"stale", true};
     EXPECT_FALSE(FetchUrl(url, ScratchFile(), result, false, ""));
-    EXPECT_EQ(result, "");
+    EXPECT_EQ(result.text, "");
+    EXPECT_FALSE(result.withHead);
     std::vector<std::string> requests = server.Requests();
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0], Http10Get(url));
@@ -112,9 +111,9 @@ TEST_F(HttpClient, WhenAllThreeAttemptsFailTheResultIsEmpty) {
 TEST_F(HttpClient, UrlWithoutPathSkipsTheSecondAttempt) {
     LoopbackServer server({{NOT_FOUND}, {"HTTP/1.1 200 OK\r\n\r\nroot"}});
     const std::string url = "http://" + server.HostAndPort();
-    std::string result;
+    FetchedText result;
     ASSERT_TRUE(FetchUrl(url, ScratchFile(), result, false, ""));
-    EXPECT_EQ(result, "root");
+    EXPECT_EQ(result.text, "root");
     std::vector<std::string> requests = server.Requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0], Http10Get(url));
@@ -125,7 +124,7 @@ TEST_F(HttpClient, UrlWithoutPathSkipsTheSecondAttempt) {
 
 TEST_F(HttpClient, RequestFormsAreExact) {
     LoopbackServer server({{Ok("")}, {Ok("")}});
-    std::string result;
+    FetchedText result;
     ASSERT_TRUE(
         SocketGet(server.HostAndPort(), "/p", result, ScratchFile(), true, "X-Extra: 1\r\n"));
     ASSERT_TRUE(
@@ -141,22 +140,22 @@ TEST_F(HttpClient, RequestFormsAreExact) {
 TEST_F(HttpClient, AnswerTextEndsAtItsFirstNulByteHoweverItArrives) {
     // The bytes after the NUL fill more than one receive buffer; none of them may reappear.
     LoopbackServer server({{Ok(std::string("abc\0", 4) + std::string(2'000'000, 'x'))}});
-    std::string result;
+    FetchedText result;
     ASSERT_TRUE(Get(server, result));
-    EXPECT_EQ(ResponseBody(result), "abc");
+    EXPECT_EQ(FetchedBody(result), "abc");
 }
 
 TEST_F(HttpClient, AnswerCutByAnOrderlyCloseIsKeptButOneCutByAnErrorFails) {
-    std::string result;
+    FetchedText result;
     {
         LoopbackServer server({{"HTTP/1.0 200 OK\r\nContent-Le"}});
         ASSERT_TRUE(Get(server, result));
-        EXPECT_EQ(result, "HTTP/1.0 200 OK\r\nContent-Le");
+        EXPECT_EQ(result.text, "HTTP/1.0 200 OK\r\nContent-Le");
     }
     {
         LoopbackServer server({{"HTTP/1.0 200 OK\r\n\r\npart", Ending::Stall}});
         EXPECT_FALSE(Get(server, result));
-        EXPECT_EQ(result, "");
+        EXPECT_EQ(result.text, "");
     }
 #ifndef _WIN32
     // Wine at times reports a reset that follows the data as an orderly close.
@@ -168,7 +167,7 @@ TEST_F(HttpClient, AnswerCutByAnOrderlyCloseIsKeptButOneCutByAnErrorFails) {
 }
 
 TEST_F(HttpClient, SilentOrEmptyServersFail) {
-    std::string result;
+    FetchedText result;
     {
         LoopbackServer server(
             {{"", Ending::Stall}});  // accepts, never answers: ends at the time-out
@@ -181,23 +180,23 @@ TEST_F(HttpClient, SilentOrEmptyServersFail) {
 }
 
 TEST_F(HttpClient, AnswerLongerThanTheLimitFailsButALongAnswerWithinItArrivesWhole) {
-    std::string result;
+    FetchedText result;
     {
         const std::string big(2'000'000, 'y');  // several receive buffers' worth
         LoopbackServer server({{Ok(big)}});
         ASSERT_TRUE(Get(server, result));
-        EXPECT_EQ(ResponseBody(result), big);
+        EXPECT_EQ(FetchedBody(result), big);
     }
     {
         LoopbackServer server({{Ok(std::string(MAX_RESPONSE_BYTES, 'z'))}});
         EXPECT_FALSE(Get(server, result));
-        EXPECT_EQ(result, "");
+        EXPECT_EQ(result.text, "");
     }
 }
 
 TEST_F(HttpClient, UnreachableHostsFailAndTheOldScratchFileIsGone) {
     WriteBytes(ScratchFile(), "old copy");
-    std::string result;
+    FetchedText result;
     const std::string refused = "127.0.0.1:" + std::to_string(UnusedLoopbackPort());
     EXPECT_FALSE(SocketGet(refused, "/f", result, ScratchFile(), false, ""));
     EXPECT_FALSE(os.PathExists(ScratchFile()));
@@ -216,15 +215,35 @@ TEST_F(HttpClient, UnreachableHostsFailAndTheOldScratchFileIsGone) {
     EXPECT_EQ(std::count(traces.begin(), traces.end(), "socket: no host and port in \"\""), 1);
 }
 
+TEST_F(HttpClient, AServerThatNeverFallsSilentIsGivenUpAtTheConnectionsDeadline) {
+    // A byte every 20 ms never lets the 1 s time-out run out; only the deadline ends it.
+    const uint32_t previousDeadline = SocketDeadlineMilliseconds();
+    SetSocketDeadlineMilliseconds(300);
+    const ScriptedReply trickle{"HTTP/1.0 200 OK\r\n\r\n", Ending::Trickle};
+    LoopbackServer server({trickle, trickle});
+    FetchedText result;
+    EXPECT_FALSE(Get(server, result));
+    EXPECT_EQ(result.text, "");
+    // The updater's byte-for-byte download is held to it as well.
+    std::string bytes;
+    EXPECT_FALSE(FetchFileBytes("http://" + server.HostAndPort() + "/f", bytes));
+    EXPECT_EQ(server.Requests().size(), 2u);
+    const std::vector<std::string> traces = os.Traces();
+    EXPECT_EQ(
+        std::count(traces.begin(), traces.end(), "socket: the connection's deadline has passed"),
+        2);
+    SetSocketDeadlineMilliseconds(previousDeadline);
+}
+
 #ifndef _WIN32
 // The plain download stands in for the system's download service on this platform.
 TEST_F(HttpClient, PlainDownloadStopsAtContentLengthAndRefusesWhatItCannotReadWhole) {
-    std::string result;
+    FetchedText result;
     {
         LoopbackServer server(
             {{"HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nbody", Ending::Stall}});
         ASSERT_TRUE(SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
-        EXPECT_EQ(result, "body");
+        EXPECT_EQ(result.text, "body");
     }
     {
         LoopbackServer server(
@@ -237,7 +256,7 @@ TEST_F(HttpClient, PlainDownloadStopsAtContentLengthAndRefusesWhatItCannotReadWh
         LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nbody"}});
         EXPECT_FALSE(
             SystemDownload("http://" + server.HostAndPort() + "/f", result, ScratchFile()));
-        EXPECT_EQ(result, "");
+        EXPECT_EQ(result.text, "");
     }
 }
 #endif

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
+#include "app/fetched_data.h"
 #include "app/update_check.h"
 #include "store/local_files.h"
 #include "tests/net/download_test_support.h"
@@ -46,21 +48,17 @@ TEST_F(ServerDownloadsTest, EachKindWaitsItsTurnAndHandsOverItsText) {
         std::string result;
     };
     // The indicator feed comes through the system download alone and its CP932 text is passed
-    // on untouched. The other kinds come over a socket with their header, converted from
-    // EUC-JP; each socket attempt pauses 100 ms first.
+    // on untouched. The other kinds come over a socket, their body converted from EUC-JP; each
+    // socket attempt pauses 100 ms first. Only the body is handed over.
     const Case cases[] = {
         {FEED_INDICATORS,
          "iadat2.dat",
          "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n" + EUC_A,
          {},
          EUC_A},
-        {FEED_NEWS, "qznnews.dat", SOCKET_HEADER + EUC_A, {1000, 100}, SOCKET_HEADER + CP932_A},
-        {FEED_NOTICES, "qzninfo.dat", SOCKET_HEADER + EUC_A, {2000, 100}, SOCKET_HEADER + CP932_A},
-        {FEED_ACCESS_REPORT,
-         "acs/aa.php",
-         SOCKET_HEADER + EUC_A,
-         {5000, 100},
-         SOCKET_HEADER + CP932_A},
+        {FEED_NEWS, "qznnews.dat", SOCKET_HEADER + EUC_A, {1000, 100}, CP932_A},
+        {FEED_NOTICES, "qzninfo.dat", SOCKET_HEADER + EUC_A, {2000, 100}, CP932_A},
+        {FEED_ACCESS_REPORT, "acs/aa.php", SOCKET_HEADER + EUC_A, {5000, 100}, CP932_A},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -84,6 +82,45 @@ TEST_F(ServerDownloadsTest, EachKindWaitsItsTurnAndHandsOverItsText) {
         EXPECT_EQ(server.Requests()[0].substr(0, requestLine.size()), requestLine);
         // Each kind keeps its own scratch copy, as it came from the server.
         EXPECT_NE(ReadBytes(ScratchFilePath(c.kind)).find(EUC_A), std::string::npos);
+    }
+}
+
+TEST_F(ServerDownloadsTest, AnIndicatorFeedWrittenWithCrLfAndEmptyLinesIsMergedWhole) {
+    // An empty line inside the feed, and one at its end: neither is the end of an HTTP head.
+    const std::string body =
+        "2023/11/20##21:30##1##Alpha##0##-##1##2##4\r\n\r\n"
+        "2023/11/21##21:30##1##Bravo##0##-##1##2##4\r\n"
+        "2023/11/22##21:30##1##Charlie##0##-##1##2##4\r\n\r\n";
+    LoopbackServer server({{"HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+                            "\r\n\r\n" + body}});
+    std::unique_ptr<FeedRequest> request = FetchOne(
+        FEED_INDICATORS, "http://" + server.HostAndPort() + "/sv_pelimor/websys/iadat2.dat");
+    ASSERT_NE(request, nullptr);
+    ASSERT_TRUE(request->succeeded);
+    CAppCore core;
+    FetchedData(core).TakeFeed(*request);
+    std::vector<std::string> names;
+    for (const auto& [id, record] : core.m_indicatorStore.All()) names.push_back(record.name);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "Bravo", "Charlie"}));
+}
+
+TEST_F(ServerDownloadsTest, AnAnswerOtherThan200IsAFailedFetchOnEveryPath) {
+    // Both socket attempts and the system download get the same error page.
+    for (const std::string status : {"404 Not Found", "503 Service Unavailable"}) {
+        SCOPED_TRACE(status);
+        const std::string page = "<html>error</html>";
+        const ScriptedReply reply{"HTTP/1.1 " + status + "\r\nContent-Length: " +
+                                  std::to_string(page.size()) + "\r\n\r\n" + page};
+        for (FeedKind kind : {FEED_INDICATORS, FEED_NOTICES}) {
+            LoopbackServer server({reply, reply, reply});
+            std::unique_ptr<FeedRequest> request =
+                FetchOne(kind, "http://" + server.HostAndPort() + "/sv_pelimor/websys/qzninfo.dat");
+            ASSERT_NE(request, nullptr);
+            EXPECT_FALSE(request->succeeded) << kind;
+            EXPECT_EQ(request->result, "") << kind;
+            EXPECT_EQ(server.Requests().size(), kind == FEED_INDICATORS ? 1u : 3u);
+        }
     }
 }
 

@@ -16,11 +16,15 @@ std::vector<std::string> Names(const std::vector<IndicatorRecord>& records) {
 }
 }  // namespace
 
-TEST(IndicatorFeed, CutsTheHeaderAndReadsEveryNonEmptyLine) {
-    auto records = ParseIndicatorFeed(
-        "HTTP/1.0 200 OK\r\nX: 2013/9/4##21:30##1##Header\r\n\r\n"
-        "2013/9/4##21:30##1##First\n\n\r\n2013/9/5##8:00##1##Second");
+TEST(IndicatorFeed, ReadsEveryNonEmptyLineOfTheBodyEmptyLinesWithCrLfIncluded) {
+    auto records = ParseIndicatorFeed("2013/9/4##21:30##1##First\n\n\r\n2013/9/5##8:00##1##Second");
     EXPECT_EQ(Names(records), (std::vector<std::string>{"First", "Second"}));
+    // Written with CR LF: an empty line between announcements, and one at the end.
+    records = ParseIndicatorFeed(
+        "2013/9/4##21:30##1##First##0##-##1##2##4\r\n\r\n"
+        "2013/9/5##8:00##1##Second##0##-##1##2##4\r\n"
+        "2013/9/6##9:00##1##Third##0##-##1##2##4\r\n\r\n");
+    EXPECT_EQ(Names(records), (std::vector<std::string>{"First", "Second", "Third"}));
 }
 
 TEST(IndicatorFeed, MissingFieldsReadAsEmptyOrZero) {

@@ -26,9 +26,8 @@ TEST(ParseNewsFeed, ReadsItemLinesAfterTheHeaderUpToTheFirstEmptyLine) {
     EXPECT_EQ(items[1].when, 1700000060);
 }
 
-TEST(ParseNewsFeed, DropsAnHttpHeaderAndTheTextAfterTheLastLineFeed) {
+TEST(ParseNewsFeed, DropsTheHeaderLineAndTheTextAfterTheLastLineFeed) {
     auto items = ParseNewsFeed(
-        "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n"
         "header\n"
         "5<<>>T<<>>B<<>>x<<>>9<<>>\n"
         "6<<>>unterminated<<>>B<<>>x<<>>9<<>>");

@@ -21,11 +21,13 @@ using NativeSocket = SOCKET;
 constexpr int SEND_FLAGS = 0;
 constexpr int SHUTDOWN_SEND = SD_SEND;
 void CloseNative(NativeSocket socket) { closesocket(socket); }
+void PauseMilliseconds(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
 #else
 using NativeSocket = int;
 constexpr int SEND_FLAGS = MSG_NOSIGNAL;
 constexpr int SHUTDOWN_SEND = SHUT_WR;
 void CloseNative(NativeSocket socket) { close(socket); }
+void PauseMilliseconds(int milliseconds) { usleep(static_cast<useconds_t>(milliseconds) * 1000); }
 #endif
 
 NativeSocket Native(std::uintptr_t handle) { return static_cast<NativeSocket>(handle); }
@@ -78,6 +80,10 @@ void WaitForClientToClose(NativeSocket connection) {
     char buffer[256];
     while (recv(connection, buffer, sizeof buffer, 0) > 0) {
     }
+}
+
+void TrickleUntilClientCloses(NativeSocket connection) {
+    while (send(connection, "x", 1, SEND_FLAGS) == 1) PauseMilliseconds(20);
 }
 
 void AbortConnection(NativeSocket connection) {
@@ -145,6 +151,7 @@ void LoopbackServer::Answer(std::uintptr_t handle, const ScriptedReply& reply) {
     case ScriptedReply::Ending::Close: shutdown(connection, SHUTDOWN_SEND); break;
     case ScriptedReply::Ending::Stall: WaitForClientToClose(connection); break;
     case ScriptedReply::Ending::Reset: AbortConnection(connection); break;
+    case ScriptedReply::Ending::Trickle: TrickleUntilClientCloses(connection); break;
     }
     CloseNative(connection);
 }

@@ -11,9 +11,10 @@
 
 struct ScriptedReply {
     enum class Ending {
-        Close,  // orderly close after the bytes
-        Stall,  // keep the connection open, silent, until the client gives up
-        Reset,  // abort the connection (the client sees a reset)
+        Close,    // orderly close after the bytes
+        Stall,    // keep the connection open, silent, until the client gives up
+        Reset,    // abort the connection (the client sees a reset)
+        Trickle,  // then one more byte every 20 ms, never idle for long, until the client gives up
     };
 
     std::string bytes;

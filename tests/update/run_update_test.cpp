@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 
+#include "base/cancel_token.h"
 #include "base/os.h"
 #include "tests/support/loopback_server.h"
 #include "tests/support/test_os.h"
@@ -28,16 +29,24 @@ public:
 
 class RecordedProgress : public UpdateProgress {
 public:
-    void ShowStatus(const std::string& text, int) override { statuses.push_back(text); }
+    void ShowStatus(const std::string& text, int) override {
+        statuses.push_back(text);
+        if (!stopAtStatus.empty() && text.rfind(stopAtStatus, 0) == 0) stop.Cancel();
+    }
     bool WaitForProgramExit() override {
         ++waits;
         if (whileWaiting) whileWaiting();
+        if (stopWhileWaiting) stop.Cancel();
         return programEnds;
     }
     std::vector<std::string> statuses;
     std::function<void()> whileWaiting;  // what happens while the panel ends
     int waits = 0;
     bool programEnds = true;
+    // The user's stop, as the updater's window gives it: the update's thread is cancelled.
+    CancelToken stop;
+    std::string stopAtStatus;  // stops when a status starting with this is shown
+    bool stopWhileWaiting = false;
 };
 
 std::string Ok(const std::string& body) {
@@ -77,6 +86,7 @@ protected:
     UpdateResult Run(LoopbackServer& server, int ownVersion = 3100) {
         UpdateSource source{"http://" + server.HostAndPort() + "/sv_pelimor/websys/", KEY,
                             ownVersion};
+        ScopedThreadCancelToken stoppable(progress.stop);
         return RunUpdate(os.folder.Path(), source, progress);
     }
 
@@ -199,4 +209,36 @@ TEST_F(RunUpdateTest, AFileStagedByAnInterruptedUpdateIsNotFetchedAgain) {
     ASSERT_TRUE(result.updated) << result.userMessage;
     EXPECT_EQ(Read(At("Pelimor.exe")), NEW_PANEL);
     EXPECT_EQ(server.Requests().size(), 3u);
+}
+
+TEST_F(RunUpdateTest, AnUpdateStoppedDuringADownloadEndsThereWithTheProgramAsItWas) {
+    const auto before = Program();
+    {
+        // Stopped while the panel's file is downloading from a server that has gone silent.
+        progress.stopAtStatus = "ファイルをダウンロードしています";
+        LoopbackServer server({{Ok("3101\n")},
+                               {Ok(Manifest(3101))},
+                               {Ok(GOOD_SIGNATURE)},
+                               {"HTTP/1.0 200 OK\r\n", ScriptedReply::Ending::Stall}});
+        UpdateResult result = Run(server);
+        EXPECT_FALSE(result.updated);
+        EXPECT_EQ(result.userMessage, "更新を中止しました。\nプログラムは元のままです。");
+        EXPECT_EQ(progress.waits, 0);
+        EXPECT_EQ(Program(), before);
+    }
+}
+
+TEST_F(RunUpdateTest, AnUpdateStoppedWhileWaitingForThePanelNeverBeginsTheSwap) {
+    const auto before = Program();
+    {
+        // Stopped while waiting for the panel, which then ended: the swap does not begin.
+        progress.stopWhileWaiting = true;
+        LoopbackServer server(
+            {{Ok("3101\n")}, {Ok(Manifest(3101))}, {Ok(GOOD_SIGNATURE)}, {Ok(NEW_PANEL)}});
+        UpdateResult result = Run(server);
+        EXPECT_FALSE(result.updated);
+        EXPECT_EQ(result.userMessage, "更新を中止しました。\nプログラムは元のままです。");
+        EXPECT_EQ(Program(), before);
+        EXPECT_FALSE(std::filesystem::exists(JournalPath(os.folder.Path())));
+    }
 }

@@ -13,6 +13,10 @@ request's path (for example "*/iadat2.dat", or "*" for every path) decides:
     trickle   answer normally, but one byte every 0.2 seconds
     close     close the connection at once, without an answer
     cut       send the status line and headers, then close before the body
+    status:N  answer with the status N and a small HTML error page, as a web server does
+    redirect:PATH  answer 302 with the location PATH on this server
+    huge:M    answer 200 with M MiB of indicator feed lines, written as they are made (never
+              held in memory)
 
 Lines starting with "#" and empty lines are ignored; a missing file means no faults. With --log
 every request's path is appended to FILE, one per line, as it arrives."""
@@ -69,6 +73,15 @@ class FaultyHandler(http.server.SimpleHTTPRequestHandler):
             super().do_GET()
         elif mode in ("trickle", "cut"):
             self.answer_in_pieces(mode)
+        elif mode and mode.startswith("status:"):
+            self.error_page(int(mode.partition(":")[2]))
+        elif mode and mode.startswith("redirect:"):
+            self.send_response(302)
+            self.send_header("Location", mode.partition(":")[2])
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+        elif mode and mode.startswith("huge:"):
+            self.huge_feed(int(mode.partition(":")[2]))
         else:
             super().do_GET()
 
@@ -84,6 +97,28 @@ class FaultyHandler(http.server.SimpleHTTPRequestHandler):
                 continue
             except OSError:
                 return
+
+    def error_page(self, status):
+        page = b"<html><body><h1>%d</h1>The server could not answer.</body></html>\r\n" % status
+        self.send_response(status)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(page)))
+        self.end_headers()
+        self.wfile.write(page)
+
+    def huge_feed(self, mebibytes):
+        line = "2099/1/1##0:00##1##巨大なフィードの指標##0##-##1##2##4\r\n".encode("cp932")
+        block = line * (65536 // len(line))
+        blocks = mebibytes * 1024 * 1024 // len(block)
+        self.send_response(200)
+        self.send_header("Content-Type", "text/plain")
+        self.send_header("Content-Length", str(blocks * len(block)))
+        self.end_headers()
+        try:
+            for _ in range(blocks):
+                self.wfile.write(block)
+        except OSError:
+            pass  # the client gave up, as it should
 
     def answer_in_pieces(self, mode):
         # The whole normal answer, captured, then sent in the fault's manner.

@@ -1,4 +1,4 @@
-#include "app/test_timings.h"
+#include "net/test_timings.h"
 
 #include <cstdlib>
 
@@ -25,5 +25,6 @@ void ApplyTestNetworkTimeout() {
     long timeout = EnvironmentMilliseconds("PELIMOR_TEST_NETWORK_TIMEOUT_MS");
     if (timeout <= 0) return;
     SetSocketTimeoutMilliseconds(static_cast<uint32_t>(timeout));
+    SetSocketDeadlineMilliseconds(4 * static_cast<uint32_t>(timeout));
     SetSystemDownloadLimits({timeout, 4 * static_cast<int64_t>(timeout)});
 }
