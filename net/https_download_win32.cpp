@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "base/cancel_token.h"
@@ -66,11 +67,15 @@ void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID
     state.finished.notify_all();
 }
 
-// Closes a WinHTTP handle when it goes out of scope.
-struct HandleOwner {
-    HINTERNET handle = nullptr;
-    ~HandleOwner() {
-        if (handle) WinHttpCloseHandle(handle);
+// The handles of one transfer, closed request first.
+struct TransferHandles {
+    HINTERNET session = nullptr;
+    HINTERNET connection = nullptr;
+    HINTERNET request = nullptr;
+
+    void CloseAll() const {
+        for (HINTERNET handle : {request, connection, session})
+            if (handle) WinHttpCloseHandle(handle);
     }
 };
 
@@ -128,16 +133,29 @@ bool IsTlsRefusal(DWORD error) {
 class HttpsTransfer {
 public:
     explicit HttpsTransfer(const std::string& url) : url_(url), state_(new StepState) {}
+    HttpsTransfer(const HttpsTransfer&) = delete;
+    HttpsTransfer& operator=(const HttpsTransfer&) = delete;
+
+    // Under Wine, closing a request whose handshake still waits for the server can block until
+    // that wait times out, so a transfer given up at a time-out or a cancel hands its handles to
+    // a thread of their own that closes them; the caller goes on at once.
+    ~HttpsTransfer() {
+        if (!abandoned_) {
+            handles_.CloseAll();
+            return;
+        }
+        std::thread([handles = handles_] { handles.CloseAll(); }).detach();
+    }
 
     bool Run(std::string& body) {
         UrlPieces pieces;
         if (!CrackHttpsUrl(url_, pieces)) return Fail("not an https URL");
         if (!Open(pieces)) return false;
         if (!Step([this] {
-                return WinHttpSendRequest(request_.handle, WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                return WinHttpSendRequest(handles_.request, WINHTTP_NO_ADDITIONAL_HEADERS, 0,
                                           WINHTTP_NO_REQUEST_DATA, 0, 0, 0);
             }) ||
-            !Step([this] { return WinHttpReceiveResponse(request_.handle, nullptr); }))
+            !Step([this] { return WinHttpReceiveResponse(handles_.request, nullptr); }))
             return Fail("no answer");
         return CheckStatus() && ReadBody(body);
     }
@@ -145,35 +163,40 @@ public:
 private:
     bool Open(const UrlPieces& pieces) {
         // No proxy, as for the plain sockets: the program talks to its server directly.
-        session_.handle =
+        handles_.session =
             WinHttpOpen(L"Pelimor", WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
                         WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC);
-        if (!session_.handle) return Fail("cannot open a session");
+        if (!handles_.session) return Fail("cannot open a session");
         const int timeout = static_cast<int>(SocketTimeoutMilliseconds());
-        WinHttpSetTimeouts(session_.handle, timeout, timeout, timeout, timeout);
-        connection_.handle = WinHttpConnect(session_.handle, pieces.host.c_str(), pieces.port, 0);
-        if (!connection_.handle) return Fail("cannot connect");
+        WinHttpSetTimeouts(handles_.session, timeout, timeout, timeout, timeout);
+        handles_.connection = WinHttpConnect(handles_.session, pieces.host.c_str(), pieces.port, 0);
+        if (!handles_.connection) return Fail("cannot connect");
         // WINHTTP_FLAG_REFRESH asks every cache on the way for a fresh copy.
-        request_.handle = WinHttpOpenRequest(
-            connection_.handle, L"GET", pieces.path.c_str(), nullptr, WINHTTP_NO_REFERER,
+        handles_.request = WinHttpOpenRequest(
+            handles_.connection, L"GET", pieces.path.c_str(), nullptr, WINHTTP_NO_REFERER,
             WINHTTP_DEFAULT_ACCEPT_TYPES, WINHTTP_FLAG_SECURE | WINHTTP_FLAG_REFRESH);
-        if (!request_.handle) return Fail("cannot make a request");
+        if (!handles_.request) return Fail("cannot make a request");
+        // The wait for the answer has a time-out of its own, which also bounds the handshake
+        // under Wine; the session's time-outs do not cover it.
+        DWORD responseTimeout = static_cast<DWORD>(timeout);
+        WinHttpSetOption(handles_.request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT,
+                         &responseTimeout, sizeof(responseTimeout));
         // A redirect is a failure, as on the plain sockets; followed, it could lead to http.
         DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
-        if (!WinHttpSetOption(request_.handle, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects,
+        if (!WinHttpSetOption(handles_.request, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects,
                               sizeof(noRedirects)))
             return Fail("cannot turn redirects off");
         return AttachState();
     }
 
     bool AttachState() {
-        if (WinHttpSetStatusCallback(request_.handle, OnRequestStatus,
+        if (WinHttpSetStatusCallback(handles_.request, OnRequestStatus,
                                      WINHTTP_CALLBACK_FLAG_ALL_NOTIFICATIONS,
                                      0) == WINHTTP_INVALID_STATUS_CALLBACK)
             return Fail("cannot watch the request");
         auto* reference = new StateReference(state_);
         DWORD_PTR context = reinterpret_cast<DWORD_PTR>(reference);
-        if (WinHttpSetOption(request_.handle, WINHTTP_OPTION_CONTEXT_VALUE, &context,
+        if (WinHttpSetOption(handles_.request, WINHTTP_OPTION_CONTEXT_VALUE, &context,
                              sizeof(context)))
             return true;
         delete reference;
@@ -196,9 +219,12 @@ private:
         const int timeout = static_cast<int>(SocketTimeoutMilliseconds());
         std::unique_lock<std::mutex> lock(state_->mutex);
         for (int waited = 0; state_->pending; waited += CANCEL_CHECK_MILLISECONDS) {
-            if (ThisThreadCancelled()) return false;
+            if (ThisThreadCancelled()) {
+                abandoned_ = true;
+                return false;
+            }
             if (waited >= timeout) {
-                timedOut_ = true;
+                abandoned_ = timedOut_ = true;
                 return false;
             }
             state_->finished.wait_for(lock, std::chrono::milliseconds(std::min(
@@ -211,7 +237,7 @@ private:
         DWORD status = 0;
         DWORD size = sizeof(status);
         if (!WinHttpQueryHeaders(
-                request_.handle, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                handles_.request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                 WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX) ||
             status != 200)
             return Fail("status " + std::to_string(status));
@@ -222,7 +248,7 @@ private:
     long long ContentLength() {
         wchar_t text[32] = {};
         DWORD size = sizeof(text);
-        if (!WinHttpQueryHeaders(request_.handle, WINHTTP_QUERY_CONTENT_LENGTH,
+        if (!WinHttpQueryHeaders(handles_.request, WINHTTP_QUERY_CONTENT_LENGTH,
                                  WINHTTP_HEADER_NAME_BY_INDEX, text, &size,
                                  WINHTTP_NO_HEADER_INDEX))
             return -1;
@@ -237,7 +263,7 @@ private:
         std::string received;
         for (;;) {
             if (!Step([this] {
-                    return WinHttpReadData(request_.handle, state_->buffer.data(),
+                    return WinHttpReadData(handles_.request, state_->buffer.data(),
                                            static_cast<DWORD>(state_->buffer.size()), nullptr);
                 }))
                 return Fail("the answer was cut short");
@@ -280,10 +306,8 @@ private:
     const std::string url_;
     std::shared_ptr<StepState> state_;
     bool timedOut_ = false;
-    // Closed in reverse order: the request first.
-    HandleOwner session_;
-    HandleOwner connection_;
-    HandleOwner request_;
+    bool abandoned_ = false;  // a step was given up while WinHTTP still worked on it
+    TransferHandles handles_;
 };
 }  // namespace
 

@@ -135,10 +135,10 @@ def stored(r):
 def untrusted_certificate(r, server):
     os.environ["PELIMOR_BASE_URL"] = server.base_url()
     empty_stores(r)
-    panel, seconds = start_panel(r, "https-untrusted")
-    measure("start-to-visible-untrusted-https", seconds or -1)
-    r.check("with an untrusted certificate the panel is visible within 5 s",
-            seconds is not None and seconds <= 5, seconds)
+    panel, start_seconds = start_panel(r, "https-untrusted")
+    measure("start-to-visible-untrusted-https", start_seconds or -1)
+    r.check("with an untrusted certificate the panel is visible within 10 s",
+            start_seconds is not None and start_seconds <= 10, start_seconds)
 
     def refused_traced():
         traced = [line for line in r.traces("https-untrusted") if "https:" in line]
@@ -158,7 +158,7 @@ def untrusted_certificate(r, server):
     let_go = [line for line in r.traces("https-untrusted") if "let go" in line]
     r.check("the panel with an untrusted certificate quits without letting workers go",
             exit_seconds is not None and not let_go, let_go)
-    return exit_seconds
+    return start_seconds, exit_seconds
 
 
 def publisher_refuses_untrusted(r, server):
@@ -183,7 +183,8 @@ def trusted_certificate(r, server):
     os.environ["PELIMOR_BASE_URL"] = server.base_url()
     os.environ["PELIMOR_TEST_MINUTE_MS"] = "1000"  # the server poll every second
     empty_stores(r)
-    panel, seconds = start_panel(r, "https-trusted")
+    _, seconds = start_panel(r, "https-trusted")
+    measure("start-to-visible-trusted-https", seconds or -1)
     r.check("with a trusted certificate the panel is visible", seconds is not None)
     filled = r.wait_for(lambda: all(stored(r).values()), 60)
     r.check("over https the panel fills the indicator, news and notice stores", filled, stored(r))
@@ -191,6 +192,7 @@ def trusted_certificate(r, server):
                         server.requested("/prims/version.dat"), 60)
     r.check("the server poll and the update check come over https", polled, server.lines())
     r.check("nothing goes to the https port in plain text", not server.lines("PLAIN"), server.lines())
+    return seconds
 
 
 def update_over_https(r, server):
@@ -226,12 +228,16 @@ def run(r):
     r.check("the test authority is added to the prefix's Root store", trust(r, trusted.authority))
     r.check("the panel of the earlier groups quits", quit_panel(r, r.panel) is not None)
     try:
-        untrusted_exit = untrusted_certificate(r, untrusted)
+        untrusted_start, untrusted_exit = untrusted_certificate(r, untrusted)
         publisher_refuses_untrusted(r, untrusted)
-        trusted_certificate(r, trusted)
+        trusted_start = trusted_certificate(r, trusted)
         trusted_exit = update_over_https(r, trusted)
+        # The same allowance for a busy machine as the robust group's.
+        r.check("with an untrusted certificate the panel shows as fast as with a trusted one",
+                None not in (untrusted_start, trusted_start) and
+                untrusted_start <= trusted_start + EXIT_SPREAD, (untrusted_start, trusted_start))
         r.check("with an untrusted certificate the exit takes no longer than over a trusted one",
-                untrusted_exit is not None and trusted_exit is not None and
+                None not in (untrusted_exit, trusted_exit) and
                 untrusted_exit <= trusted_exit + EXIT_SPREAD, (untrusted_exit, trusted_exit))
     finally:
         restore_healthy_panel(r)

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+#include <thread>
+
+#include "base/cancel_token.h"
 #include "net/fetch_file_bytes.h"
 #include "net/http_client.h"
 #include "net/socket_connection.h"
@@ -9,6 +13,8 @@
 #include "tests/support/test_os.h"
 
 namespace {
+using Ending = ScriptedReply::Ending;
+
 const std::string PLAIN_ANSWER = "HTTP/1.0 200 OK\r\nContent-Length: 6\r\n\r\nforged";
 
 TEST(IsHttpsUrlTest, OnlyTheHttpsSchemeInAnyCase) {
@@ -86,5 +92,38 @@ TEST_F(HttpsNeverPlain, AFailedDownloadIsTraced) {
     for (const std::string& line : os.Traces())
         traced = traced || line.find(Url()) != std::string::npos;
     EXPECT_TRUE(traced);
+}
+// A server that accepts and never says a word, not even its part of the TLS handshake.
+TEST(HttpsStalled, TheSocketTimeOutBoundsEveryWait) {
+    FakeOs os;
+    const uint32_t previousTimeout = SocketTimeoutMilliseconds();
+    SetSocketTimeoutMilliseconds(500);
+    LoopbackServer server({{"", Ending::Stall}});
+    std::string body;
+    EXPECT_FALSE(HttpsDownload("https://" + server.HostAndPort() + "/f.dat", body));
+    SetSocketTimeoutMilliseconds(previousTimeout);
+}
+
+TEST(HttpsStalled, TheCancelEndsTheWaitAndTouchesNoFile) {
+    // The default socket time-out stays: only the cancel can end the wait in good time.
+    FakeOs os;
+    LoopbackServer server({{"", Ending::Stall}});
+    const std::string scratch = os.folder.Path() + "iaweb3.dat";
+    WriteBytes(scratch, "earlier copy");
+    CancelToken cancel;
+    std::promise<bool> fetched;
+    std::thread worker([&] {
+        ScopedThreadCancelToken bound(cancel);
+        std::string result;
+        fetched.set_value(
+            FetchUrl("https://" + server.HostAndPort() + "/f.dat", scratch, result, false, ""));
+    });
+    // The download deletes the old copy before it connects.
+    while (os.PathExists(scratch)) std::this_thread::yield();
+    WriteBytes(scratch, "written by someone else");
+    cancel.Cancel();
+    worker.join();
+    EXPECT_FALSE(fetched.get_future().get());
+    EXPECT_EQ(ReadBytes(scratch), "written by someone else");
 }
 }  // namespace
