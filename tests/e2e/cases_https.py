@@ -2,7 +2,7 @@
 run serves the sample server's files. With the authority trusted in the prefix the panel fills
 its stores over TLS and the updater installs a release over TLS; with a certificate of an
 authority nobody trusts nothing is stored, nothing goes out in plain text, and the panel still
-shows at once and quits promptly. Runs panels of its own and leaves a healthy panel running."""
+shows at once and quits promptly, as it does with a server that never answers the handshake. Runs panels of its own and leaves a healthy panel running."""
 import datetime
 import os
 import socket
@@ -23,6 +23,7 @@ from cases_robust import EXIT_SPREAD, SAMPLE_NAME, measure, quit_panel, start_pa
 
 TRUSTED_PORT_OFFSET = 5
 UNTRUSTED_PORT_OFFSET = 6
+STALLED_PORT_OFFSET = 7
 FEEDS = ("iadat2.dat", "qznnews.dat", "qzninfo.dat")
 STORES = ("iaindex2.dat", "iasnews.dat", "ianews.dat")
 NEWS_TITLE = sample.NEWS[0][0].encode("cp932")
@@ -72,13 +73,13 @@ def make_authority(folder, label):
 class TlsServer:
     """tls_server.py on its own port, serving the sample server's folder."""
 
-    def __init__(self, r, offset, label):
+    def __init__(self, r, offset, label, stall=False):
         self.r = r
         self.port = r.PORT + offset
         self.log = os.path.join(r.WORK, "tls-%s-requests.log" % label)
         self.authority, server_certificate, key = make_authority(os.path.join(r.WORK, "tls"), label)
         r.start(["python3", "tests/e2e/tls_server.py", str(self.port), os.path.join(r.WORK, "server"),
-                 server_certificate, key, self.log])
+                 server_certificate, key, self.log] + (["stall"] if stall else []))
         r.wait_for(self.listening, 20)
 
     def listening(self):
@@ -215,6 +216,24 @@ def update_over_https(r, server):
     return time.time() - started if ended else None
 
 
+def stalled_server(r, server, trusted_exit):
+    """A server that accepts and never answers the handshake holds no panel: it shows at once,
+    and its exit cancels the waiting downloads."""
+    os.environ["PELIMOR_BASE_URL"] = server.base_url()
+    before = len(server.lines("STALLED"))  # the check that the server listens is one
+    panel, seconds = start_panel(r, "https-stalled")
+    r.check("with the https server stalled the panel is visible within 10 s",
+            seconds is not None and seconds <= 10, seconds)
+    held = r.wait_for(lambda: len(server.lines("STALLED")) >= before + len(FEEDS), 30)
+    r.check("the downloads wait on the stalled https server", held, server.lines())
+    exit_seconds = quit_panel(r, panel)
+    measure("exit-to-end-stalled-https", exit_seconds or -1)
+    let_go = [line for line in r.traces("https-stalled") if "let go" in line]
+    r.check("with the https server stalled the exit cancels the downloads and takes no longer",
+            None not in (exit_seconds, trusted_exit) and not let_go and
+            exit_seconds <= trusted_exit + EXIT_SPREAD, (exit_seconds, trusted_exit, let_go))
+
+
 def restore_healthy_panel(r):
     os.environ.pop("PELIMOR_TEST_MINUTE_MS", None)
     os.environ["PELIMOR_BASE_URL"] = "http://127.0.0.1:%d/sv_pelimor/websys/" % r.PORT
@@ -225,6 +244,7 @@ def restore_healthy_panel(r):
 def run(r):
     trusted = TlsServer(r, TRUSTED_PORT_OFFSET, "trusted")
     untrusted = TlsServer(r, UNTRUSTED_PORT_OFFSET, "untrusted")
+    stalled = TlsServer(r, STALLED_PORT_OFFSET, "stalled", stall=True)
     r.check("the test authority is added to the prefix's Root store", trust(r, trusted.authority))
     r.check("the panel of the earlier groups quits", quit_panel(r, r.panel) is not None)
     try:
@@ -239,5 +259,6 @@ def run(r):
         r.check("with an untrusted certificate the exit takes no longer than over a trusted one",
                 None not in (untrusted_exit, trusted_exit) and
                 untrusted_exit <= trusted_exit + EXIT_SPREAD, (untrusted_exit, trusted_exit))
+        stalled_server(r, stalled, trusted_exit)
     finally:
         restore_healthy_panel(r)

@@ -1,9 +1,10 @@
 """A loopback HTTPS server for the end-to-end cases: serves a folder over TLS on 127.0.0.1 and
 logs, one line each, every finished handshake ("HANDSHAKE"), every request path ("GET /path"),
 every handshake that failed ("REFUSED reason"), and every connection that began in plain text
-instead of TLS ("PLAIN first-line").
+instead of TLS ("PLAIN first-line"). With "stall" it accepts, logs "STALLED" and never answers,
+not even the handshake, until the client closes.
 
-    tls_server.py PORT FOLDER CERTIFICATE KEY LOG
+    tls_server.py PORT FOLDER CERTIFICATE KEY LOG [stall]
 """
 import functools
 import http.server
@@ -38,12 +39,18 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 class TlsServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, handler, context, log):
+    def __init__(self, port, handler, context, log, stall):
         super().__init__(("127.0.0.1", port), handler)
         self.context = context
         self.log = log
+        self.stall = stall
 
     def finish_request(self, request, client_address):
+        if self.stall:
+            self.log.write("STALLED")
+            while request.recv(4096):
+                pass
+            return
         request.settimeout(HANDSHAKE_SECONDS)
         first = request.recv(64, socket.MSG_PEEK)
         if not first:
@@ -62,10 +69,11 @@ class TlsServer(http.server.ThreadingHTTPServer):
 
 def main():
     port, folder, certificate, key, log = sys.argv[1:6]
+    stall = sys.argv[6:] == ["stall"]
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(certificate, key)
     handler = functools.partial(Handler, directory=folder)
-    TlsServer(int(port), handler, context, Log(log)).serve_forever()
+    TlsServer(int(port), handler, context, Log(log), stall).serve_forever()
 
 
 if __name__ == "__main__":
