@@ -4,6 +4,7 @@
 
 #include "net/http_request.h"
 #include "net/http_response.h"
+#include "net/https_download.h"
 #include "net/socket_connection.h"
 #include "net/url_parts.h"
 
@@ -29,6 +30,7 @@ bool ReceiveBody(HttpConnection& connection, std::string& body) {
 }  // namespace
 
 bool FetchFileBytes(const std::string& url, std::string& body) {
+    if (IsHttpsUrl(url)) return HttpsDownload(url, body);
     body.clear();
     const std::string host = UrlHost(url);
     const std::string path = UrlPath(url);

@@ -1,7 +1,8 @@
 // The HTTP client: every file the program takes from its data server comes through FetchUrl.
 //
-// Plain HTTP only: no TLS, no redirects, no keep-alive. A fetched text is CP932 bytes and ends
-// at its first NUL byte: whatever follows a NUL is dropped.
+// Plain HTTP (no redirects, no keep-alive), except that an https URL goes through
+// HttpsDownloadText alone (net/https_download.h), never over plain HTTP. A fetched text is
+// CP932 bytes and ends at its first NUL byte: whatever follows a NUL is dropped.
 #pragma once
 
 #include <string>

@@ -5,8 +5,10 @@
 #include "base/os.h"
 #include "net/download_to_file.h"
 #include "net/http_response.h"
+#include "net/https_download.h"
 
 bool SystemDownload(const std::string& url, FetchedText& result, const std::string& localFile) {
+    if (IsHttpsUrl(url)) return HttpsDownloadText(url, result, localFile);
     result = {};
     // Cancelled work touches no file: its owner may be gone.
     if (ThisThreadCancelled()) return false;

@@ -31,9 +31,9 @@ PORT = int(os.environ.get("PELIMOR_E2E_PORT", "18097"))
 # Later groups change what earlier ones rely on: the page clicks read the notices, the settings
 # dialog empties the rules, the erase command the indicators, the publisher replaces the
 # server's files and restarts the panel, the
-# update group replaces the program; the robustness group runs panels of its own.
+# update group replaces the program; the https and robustness groups run panels of their own.
 GROUPS = ["first", "crash", "pages", "panel", "rules", "mt4", "ea", "prefs", "erase", "publish",
-          "update", "robust"]
+          "update", "https", "robust"]
 SEP = "\x07"
 
 # A ruled indicator two hours ahead: the mailbox must carry its time, mask and direction.
