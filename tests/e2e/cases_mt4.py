@@ -59,7 +59,9 @@ def make_folders(root, names):
 
 
 def wine_registry(*arguments):
-    subprocess.run(["wine", "reg"] + list(arguments), stdout=subprocess.DEVNULL,
+    # /reg:64: with the 32-bit Wine installed, "wine reg" may run the 32-bit reg.exe, whose
+    # HKLM\Software is the Wow6432Node that Wine's (64-bit) mount manager never reads.
+    subprocess.run(["wine", "reg"] + list(arguments) + ["/reg:64"], stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=120)
 
 
