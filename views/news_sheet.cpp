@@ -1,6 +1,6 @@
 #include "views/news_sheet.h"
 
-#include <limits>
+#include <algorithm>
 
 #include "base/local_time.h"
 #include "base/byte_text.h"
@@ -114,10 +114,10 @@ int NewsSheet::PageCount(const NewsStore& news) const {
 }
 
 int NewsSheet::FirstItemOf(int newsPage) const {
-    if (!Paged()) return newsPage * ITEMS_PER_PAGE;
     if (newsPage < 0) return 0;
-    if (static_cast<size_t>(newsPage) >= pageStarts_.size()) return std::numeric_limits<int>::max();
-    return pageStarts_[static_cast<size_t>(newsPage)];
+    if (!Paged()) return newsPage * ITEMS_PER_PAGE;
+    if (pageStarts_.empty()) return 0;
+    return pageStarts_[std::min(static_cast<size_t>(newsPage), pageStarts_.size() - 1)];
 }
 
 int NewsSheet::EndOf(int newsPage, int itemCount) const {
@@ -129,9 +129,11 @@ int NewsSheet::EndOf(int newsPage, int itemCount) const {
 
 int NewsSheet::SelectedItem(int newsPage) const { return FirstItemOf(newsPage) + selected_; }
 
-void NewsSheet::Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
+int NewsSheet::Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
     if (!MeasuredFor(news)) MeasureTitles(news, measure);
-    PlaceItems(news, newsPage);
+    const int page = std::clamp(newsPage, 0, std::max(0, PageCount(news) - 1));
+    PlaceItems(news, page);
+    return page;
 }
 
 void NewsSheet::PlaceItems(const NewsStore& news, int newsPage) {
@@ -165,8 +167,8 @@ void NewsSheet::PlaceItems(const NewsStore& news, int newsPage) {
 }
 
 NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
-    Arrange(news, newsPage, measure);
     NewsPicture picture;
+    picture.page = Arrange(news, newsPage, measure);
     for (const PlacedItem& placed : placed_) {
         const iaNews* item = news.ItemFromNewest(placed.index);
         picture.texts.push_back(
@@ -178,8 +180,9 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
     if (icon_.left != HIDDEN_ICON_AT) picture.advertIcon = icon_;
     picture.pageBoxFrame = PAGE_BOX;
     picture.pageBoxInside = Shrunk(PAGE_BOX, 1);
-    picture.pageNumber = {Shrunk(PAGE_BOX, 3), FormatText("%d/%d", newsPage + 1, PageCount(news)),
-                          FONT_PLAIN, PAGE_NUMBER_COLOUR, TextAlign::Center};
+    picture.pageNumber = {Shrunk(PAGE_BOX, 3),
+                          FormatText("%d/%d", picture.page + 1, PageCount(news)), FONT_PLAIN,
+                          PAGE_NUMBER_COLOUR, TextAlign::Center};
     return picture;
 }
 

@@ -309,6 +309,31 @@ TEST_F(NewsSheetTest, ArrangingWithoutAPictureGivesTheBodyAndThePages) {
     EXPECT_TRUE(sheet.HitTest(TitleX(), 98 + 5));
 }
 
+// Titles measured shorter make fewer pages: a page past the new last one shows the last one.
+TEST_F(NewsSheetTest, APagePastTheLastAfterThePagesShrankShowsTheLast) {
+    TitleMeasure tall = [](const std::string&, const ViewRect& box) {
+        return ViewRect::At(box.left, box.top, 100, 60);  // two items a page
+    };
+    Fill(10);
+    sheet.Select(1);
+    EXPECT_EQ(sheet.Picture(news, 4, tall).pageNumber.text, "5/5");
+
+    Fill(11);  // a new item, its titles measured one line each: three pages
+    NewsPicture shown = sheet.Picture(news, 4, MeasureOneLine);
+    EXPECT_EQ(shown.page, 2);
+    EXPECT_EQ(shown.pageNumber.text, "3/3");
+    ASSERT_EQ(shown.texts.size(), 2u);  // the oldest item alone
+    EXPECT_EQ(shown.texts[1].text, "title 1");
+    EXPECT_EQ(sheet.Arrange(news, 4, TitleMeasure{}), 2);
+    EXPECT_EQ(sheet.Arrange(news, -1, TitleMeasure{}), 0);
+    // The expanded item of a page beyond the last is counted on the last page.
+    sheet.Select(0);
+    EXPECT_EQ(sheet.SelectedItem(4), 10);
+
+    news.Clear();
+    EXPECT_EQ(sheet.Picture(news, 2, MeasureOneLine).page, 0);
+}
+
 TEST_F(NewsSheetTest, BeforeTheFirstPicturePagesHoldFiveItems) {
     Fill(12);
     EXPECT_EQ(sheet.PageCount(news), 3);
