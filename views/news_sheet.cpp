@@ -147,8 +147,11 @@ void NewsSheet::PlaceItems(const NewsStore& news, int newsPage) {
         const iaNews* item = news.ItemFromNewest(first + position);
         if (!item) break;
         bool selected = position == selected_;
-        placed_.push_back({first + position, date, title, selected});
         ViewRect measured = Translated(titleExtents_[static_cast<size_t>(first + position)], title);
+        // The title wraps at its box's width, as measured, and keeps every line measured.
+        ViewRect drawn = title;
+        drawn.bottom = std::max(title.bottom, measured.bottom);
+        placed_.push_back({first + position, date, drawn, selected});
         titles_[static_cast<size_t>(position)] = measured;
         int advance = measured.Height() + date.Height();
         if (selected) {
@@ -173,9 +176,11 @@ NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleM
         const iaNews* item = news.ItemFromNewest(placed.index);
         picture.texts.push_back(
             {placed.date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR, TextAlign::Near});
-        picture.texts.push_back({placed.title, item->title,
-                                 placed.selected ? FONT_SELECTED : FONT_LINK, TITLE_COLOUR,
-                                 TextAlign::Near});
+        TextBox title{placed.title, item->title, placed.selected ? FONT_SELECTED : FONT_LINK,
+                      TITLE_COLOUR, TextAlign::Near};
+        // Drawn in the box it was measured in, wrapped the same way.
+        title.wrap = true;
+        picture.texts.push_back(title);
     }
     if (icon_.left != HIDDEN_ICON_AT) picture.advertIcon = icon_;
     picture.pageBoxFrame = PAGE_BOX;
