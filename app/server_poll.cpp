@@ -9,7 +9,6 @@
 
 #include "app/alert_events.h"
 #include "base/os.h"
-#include "metatrader/signal_copy_writer.h"
 #include "base/byte_text.h"
 #include "base/field_codec.h"
 
@@ -112,6 +111,11 @@ ServerPollOutcome ServerPoll(CAppCore& core, const ServerPollDownload& download)
     state.lastCounter = download.counter;
     outcome.changed = true;
     outcome.sound = SignalArrivalSound(core);
-    SignalCopyWriter(core.m_signalCopyReady, core.m_signalCopyFolder, state.signals);
+    state.copyFile.Write(core.m_signalCopyReady, core.m_signalCopyFolder, state.signals);
     return outcome;
+}
+
+void RetrySignalCopy(CAppCore& core) {
+    ServerPollState& state = core.m_serverPoll;
+    state.copyFile.RetryPending(core.m_signalCopyReady, core.m_signalCopyFolder, state.signals);
 }

@@ -22,3 +22,7 @@ struct ServerPollOutcome {
 // less than three minutes old (or dated ahead) and that event is enabled, and the signal-copy
 // file is rewritten when the terminal's copy EA is ready.
 ServerPollOutcome ServerPoll(CAppCore& core, const ServerPollDownload& download);
+
+// At every one-second tick: a signal-copy file that could not be replaced (the expert advisor
+// was reading it) is written again, a bounded number of times.
+void RetrySignalCopy(CAppCore& core);

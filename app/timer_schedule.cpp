@@ -2,6 +2,7 @@
 
 #include "app/alert_rules.h"
 #include "app/panel_page.h"
+#include "app/server_poll.h"
 #include "base/calendar_date.h"
 #include "base/local_time.h"
 #include "base/os.h"
@@ -78,6 +79,7 @@ PanelEffects TimerSchedule::OnSecondTick(SoundSink& sounds) {
     PanelEffects actions;
     FollowChangeOfDay(actions);
     RunAlertRules(sounds);
+    RetrySignalCopy(core_);
     KeepClockCurrent(actions);
     return actions;
 }

@@ -79,6 +79,9 @@ public:
     // Full paths of the folders directly inside folder, in the order the file system lists them.
     // Links and junctions are left out, so a walk over a tree can never run in a circle.
     virtual std::vector<std::string> ListSubfolders(const std::string& folder);
+    // The same with links and junctions to folders included, for a look one level deep that
+    // cannot run in a circle: a folder moved elsewhere and linked back is found where it was.
+    virtual std::vector<std::string> ListSubfoldersWithLinks(const std::string& folder);
     // UTF-16 text in the ANSI code page; every character the code page lacks becomes "?".
     virtual std::string Utf16ToAnsi(const std::u16string& text);
     // The roots of the computer's fixed drives, each ending with the path separator.

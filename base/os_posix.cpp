@@ -112,7 +112,8 @@ std::string OsSeam::RoamingAppDataFolder() {
     return home && *home ? std::string(home) + "/.config" : std::string();
 }
 
-std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
+namespace {
+std::vector<std::string> SubfoldersOf(const std::string& folder, bool withLinks) {
     std::vector<std::string> subfolders;
     DIR* listing = opendir(folder.c_str());
     if (!listing) return subfolders;
@@ -121,12 +122,22 @@ std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
         const std::string name = entry->d_name;
         if (name == "." || name == "..") continue;
         struct stat status {};
-        // lstat: a symbolic link to a folder is not a subfolder.
-        if (lstat((prefix + name).c_str(), &status) == 0 && S_ISDIR(status.st_mode))
-            subfolders.push_back(prefix + name);
+        // lstat: a symbolic link to a folder is not a subfolder, unless links are asked for.
+        const std::string path = prefix + name;
+        const int found = withLinks ? stat(path.c_str(), &status) : lstat(path.c_str(), &status);
+        if (found == 0 && S_ISDIR(status.st_mode)) subfolders.push_back(path);
     }
     closedir(listing);
     return subfolders;
+}
+}  // namespace
+
+std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
+    return SubfoldersOf(folder, false);
+}
+
+std::vector<std::string> OsSeam::ListSubfoldersWithLinks(const std::string& folder) {
+    return SubfoldersOf(folder, true);
 }
 
 namespace {

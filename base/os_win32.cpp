@@ -149,7 +149,8 @@ std::string OsSeam::RoamingAppDataFolder() {
     return buffer;
 }
 
-std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
+namespace {
+std::vector<std::string> SubfoldersOf(const std::string& folder, bool withLinks) {
     std::vector<std::string> subfolders;
     const std::string prefix = WithTrailingMbcs(folder, '\\');
     WIN32_FIND_DATAA found{};
@@ -158,13 +159,22 @@ std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
     do {
         const std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
-        // Junctions such as "Application Data" point back up the tree: never follow them.
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        const bool link = found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (withLinks || !link))
             subfolders.push_back(prefix + name);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return subfolders;
+}
+}  // namespace
+
+std::vector<std::string> OsSeam::ListSubfolders(const std::string& folder) {
+    // Junctions such as "Application Data" point back up the tree: never follow them.
+    return SubfoldersOf(folder, false);
+}
+
+std::vector<std::string> OsSeam::ListSubfoldersWithLinks(const std::string& folder) {
+    return SubfoldersOf(folder, true);
 }
 
 std::string OsSeam::Utf16ToAnsi(const std::u16string& text) {

@@ -35,7 +35,9 @@ bool FindDataFolders(std::vector<TerminalFolderEntry>& entries) {
     if (terminals.empty()) return false;
     terminals = WithTrailingMbcs(terminals, PathSeparator());
     terminals += std::string("MetaQuotes") + PathSeparator() + "Terminal" + PathSeparator();
-    for (const std::string& dataFolder : Os().ListSubfolders(terminals)) {
+    // One level only, so a data folder moved to another drive and linked back (mklink /J) is
+    // found; the drive scan is what must not follow links.
+    for (const std::string& dataFolder : Os().ListSubfoldersWithLinks(terminals)) {
         std::string installationFolder;
         if (ReadOrigin(dataFolder + PathSeparator() + "origin.txt", installationFolder))
             entries.push_back(PairedEntry(installationFolder, dataFolder));

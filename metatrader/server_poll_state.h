@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 
+#include "metatrader/signal_copy_hand_over.h"
 #include "metatrader/signal_maps.h"
 
 struct ServerPollState {
@@ -16,4 +17,6 @@ struct ServerPollState {
     // the same order. An entry text no longer holds that id, and without it a signal the server
     // lists again would be stored, shown and copied to the terminal a second time.
     std::multimap<int32_t, int32_t> signalIds;
+    // The signal-copy file written from `signals`, with its pending retry.
+    SignalCopyHandOver copyFile;
 };

@@ -8,10 +8,13 @@ namespace {
 bool HasDrivePrefix(const std::string& path) {
     return path.size() >= 3 && path[1] == ':' && path[2] == '\\';
 }
+
+// A file on a network share: \\server\share\...
+bool IsNetworkPath(const std::string& path) { return path.starts_with("\\\\"); }
 }  // namespace
 
 std::string ResolveSoundPath(const std::string& path) {
-    if (HasDrivePrefix(path)) return path;
+    if (HasDrivePrefix(path) || IsNetworkPath(path)) return path;
     if (PathSeparator() == '\\') return ProgramFolderPath() + path;
     if (!path.empty() && path[0] == '/') return path;
     std::string relative = path;

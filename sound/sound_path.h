@@ -4,8 +4,9 @@
 
 #include <string>
 
-// The full path of a stored sound path. A path whose second and third characters are ":\" is
-// absolute and returned unchanged; any other path is appended to the program folder.
+// The full path of a stored sound path. A path whose second and third characters are ":\", or
+// a network path starting with "\\", is absolute and returned unchanged; any other path is
+// appended to the program folder.
 //
 // Where the platform separator is "/", a path starting with "/" is absolute too, and the "\"
 // separators of a relative path become "/" (never the 0x5C byte inside a double-byte character),

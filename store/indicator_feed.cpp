@@ -56,19 +56,16 @@ std::array<int32_t, Count> ScanNumbers(std::string_view text, char separator) {
     return values;
 }
 
-bool IsLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+constexpr int32_t LONGEST_MONTH = 31;
 
-int DaysInMonth(int32_t year, int32_t month) {
-    static constexpr int DAYS_IN_MONTH[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : DAYS_IN_MONTH[month - 1];
-}
-
-// The announcement time of the date and time fields, or none when they name no real local time
-// that the indicator file can hold.
+// The announcement time of the date and time fields, or none when they name no local time that
+// the indicator file can hold. A day past the end of its month is carried into the next one by
+// the runtime's conversion, as the data server's own tools do: 30 February is 2 March (1 March
+// in a leap year).
 std::optional<int64_t> AnnouncementTime(std::string_view dateField, std::string_view timeField) {
     auto [year, month, day] = ScanNumbers<3>(dateField, '/');
     auto [hour, minute] = ScanNumbers<2>(timeField, ':');
-    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > LONGEST_MONTH)
         return std::nullopt;
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return std::nullopt;
     int64_t when = FromLocalTime(year, month, day, hour, minute, 0);

@@ -113,9 +113,10 @@ POINT XHolderWnd::ToPanelClient(int screenX, int screenY) const {
 }
 
 void XHolderWnd::DrawTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
-                             COLORREF colour, GpFont* font, int dy, int align, bool ellipsis) {
+                             COLORREF colour, GpFont* font, int dy, int align, bool ellipsis,
+                             bool wrap) {
     if (!graphics || !font) return;
-    TextFormat format(align, true, ellipsis);
+    TextFormat format(align, !wrap, ellipsis);
     std::wstring wide = Utf16Of(text);
     Gdiplus::RectF layout = LayoutRect(rect, dy);
     ViewBrush brush(colour);
@@ -126,13 +127,14 @@ void XHolderWnd::DrawTextBox(GpGraphics* graphics, const std::string& text, cons
 
 void XHolderWnd::DrawTextBox(GpGraphics* graphics, const TextBox& box, GpFont* font) {
     DrawTextBox(graphics, box.text, ToRect(box.rect), box.colour, font, box.dy,
-                static_cast<int>(box.align), box.ellipsis);
+                static_cast<int>(box.align), box.ellipsis, box.wrap);
 }
 
 RECT XHolderWnd::MeasureTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
                                 GpFont* font, int dy, int align) {
     RECT measured{};
     if (!graphics || !font) return measured;
+    // The format of a wrapped DrawTextBox, so that the text is drawn as it was measured.
     TextFormat format(align, false);
     std::wstring wide = Utf16Of(text);
     Gdiplus::RectF layout = LayoutRect(rect, dy);

@@ -51,10 +51,12 @@ public:
 
     // The text (CP932, up to its first NUL) in one line in the rectangle moved down by dy,
     // aligned by align (0 near, 1 centre, 2 far, anything else centre), in an opaque colour
-    // (COLORREF). With ellipsis a text too long for the rectangle ends in "…" inside it.
+    // (COLORREF). With ellipsis a text too long for the rectangle ends in "…" inside it. With
+    // wrap it takes as many lines of the rectangle's width as it needs, exactly as
+    // MeasureTextBox lays it out.
     static void DrawTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,
-                            COLORREF colour, GpFont* font, int dy, int align,
-                            bool ellipsis = false);
+                            COLORREF colour, GpFont* font, int dy, int align, bool ellipsis = false,
+                            bool wrap = false);
     static void DrawTextBox(GpGraphics* graphics, const TextBox& box, GpFont* font);
     // Where that text would lie, wrapped to the rectangle's width: the box GDI+ measures.
     static RECT MeasureTextBox(GpGraphics* graphics, const std::string& text, const RECT& rect,

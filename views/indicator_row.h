@@ -6,7 +6,7 @@
 #include "views/view_rect.h"
 
 struct IndicatorRowPlaces {
-    ViewRect time;  // "hh:mm", shortened with an ellipsis when the font is too wide for it
+    ViewRect time;  // "hh:mm", whole: in a smaller size when the font is too wide for it
     ViewRect flag;  // 21 x 15
     ViewRect name;  // the name, fitted to this width
 };

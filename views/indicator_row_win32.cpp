@@ -6,12 +6,14 @@
 
 #include "app/app_core.h"
 #include "base/local_time.h"
+#include "base/os.h"
 #include "resources/resource.h"
 #include "store/local_files.h"
 #include "base/byte_text.h"
 #include "views/day_indicators.h"
 #include "views/indicator_row.h"
 #include "views/name_fit.h"
+#include "views/time_fit.h"
 
 namespace {
 
@@ -39,10 +41,9 @@ int32_t IdOfItemData(ULONG_PTR data) {
 }
 
 // "ＭＳ Ｐゴシック" at a size in tenths of a point on the screen.
-HFONT CreateListFont() {
+HFONT CreateListFont(int tenthsOfPoint) {
     LOGFONTA font{};
-    font.lfHeight =
-        -MulDiv(FONT_TENTHS_OF_POINT, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 720);
+    font.lfHeight = -MulDiv(tenthsOfPoint, GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY), 720);
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
     return CreateFontIndirectA(&font);
@@ -52,18 +53,17 @@ void DrawText(HDC dc, int x, int y, const std::string& text) {
     TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
-// One line from the place's top-left corner, clipped to the place and ended with an ellipsis
-// when it is too wide for it.
-void DrawTextIn(HDC dc, const ViewRect& place, const std::string& text) {
-    RECT rect{place.left, place.top, place.right, place.bottom};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
-              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-}
-
 int TextWidthIn(HDC dc, const std::string& text) {
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
+}
+
+int TextWidthIn(HDC dc, HFONT font, const std::string& text) {
+    HGDIOBJ previous = SelectObject(dc, font);
+    int width = TextWidthIn(dc, text);
+    SelectObject(dc, previous);
+    return width;
 }
 
 }  // namespace
@@ -71,8 +71,9 @@ int TextWidthIn(HDC dc, const std::string& text) {
 bool CIndexList2::Setup(CWnd* panel) {
     if (!SubclassDlgItem(IDC_INDICATOR_LIST, panel)) return false;
     LoadPictures();
-    timeFont_.Reset(CreateListFont());
-    nameFont_.Reset(CreateListFont());
+    timeFonts_.clear();
+    for (int size : TimeFontSizes()) timeFonts_.emplace_back(CreateListFont(size));
+    nameFont_.Reset(CreateListFont(FONT_TENTHS_OF_POINT));
     ResetContent();
     AddRow(0);
     return true;
@@ -141,10 +142,10 @@ void CIndexList2::DrawRow(const DRAWITEMSTRUCT& item, const IndicatorRecord& rec
 
     IndicatorRowPlaces places =
         IndicatorRowPlacesAt(x, top, row.bottom - top, GetClientRect().right);
-    HGDIOBJ previousFont = SelectObject(dc, timeFont_.Get());
+    HGDIOBJ previousFont = GetCurrentObject(dc, OBJ_FONT);
     SetTextColor(dc, TEXT_WHITE);
     LocalTime local = ToLocalTime(record.when);
-    DrawTextIn(dc, places.time, FormatText("%02d:%02d", local.hour, local.minute));
+    DrawTime(dc, places.time, FormatText("%02d:%02d", local.hour, local.minute));
 
     if (record.country >= 0 && record.country < FLAG_COUNT) {
         flags_[static_cast<size_t>(record.country)].Draw(dc, places.flag.left, places.flag.top);
@@ -153,6 +154,41 @@ void CIndexList2::DrawRow(const DRAWITEMSTRUCT& item, const IndicatorRecord& rec
     DrawName(dc, item, record, places.name);
     SelectObject(dc, previousFont);
     SetBkMode(dc, previousMode);
+}
+
+void CIndexList2::DrawTime(HDC dc, const ViewRect& place, const std::string& time) const {
+    const std::vector<int>& sizes = TimeFontSizes();
+    auto fontOf = [this, &sizes](int size) {
+        for (size_t at = 0; at < sizes.size(); ++at) {
+            if (sizes[at] == size) return timeFonts_[at].Get();
+        }
+        return static_cast<HFONT>(nullptr);
+    };
+    const int size = TimeFontSizeFor(time, place.Width(), sizes,
+                                     [dc, &fontOf](const std::string& text, int tenths) {
+                                         return TextWidthIn(dc, fontOf(tenths), text);
+                                     });
+    HFONT font = fontOf(size);
+    SelectObject(dc, font);
+    const int width = TextWidthIn(dc, time);
+    if (size != tracedTimeSize_) {
+        // What the list chose is not visible in a screenshot's pixels alone: a trace line says
+        // it once for every change of size.
+        tracedTimeSize_ = size;
+        Os().Trace(FormatText("indicator list: time %s at %d.%d pt, %d of %d pixels", time.c_str(),
+                              size / 10, size % 10, width, place.Width()));
+    }
+    // The smaller size stands on the same baseline as the name beside it.
+    TEXTMETRICA drawn{};
+    GetTextMetricsA(dc, &drawn);
+    HGDIOBJ previous = SelectObject(dc, nameFont_.Get());
+    TEXTMETRICA name{};
+    GetTextMetricsA(dc, &name);
+    SelectObject(dc, previous);
+    RECT rect{place.left, place.top + static_cast<LONG>(name.tmAscent - drawn.tmAscent),
+              place.right, place.bottom};
+    DrawTextA(dc, time.c_str(), static_cast<int>(time.size()), &rect,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void CIndexList2::DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRecord& record,

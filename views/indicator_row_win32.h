@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "framework/gdi_handles.h"
 #include "framework/list_box.h"
@@ -43,6 +45,8 @@ private:
     void LoadPictures();
     void AddRow(int32_t id) const;
     void DrawRow(const DRAWITEMSTRUCT& item, const IndicatorRecord& record) const;
+    // The time whole, in the largest of the time sizes at which it fits its place.
+    void DrawTime(HDC dc, const ViewRect& place, const std::string& time) const;
     void DrawName(HDC dc, const DRAWITEMSTRUCT& item, const IndicatorRecord& record,
                   const ViewRect& place) const;
     void OnButtonDown(LPARAM point);
@@ -52,7 +56,8 @@ private:
     BitmapImage background_;
     BitmapImage checkBox_;  // upper half empty, lower half ticked
     std::array<BitmapImage, FLAG_COUNT> flags_;
-    OwnedFont timeFont_;
+    std::vector<OwnedFont> timeFonts_;  // one for each of TimeFontSizes()
     OwnedFont nameFont_;
+    mutable int tracedTimeSize_ = 0;
     CheckBoxClick click_;
 };

@@ -1,6 +1,6 @@
 #include "views/news_sheet.h"
 
-#include <limits>
+#include <algorithm>
 
 #include "base/local_time.h"
 #include "base/byte_text.h"
@@ -115,10 +115,10 @@ int NewsSheet::PageCount(const NewsStore& news) const {
 }
 
 int NewsSheet::FirstItemOf(int newsPage) const {
-    if (!Paged()) return newsPage * ITEMS_PER_PAGE;
     if (newsPage < 0) return 0;
-    if (static_cast<size_t>(newsPage) >= pageStarts_.size()) return std::numeric_limits<int>::max();
-    return pageStarts_[static_cast<size_t>(newsPage)];
+    if (!Paged()) return newsPage * ITEMS_PER_PAGE;
+    if (pageStarts_.empty()) return 0;
+    return pageStarts_[std::min(static_cast<size_t>(newsPage), pageStarts_.size() - 1)];
 }
 
 int NewsSheet::EndOf(int newsPage, int itemCount) const {
@@ -130,9 +130,11 @@ int NewsSheet::EndOf(int newsPage, int itemCount) const {
 
 int NewsSheet::SelectedItem(int newsPage) const { return FirstItemOf(newsPage) + selected_; }
 
-void NewsSheet::Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
+int NewsSheet::Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
     if (!MeasuredFor(news)) MeasureTitles(news, measure);
-    PlaceItems(news, newsPage);
+    const int page = std::clamp(newsPage, 0, std::max(0, PageCount(news) - 1));
+    PlaceItems(news, page);
+    return page;
 }
 
 void NewsSheet::PlaceItems(const NewsStore& news, int newsPage) {
@@ -146,8 +148,11 @@ void NewsSheet::PlaceItems(const NewsStore& news, int newsPage) {
         const iaNews* item = news.ItemFromNewest(first + position);
         if (!item) break;
         bool selected = position == selected_;
-        placed_.push_back({first + position, date, title, selected});
         ViewRect measured = Translated(titleExtents_[static_cast<size_t>(first + position)], title);
+        // The title wraps at its box's width, as measured, and keeps every line measured.
+        ViewRect drawn = title;
+        drawn.bottom = std::max(title.bottom, measured.bottom);
+        placed_.push_back({first + position, date, drawn, selected});
         titles_[static_cast<size_t>(position)] = measured;
         int advance = measured.Height() + date.Height();
         if (selected) {
@@ -166,21 +171,24 @@ void NewsSheet::PlaceItems(const NewsStore& news, int newsPage) {
 }
 
 NewsPicture NewsSheet::Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure) {
-    Arrange(news, newsPage, measure);
     NewsPicture picture;
+    picture.page = Arrange(news, newsPage, measure);
     for (const PlacedItem& placed : placed_) {
         const iaNews* item = news.ItemFromNewest(placed.index);
         picture.texts.push_back(
             {placed.date, DateLine(item->when), FONT_PLAIN, DATE_COLOUR, TextAlign::Near});
-        picture.texts.push_back({placed.title, item->title,
-                                 placed.selected ? FONT_SELECTED : FONT_LINK, TITLE_COLOUR,
-                                 TextAlign::Near});
+        TextBox title{placed.title, item->title, placed.selected ? FONT_SELECTED : FONT_LINK,
+                      TITLE_COLOUR, TextAlign::Near};
+        // Drawn in the box it was measured in, wrapped the same way.
+        title.wrap = true;
+        picture.texts.push_back(title);
     }
     if (icon_.left != HIDDEN_ICON_AT) picture.advertIcon = icon_;
     picture.pageBoxFrame = PAGE_BOX;
     picture.pageBoxInside = Shrunk(PAGE_BOX, 1);
-    picture.pageNumber = {Shrunk(PAGE_BOX, 3), FormatText("%d/%d", newsPage + 1, PageCount(news)),
-                          FONT_PLAIN, PAGE_NUMBER_COLOUR, TextAlign::Center};
+    picture.pageNumber = {Shrunk(PAGE_BOX, 3),
+                          FormatText("%d/%d", picture.page + 1, PageCount(news)), FONT_PLAIN,
+                          PAGE_NUMBER_COLOUR, TextAlign::Center};
     return picture;
 }
 

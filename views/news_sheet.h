@@ -25,6 +25,7 @@ struct NewsPicture {
     ViewRect pageBoxFrame;               // filled grey
     ViewRect pageBoxInside;              // filled black
     TextBox pageNumber;
+    int page = 0;  // the page shown: the one asked for, brought within the page count
 };
 
 struct NewsPointerResult {
@@ -55,8 +56,10 @@ public:
     // and the advert icon lie, which the mouse events and the HTML pane go by. The titles are
     // measured, and the pages found, only when the store's titles or the sheet's place changed
     // since the last time; `measure` is the drawing font's and stays the same for the sheet. It
-    // may be empty when MeasuredFor holds.
-    void Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure);
+    // may be empty when MeasuredFor holds. The page count shrinks when items leave the store or
+    // titles grow, so the page asked for is brought within 0 .. pages - 1 first; returns the
+    // page arranged, which the caller keeps as its page from then on.
+    int Arrange(const NewsStore& news, int newsPage, const TitleMeasure& measure);
     // Arranges the page and returns its picture.
     NewsPicture Picture(const NewsStore& news, int newsPage, const TitleMeasure& measure);
 
@@ -66,7 +69,8 @@ public:
     // The number of pages as last arranged; pages of five while the store holds titles not yet
     // arranged.
     int PageCount(const NewsStore& news) const;
-    // The index (0 = newest) of the expanded item of the page.
+    // The index (0 = newest) of the expanded item of the page (a page past the last one as
+    // arranged is taken as the last).
     int SelectedItem(int newsPage) const;
 
     // The point lies on a title or the advert icon: pressing there does not drag the panel.

@@ -40,6 +40,7 @@ void NewsHolder::Draw(HDC dc) {
         ViewGraphics graphics(dc);
         GpGraphics* gp = graphics.Get();
         picture = sheet_.Picture(theCore.m_newsStore, theCore.m_newsPage, MeasureWith(gp));
+        theCore.m_newsPage = picture.page;
         const ViewFont* fonts[] = {&plainFont_, &linkFont_, &selectedFont_};
         for (const TextBox& box : picture.texts) DrawTextBox(gp, box, fonts[box.font]->Get());
         DrawPageBox(gp, picture);
@@ -63,14 +64,14 @@ void NewsHolder::PlaceItems() {
     const NewsStore& news = theCore.m_newsStore;
     if (sheet_.MeasuredFor(news)) {
         // Most placings (a page switch, a show) find the titles measured: no device context.
-        sheet_.Arrange(news, theCore.m_newsPage, TitleMeasure{});
+        theCore.m_newsPage = sheet_.Arrange(news, theCore.m_newsPage, TitleMeasure{});
         return;
     }
     HDC screen = GetDC(nullptr);
     if (!screen) return;
     {
         ViewGraphics graphics(screen);
-        sheet_.Arrange(news, theCore.m_newsPage, MeasureWith(graphics.Get()));
+        theCore.m_newsPage = sheet_.Arrange(news, theCore.m_newsPage, MeasureWith(graphics.Get()));
     }
     ReleaseDC(nullptr, screen);
 }

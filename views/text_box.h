@@ -25,6 +25,9 @@ struct TextBox {
     // A text that may not fit its rectangle ends in an ellipsis inside it rather than running
     // on towards a neighbour.
     bool ellipsis = false;
+    // A text that may need several lines (a news title) wraps at the rectangle's width, the way
+    // its height was measured, so what is drawn takes the rows the layout counted.
+    bool wrap = false;
 
     bool operator==(const TextBox&) const = default;
 };

@@ -4,9 +4,11 @@
 
 #include <filesystem>
 
+#include "app/timer_schedule.h"
 #include "metatrader/signal_copy_ea.h"
 #include "base/byte_text.h"
 #include "tests/net/download_test_support.h"
+#include "tests/app/heard_sounds.h"
 #include "tests/support/loopback_server.h"
 
 namespace {
@@ -175,6 +177,87 @@ TEST_F(ServerPollTest, SignalCopyFileIsWrittenOnlyWhenTheCopyEaIsReady) {
     core.m_signalCopyReady = QZGI_CORRECT;
     ServerPoll(core, Changed(2, std::nullopt, std::nullopt, std::nullopt));
     EXPECT_NE(ReadBytes(copyFile).find("EURUSD,0,N,B"), std::string::npos);
+}
+
+// The signal-copy expert advisor holds its hand-over file open while it reads it, and the file
+// cannot be replaced meanwhile.
+class CopyFileHeldOpen : public FakeOs {
+public:
+    bool MoveFileOver(const std::string& source, const std::string& target) override {
+        if (held && target == heldFile) return false;
+        return FakeOs::MoveFileOver(source, target);
+    }
+
+    std::string heldFile;
+    bool held = false;
+};
+
+class SignalCopyRetryTest : public ::testing::Test {
+protected:
+    SignalCopyRetryTest() {
+        std::filesystem::create_directories(terminal.Path() + "Files");
+        core.m_signalCopyFolder = terminal.Path();
+        core.m_signalCopyReady = QZGI_CORRECT;
+        os.heldFile = QzgiPathsFor(core.m_signalCopyFolder).copyFile;
+    }
+
+    // Whether the file holds the line of the signal sent at that time.
+    bool CopyFileHolds(const std::string& sentAt) const {
+        return ReadBytes(os.heldFile).find("EURUSD," + sentAt + ",") != std::string::npos;
+    }
+    void SecondTicks(int count) {
+        for (int tick = 0; tick < count; ++tick) schedule.OnTimer(TIMER_SECOND, sounds);
+    }
+
+    CopyFileHeldOpen os;
+    TempFolder terminal;
+    CAppCore core;
+    TimerSchedule schedule{core};
+    HeardSounds sounds{os};
+};
+
+TEST_F(SignalCopyRetryTest, AWriteRefusedWhileTheEaReadsIsDoneAtALaterSecondTick) {
+    os.held = true;
+    ServerPoll(core, Changed(1, std::nullopt, std::nullopt, SignalLine(1, 555, 10, 1700000001)));
+    EXPECT_FALSE(CopyFileHolds("1700000001"));
+    SecondTicks(3);
+    EXPECT_FALSE(CopyFileHolds("1700000001"));
+    os.held = false;  // the expert advisor has read it
+    SecondTicks(1);
+    EXPECT_TRUE(CopyFileHolds("1700000001"));
+
+    // Written, nothing is pending: a file the EA holds later is left to the next signal.
+    os.held = true;
+    SecondTicks(1);
+    os.held = false;
+    std::filesystem::remove(os.heldFile);
+    SecondTicks(1);
+    EXPECT_FALSE(os.PathExists(os.heldFile));
+}
+
+TEST_F(SignalCopyRetryTest, TheRetriesAreBoundedAndANewSignalStartsThemAgain) {
+    os.held = true;
+    ServerPoll(core, Changed(1, std::nullopt, std::nullopt, SignalLine(1, 555, 10, 1700000001)));
+    SecondTicks(SignalCopyHandOver::RETRIES);
+    os.held = false;
+    SecondTicks(5);
+    EXPECT_FALSE(os.PathExists(os.heldFile));  // given up: no write without end
+
+    os.held = true;
+    ServerPoll(core, Changed(2, std::nullopt, std::nullopt, SignalLine(2, 556, 11, 1700000002)));
+    SecondTicks(SignalCopyHandOver::RETRIES - 1);
+    os.held = false;
+    SecondTicks(1);
+    EXPECT_TRUE(CopyFileHolds("1700000001"));
+    EXPECT_TRUE(CopyFileHolds("1700000002"));
+}
+
+TEST_F(SignalCopyRetryTest, NothingIsRetriedWhileTheCopyEaIsNotReady) {
+    core.m_signalCopyReady = QZGI_MISSING;
+    ServerPoll(core, Changed(1, std::nullopt, std::nullopt, SignalLine(1, 555, 10, 1700000001)));
+    core.m_signalCopyReady = QZGI_CORRECT;
+    SecondTicks(1);
+    EXPECT_FALSE(os.PathExists(os.heldFile));
 }
 
 // The poll's downloads, against a server on this computer.

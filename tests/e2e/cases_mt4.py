@@ -321,6 +321,37 @@ def signal_copy(r):
             written and lines[-1] == b"" and 1 <= len(lines) - 1 <= 21
             and all(line.count(b",") >= 8 and not line.endswith(b",") for line in lines[:-1]),
             written)
+    copy_file_held_open(r, copy_file)
+
+
+def copy_file_held_open(r, copy_file):
+    # The expert advisor holds QZGCOPY.csv open while it reads it, and the file cannot be replaced
+    # meanwhile; the signal of a poll that came then is written once the file is let go.
+    before = read(copy_file)
+    flag = os.path.join(r.WORK, "hold-copy-file")
+    with open(flag, "wb"):
+        pass
+    holder = r.start(["wine", os.path.join(r.build, "pelimor_probe.exe"), "hold",
+                      wine_folder(copy_file).rstrip("\\"), wine_folder(flag).rstrip("\\")],
+                     os.path.join(r.WORK, "hold.txt"))
+    held = r.wait_for(lambda: b"held=1" in (read(os.path.join(r.WORK, "hold.txt")) or b""), 30)
+    r.check("the probe holds QZGCOPY.csv open", held)
+    signals = os.path.join(r.WORK, "server", "sv_pelimor", "websys", "qznhnd_data.dat")
+    now = int(time.time())
+    stamp = time.strftime("%Y.%m.%d %H:%M:%S", time.localtime(now)).encode("ascii")
+    with open(signals, "ab") as f:
+        f.write(b"9901,777001,%d,GBPJPY,%d,N,S,190.5,191,189,0.3,%s\n" % (now, now, stamp))
+    counter = int((read(counter_file(r)) or b"0").strip() or 0) + 1
+    with open(counter_file(r), "wb") as f:
+        f.write(b"%d\n" % counter)
+    refused = r.wait_for(lambda: any("hand-over file is held open" in line
+                                     for line in r.traces()), 90)
+    r.check("a poll while the file is held finds it cannot be replaced", refused)
+    r.check("the held file keeps its old signals", read(copy_file) == before)
+    os.remove(flag)
+    holder.wait(30)
+    written = r.wait_for(lambda: b"GBPJPY,%d," % now in (read(copy_file) or b""), 15)
+    r.check("the new signal is written once the file is let go", written, read(copy_file))
 
 
 # --- Enter in a folder field ---------------------------------------------------------------------
@@ -348,6 +379,53 @@ def enter_closes_as_close_does(r):
     enter_in(r, SIGNAL_TITLE, FOLDER_EDITS[0], kept.split("\x07")[0])
 
 
+# --- a data folder moved elsewhere and linked back -----------------------------------------------
+def roaming_terminals():
+    users = os.path.join(os.environ["WINEPREFIX"], "drive_c", "users")
+    user = os.environ.get("USER") or "root"
+    return os.path.join(users, user, "AppData", "Roaming", "MetaQuotes", "Terminal")
+
+
+def make_folder_link(link, target):
+    """A junction as mklink /J makes one when Wine's cmd can; else a symbolic link of the
+    unix folder, which Wine shows as a link too."""
+    subprocess.run(["wine", "cmd", "/c", "mklink", "/J", wine_folder(link).rstrip("\\"),
+                    wine_folder(target).rstrip("\\")], stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=60)
+    if not os.path.lexists(link):
+        os.symlink(target, link)
+    return "junction" if not os.path.islink(link) else "symbolic link"
+
+
+def linked_data_folder(r):
+    # MetaTrader's data moved to another drive and linked back where the terminal keeps it: the
+    # search lists it from the roaming application data instead of scanning the drives.
+    moved = tree(r, "moved-data")
+    os.makedirs(moved, exist_ok=True)
+    with open(os.path.join(moved, "origin.txt"), "wb") as f:
+        f.write("\ufeffM:\\Broker\\MT4".encode("utf-16-le"))
+    terminals = roaming_terminals()
+    os.makedirs(terminals, exist_ok=True)
+    link = os.path.join(terminals, "0123456789ABCDEF")
+    try:
+        kind = make_folder_link(link, moved)
+        open_by_command(r, "ID_EA_SETUP", EA_TITLE)
+        open_search(r)
+        r.probe("press", SEARCH_TITLE, SEARCH_AGAIN)
+        listed = r.wait_for(lambda: list_items(dialog(r, SEARCH_TITLE)), 30)
+        r.check("a data folder that is a %s is found through its link" % kind,
+                listed and len(listed) == 1 and listed[0].startswith("M:\\Broker\\MT4|")
+                and listed[0].endswith("\\0123456789ABCDEF"), listed)
+    finally:
+        if os.path.lexists(link):
+            if os.path.islink(link):
+                os.remove(link)
+            else:
+                subprocess.run(["wine", "cmd", "/c", "rmdir", wine_folder(link).rstrip("\\")],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+    close_leftovers(r)
+
+
 def close_leftovers(r):
     for title in [SEARCH_TITLE, SIGNAL_TITLE, EA_TITLE]:
         if is_open(r, title):
@@ -363,6 +441,7 @@ def run(r):
         close_ea_setup(r)
         signal_copy(r)
         enter_closes_as_close_does(r)
+        linked_data_folder(r)
     finally:
         close_leftovers(r)
         unmap_drives()

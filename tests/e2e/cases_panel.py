@@ -1,5 +1,6 @@
 """The panel itself: the window, the expert advisor's mailbox, the second start, the feeds and
 the page layouts."""
+import re
 import subprocess
 import time
 
@@ -72,6 +73,19 @@ def feeds(r):
     r.check("the news store is written",
                r.wait_for(lambda: r.setting_bytes("iasnews.dat").count(b"\r\n") >= 5, 30))
 
+def list_times_whole(r):
+    # The list says in its trace at which size it drew a row's time, how wide that was and how
+    # wide the time's place is; the time must never be cut.
+    pattern = re.compile(r"indicator list: time (\d\d:\d\d) at ([\d.]+) pt, (\d+) of (\d+) pixels")
+
+    def drawn():
+        return [m.groups() for m in map(pattern.search, r.traces()) if m]
+
+    times = r.wait_for(drawn, 10)
+    r.check("page 1: the list draws every time whole in its place",
+            bool(times) and all(int(width) <= int(place) for _, _, width, place in times), times)
+
+
 def pages(r):
     def show(command, name, height, list_y=None):
         r.command(command)
@@ -82,6 +96,7 @@ def pages(r):
 
     show("IDB_TAB_INDICATORS", "page0-calendar", 534, 294)
     show("IDB_FOLD_CALENDAR", "page1-list", 342, 104)
+    list_times_whole(r)
     show("IDB_UNFOLD_CALENDAR", "page0-unfolded", 534, 294)
     show("IDB_TAB_NEWS", "page2-news", 534)
     show("IDB_TAB_NOTICES", "page3-notices", 534)

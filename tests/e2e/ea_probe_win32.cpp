@@ -197,6 +197,23 @@ void PrintToolTips(HWND panel) {
     }
 }
 
+// Holds the file open the way a reader that lets others read and write it does, but not replace
+// it (the signal-copy expert advisor reading its hand-over file), while the flag file exists and
+// for two minutes at most.
+int HoldFile(const char* path, const char* flag) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::printf("held=%d\n", file != INVALID_HANDLE_VALUE ? 1 : 0);
+    std::fflush(stdout);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    constexpr int STEP_MS = 100, LONGEST_MS = 120000;
+    for (int waited = 0; waited < LONGEST_MS && GetFileAttributesA(flag) != INVALID_FILE_ATTRIBUTES;
+         waited += STEP_MS)
+        Sleep(STEP_MS);
+    CloseHandle(file);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -211,6 +228,7 @@ int main(int argc, char** argv) {
         std::printf("answered=%d\n", answer.done ? 1 : 0);
         return answer.done ? 0 : 1;
     }
+    if (verb == "hold" && argc > 3) return HoldFile(argv[2], argv[3]);
     if (verb == "menus") {
         int count = 0;
         EnumWindows(CountMenu, reinterpret_cast<LPARAM>(&count));

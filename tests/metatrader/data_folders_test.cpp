@@ -1,6 +1,7 @@
 #include "metatrader/data_folders.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,20 @@ TEST_F(FindDataFoldersTest, PairsEachDataFolderWithTheInstallationItsOriginNames
                            "D:\\FX\\MT4|" + withoutMark,
                            "E:\\MT4|" + cut,
                        }));
+}
+
+// MetaTrader's data moved to another drive and linked back where the terminal looks for it.
+TEST_F(FindDataFoldersTest, FindsADataFolderThatIsALinkToAFolderElsewhere) {
+    const std::string moved = MakeFolder(os.folder.Path(), "moved");
+    WriteBytes(moved + "origin.txt", Utf16LittleEndian(u"D:\\FX\\MT4"));
+    const std::string linked = terminals + "B0C1D2";
+    std::error_code failed;
+    std::filesystem::create_directory_symlink(moved, linked, failed);
+    if (failed) GTEST_SKIP() << "this system makes no folder links: " << failed.message();
+
+    std::vector<TerminalFolderEntry> entries;
+    ASSERT_TRUE(FindDataFolders(entries));
+    EXPECT_EQ(entries, (std::vector<TerminalFolderEntry>{"D:\\FX\\MT4|" + linked}));
 }
 
 TEST_F(FindDataFoldersTest, CutsCharactersTheCodePageLacksOnlyAtEitherEnd) {

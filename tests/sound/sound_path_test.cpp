@@ -58,6 +58,8 @@ TEST(SoundPath, AbsolutePathsAreKept) {
     FakeOs os;
     EXPECT_EQ(ResolveSoundPath("C:\\Users\\me\\chime.wav"), "C:\\Users\\me\\chime.wav");
     EXPECT_EQ(ResolveSoundPath("d:\\x.mp3"), "d:\\x.mp3");
+    // A file on a network share.
+    EXPECT_EQ(ResolveSoundPath("\\\\server\\share\\x.wav"), "\\\\server\\share\\x.wav");
     if (PathSeparator() == '/') {
         EXPECT_EQ(ResolveSoundPath("/opt/sounds/x.wav"), "/opt/sounds/x.wav");
     }

@@ -45,7 +45,6 @@ TEST(IndicatorFeed, MissingFieldsReadAsEmptyOrZero) {
 
 TEST(IndicatorFeed, SkipsLinesWithoutARealStorableTimeAndKeepsTheRest) {
     auto records = ParseIndicatorFeed(
-        "2013/2/30##10:00##1##Feb30\n"
         "2013/13/1##10:00##1##Month13\n"
         "2013/0/1##10:00##1##Month0\n"
         "2013/9/0##10:00##1##Day0\n"
@@ -64,6 +63,19 @@ TEST(IndicatorFeed, SkipsLinesWithoutARealStorableTimeAndKeepsTheRest) {
     EXPECT_EQ(Names(records), (std::vector<std::string>{"LeapDay", "LastMinute", "Spaces"}));
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2].when, FromLocalTime(2013, 9, 4, 7, 5, 0));
+}
+
+TEST(IndicatorFeed, ADayPastTheMonthsEndIsCarriedIntoTheNextMonth) {
+    auto records = ParseIndicatorFeed(
+        "2013/2/30##10:00##1##Feb30\n"
+        "2016/2/30##10:00##1##Feb30Leap\n"
+        "2013/4/31##09:15##1##Apr31\n"
+        "2013/1/32##10:00##1##Day32\n");
+    EXPECT_EQ(Names(records), (std::vector<std::string>{"Feb30", "Feb30Leap", "Apr31"}));
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].when, FromLocalTime(2013, 3, 2, 10, 0, 0));
+    EXPECT_EQ(records[1].when, FromLocalTime(2016, 3, 1, 10, 0, 0));
+    EXPECT_EQ(records[2].when, FromLocalTime(2013, 5, 1, 9, 15, 0));
 }
 
 TEST(IndicatorFeed, KeepsTextsSafeForTheIndicatorFile) {

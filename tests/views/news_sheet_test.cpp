@@ -100,7 +100,8 @@ TEST_F(NewsSheetTest, ExpandsTheSelectedItemAndListsTheOthersBelowIt) {
                        NewsSheet::FONT_PLAIN, NewsSheet::DATE_COLOUR, TextAlign::Near}));
     EXPECT_EQ(picture.texts[1],
               (TextBox{ViewRect::At(12, 98, 220, 36), "title 3", NewsSheet::FONT_SELECTED,
-                       NewsSheet::TITLE_COLOUR, TextAlign::Near}));
+                       NewsSheet::TITLE_COLOUR, TextAlign::Near, /*dy=*/0, /*ellipsis=*/false,
+                       /*wrap=*/true}));
     // The body goes 6 pixels below the measured title, at x 10 on the panel.
     EXPECT_EQ(sheet.BodyRect(), ViewRect::At(10, 98 + TITLE_HEIGHT + 6, 220, 140));
     // The next item follows the body, the title's and the date's heights and the gap.
@@ -331,6 +332,60 @@ TEST_F(NewsSheetTest, ArrangingWithoutAPictureGivesTheBodyAndThePages) {
     EXPECT_EQ(sheet.BodyRect(), ViewRect::At(10, 98 + 36 + 6, 220, 140));
     EXPECT_EQ(sheet.PageCount(news), 2);
     EXPECT_TRUE(sheet.HitTest(TitleX(), 98 + 5));
+}
+
+// A long title takes the lines its measure found: it is drawn wrapped in the box it was measured
+// in, as tall as the measure, so no line is cut off and no row stays empty.
+TEST_F(NewsSheetTest, TitlesAreDrawnWrappedInTheBoxTheyWereMeasuredIn) {
+    std::vector<ViewRect> measuredIn;
+    TitleMeasure fourLines = [&measuredIn](const std::string&, const ViewRect& box) {
+        measuredIn.push_back(box);
+        return ViewRect::At(box.left, box.top, 200, 48);
+    };
+    Fill(2);
+    NewsPicture picture = sheet.Picture(news, 0, fourLines);
+    ASSERT_EQ(measuredIn.size(), 2u);
+    ASSERT_EQ(picture.texts.size(), 4u);
+    const TextBox& newest = picture.texts[1];
+    const TextBox& next = picture.texts[3];
+    EXPECT_TRUE(newest.wrap);
+    EXPECT_TRUE(next.wrap);
+    EXPECT_FALSE(picture.texts[0].wrap);  // the date line stays one line
+    EXPECT_EQ(newest.rect.left, measuredIn[0].left);
+    EXPECT_EQ(newest.rect.Width(), measuredIn[0].Width());
+    EXPECT_EQ(newest.rect.Height(), 48);
+    EXPECT_EQ(next.rect.Width(), measuredIn[0].Width());
+    // The next item's date begins below the fourth line (and the expanded body).
+    EXPECT_EQ(picture.texts[2].rect.top, newest.rect.top + 48 + 6 + 140 + 12);
+
+    Fill(3);  // a short title keeps the whole box of the title place
+    picture = sheet.Picture(news, 0, MeasureOneLine);
+    EXPECT_EQ(picture.texts[1].rect.Height(), 36);
+}
+
+// Titles measured shorter make fewer pages: a page past the new last one shows the last one.
+TEST_F(NewsSheetTest, APagePastTheLastAfterThePagesShrankShowsTheLast) {
+    TitleMeasure tall = [](const std::string&, const ViewRect& box) {
+        return ViewRect::At(box.left, box.top, 100, 60);  // two items a page
+    };
+    Fill(10);
+    sheet.Select(1);
+    EXPECT_EQ(sheet.Picture(news, 4, tall).pageNumber.text, "5/5");
+
+    Fill(11);  // a new item, its titles measured one line each: three pages
+    NewsPicture shown = sheet.Picture(news, 4, MeasureOneLine);
+    EXPECT_EQ(shown.page, 2);
+    EXPECT_EQ(shown.pageNumber.text, "3/3");
+    ASSERT_EQ(shown.texts.size(), 2u);  // the oldest item alone
+    EXPECT_EQ(shown.texts[1].text, "title 1");
+    EXPECT_EQ(sheet.Arrange(news, 4, TitleMeasure{}), 2);
+    EXPECT_EQ(sheet.Arrange(news, -1, TitleMeasure{}), 0);
+    // The expanded item of a page beyond the last is counted on the last page.
+    sheet.Select(0);
+    EXPECT_EQ(sheet.SelectedItem(4), 10);
+
+    news.Clear();
+    EXPECT_EQ(sheet.Picture(news, 2, MeasureOneLine).page, 0);
 }
 
 TEST_F(NewsSheetTest, BeforeTheFirstPicturePagesHoldFiveItems) {
