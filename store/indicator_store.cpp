@@ -1,9 +1,9 @@
 #include "store/indicator_store.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "base/os.h"
+#include "base/seeded_hash.h"
 #include "store/indicator_feed.h"
 #include "store/indicator_file.h"
 #include "base/line_file.h"
@@ -16,12 +16,12 @@ constexpr size_t TYPICAL_LINE_BYTES = 128;
 
 using Entry = IndicatorStore::Entry;
 
+// Names come from the feed, so their hash is keyed: no feed can pile its names into one slot.
 uint64_t NameHash(const IndicatorRecord& record) {
-    return MixHash(std::hash<std::string_view>()(record.name) ^
-                   static_cast<uint32_t>(record.country));
+    return MixHash(SeededHash(record.name) ^ static_cast<uint32_t>(record.country));
 }
 
-uint64_t IdHash(int32_t id) { return MixHash(static_cast<uint32_t>(id)); }
+uint64_t IdHash(int32_t id) { return SeededHash(static_cast<uint32_t>(id)); }
 
 size_t CountLines(std::string_view text) {
     size_t count = 0;
