@@ -9,8 +9,10 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "base/seeded_hash.h"
 #include "store/news_item.h"
 
 class NewsStore {
@@ -61,11 +63,16 @@ public:
     void MarkRead(int position);
 
 private:
+    using Items = std::multimap<int64_t, iaNews>;
+    // The first item in time order of every id, found in one step however long the feed.
+    using FirstById = std::unordered_map<int32_t, Items::iterator, SeededHasher>;
+
     // True when the item is new or its title or advert mark changed.
-    bool Merge(iaNews incoming);
+    bool Merge(iaNews incoming, FirstById& firstById);
+    FirstById IndexIds();
     static uint64_t NextStamp();
 
     bool newsStore_;
-    std::multimap<int64_t, iaNews> items_;  // by the time the item had when it was inserted
+    Items items_;  // by the time the item had when it was inserted
     uint64_t stamp_ = NextStamp();
 };
