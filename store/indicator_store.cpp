@@ -71,8 +71,12 @@ void IndicatorStore::MergeInMemory(std::string_view feed, int32_t autoNotifyRank
 void IndicatorStore::MergeFeedLines(std::string_view feed, int32_t autoNotifyRank,
                                     int32_t& nextId) {
     const size_t storedCount = records_.size();
-    for (IndicatorRecord& line : ParseIndicatorFeed(feed))
-        MergeLine(std::move(line), autoNotifyRank, nextId);
+    size_t added = 0;
+    for (IndicatorRecord& line : ParseIndicatorFeed(feed)) {
+        // Updates go on; only new records stop at the bound.
+        if (added == MAX_NEW_RECORDS_PER_MERGE && !FindByName(line)) continue;
+        if (MergeLine(std::move(line), autoNotifyRank, nextId)) ++added;
+    }
     SortNewRecordsIn(storedCount);
 }
 
@@ -178,7 +182,23 @@ bool IndicatorStore::Admit(const IndicatorRecord& record, int64_t oldestKept, si
 
 void IndicatorStore::FinishLoad(int32_t& nextId) {
     PutInTimeOrder();
+    KeepWithinBound();
     IndexIds(nextId);
+}
+
+// The store is in time order here; what goes is cut from its ends and the name index built
+// again for the positions that remain.
+void IndicatorStore::KeepWithinBound() {
+    if (records_.size() <= MAX_RECORDS) return;
+    const size_t excess = records_.size() - MAX_RECORDS;
+    const auto past = static_cast<size_t>(FirstAfter(Os().Now()) - records_.begin());
+    const size_t fromStart = std::min(excess, past);
+    records_.erase(records_.end() - static_cast<std::ptrdiff_t>(excess - fromStart),
+                   records_.end());
+    records_.erase(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(fromStart));
+    byName_.Clear();
+    for (uint32_t position = 0; position < records_.size(); ++position)
+        byName_.Insert(NameHash(records_[position].second), position);
 }
 
 // A file saved by a merge holds the updated records at their old places.
