@@ -35,6 +35,13 @@ void NewsStore::LoadText(std::string_view text) {
         iaNews item = ParseNewsFileLine(line);
         items_.emplace(item.when, std::move(item));
     }
+    KeepNewest();
+}
+
+bool NewsStore::KeepNewest() {
+    if (items_.size() <= MAX_ITEMS) return false;
+    items_.erase(items_.begin(), std::prev(items_.end(), static_cast<std::ptrdiff_t>(MAX_ITEMS)));
+    return true;
 }
 
 bool NewsStore::Save() const { return WriteFileAtomically(NewsFilePath(newsStore_), FileText()); }
@@ -60,6 +67,7 @@ void NewsStore::MergeFeed(std::string_view feed, bool reset) {
     FirstById firstById = IndexIds();
     for (iaNews& incoming : ParseNewsFeed(feed)) changed |= Merge(std::move(incoming), firstById);
     changed |= std::erase_if(items_, [](const auto& entry) { return !entry.second.present; }) > 0;
+    changed |= KeepNewest();
     // The same feed fetched again (the usual case) leaves the news page's measures standing.
     if (changed) stamp_ = NextStamp();
 }

@@ -17,6 +17,10 @@
 
 class NewsStore {
 public:
+    // The most items a store keeps; past it the oldest go. A feed lists tens of items, and the
+    // news page measures every title, so a forged feed of a million lines must not stay.
+    static constexpr size_t MAX_ITEMS = 1000;
+
     // True for the news store ("iasnews.dat"), false for the notice store ("ianews.dat").
     explicit NewsStore(bool newsStore) : newsStore_(newsStore) {}
 
@@ -31,7 +35,8 @@ public:
 
     // Merges a fetched feed and saves. Items seen again keep their marks and take the feed's
     // time, title, body and advert mark. Then every item not seen is removed: with `reset`
-    // every item missing from this feed, without it only items not seen since the last load.
+    // every item missing from this feed, without it only items not seen since the last load;
+    // and beyond MAX_ITEMS the oldest.
     void UpdateFromFeed(std::string_view feed, bool reset);
     // UpdateFromFeed without the save, so the merging can be exercised at memory speed.
     void MergeFeed(std::string_view feed, bool reset);
@@ -70,6 +75,8 @@ private:
     // True when the item is new or its title or advert mark changed.
     bool Merge(iaNews incoming, FirstById& firstById);
     FirstById IndexIds();
+    // True when items went.
+    bool KeepNewest();
     static uint64_t NextStamp();
 
     bool newsStore_;
