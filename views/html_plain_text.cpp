@@ -121,6 +121,7 @@ public:
         if (pendingSpace_) text_ += ' ';
         pendingSpace_ = false;
     }
+    size_t Size() const { return text_.size(); }
     std::string Take() { return std::move(text_); }
 
 private:
@@ -133,7 +134,7 @@ public:
     explicit HtmlReader(std::string_view html) : html_(html) {}
 
     std::string Read() {
-        while (at_ < html_.size()) Step();
+        while (at_ < html_.size() && out_.Size() < PLAIN_TEXT_MAX_BYTES) Step();
         return out_.Take();
     }
 
