@@ -304,7 +304,8 @@ def run(r):
         stalled_everywhere(r, server, healthy)
         stalled_feed_recovers(r, server)
         news_while_hidden(r, server)
-        update_question_waits(r, server)
+        # Before the update case, whose offered release would hold the about command back.
         news_of_ampersands(r, server)
+        update_question_waits(r, server)
     finally:
         restore_healthy_panel(r)
