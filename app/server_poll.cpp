@@ -1,8 +1,8 @@
 #include "app/server_poll.h"
 
-#include <algorithm>
 #include <array>
 #include <iterator>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,13 +50,14 @@ void KeepNewest(Map& map) {
 
 // The server numbers its lines in field 0; ids are compared as numbers, so "007" and "7" are
 // one line.
+// The ids are kept in an ordered set: a line costs a logarithm of what is known, however long
+// the file, and no choice of ids can make it more.
 void RefreshMessages(const std::string& body, MessageMap& messages) {
+    std::set<int32_t> knownIds;
+    for (const auto& entry : messages) knownIds.insert(NumberField(entry.second, 0));
     for (const std::string& line : NonEmptyLines(body)) {
-        const int32_t id = NumberField(line, 0);
-        const bool known = std::any_of(messages.begin(), messages.end(), [&](const auto& entry) {
-            return NumberField(entry.second, 0) == id;
-        });
-        if (!known) messages.emplace(NumberField(line, 2), line);
+        if (!knownIds.insert(NumberField(line, 0)).second) continue;
+        messages.emplace(NumberField(line, 2), line);
     }
     KeepNewest(messages);
 }
@@ -78,11 +79,11 @@ std::string SignalEntryText(const std::string& line) {
 }
 
 void RefreshSignals(const std::string& body, ServerPollState& state) {
+    std::set<int32_t> knownIds;
+    for (const auto& entry : state.signalIds) knownIds.insert(entry.second);
     for (const std::string& line : NonEmptyLines(body)) {
         const int32_t id = NumberField(line, 0);
-        const bool known = std::any_of(state.signalIds.begin(), state.signalIds.end(),
-                                       [&](const auto& entry) { return entry.second == id; });
-        if (known) continue;
+        if (!knownIds.insert(id).second) continue;
         const int32_t key = NumberField(line, 2);
         state.signals.emplace(key, SignalEntryText(line));
         state.signalIds.emplace(key, id);

@@ -51,16 +51,29 @@ std::string LowerAsciiLetters(std::string_view text) {
 
 void ReplaceAllMbcs(std::string& text, std::string_view find, std::string_view replacement) {
     if (find.empty()) return;
-    size_t boundary = 0;  // start of a character, found by walking the text from its start
-    size_t searchFrom = 0;
-    for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, searchFrom)) {
-        while (boundary < at)
-            boundary += IsCp932LeadByte(static_cast<unsigned char>(text[boundary])) ? 2 : 1;
-        if (boundary != at) {  // the match starts on the second byte of a character
-            searchFrom = at + find.size();
+    // The result is built beside the text, so each replacement costs its own length rather than
+    // a shift of the whole rest. Character starts are walked over the text as replaced so far
+    // (`result`, then the bytes of `text` from `copied` on), as a scan in place would see it.
+    std::string result;
+    size_t copied = 0;
+    size_t boundary = 0;  // a character start of the replaced text, walked from its start
+    auto byteAt = [&](size_t at) {
+        return at < result.size() ? result[at] : text[copied + (at - result.size())];
+    };
+    for (size_t at = text.find(find); at != std::string::npos;) {
+        const size_t replacedAt = result.size() + (at - copied);
+        while (boundary < replacedAt)
+            boundary += IsCp932LeadByte(static_cast<unsigned char>(byteAt(boundary))) ? 2 : 1;
+        if (boundary != replacedAt) {  // the match starts on the second byte of a character
+            at = text.find(find, at + find.size());
             continue;
         }
-        text.replace(at, find.size(), replacement);
-        searchFrom = at + replacement.size();
+        result.append(text, copied, at - copied);
+        result += replacement;
+        copied = at + find.size();
+        at = text.find(find, copied);
     }
+    if (copied == 0) return;
+    result.append(text, copied, std::string::npos);
+    text = std::move(result);
 }

@@ -17,13 +17,13 @@ constexpr const char* CACHE_BYPASS_HEADERS = "Cache-Control: no-cache\r\nPragma:
 
 bool ReceiveBody(HttpConnection& connection, std::string& body) {
     std::unique_ptr<char[]> buffer(new char[RECEIVE_CHUNK_BYTES]);
-    std::string received;
+    DownloadResponse response;
     for (;;) {
         int count = connection.Receive(buffer.get(), RECEIVE_CHUNK_BYTES);
         if (count < 0) return false;
-        received.append(buffer.get(), static_cast<size_t>(count));
-        if (received.size() > MAX_RESPONSE_BYTES) return false;
-        DownloadState state = ExamineDownloadResponse(received, count == 0, body);
+        response.Add(std::string_view(buffer.get(), static_cast<size_t>(count)));
+        if (response.Size() > MAX_RESPONSE_BYTES) return false;
+        DownloadState state = response.Examine(count == 0, body);
         if (state != DownloadState::Incomplete) return state == DownloadState::Complete;
     }
 }

@@ -43,13 +43,8 @@ bool ReadLength(std::string_view text, size_t& length) {
     return true;
 }
 
-struct BodyFraming {
-    bool hasLength = false;
-    size_t length = 0;
-};
-
 // False when a header rules the answer out.
-bool ReadFraming(std::string_view headerLines, BodyFraming& framing) {
+bool ReadFraming(std::string_view headerLines, bool& hasLength, size_t& framedLength) {
     while (!headerLines.empty()) {
         size_t end = headerLines.find(LINE_END);
         std::string_view line = headerLines.substr(0, end);
@@ -63,10 +58,9 @@ bool ReadFraming(std::string_view headerLines, BodyFraming& framing) {
             return false;
         if (EqualsIgnoringCase(name, "content-length")) {
             size_t length = 0;
-            if (!ReadLength(value, length) || (framing.hasLength && framing.length != length))
-                return false;
-            framing.hasLength = true;
-            framing.length = length;
+            if (!ReadLength(value, length) || (hasLength && framedLength != length)) return false;
+            hasLength = true;
+            framedLength = length;
         }
     }
     return true;
@@ -84,22 +78,41 @@ std::string ResponseBody(std::string_view fetched) {
     return std::string(fetched.substr(headerEnd + HEADER_END.size()));
 }
 
-DownloadState ExamineDownloadResponse(std::string_view received, bool closed, std::string& body) {
-    size_t headerEnd = received.find(HEADER_END);
-    if (headerEnd == std::string_view::npos)
-        return closed ? DownloadState::Failed : DownloadState::Incomplete;
-    std::string_view head = received.substr(0, headerEnd);
-    std::string_view rest = received.substr(headerEnd + HEADER_END.size());
-    size_t statusEnd = head.find(LINE_END);
-    BodyFraming framing;
-    if (!IsStatus200(head.substr(0, statusEnd))) return DownloadState::Failed;
-    if (statusEnd != std::string_view::npos &&
-        !ReadFraming(head.substr(statusEnd + LINE_END.size()), framing))
-        return DownloadState::Failed;
-    if (framing.hasLength) {
-        if (rest.size() < framing.length)
+void DownloadResponse::Add(std::string_view bytes) { received_.append(bytes); }
+
+// True once the head's end is known. A search starts three bytes before the end of the last
+// one, where an end split between two arrivals begins.
+bool DownloadResponse::FindHeadEnd() {
+    if (bodyStart_ != 0) return true;
+    const size_t end = received_.find(HEADER_END, searchedTo_);
+    if (end == std::string::npos) {
+        const size_t tail = HEADER_END.size() - 1;
+        searchedTo_ = received_.size() < tail ? 0 : received_.size() - tail;
+        return false;
+    }
+    bodyStart_ = end + HEADER_END.size();
+    framing_ = ReadHead(std::string_view(received_).substr(0, end));
+    return true;
+}
+
+DownloadResponse::Framing DownloadResponse::ReadHead(std::string_view head) {
+    Framing framing;
+    const size_t statusEnd = head.find(LINE_END);
+    if (!IsStatus200(head.substr(0, statusEnd))) return framing;
+    framing.acceptable =
+        statusEnd == std::string_view::npos ||
+        ReadFraming(head.substr(statusEnd + LINE_END.size()), framing.hasLength, framing.length);
+    return framing;
+}
+
+DownloadState DownloadResponse::Examine(bool closed, std::string& body) {
+    if (!FindHeadEnd()) return closed ? DownloadState::Failed : DownloadState::Incomplete;
+    if (!framing_.acceptable) return DownloadState::Failed;
+    const std::string_view rest = std::string_view(received_).substr(bodyStart_);
+    if (framing_.hasLength) {
+        if (rest.size() < framing_.length)
             return closed ? DownloadState::Failed : DownloadState::Incomplete;
-        body.assign(rest.substr(0, framing.length));
+        body.assign(rest.substr(0, framing_.length));
         return DownloadState::Complete;
     }
     if (!closed) return DownloadState::Incomplete;

@@ -1,9 +1,9 @@
 #include "store/indicator_store.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "base/os.h"
+#include "base/seeded_hash.h"
 #include "store/indicator_feed.h"
 #include "store/indicator_file.h"
 #include "base/line_file.h"
@@ -16,12 +16,12 @@ constexpr size_t TYPICAL_LINE_BYTES = 128;
 
 using Entry = IndicatorStore::Entry;
 
+// Names come from the feed, so their hash is keyed: no feed can pile its names into one slot.
 uint64_t NameHash(const IndicatorRecord& record) {
-    return MixHash(std::hash<std::string_view>()(record.name) ^
-                   static_cast<uint32_t>(record.country));
+    return MixHash(SeededHash(record.name) ^ static_cast<uint32_t>(record.country));
 }
 
-uint64_t IdHash(int32_t id) { return MixHash(static_cast<uint32_t>(id)); }
+uint64_t IdHash(int32_t id) { return SeededHash(static_cast<uint32_t>(id)); }
 
 size_t CountLines(std::string_view text) {
     size_t count = 0;
@@ -71,8 +71,12 @@ void IndicatorStore::MergeInMemory(std::string_view feed, int32_t autoNotifyRank
 void IndicatorStore::MergeFeedLines(std::string_view feed, int32_t autoNotifyRank,
                                     int32_t& nextId) {
     const size_t storedCount = records_.size();
-    for (IndicatorRecord& line : ParseIndicatorFeed(feed))
-        MergeLine(std::move(line), autoNotifyRank, nextId);
+    size_t added = 0;
+    for (IndicatorRecord& line : ParseIndicatorFeed(feed)) {
+        // Updates go on; only new records stop at the bound.
+        if (added == MAX_NEW_RECORDS_PER_MERGE && !FindByName(line)) continue;
+        if (MergeLine(std::move(line), autoNotifyRank, nextId)) ++added;
+    }
     SortNewRecordsIn(storedCount);
 }
 
@@ -178,7 +182,23 @@ bool IndicatorStore::Admit(const IndicatorRecord& record, int64_t oldestKept, si
 
 void IndicatorStore::FinishLoad(int32_t& nextId) {
     PutInTimeOrder();
+    KeepWithinBound();
     IndexIds(nextId);
+}
+
+// The store is in time order here; what goes is cut from its ends and the name index built
+// again for the positions that remain.
+void IndicatorStore::KeepWithinBound() {
+    if (records_.size() <= MAX_RECORDS) return;
+    const size_t excess = records_.size() - MAX_RECORDS;
+    const auto past = static_cast<size_t>(FirstAfter(Os().Now()) - records_.begin());
+    const size_t fromStart = std::min(excess, past);
+    records_.erase(records_.end() - static_cast<std::ptrdiff_t>(excess - fromStart),
+                   records_.end());
+    records_.erase(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(fromStart));
+    byName_.Clear();
+    for (uint32_t position = 0; position < records_.size(); ++position)
+        byName_.Insert(NameHash(records_[position].second), position);
 }
 
 // A file saved by a merge holds the updated records at their old places.

@@ -20,6 +20,11 @@
 
 class IndicatorStore {
 public:
+    // The store's bounds. Two years of announcements come to about 50,000 records; a forged feed
+    // must not make it grow past twice that, nor one feed fill it at once.
+    static constexpr size_t MAX_RECORDS = 100000;
+    static constexpr size_t MAX_NEW_RECORDS_PER_MERGE = 10000;
+
     // A flat multimap from announcement time to record: in time order, records with equal times
     // in the order they were inserted.
     using Entry = std::pair<int64_t, IndicatorRecord>;
@@ -31,9 +36,10 @@ public:
 
     // Merges a fetched feed: a line whose name and country are stored updates that record (its
     // alert marks, notify, muted and id stay); a new line with a name of at least four bytes
-    // becomes a record with a new id, notified when its rank reaches autoNotifyRank. Then the
+    // becomes a record with a new id, notified when its rank reaches autoNotifyRank, until the
+    // feed has added MAX_NEW_RECORDS_PER_MERGE records (later new lines are dropped). Then the
     // store is saved to path, reloaded as from the saved file (back into time order, expired
-    // records gone) and saved again. nextId is the next-id counter.
+    // records gone, bounded as a load bounds it) and saved again. nextId is the next-id counter.
     void Merge(std::string_view feed, const std::string& path, int32_t autoNotifyRank,
                int32_t& nextId);
     // Merge without its file: the store ends as Merge leaves it and nothing is written, so the
@@ -42,7 +48,9 @@ public:
 
     // Fills the store from the file at path; a missing file leaves it empty. Records older than
     // two years (by Os().Now()) and repeats of a name and country already loaded are left out;
-    // a record without an id, or with one that an earlier record holds, gets a new one.
+    // a record without an id, or with one that an earlier record holds, gets a new one. Past
+    // MAX_RECORDS the oldest announcements already past go first, then, if the coming ones
+    // alone are more, those furthest ahead.
     void Load(const std::string& path, int32_t& nextId);
     // Puts one announcement in at its time with a new id from the counter; returns the id, or 0
     // when the store keeps an earlier announcement of the same name and country instead.
@@ -81,6 +89,7 @@ private:
     bool Admit(const IndicatorRecord& record, int64_t oldestKept, size_t position);
     void FinishLoad(int32_t& nextId);
     void PutInTimeOrder();
+    void KeepWithinBound();
     void IndexIds(int32_t& nextId);
     auto NameMatches(const IndicatorRecord& like) const;
     auto IdMatches(int32_t id) const;

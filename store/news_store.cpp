@@ -35,6 +35,13 @@ void NewsStore::LoadText(std::string_view text) {
         iaNews item = ParseNewsFileLine(line);
         items_.emplace(item.when, std::move(item));
     }
+    KeepNewest();
+}
+
+bool NewsStore::KeepNewest() {
+    if (items_.size() <= MAX_ITEMS) return false;
+    items_.erase(items_.begin(), std::prev(items_.end(), static_cast<std::ptrdiff_t>(MAX_ITEMS)));
+    return true;
 }
 
 bool NewsStore::Save() const { return WriteFileAtomically(NewsFilePath(newsStore_), FileText()); }
@@ -57,21 +64,31 @@ void NewsStore::MergeFeed(std::string_view feed, bool reset) {
     if (reset)
         for (auto& entry : items_) entry.second.present = false;
     bool changed = false;
-    for (iaNews& incoming : ParseNewsFeed(feed)) changed |= Merge(std::move(incoming));
+    FirstById firstById = IndexIds();
+    for (iaNews& incoming : ParseNewsFeed(feed)) changed |= Merge(std::move(incoming), firstById);
     changed |= std::erase_if(items_, [](const auto& entry) { return !entry.second.present; }) > 0;
+    changed |= KeepNewest();
     // The same feed fetched again (the usual case) leaves the news page's measures standing.
     if (changed) stamp_ = NextStamp();
 }
 
-bool NewsStore::Merge(iaNews incoming) {
-    auto same = std::find_if(items_.begin(), items_.end(),
-                             [&](const auto& entry) { return entry.second.id == incoming.id; });
-    if (same == items_.end()) {
+NewsStore::FirstById NewsStore::IndexIds() {
+    FirstById firstById;
+    firstById.reserve(items_.size());
+    for (auto entry = items_.begin(); entry != items_.end(); ++entry)
+        firstById.emplace(entry->second.id, entry);  // a repeated id keeps its first item
+    return firstById;
+}
+
+bool NewsStore::Merge(iaNews incoming, FirstById& firstById) {
+    auto same = firstById.find(incoming.id);
+    if (same == firstById.end()) {
         incoming.present = true;
-        items_.emplace(incoming.when, std::move(incoming));
+        const int32_t id = incoming.id;
+        firstById.emplace(id, items_.emplace(incoming.when, std::move(incoming)));
         return true;
     }
-    iaNews& stored = same->second;
+    iaNews& stored = same->second->second;
     const bool changed = stored.title != incoming.title || stored.advert != incoming.advert;
     stored.when = incoming.when;
     stored.title = std::move(incoming.title);

@@ -9,12 +9,18 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "base/seeded_hash.h"
 #include "store/news_item.h"
 
 class NewsStore {
 public:
+    // The most items a store keeps; past it the oldest go. A feed lists tens of items, and the
+    // news page measures every title, so a forged feed of a million lines must not stay.
+    static constexpr size_t MAX_ITEMS = 1000;
+
     // True for the news store ("iasnews.dat"), false for the notice store ("ianews.dat").
     explicit NewsStore(bool newsStore) : newsStore_(newsStore) {}
 
@@ -29,7 +35,8 @@ public:
 
     // Merges a fetched feed and saves. Items seen again keep their marks and take the feed's
     // time, title, body and advert mark. Then every item not seen is removed: with `reset`
-    // every item missing from this feed, without it only items not seen since the last load.
+    // every item missing from this feed, without it only items not seen since the last load;
+    // and beyond MAX_ITEMS the oldest.
     void UpdateFromFeed(std::string_view feed, bool reset);
     // UpdateFromFeed without the save, so the merging can be exercised at memory speed.
     void MergeFeed(std::string_view feed, bool reset);
@@ -61,11 +68,18 @@ public:
     void MarkRead(int position);
 
 private:
+    using Items = std::multimap<int64_t, iaNews>;
+    // The first item in time order of every id, found in one step however long the feed.
+    using FirstById = std::unordered_map<int32_t, Items::iterator, SeededHasher>;
+
     // True when the item is new or its title or advert mark changed.
-    bool Merge(iaNews incoming);
+    bool Merge(iaNews incoming, FirstById& firstById);
+    FirstById IndexIds();
+    // True when items went.
+    bool KeepNewest();
     static uint64_t NextStamp();
 
     bool newsStore_;
-    std::multimap<int64_t, iaNews> items_;  // by the time the item had when it was inserted
+    Items items_;  // by the time the item had when it was inserted
     uint64_t stamp_ = NextStamp();
 };

@@ -17,11 +17,22 @@ bool IsAsciiLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) 
 // Double-byte characters are kept whole: their second byte may look like a capital letter.
 std::string Lowercase(std::string_view text) { return LowerAsciiLetters(text); }
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 // Position of the first "needle" at or after from, compared without regard to case; npos when
-// absent.
-size_t FindNoCase(std::string_view text, std::string_view needle, size_t from) {
-    std::string lowerText = Lowercase(text);
-    return lowerText.find(Lowercase(needle), from);
+// absent. The needle is ASCII and starts with a byte that no double-byte character holds, so a
+// match always starts a character and comparing byte by byte is exact. Nothing before `from` is
+// looked at again, which keeps a body full of comments linear.
+size_t FindNoCase(std::string_view text, std::string_view lowerNeedle, size_t from) {
+    for (size_t at = text.find(lowerNeedle[0], from); at != std::string_view::npos;
+         at = text.find(lowerNeedle[0], at + 1)) {
+        if (text.size() - at < lowerNeedle.size()) return std::string_view::npos;
+        size_t same = 1;
+        while (same < lowerNeedle.size() && LowerAscii(text[at + same]) == lowerNeedle[same])
+            ++same;
+        if (same == lowerNeedle.size()) return at;
+    }
+    return std::string_view::npos;
 }
 
 // The '>' that closes the tag opened at start, skipping quoted attribute values.
@@ -110,6 +121,7 @@ public:
         if (pendingSpace_) text_ += ' ';
         pendingSpace_ = false;
     }
+    size_t Size() const { return text_.size(); }
     std::string Take() { return std::move(text_); }
 
 private:
@@ -122,7 +134,7 @@ public:
     explicit HtmlReader(std::string_view html) : html_(html) {}
 
     std::string Read() {
-        while (at_ < html_.size()) Step();
+        while (at_ < html_.size() && out_.Size() < PLAIN_TEXT_MAX_BYTES) Step();
         return out_.Take();
     }
 
@@ -172,12 +184,15 @@ private:
     }
 
     void Reference() {
-        size_t end = html_.find(';', at_ + 1);
-        if (end != std::string_view::npos && end - at_ <= LONGEST_REFERENCE) {
-            std::string decoded = DecodeReference(html_.substr(at_ + 1, end - at_ - 1));
+        // Only as far as the longest reference: a body of lone "&" must not search to its end
+        // at every one of them.
+        const std::string_view after = html_.substr(at_ + 1, LONGEST_REFERENCE);
+        const size_t length = after.find(';');
+        if (length != std::string_view::npos) {
+            std::string decoded = DecodeReference(after.substr(0, length));
             if (!decoded.empty()) {
                 out_.Text(decoded);
-                at_ = end + 1;
+                at_ += length + 2;
                 return;
             }
         }

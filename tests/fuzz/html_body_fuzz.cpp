@@ -1,6 +1,8 @@
 // Any feed body gives plain text no longer than itself that ends on a character boundary
 // whenever the body does, a page that holds the body whole between its frame, and a video
-// address on the video site.
+// address on the video site. The body repeated to a long one (what a hostile server sends:
+// the same piece over and over) is rendered too, so that every run tries a long input whatever
+// length libFuzzer has grown to; the dictionary html_body_fuzz.dict brings the pieces.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +20,17 @@ bool EndsOnACharacterBoundary(const std::string& text) {
     return at == text.size();
 }
 
+// Long enough that a search to the end of the body at every piece would show.
+constexpr size_t LONG_BODY_BYTES = 32 * 1024;
+
+std::string RepeatedToLong(const std::string& piece) {
+    std::string body;
+    if (piece.empty()) return body;
+    body.reserve(LONG_BODY_BYTES + piece.size());
+    while (body.size() < LONG_BODY_BYTES) body += piece;
+    return body;
+}
+
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
@@ -29,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text = HtmlToPlainText(body);
     if (text.size() > body.size()) std::abort();
     if (EndsOnACharacterBoundary(body) && !EndsOnACharacterBoundary(text)) std::abort();
+    const std::string longBody = RepeatedToLong(body);
+    if (HtmlToPlainText(longBody).size() > longBody.size()) std::abort();
 
     const std::string page = BuildHtmlPage(body);
     const std::string tail = body + "</body></html>";

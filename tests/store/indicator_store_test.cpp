@@ -5,8 +5,10 @@
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/local_time.h"
+#include "store/indicator_file.h"
 #include "store/local_files.h"
 #include "tests/support/test_os.h"
 
@@ -292,4 +294,74 @@ TEST_F(IndicatorStoreTest, MemoryFormsAgreeWithTheFile) {
     int32_t loadedNextId = 0;
     loaded.LoadText(ReadBytes(path), loadedNextId);
     EXPECT_EQ(loaded.All(), store.All());
+}
+
+namespace {
+// A feed of `count` new announcements, each with a name of its own, at one time.
+std::string FeedOfNewNames(int first, int count) {
+    std::string feed;
+    for (int index = first; index < first + count; ++index)
+        feed += FeedLine("2013/9/4", "21:30", ("Forged " + std::to_string(index)).c_str());
+    return feed;
+}
+
+// A file of records at the given times, named after their order.
+std::string FileAt(const std::vector<int64_t>& times) {
+    std::string text;
+    for (size_t index = 0; index < times.size(); ++index) {
+        IndicatorRecord record;
+        record.when = times[index];
+        record.name = "Record " + std::to_string(index);
+        record.country = 0;
+        record.id = static_cast<int32_t>(index + 1);
+        AppendIndicatorFileLine(text, record);
+    }
+    return text;
+}
+}  // namespace
+
+TEST_F(IndicatorStoreTest, OneFeedAddsAtMostTheBoundOfNewRecordsButStillUpdatesStoredOnes) {
+    constexpr int BOUND = static_cast<int>(IndicatorStore::MAX_NEW_RECORDS_PER_MERGE);
+    Merge(FeedLine("2013/9/3", "10:00", "Stored before"));
+    Merge(FeedOfNewNames(0, BOUND + 5) + FeedLine("2013/9/5", "11:00", "Stored before"));
+    EXPECT_EQ(store.All().size(), static_cast<size_t>(BOUND) + 1);
+    EXPECT_EQ(store.All().back().second.name, "Stored before");  // moved to its new time
+    EXPECT_EQ(ReadBytes(path).find("Forged " + std::to_string(BOUND)), std::string::npos);
+
+    // The lines dropped come in with the next feed that brings them.
+    Merge(FeedOfNewNames(0, BOUND + 5));
+    EXPECT_EQ(store.All().size(), static_cast<size_t>(BOUND) + 6);
+}
+
+TEST_F(IndicatorStoreTest, PastTheBoundTheOldestPastAnnouncementsGoFirst) {
+    constexpr size_t BOUND = IndicatorStore::MAX_RECORDS;
+    const int64_t now = os.now;
+    std::vector<int64_t> times = {now - 300, now - 200, now - 100, now - 50, now};
+    while (times.size() < BOUND + 3) times.push_back(now + static_cast<int64_t>(times.size()));
+    store.LoadText(FileAt(times), nextId);
+    ASSERT_EQ(store.All().size(), BOUND);
+    EXPECT_EQ(store.All()[0].second.name, "Record 3");  // the three oldest went
+    EXPECT_EQ(store.All()[1].second.name, "Record 4");
+    EXPECT_EQ(store.All().back().second.name, "Record " + std::to_string(BOUND + 2));
+    EXPECT_EQ(store.FindById(1), nullptr);
+    ASSERT_NE(store.FindById(4), nullptr);
+    EXPECT_EQ(store.FindById(4)->name, "Record 3");
+}
+
+TEST_F(IndicatorStoreTest, WhenComingAnnouncementsAloneExceedTheBoundThoseFurthestAheadGo) {
+    constexpr size_t BOUND = IndicatorStore::MAX_RECORDS;
+    const int64_t now = os.now;
+    std::vector<int64_t> times = {now - 100};
+    while (times.size() < BOUND + 4) times.push_back(now + static_cast<int64_t>(times.size()));
+    LoadFile(FileAt(times));
+    ASSERT_EQ(store.All().size(), BOUND);
+    EXPECT_EQ(store.All()[0].second.name, "Record 1");
+    EXPECT_EQ(store.All().back().second.name, "Record " + std::to_string(BOUND));
+
+    // A merge keeps the bound too, and a record kept is still found by its name.
+    Merge(FeedLine("2013/9/4", "21:30", "One more"));
+    EXPECT_EQ(store.All().size(), BOUND);
+    Merge(FeedLine("2013/9/4", "21:30", "Record 1", 1, 0, "updated"));
+    EXPECT_EQ(store.All().size(), BOUND);
+    EXPECT_EQ(store.FindById(2)->forecast, "updated");
 }

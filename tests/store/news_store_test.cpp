@@ -269,3 +269,21 @@ TEST_F(NewsStoreTest, MemoryFormsAgreeWithTheFile) {
     EXPECT_EQ(loaded.FileText(), inMemory.FileText());
     EXPECT_EQ(IdsFromNewest(loaded), (std::vector<int>{8, 7}));
 }
+
+TEST_F(NewsStoreTest, KeepsTheNewestItemsUpToItsBoundFromAFeedAndFromItsFile) {
+    constexpr int BOUND = static_cast<int>(NewsStore::MAX_ITEMS);
+    std::string items;
+    for (int id = 1; id <= BOUND + 2; ++id) items += Item(id, "T", "B", 100 + id);
+    NewsStore news(NEWS);
+    news.UpdateFromFeed(Feed(items), false);
+    ASSERT_EQ(news.Count(), BOUND);
+    EXPECT_EQ(news.ItemFromNewest(0)->id, BOUND + 2);
+    EXPECT_EQ(news.ItemFromNewest(BOUND - 1)->id, 3);  // items 1 and 2, the oldest, went
+
+    std::string file;
+    for (int id = 1; id <= BOUND + 1; ++id)
+        file += std::to_string(id) + "\x07" + "00000100\x07T\x07" + "B\x07" + "00000001\x07\r\n";
+    NewsStore loaded(NOTICE);
+    loaded.LoadText(file);
+    EXPECT_EQ(loaded.Count(), BOUND);
+}

@@ -53,6 +53,20 @@ TEST(HtmlPlainTextTest, FoldsWhiteSpaceLikeABrowser) {
     EXPECT_EQ(HtmlToPlainText("表示 ソフト"), "表示 ソフト");
 }
 
+TEST(HtmlPlainTextTest, EndsAtTheBoundOnAWholeCharacter) {
+    FakeOs os;
+    const std::string body = "x" + std::string(2000000, '&') + "<br>" + std::string(20000, 'a');
+    const std::string text = HtmlToPlainText(body);
+    EXPECT_GE(text.size(), PLAIN_TEXT_MAX_BYTES);
+    EXPECT_LE(text.size(), PLAIN_TEXT_MAX_BYTES + 8);
+    EXPECT_EQ(text, "x" + std::string(text.size() - 1, '&'));
+    // Double-byte characters are never cut.
+    std::string kana;
+    for (size_t at = 0; at < PLAIN_TEXT_MAX_BYTES; ++at) kana += "あ";
+    EXPECT_EQ(HtmlToPlainText("a" + kana).size() % 2, 1u);
+    EXPECT_EQ(HtmlToPlainText("short &amp; whole"), "short & whole");
+}
+
 TEST(AdvertVideoTest, TurnsTheEmbeddedPlayerIntoTheVideosPage) {
     EXPECT_EQ(AdvertVideoAddress("<iframe width=220 src=http://www.youtube.com/embed/abc123 "
                                  "frameborder=0></iframe>"),
