@@ -2,8 +2,8 @@
 feed that recovers, news that arrives while the panel is hidden, an update question that
 arrives while a dialog is open, error pages and a redirect in place of the notice feed, an
 indicator feed many times the size limit, an updater whose server trickles or whose window
-is closed, and a news body of two million "&". The panel must
-appear at once, keep answering, close promptly and start again at once. Runs last, on panels of
+is closed, a news body of two million "&" and a CR LF indicator feed with empty lines. The
+panel must appear at once, keep answering, close promptly and start again at once. Runs last, on panels of
 its own against a second sample server with fault modes; it leaves a healthy panel running.
 
 The figures (start to visible panel, exit command to process end) go to the log as
@@ -419,6 +419,31 @@ def error_pages_keep_notices(r, server):
     del os.environ["PELIMOR_TEST_MINUTE_MS"]
 
 
+BEFORE_EMPTY_LINE = "E2E空行の前の指標"
+AFTER_EMPTY_LINE = "E2E空行の後の指標"
+
+
+def crlf_feed_with_empty_lines(r, server):
+    """An indicator feed written with CR LF, an empty line in the middle and one at its end (the
+    system download hands over the body alone): every announcement of it is stored, those before
+    the empty line too."""
+    feed_path = pathlib.Path(server.folder) / "sv_pelimor" / "websys" / "iadat2.dat"
+    kept = feed_path.read_bytes()
+    now = time.time()
+    lines = [sample.indicator_line(now + 3600 * (i + 1), 10, name, 3, "-", "1.0", "0.9")
+             for i, name in enumerate((BEFORE_EMPTY_LINE, AFTER_EMPTY_LINE))]
+    feed_path.write_bytes((lines[0] + "\r\n\r\n" + lines[1] + "\r\n\r\n").encode("cp932"))
+    try:
+        panel, _ = start_panel(r, "robust-crlf-feed")
+        names = [name.encode("cp932") for name in (BEFORE_EMPTY_LINE, AFTER_EMPTY_LINE)]
+        stored = r.wait_for(lambda: all(n in r.setting_bytes("iaindex2.dat") for n in names), 40)
+        r.check("a CR LF indicator feed with empty lines stores the announcements before them too",
+                stored, [n in r.setting_bytes("iaindex2.dat") for n in names])
+        quit_panel(r, panel)
+    finally:
+        feed_path.write_bytes(kept)
+
+
 HUGE_FEED_MIB = 320  # ten times the download limit
 HUGE_FEED_NAME = "巨大なフィードの指標".encode("cp932")  # the name on every line of it
 STORED_NAMES = [("E2E保存指標%d" % i).encode("cp932") for i in range(2)]
@@ -543,6 +568,7 @@ def run(r):
         news_while_hidden(r, server)
         # Before the update cases, whose offered releases would hold the about command back.
         news_of_ampersands(r, server)
+        crlf_feed_with_empty_lines(r, server)
         manual_check_while_the_silent_one_waits(r, server)
         update_question_waits_for_a_menu(r, server)
         update_question_waits(r, server)
