@@ -24,6 +24,7 @@ from cases_robust import EXIT_SPREAD, SAMPLE_NAME, measure, quit_panel, start_pa
 TRUSTED_PORT_OFFSET = 5
 UNTRUSTED_PORT_OFFSET = 6
 STALLED_PORT_OFFSET = 7
+TRICKLING_PORT_OFFSET = 8
 FEEDS = ("iadat2.dat", "qznnews.dat", "qzninfo.dat")
 STORES = ("iaindex2.dat", "iasnews.dat", "ianews.dat")
 NEWS_TITLE = sample.NEWS[0][0].encode("cp932")
@@ -73,13 +74,13 @@ def make_authority(folder, label):
 class TlsServer:
     """tls_server.py on its own port, serving the sample server's folder."""
 
-    def __init__(self, r, offset, label, stall=False):
+    def __init__(self, r, offset, label, mode=None):
         self.r = r
         self.port = r.PORT + offset
         self.log = os.path.join(r.WORK, "tls-%s-requests.log" % label)
         self.authority, server_certificate, key = make_authority(os.path.join(r.WORK, "tls"), label)
         r.start(["python3", "tests/e2e/tls_server.py", str(self.port), os.path.join(r.WORK, "server"),
-                 server_certificate, key, self.log] + (["stall"] if stall else []))
+                 server_certificate, key, self.log] + ([mode] if mode else []))
         r.wait_for(self.listening, 20)
 
     def listening(self):
@@ -234,6 +235,25 @@ def stalled_server(r, server, trusted_exit):
             exit_seconds <= trusted_exit + EXIT_SPREAD, (exit_seconds, trusted_exit, let_go))
 
 
+def trickling_server(r, server):
+    """A trusted server that sends its answers a byte a second, never waiting as long as the
+    time-out: the connection's deadline ends every download (4 x the 2 s test time-out)."""
+    r.check("the trickling server's authority is trusted too", trust(r, server.authority))
+    os.environ["PELIMOR_BASE_URL"] = server.base_url()
+    os.environ["PELIMOR_TEST_NETWORK_TIMEOUT_MS"] = "2000"
+    panel, seconds = start_panel(r, "https-trickling")
+    trickled = r.wait_for(lambda: len(server.lines("TRICKLE ")) >= len(FEEDS), 30)
+
+    def given_up():
+        return [line for line in r.traces("https-trickling") if "https:" in line and "timed out" in line]
+
+    ended = r.wait_for(lambda: len(given_up()) >= len(FEEDS), 40)
+    r.check("over https a server that trickles its answers is given up at the deadline",
+            seconds is not None and trickled and ended, (bool(trickled), given_up()))
+    quit_panel(r, panel)
+    del os.environ["PELIMOR_TEST_NETWORK_TIMEOUT_MS"]
+
+
 def restore_healthy_panel(r):
     os.environ.pop("PELIMOR_TEST_MINUTE_MS", None)
     os.environ["PELIMOR_BASE_URL"] = "http://127.0.0.1:%d/sv_pelimor/websys/" % r.PORT
@@ -244,7 +264,8 @@ def restore_healthy_panel(r):
 def run(r):
     trusted = TlsServer(r, TRUSTED_PORT_OFFSET, "trusted")
     untrusted = TlsServer(r, UNTRUSTED_PORT_OFFSET, "untrusted")
-    stalled = TlsServer(r, STALLED_PORT_OFFSET, "stalled", stall=True)
+    stalled = TlsServer(r, STALLED_PORT_OFFSET, "stalled", "stall")
+    trickling = TlsServer(r, TRICKLING_PORT_OFFSET, "trickling", "trickle")
     r.check("the test authority is added to the prefix's Root store", trust(r, trusted.authority))
     r.check("the panel of the earlier groups quits", quit_panel(r, r.panel) is not None)
     try:
@@ -260,5 +281,6 @@ def run(r):
                 None not in (untrusted_exit, trusted_exit) and
                 untrusted_exit <= trusted_exit + EXIT_SPREAD, (untrusted_exit, trusted_exit))
         stalled_server(r, stalled, trusted_exit)
+        trickling_server(r, trickling)
     finally:
         restore_healthy_panel(r)

@@ -2,9 +2,11 @@
 logs, one line each, every finished handshake ("HANDSHAKE"), every request path ("GET /path"),
 every handshake that failed ("REFUSED reason"), and every connection that began in plain text
 instead of TLS ("PLAIN first-line"). With "stall" it accepts, logs "STALLED" and never answers,
-not even the handshake, until the client closes.
+not even the handshake, until the client closes. With "trickle" it completes the handshake,
+answers every request with a 200 head and then one byte of body a second ("TRICKLE /path"),
+until the client closes.
 
-    tls_server.py PORT FOLDER CERTIFICATE KEY LOG [stall]
+    tls_server.py PORT FOLDER CERTIFICATE KEY LOG [stall | trickle]
 """
 import functools
 import http.server
@@ -12,6 +14,7 @@ import socket
 import ssl
 import sys
 import threading
+import time
 
 TLS_HANDSHAKE = 0x16
 HANDSHAKE_SECONDS = 30
@@ -25,6 +28,27 @@ class Log:
     def write(self, line):
         with self.lock, open(self.path, "a", encoding="utf-8") as f:
             f.write(line + "\n")
+
+
+TRICKLE_BODY_BYTES = 100000
+
+
+class TrickleHandler(http.server.BaseHTTPRequestHandler):
+    def log_message(self, format, *args):
+        pass
+
+    def do_GET(self):
+        self.server.log.write("TRICKLE " + self.path)
+        self.send_response(200)
+        self.send_header("Content-Length", str(TRICKLE_BODY_BYTES))
+        self.end_headers()
+        try:
+            for _ in range(TRICKLE_BODY_BYTES):
+                self.wfile.write(b"x")
+                self.wfile.flush()
+                time.sleep(1)
+        except OSError:
+            pass
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -72,7 +96,7 @@ def main():
     stall = sys.argv[6:] == ["stall"]
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(certificate, key)
-    handler = functools.partial(Handler, directory=folder)
+    handler = TrickleHandler if sys.argv[6:] == ["trickle"] else functools.partial(Handler, directory=folder)
     TlsServer(int(port), handler, context, Log(log), stall).serve_forever()
 
 
