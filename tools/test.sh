@@ -45,8 +45,17 @@ unit_tests() {  # unit_tests PRESET: build and run the GoogleTest programs of a 
   local preset=$1
   if ! build "$preset"; then count "$preset build" 0 1; return; fi
   rm -rf "build/$preset/test-results"
-  (cd "build/$preset" && ctest -j "$JOBS" --output-on-failure --output-junit ctest-junit.xml) \
-    >"build/logs/$preset-ctest.log" 2>&1 || tail -n 60 "build/logs/$preset-ctest.log"
+  # Under Wine every test of the run shares one session, so all of them share one X display
+  # (tests/framework/with_display.sh says why); the session ends with the stage.
+  local runner=()
+  if [ "$preset" = windows-tests ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    runner=(xvfb-run --auto-servernum)
+  fi
+  (cd "build/$preset" && "${runner[@]}" ctest -j "$JOBS" --output-on-failure \
+    --output-junit ctest-junit.xml) >"build/logs/$preset-ctest.log" 2>&1 ||
+    tail -n 60 "build/logs/$preset-ctest.log"
+  [ "$preset" = windows-tests ] && { wineserver -k >/dev/null 2>&1 || true; }
   read -r good bad left < <(python3 tools/lib/count_results.py \
     "build/$preset/ctest-junit.xml" "build/$preset/test-results")
   skipped=$((skipped + left))
