@@ -129,12 +129,12 @@ struct IteratorDeleter {
 };
 
 // Walks one rule's occurrences up to the window's end and keeps those inside it; false once
-// more than MAX_OCCURRENCES_PER_EVENT were walked. A rule without COUNT is walked from the
-// window's start; one with COUNT cannot be started there, and its walk counts from DTSTART.
-// The rule is cut at the window's end: libical searches a rule that never matches (30
-// February) for centuries unless an UNTIL stops it.
+// `walked`, the count of the event's rules so far, passes MAX_OCCURRENCES_PER_EVENT. A rule without
+// COUNT is walked from the window's start; one with COUNT cannot be started there, and its walk
+// counts from DTSTART. The rule is cut at the window's end: libical searches a rule that never
+// matches (30 February) for centuries unless an UNTIL stops it.
 bool AddRuleOccurrences(icalrecurrencetype rule, icaltimetype start, const CalendarWindow& window,
-                        std::set<int64_t>& starts) {
+                        size_t& walked, std::set<int64_t>& starts) {
     const icaltimetype windowEnd =
         icaltime_from_timet_with_zone(window.to, 0, icaltimezone_get_utc_timezone());
     if (icaltime_is_null_time(rule.until) || icaltime_compare(rule.until, windowEnd) > 0)
@@ -146,7 +146,6 @@ bool AddRuleOccurrences(icalrecurrencetype rule, icaltimetype start, const Calen
         icalrecur_iterator_set_start(
             iterator.get(),
             icaltime_from_timet_with_zone(window.from, 0, const_cast<icaltimezone*>(start.zone)));
-    size_t walked = 0;
     for (icaltimetype next = icalrecur_iterator_next(iterator.get()); !icaltime_is_null_time(next);
          next = icalrecur_iterator_next(iterator.get())) {
         const int64_t when = static_cast<int64_t>(icaltime_as_timet_with_zone(next, start.zone));
@@ -178,9 +177,10 @@ std::optional<std::vector<int64_t>> StartsOf(icalcomponent* event, icaltimetype 
     if (!icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) return {{first}};
     std::set<int64_t> starts;
     if (window.Contains(first)) starts.insert(first);
+    size_t walked = 0;  // one bound for all the event's rules
     for (icalproperty* rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); rule;
          rule = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
-        if (!AddRuleOccurrences(icalproperty_get_rrule(rule), start, window, starts)) {
+        if (!AddRuleOccurrences(icalproperty_get_rrule(rule), start, window, walked, starts)) {
             error = "its recurrence gives more than " + std::to_string(MAX_OCCURRENCES_PER_EVENT) +
                     " occurrences up to the end of the window";
             return std::nullopt;
@@ -275,6 +275,12 @@ bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarW
         }
         ReadCountryAndRank(event, announcement);
         ReadDescriptionValues(TextProperty(icalcomponent_get_description(event)), announcement);
+        if (reading.announcements.size() + starts->size() > MAX_ANNOUNCEMENTS_PER_CALENDAR) {
+            error = "line " + std::to_string(line) + " (VEVENT \"" + announcement.name +
+                    "\"): the calendar gives more than " +
+                    std::to_string(MAX_ANNOUNCEMENTS_PER_CALENDAR) + " announcements";
+            return false;
+        }
         for (int64_t when : *starts) {
             announcement.when = when;
             reading.announcements.push_back(announcement);

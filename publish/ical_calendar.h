@@ -12,6 +12,9 @@
 // announcement a few times a month, and a rule that expanded to every second of the window
 // would take the run hours and fill the panel's store.
 inline constexpr size_t MAX_OCCURRENCES_PER_EVENT = 10000;
+// The most announcements one calendar may give, all its events together: twice what the panel's
+// store keeps, so that many events of many occurrences each cannot fill the publisher's memory.
+inline constexpr size_t MAX_ANNOUNCEMENTS_PER_CALENDAR = 200000;
 
 struct CalendarReading {
     std::vector<Announcement> announcements;
@@ -31,7 +34,8 @@ struct CalendarReading {
 // False, with the line and reason in `error`, for a text that is no calendar, an event without
 // a readable DTSTART, an event in a zone that neither the calendar nor the system knows, an
 // event that recurs more often than daily and one whose recurrence gives more than
-// MAX_OCCURRENCES_PER_EVENT occurrences up to the window's end (counted before any is kept; a
-// rule with COUNT counts from its start). That message names the event by its SUMMARY.
+// MAX_OCCURRENCES_PER_EVENT occurrences up to the window's end (all its RRULEs together, counted
+// before any is kept; a rule with COUNT counts from its start; that message names the event by
+// its SUMMARY), and for a calendar that gives more than MAX_ANNOUNCEMENTS_PER_CALENDAR.
 bool ReadICalendar(std::string_view text, const ZoneClock& zone, const CalendarWindow& window,
                    CalendarReading& reading, std::string& error);

@@ -90,6 +90,18 @@ std::string Calendar() {
            });
 }
 
+// 23 events of 8,880 occurrences each in the window, each under the bound of one event, together
+// over the bound of one calendar.
+std::string ManyRecurringEvents() {
+    std::string text = Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0"});
+    for (int event = 0; event < 23; ++event)
+        text += Lines({u8"BEGIN:VEVENT", u8"DTSTART:20260301T000000Z",
+                       u8"RRULE:FREQ=DAILY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,"
+                       u8"18,19,20,21,22,23;BYMINUTE=0,6,12,18,24,30,36,42,48,54"}) +
+                "SUMMARY:Event " + std::to_string(event) + "\r\n" + Lines({u8"END:VEVENT"});
+    return text + Lines({u8"END:VCALENDAR"});
+}
+
 class CalendarRoundTrip : public PublishFixture {};
 
 TEST_F(CalendarRoundTrip, ICalendarEventsArriveWithTheirInstantsCountriesRanksAndValues) {
@@ -373,6 +385,20 @@ TEST_F(CalendarRoundTrip, BadCalendarsAreRefusedNamingSourceAndLine) {
                 u8"SUMMARY:Daily since 1970", u8"END:VEVENT", u8"END:VCALENDAR"}),
          "counted.ics: line 3 (VEVENT \"Daily since 1970\"): its recurrence gives more than "
          "10000 occurrences up to the end of the window"},
+        // Two rules of 5,328 occurrences each in the window: the bound holds for the event.
+        {"two-rules.ics",
+         Lines({u8"BEGIN:VCALENDAR", u8"VERSION:2.0", u8"BEGIN:VEVENT", u8"UID:1",
+                u8"DTSTART:20260301T000000Z",
+                u8"RRULE:FREQ=DAILY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,"
+                u8"21,22,23;BYMINUTE=0,10,20,30,40,50",
+                u8"RRULE:FREQ=DAILY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,"
+                u8"21,22,23;BYMINUTE=5,15,25,35,45,55",
+                u8"SUMMARY:Two rules", u8"END:VEVENT", u8"END:VCALENDAR"}),
+         "two-rules.ics: line 3 (VEVENT \"Two rules\"): its recurrence gives more than "
+         "10000 occurrences up to the end of the window"},
+        {"many-events.ics", ManyRecurringEvents(),
+         "many-events.ics: line 113 (VEVENT \"Event 22\"): the calendar gives more than 200000 "
+         "announcements"},
         {"date.csv", "name,datetime\nok,2026-03-10 10:00\nbad,2026-02-30 10:00\n",
          "date.csv: line 3: the date and time cannot be read"},
         {"quote.csv", "name,datetime\n\"open,2026-03-10 10:00\n",
