@@ -65,7 +65,11 @@ void NewsStore::MergeFeed(std::string_view feed, bool reset) {
         for (auto& entry : items_) entry.second.present = false;
     bool changed = false;
     FirstById firstById = IndexIds();
-    for (iaNews& incoming : ParseNewsFeed(feed)) changed |= Merge(std::move(incoming), firstById);
+    // The oldest items go first when the store is full, so an item dated far ahead would outlive
+    // every real one: such a date is broken or forged, and the item is not taken.
+    const int64_t latest = Os().Now() + MAX_SECONDS_AHEAD;
+    for (iaNews& incoming : ParseNewsFeed(feed))
+        if (incoming.when <= latest) changed |= Merge(std::move(incoming), firstById);
     changed |= std::erase_if(items_, [](const auto& entry) { return !entry.second.present; }) > 0;
     changed |= KeepNewest();
     // The same feed fetched again (the usual case) leaves the news page's measures standing.

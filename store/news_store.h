@@ -20,6 +20,8 @@ public:
     // The most items a store keeps; past it the oldest go. A feed lists tens of items, and the
     // news page measures every title, so a forged feed of a million lines must not stay.
     static constexpr size_t MAX_ITEMS = 1000;
+    // A feed's item dated more than this after now is not taken (a clock a day wrong is allowed).
+    static constexpr int64_t MAX_SECONDS_AHEAD = 86400;
 
     // True for the news store ("iasnews.dat"), false for the notice store ("ianews.dat").
     explicit NewsStore(bool newsStore) : newsStore_(newsStore) {}
