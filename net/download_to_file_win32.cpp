@@ -5,6 +5,7 @@
 #include <wininet.h>
 
 #include <atomic>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -21,8 +22,9 @@
 //
 // The service also reports an error page as a successful download and follows any redirect (to
 // any host, with the system's cookies and credentials), and it has no size limit. So the
-// callback reads the answer's status (IHttpNegotiate::OnResponse), counts the bytes, and refuses
-// a redirect, reported (BINDSTATUS_REDIRECTING, which aborts it before it is followed) or seen
+// callback asks the service not to follow redirects (BINDINFO_OPTIONS_DISABLEAUTOREDIRECTS),
+// reads the answer's status (IHttpNegotiate::OnResponse), counts the bytes, and refuses a
+// redirect, reported (BINDSTATUS_REDIRECTING, which aborts it before it is followed) or seen
 // in the answer's URL (Wine's service follows one without a report): a download counts only
 // when the status was 200, nothing redirected it and it stayed within MAX_RESPONSE_BYTES;
 // otherwise it is aborted.
@@ -122,7 +124,20 @@ public:
         binding_ = nullptr;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetBindInfo(DWORD*, BINDINFO*) override { return E_NOTIMPL; }
+    // Asks the service not to follow redirects at all, so that no request goes to the other
+    // host; where the service ignores the request (Wine's does), the checks above refuse the
+    // redirected answer.
+    HRESULT STDMETHODCALLTYPE GetBindInfo(DWORD* flags, BINDINFO* info) override {
+        if (!flags || !info) return E_INVALIDARG;
+        *flags = BINDF_GETNEWESTVERSION;
+        if (info->cbSize < sizeof(BINDINFO)) return S_OK;  // an older layout: no options in it
+        const ULONG size = info->cbSize;
+        std::memset(info, 0, size);
+        info->cbSize = size;
+        info->dwBindVerb = BINDVERB_GET;
+        info->dwOptions = BINDINFO_OPTIONS_DISABLEAUTOREDIRECTS;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE OnDataAvailable(DWORD, DWORD, FORMATETC*, STGMEDIUM*) override {
         return S_OK;
     }
